@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace tav::platform {
+
+// Captions are kept verbatim, access-key "&" included. What a label shows: a single "&" marks the
+// access key and is not drawn, "&&" draws one "&".
+QString displayedCaption(const QString& caption);
+
+} // namespace tav::platform

@@ -1,0 +1,58 @@
+#include "Colors.h"
+
+#include <array>
+
+namespace tav::platform {
+
+namespace {
+
+// The classic desktop scheme, by system colour index.
+constexpr std::array<QRgb, 31> kSystemColors = {
+    0xFFC8C8C8, // 0 scroll bar
+    0xFF000000, // 1 desktop
+    0xFF99B4D1, // 2 active caption
+    0xFFBFCDDB, // 3 inactive caption
+    0xFFF0F0F0, // 4 menu
+    0xFFFFFFFF, // 5 window
+    0xFF646464, // 6 window frame
+    0xFF000000, // 7 menu text
+    0xFF000000, // 8 window text
+    0xFF000000, // 9 caption text
+    0xFFB4B4B4, // 10 active border
+    0xFFF4F7FC, // 11 inactive border
+    0xFFABABAB, // 12 application workspace
+    0xFF3399FF, // 13 highlight
+    0xFFFFFFFF, // 14 highlight text
+    0xFFF0F0F0, // 15 button face
+    0xFFA0A0A0, // 16 button shadow
+    0xFF6D6D6D, // 17 grey text
+    0xFF000000, // 18 button text
+    0xFF000000, // 19 inactive caption text
+    0xFFFFFFFF, // 20 button highlight
+    0xFF696969, // 21 3D dark shadow
+    0xFFE3E3E3, // 22 3D light
+    0xFF000000, // 23 tooltip text
+    0xFFFFFFE1, // 24 tooltip background
+    0xFFB5B5B5, // 25 (unused)
+    0xFF0066CC, // 26 hot-tracked item
+    0xFFB9D1EA, // 27 active caption gradient
+    0xFFD7E4F2, // 28 inactive caption gradient
+    0xFF3399FF, // 29 menu highlight
+    0xFFF0F0F0, // 30 menu bar
+};
+
+constexpr int kFallbackIndex = 15;
+
+} // namespace
+
+QColor toQColor(ColorValue value)
+{
+    if (value & 0x80000000u) {
+        const std::uint32_t index = value & 0x00FFFFFFu;
+        return QColor::fromRgb(kSystemColors[index < kSystemColors.size() ? index : kFallbackIndex]);
+    }
+    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                  static_cast<int>((value >> 16) & 0xFF));
+}
+
+} // namespace tav::platform

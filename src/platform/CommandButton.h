@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Control.h"
+
+class QPushButton;
+
+namespace tav::platform {
+
+// A push button whose caption is kept verbatim ("&Add New"); the caption's "&" gives the access
+// key. Handlers that dispatch on the caption compare caption() exactly.
+class CommandButton : public Control {
+    Q_OBJECT
+
+public:
+    CommandButton(QWidget* container, const QString& name, int index = -1);
+
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    // Enter presses the default button of its window while the button is shown.
+    void setDefault(bool isDefault);
+    // Clicks the button from code, as the user's click would.
+    void click();
+
+signals:
+    void clicked();
+
+private:
+    QPushButton* button_;
+    QString caption_;
+};
+
+} // namespace tav::platform

@@ -1,0 +1,99 @@
+#include "DesktopHost.h"
+
+#include "Form.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace tav::platform {
+
+namespace {
+
+QMessageBox::StandardButtons standardButtons(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::Ok: return QMessageBox::Ok;
+    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::None: return QMessageBox::NoIcon;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+MessageAnswer DesktopHost::messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
+                                      const QString& title)
+{
+    QMessageBox box(boxIcon(icon), title, text, standardButtons(buttons), QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    switch (box.exec()) {
+    case QMessageBox::Ok: return MessageAnswer::Ok;
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    default:
+        // The close box answers as Cancel does, or as the only button of an OK box.
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok
+            : buttons == MessageButtons::YesNo ? MessageAnswer::No
+                                               : MessageAnswer::Cancel;
+    }
+}
+
+QString DesktopHost::inputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                              std::optional<QPointF> positionTwips)
+{
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    if (positionTwips)
+        dialog.move(twipsToPixels(positionTwips->x()), twipsToPixels(positionTwips->y()));
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+void DesktopHost::runModal(Form& form)
+{
+    form.dialog()->setModal(true);
+    form.dialog()->exec();
+}
+
+void DesktopHost::sendKey(int qtKey)
+{
+    postKeyToFocusedControl(qtKey);
+}
+
+bool DesktopHost::previousInstanceRunning()
+{
+    return !instanceLock_.acquire();
+}
+
+QString DesktopHost::programFolder() const
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QDateTime DesktopHost::now() const
+{
+    return QDateTime::currentDateTime();
+}
+
+QLocale DesktopHost::locale() const
+{
+    return QLocale();
+}
+
+} // namespace tav::platform

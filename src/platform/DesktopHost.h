@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Host.h"
+#include "InstanceLock.h"
+
+namespace tav::platform {
+
+// The host of the running program: Qt's own dialogs, the desktop's services and the system clock.
+class DesktopHost : public Host {
+public:
+    MessageAnswer messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
+                             const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                     std::optional<QPointF> positionTwips) override;
+    void runModal(Form& form) override;
+    void sendKey(int qtKey) override;
+    bool previousInstanceRunning() override;
+    QString programFolder() const override;
+    QDateTime now() const override;
+    QLocale locale() const override;
+
+private:
+    InstanceLock instanceLock_;
+};
+
+} // namespace tav::platform

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QDateTime>
+#include <QLocale>
+#include <QPointF>
+#include <QString>
+#include <optional>
+
+namespace tav::platform {
+
+class Form;
+
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageIcon { None, Exclamation, Information, Question, Critical };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+struct AppVersion {
+    int major = 0;
+    int minor = 0;
+    int revision = 0;
+};
+
+// Everything the program asks of the desktop and the operating system goes through one host,
+// so that tests can answer prompts from a script and run without a display.
+class Host {
+public:
+    virtual ~Host() = default;
+
+    virtual MessageAnswer messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
+                                     const QString& title) = 0;
+    // The typed text, or the empty text when the user cancels. A position, when given, is the
+    // box's top-left corner on the screen in twips.
+    virtual QString inputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                             std::optional<QPointF> positionTwips = std::nullopt) = 0;
+    // Shows a window modally; returns once the window has been unloaded.
+    virtual void runModal(Form& form) = 0;
+    // Queues one key press for the focused control; it arrives after the current handler returns.
+    virtual void sendKey(int qtKey) = 0;
+
+    // True when another instance of the program runs for this user. The first caller that gets
+    // false holds the instance lock until the process ends.
+    virtual bool previousInstanceRunning() = 0;
+    virtual QString programFolder() const = 0;
+    virtual QDateTime now() const = 0;
+    // The user's locale, from which the date pattern and the currency form are worked out.
+    virtual QLocale locale() const = 0;
+
+    QString appTitle() const { return QStringLiteral("TAV"); }
+    AppVersion appVersion() const;
+
+protected:
+    // Delivers one key press and release to the focused control once control is back in the
+    // event loop.
+    static void postKeyToFocusedControl(int qtKey);
+};
+
+// The host and settings store the running program uses. Both are installed once at start-up
+// (and afresh for every test); neither is owned here.
+Host& host();
+void installHost(Host* host);
+
+class SettingsStore;
+SettingsStore& settings();
+void installSettings(SettingsStore* store);
+
+} // namespace tav::platform

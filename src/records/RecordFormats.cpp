@@ -1,0 +1,176 @@
+#include "RecordFormats.h"
+
+#include "RecordTable.h"
+#include "Separators.h"
+#include "TextNumbers.h"
+
+namespace tav::records {
+
+QStringList splitFields(const QString& text)
+{
+    return text.split(FieldSeparator);
+}
+
+QString joinFields(const QStringList& fields)
+{
+    return fields.join(FieldSeparator);
+}
+
+bool hasFieldCount(const QString& text, qsizetype fields)
+{
+    return text.count(FieldSeparator) == fields - 1;
+}
+
+QString numberedKey(qint64 number)
+{
+    return QString::number(number) + KeySuffix;
+}
+
+QString keyNumberText(const QString& key)
+{
+    QString number = key;
+    number.remove(KeySuffix);
+    return number;
+}
+
+qint64 highestKeyNumber(const RecordTable& table)
+{
+    qint64 highest = 0;
+    for (qsizetype i = 1; i <= table.count(); ++i)
+        highest = std::max(highest, roundHalfEven(leadingNumber(keyNumberText(table.keyAt(i)))));
+    return highest;
+}
+
+QString customerDisplayName(const QString& firstName, const QString& lastName)
+{
+    return lastName.isEmpty() ? firstName : lastName + QLatin1String(", ") + firstName;
+}
+
+QString CustomerRecord::displayName() const
+{
+    return customerDisplayName(values[0], values[1]);
+}
+
+QString CustomerRecord::text() const
+{
+    QStringList fields;
+    fields.reserve(FieldCount);
+    fields << (archived ? ArchivePrefix + displayName() : displayName());
+    for (const QString& value : values)
+        fields << value;
+    return joinFields(fields);
+}
+
+std::optional<CustomerRecord> CustomerRecord::fromText(const QString& text)
+{
+    const QStringList fields = splitFields(text);
+    if (fields.size() != FieldCount)
+        return std::nullopt;
+    CustomerRecord record;
+    record.archived = fields[DisplayName].startsWith(ArchivePrefix);
+    for (size_t i = 0; i < record.values.size(); ++i)
+        record.values[i] = fields[static_cast<qsizetype>(i) + 1];
+    return record;
+}
+
+namespace {
+
+const QString kNameSeparator = QStringLiteral(" - ");
+constexpr qsizetype kSortPrefixLength = 12;
+
+} // namespace
+
+QString ProductRecord::displayText() const
+{
+    return priceText + kNameSeparator + name;
+}
+
+QString ProductRecord::text() const
+{
+    return priceSortPrefix(price) + (archived ? ArchivePrefix : QString()) + displayText();
+}
+
+QString productDisplayText(const QString& productText)
+{
+    const QString display = productText.mid(kSortPrefixLength);
+    return display.startsWith(ArchivePrefix) ? display.mid(ArchivePrefixLength) : display;
+}
+
+bool isArchivedProductText(const QString& productText)
+{
+    return QStringView(productText).mid(kSortPrefixLength).startsWith(ArchivePrefix);
+}
+
+ProductRecord ProductRecord::fromText(const QString& text)
+{
+    ProductRecord record;
+    record.archived = isArchivedProductText(text);
+    const QString display = productDisplayText(text);
+    const qsizetype separator = display.indexOf(kNameSeparator);
+    record.priceText = separator < 0 ? display : display.left(separator);
+    record.name = separator < 0 ? QString() : display.mid(separator + kNameSeparator.size());
+    record.price = std::clamp<Cents>(roundHalfEven(leadingNumber(text.left(kSortPrefixLength)) * 100), 0, kMaxPrice);
+    return record;
+}
+
+QString BillPeriodRecord::text() const
+{
+    return joinFields({start, name, end, billDue});
+}
+
+std::optional<BillPeriodRecord> BillPeriodRecord::fromText(const QString& text)
+{
+    const QStringList fields = splitFields(text);
+    if (fields.size() != FieldCount)
+        return std::nullopt;
+    return BillPeriodRecord{fields[Start], fields[Name], fields[End], fields[BillDue]};
+}
+
+QString itemListText(const std::vector<BilledItem>& items)
+{
+    QStringList entries;
+    entries.reserve(static_cast<qsizetype>(items.size()));
+    for (const BilledItem& item : items) {
+        QString entry = QString::number(item.productNumber);
+        if (item.quantity > 1)
+            entry += QLatin1Char('x') + QString::number(item.quantity);
+        entries << entry;
+    }
+    return entries.join(ItemSeparator);
+}
+
+std::vector<BilledItem> parseItemList(const QString& text)
+{
+    std::vector<BilledItem> items;
+    if (text.isEmpty())
+        return items;
+    for (const QString& entry : text.split(ItemSeparator)) {
+        const qsizetype x = entry.indexOf(QLatin1Char('x'));
+        BilledItem item;
+        item.productNumber = roundHalfEven(leadingNumber(x < 0 ? QStringView(entry) : QStringView(entry).left(x)));
+        item.quantity = x < 0 ? 1 : roundHalfEvenToInt(leadingNumber(QStringView(entry).mid(x + 1)));
+        items.push_back(item);
+    }
+    return items;
+}
+
+QString InvoiceRecord::key(const QString& period, const QString& customerNumber)
+{
+    return period + FieldSeparator + customerNumber + FieldSeparator;
+}
+
+QString InvoiceRecord::text() const
+{
+    return joinFields({period, customerName, customerNumber, balance, items, note});
+}
+
+std::optional<InvoiceRecord> InvoiceRecord::fromText(const QString& text)
+{
+    const QStringList fields = splitFields(text);
+    if (fields.size() != FieldCount)
+        return std::nullopt;
+    return InvoiceRecord{fields[Period], fields[CustomerName], fields[CustomerNumber],
+                         fields[AccountBalance], fields[Items], fields[Note]};
+}
+
+} // namespace tav::records

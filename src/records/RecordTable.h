@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+namespace tav::records {
+
+// The ascending order of the sorted tables: field by field at FieldSeparator, each field compared
+// without regard to case, ties broken by an exact comparison. A text that begins with
+// ArchivePrefix follows every text that does not, so archived customers stand after all current
+// ones whatever their names. Locale collation is never used.
+int compareRecordTexts(const QString& a, const QString& b);
+
+// An ordered list of entries, each a unique, non-empty key and one text. A sorted table keeps its
+// entries in ascending order of text as they are added; an unsorted one appends them and can be
+// sorted once. Lookup by key and by position takes constant time.
+class RecordTable {
+public:
+    enum class Order { Sorted, Unsorted };
+
+    explicit RecordTable(Order order);
+    ~RecordTable();
+    RecordTable(RecordTable&&) noexcept;
+    RecordTable& operator=(RecordTable&&) noexcept;
+
+    Order order() const { return order_; }
+    qsizetype count() const { return static_cast<qsizetype>(entries_.size()); }
+    bool isEmpty() const { return entries_.empty(); }
+
+    // Adds an entry at its place; false (and nothing added) when the key is empty or exists.
+    bool add(const QString& key, const QString& text);
+    bool contains(const QString& key) const;
+    // The text of the entry with this key, or nullptr.
+    const QString* find(const QString& key) const;
+    // Replaces the text; the entry keeps its place. False when the key is absent.
+    bool setText(const QString& key, const QString& text);
+    bool remove(const QString& key);
+    void clear();
+
+    // Positions count from 1, as the lists and the developer view count them.
+    const QString& keyAt(qsizetype position) const;
+    const QString& textAt(qsizetype position) const;
+    // The 1-based position of the entry with this key, 0 when there is none.
+    qsizetype positionOf(const QString& key) const;
+
+    // Puts the entries in ascending order of text (stable; cheap when already in order).
+    void sortByText();
+
+private:
+    struct Entry {
+        QString key;
+        QString text;
+        qsizetype index = 0;
+    };
+
+    void renumberFrom(qsizetype index) const;
+
+    Order order_;
+    std::vector<std::unique_ptr<Entry>> entries_;
+    QHash<QString, Entry*> byKey_;
+    // An entry whose stored index is this or more may have moved since it was numbered.
+    mutable qsizetype firstStaleIndex_ = 0;
+};
+
+} // namespace tav::records

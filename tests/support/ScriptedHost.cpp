@@ -1,0 +1,101 @@
+#include "ScriptedHost.h"
+
+#include "platform/Form.h"
+
+#include <gtest/gtest.h>
+
+namespace tav::test {
+
+using platform::MessageAnswer;
+
+namespace {
+
+const char* kindName(ScriptedHost::PromptKind kind)
+{
+    switch (kind) {
+    case ScriptedHost::PromptKind::MessageBox: return "message box";
+    case ScriptedHost::PromptKind::InputBox: return "input box";
+    case ScriptedHost::PromptKind::Modal: return "modal window";
+    }
+    return "prompt";
+}
+
+} // namespace
+
+ScriptedHost::ScriptedHost(QString programFolder)
+    : programFolder_(std::move(programFolder))
+    , now_(QDateTime(QDate(2026, 12, 9), QTime(10, 0)))
+{
+}
+
+ScriptedHost::~ScriptedHost() = default;
+
+void ScriptedHost::answerMessageBox(MessageAnswer answer)
+{
+    script_.push_back(Step{PromptKind::MessageBox, answer, {}, {}});
+}
+
+void ScriptedHost::answerInputBox(const QString& typed)
+{
+    script_.push_back(Step{PromptKind::InputBox, MessageAnswer::Ok, typed, {}});
+}
+
+void ScriptedHost::answerModal(std::function<void(platform::Form&)> step)
+{
+    script_.push_back(Step{PromptKind::Modal, MessageAnswer::Ok, {}, std::move(step)});
+}
+
+const ScriptedHost::Prompt& ScriptedHost::lastPrompt() const
+{
+    static const Prompt none{PromptKind::MessageBox, {}, {}};
+    return prompts_.empty() ? none : prompts_.back();
+}
+
+std::optional<ScriptedHost::Step> ScriptedHost::nextStep(PromptKind kind, const Prompt& prompt)
+{
+    prompts_.push_back(prompt);
+    if (script_.empty() || script_.front().kind != kind) {
+        ADD_FAILURE() << "unexpected " << kindName(kind) << " titled \"" << prompt.title.toStdString()
+                      << "\": " << prompt.text.toStdString();
+        return std::nullopt;
+    }
+    Step step = std::move(script_.front());
+    script_.pop_front();
+    return step;
+}
+
+MessageAnswer ScriptedHost::messageBox(const QString& text, platform::MessageButtons buttons,
+                                       platform::MessageIcon icon, const QString& title)
+{
+    const auto step = nextStep(PromptKind::MessageBox, Prompt{PromptKind::MessageBox, text, title, buttons, icon});
+    return step ? step->answer : MessageAnswer::Cancel;
+}
+
+QString ScriptedHost::inputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                               std::optional<QPointF> positionTwips)
+{
+    Q_UNUSED(defaultText);
+    Q_UNUSED(positionTwips);
+    const auto step = nextStep(PromptKind::InputBox, Prompt{PromptKind::InputBox, prompt, title});
+    return step ? step->typed : QString();
+}
+
+void ScriptedHost::runModal(platform::Form& form)
+{
+    const auto step = nextStep(PromptKind::Modal, Prompt{PromptKind::Modal, {}, form.caption()});
+    if (step) {
+        step->modalStep(form);
+        if (!form.unloaded())
+            ADD_FAILURE() << "the modal window \"" << form.caption().toStdString() << "\" was left open";
+    }
+    if (!form.unloaded())
+        form.unload();
+}
+
+void ScriptedHost::sendKey(int qtKey)
+{
+    sentKeys_.push_back(qtKey);
+    postKeyToFocusedControl(qtKey);
+}
+
+} // namespace tav::test

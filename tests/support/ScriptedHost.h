@@ -1,0 +1,75 @@
+#pragma once
+
+#include "platform/Host.h"
+
+#include <QDir>
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace tav::test {
+
+// A host that answers every prompt from a script queued by the test, records every prompt it was
+// shown, and fails the test on a prompt that the script did not expect.
+class ScriptedHost : public platform::Host {
+public:
+    enum class PromptKind { MessageBox, InputBox, Modal };
+
+    struct Prompt {
+        PromptKind kind;
+        QString text;
+        QString title;
+        platform::MessageButtons buttons = platform::MessageButtons::Ok;
+        platform::MessageIcon icon = platform::MessageIcon::None;
+    };
+
+    explicit ScriptedHost(QString programFolder);
+    ~ScriptedHost() override;
+
+    // The script, answered in order.
+    void answerMessageBox(platform::MessageAnswer answer);
+    void answerInputBox(const QString& typed);
+    // The step plays the user's part in a modal window (ticks a box, presses a button).
+    void answerModal(std::function<void(platform::Form&)> step);
+
+    const std::vector<Prompt>& prompts() const { return prompts_; }
+    const Prompt& lastPrompt() const;
+    bool scriptDone() const { return script_.empty(); }
+    const std::vector<int>& sentKeys() const { return sentKeys_; }
+
+    void setLocale(const QLocale& locale) { locale_ = locale; }
+    void setNow(const QDateTime& now) { now_ = now; }
+    void setAnotherInstanceRunning(bool running) { anotherInstance_ = running; }
+
+    platform::MessageAnswer messageBox(const QString& text, platform::MessageButtons buttons,
+                                       platform::MessageIcon icon, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                     std::optional<QPointF> positionTwips) override;
+    void runModal(platform::Form& form) override;
+    void sendKey(int qtKey) override;
+    bool previousInstanceRunning() override { return anotherInstance_; }
+    QString programFolder() const override { return programFolder_; }
+    QDateTime now() const override { return now_; }
+    QLocale locale() const override { return locale_; }
+
+private:
+    struct Step {
+        PromptKind kind;
+        platform::MessageAnswer answer = platform::MessageAnswer::Cancel;
+        QString typed;
+        std::function<void(platform::Form&)> modalStep;
+    };
+
+    // The next step of the script when it is of the given kind; records a failure otherwise.
+    std::optional<Step> nextStep(PromptKind kind, const Prompt& prompt);
+
+    QString programFolder_;
+    QLocale locale_;
+    QDateTime now_;
+    bool anotherInstance_ = false;
+    std::deque<Step> script_;
+    std::vector<Prompt> prompts_;
+    std::vector<int> sentKeys_;
+};
+
+} // namespace tav::test

@@ -1,0 +1,84 @@
+#include "TestEnvironment.h"
+
+#include "platform/SettingsStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tav::test {
+
+namespace {
+
+struct PerTest {
+    QTemporaryDir folder;
+    std::unique_ptr<platform::SettingsStore> settings;
+    std::unique_ptr<ScriptedHost> host;
+};
+
+std::unique_ptr<PerTest> current;
+
+class IsolationListener : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override
+    {
+        current = std::make_unique<PerTest>();
+        const QString base = current->folder.path();
+        for (const char* sub : {"config", "data", "runtime", "home", "program"})
+            QDir(base).mkpath(QLatin1String(sub));
+        qputenv("XDG_CONFIG_HOME", (base + QLatin1String("/config")).toLocal8Bit());
+        qputenv("XDG_DATA_HOME", (base + QLatin1String("/data")).toLocal8Bit());
+        qputenv("XDG_RUNTIME_DIR", (base + QLatin1String("/runtime")).toLocal8Bit());
+        qputenv("HOME", (base + QLatin1String("/home")).toLocal8Bit());
+        QFile::setPermissions(base + QLatin1String("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        current->settings = std::make_unique<platform::SettingsStore>(platform::SettingsStore::defaultFilePath());
+        current->host = std::make_unique<ScriptedHost>(base + QLatin1String("/program"));
+        platform::installSettings(current->settings.get());
+        platform::installHost(current->host.get());
+    }
+
+    void OnTestEnd(const ::testing::TestInfo& info) override
+    {
+        if (!info.result()->Failed() && !current->host->scriptDone())
+            ADD_FAILURE() << "the test ended with scripted answers left unused";
+        // Windows that deleted themselves on unload go before the folders do.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        platform::installHost(nullptr);
+        platform::installSettings(nullptr);
+        current.reset();
+    }
+};
+
+} // namespace
+
+ScriptedHost& scriptedHost()
+{
+    return *current->host;
+}
+
+QString testFolder()
+{
+    return current->folder.path();
+}
+
+void reloadSettings()
+{
+    current->settings = std::make_unique<platform::SettingsStore>(platform::SettingsStore::defaultFilePath());
+    platform::installSettings(current->settings.get());
+}
+
+} // namespace tav::test
+
+int main(int argc, char** argv)
+{
+    // Set before the application object exists: test discovery runs this program during the build.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new tav::test::IsolationListener);
+    return RUN_ALL_TESTS();
+}
