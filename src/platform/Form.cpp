@@ -139,8 +139,17 @@ void Form::setWindowState(WindowState state)
 
 void Form::show()
 {
+    // The window frame's size is known only once the window is on the screen; the outer size set
+    // before then is kept by giving the frame's room back from the client area.
+    const QRect outer = widget_->frameGeometry();
     showing_ = true;
     widget_->show();
+    const QRect framed = widget_->frameGeometry();
+    if (framed.size() != outer.size() && windowState() == WindowState::Normal) {
+        widget_->resize(widget_->width() - (framed.width() - outer.width()),
+                        widget_->height() - (framed.height() - outer.height()));
+        widget_->move(outer.topLeft());
+    }
     widget_->raise();
 }
 
@@ -160,9 +169,8 @@ bool Form::unload()
         return false;
     unloaded_ = true;
     showing_ = false;
-    widget_->hide();
-    // Ends a modal run; a modeless window is simply hidden.
-    widget_->done(QDialog::Accepted);
+    // Closing (rather than hiding) ends a modal run and lets the program end with its last window.
+    widget_->close();
     emit becameUnloaded();
     deleteLater();
     return true;
@@ -170,7 +178,7 @@ bool Form::unload()
 
 void Form::handleClose(bool& accepted)
 {
-    accepted = unload();
+    accepted = unloaded_ || unload();
 }
 
 void Form::handleResize()

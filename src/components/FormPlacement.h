@@ -1,0 +1,20 @@
+#pragma once
+
+namespace tav::platform {
+class Form;
+}
+
+namespace tav::components {
+
+// A window's state, position and size survive a restart in section "FormPositions", under the
+// window's name followed by "_WindowState", "_Left", "_Top", "_Width" and "_Height". Only the
+// state is written while the window is minimized or maximized, so the last normal rectangle stays.
+// A window with a fixed border keeps its designed size.
+void saveFormPosition(const platform::Form& form);
+
+// Applies the stored placement before the window is shown. Values that are not numbers give their
+// defaults; a window with no stored position, or whose rectangle would lie on no screen, is
+// centred on the screen.
+void restoreFormPosition(platform::Form& form);
+
+} // namespace tav::components

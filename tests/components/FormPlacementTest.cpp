@@ -1,0 +1,118 @@
+#include "components/FormPlacement.h"
+#include "platform/Form.h"
+#include "platform/SettingsStore.h"
+#include "support/TestEnvironment.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+using namespace tav::components;
+using tav::platform::Form;
+using tav::platform::settings;
+
+namespace {
+
+struct Window : Form {
+    explicit Window(BorderStyle style = BorderStyle::Sizable)
+        : Form("frmTest", style)
+    {
+        setWidth(6000);
+        setHeight(4500);
+    }
+};
+
+QSizeF screenTwips()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    return QSizeF(screen.width() * 15.0, screen.height() * 15.0);
+}
+
+void store(const char* suffix, const QString& value)
+{
+    settings().setValue("FormPositions", QString("frmTest") + suffix, value);
+}
+
+} // namespace
+
+TEST(FormPlacement, theFirstStartKeepsTheDesignedSizeAndCentresTheWindow)
+{
+    Window window;
+    restoreFormPosition(window);
+    EXPECT_EQ(window.width(), 6000);
+    EXPECT_EQ(window.height(), 4500);
+    EXPECT_NEAR(window.left(), (screenTwips().width() - 6000) / 2, 15);
+    EXPECT_NEAR(window.top(), (screenTwips().height() - 4500) / 2, 15);
+}
+
+TEST(FormPlacement, aNormalWindowRoundTripsItsRectangle)
+{
+    {
+        Window window;
+        window.setLeft(300);
+        window.setTop(450);
+        window.setWidth(7500);
+        window.setHeight(5010);
+        saveFormPosition(window);
+    }
+    EXPECT_EQ(settings().value("FormPositions", "frmTest_WindowState"), "0");
+    EXPECT_EQ(settings().value("FormPositions", "frmTest_Width"), "7500");
+    Window again;
+    restoreFormPosition(again);
+    EXPECT_EQ(again.left(), 300);
+    EXPECT_EQ(again.top(), 450);
+    EXPECT_EQ(again.width(), 7500);
+    EXPECT_EQ(again.height(), 5010);
+}
+
+TEST(FormPlacement, aFixedBorderKeepsItsSizeAndOnlyItsPositionIsStored)
+{
+    Window window(Form::BorderStyle::FixedSingle);
+    window.setLeft(600);
+    window.setTop(600);
+    saveFormPosition(window);
+    EXPECT_FALSE(settings().contains("FormPositions", "frmTest_Width"));
+    store("_Width", "9000");
+    Window again(Form::BorderStyle::FixedDialog);
+    restoreFormPosition(again);
+    EXPECT_EQ(again.width(), 6000);
+    EXPECT_EQ(again.left(), 600);
+}
+
+TEST(FormPlacement, aMaximizedWindowStoresOnlyItsStateAndReopensMaximized)
+{
+    store("_Left", "300");
+    store("_Width", "7500");
+    Window window;
+    window.setWindowState(Form::WindowState::Maximized);
+    saveFormPosition(window);
+    EXPECT_EQ(settings().value("FormPositions", "frmTest_WindowState"), "2");
+    EXPECT_EQ(settings().value("FormPositions", "frmTest_Left"), "300") << "the last normal position stays";
+    Window again;
+    restoreFormPosition(again);
+    EXPECT_EQ(again.windowState(), Form::WindowState::Maximized);
+}
+
+TEST(FormPlacement, badStoredValuesGiveTheirDefaults)
+{
+    store("_WindowState", "maximized");
+    store("_Width", "wide");
+    store("_Height", "0");
+    store("_Left", "-999");
+    store("_Top", "600");
+    Window window;
+    restoreFormPosition(window);
+    EXPECT_EQ(window.windowState(), Form::WindowState::Normal);
+    EXPECT_EQ(window.width(), 6000);
+    EXPECT_EQ(window.height(), 4500);
+    EXPECT_NEAR(window.left(), -999, 15) << "a single -999 is applied as stored";
+    EXPECT_EQ(window.top(), 600);
+
+    store("_WindowState", "7");
+    store("_Left", "900000");
+    store("_Top", "-900000");
+    Window faraway;
+    restoreFormPosition(faraway);
+    EXPECT_EQ(faraway.windowState(), Form::WindowState::Normal);
+    EXPECT_NEAR(faraway.left(), (screenTwips().width() - 6000) / 2, 15) << "a window on no screen is centred";
+}
