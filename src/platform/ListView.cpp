@@ -26,7 +26,8 @@ ListView::ListView(QWidget* container, const QString& name, int index)
     tree_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     tree_->header()->setStretchLastSection(false);
     tree_->installEventFilter(this);
-    tree_->viewport()->installEventFilter(this);
+    viewport_ = tree_->viewport();
+    viewport_->installEventFilter(this);
     connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { emit doubleClicked(); });
     setBackColor(SystemColor::Window);
 }
@@ -137,7 +138,8 @@ void ListView::setColumnWidth(double twips)
 
 bool ListView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == tree_->viewport() && event->type() == QEvent::MouseButtonRelease
+    // Compares pointers only: events also arrive while the widget is being destroyed.
+    if (watched == viewport_ && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         emit clicked();
     } else if (watched == tree_ && event->type() == QEvent::KeyRelease) {

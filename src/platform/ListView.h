@@ -60,6 +60,7 @@ private:
     QTreeWidgetItem* itemAt(qsizetype position) const;
 
     QTreeWidget* tree_;
+    QWidget* viewport_;
     QHash<QString, QTreeWidgetItem*> byKey_;
     double columnWidth_ = 0;
 };
