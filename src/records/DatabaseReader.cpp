@@ -205,8 +205,11 @@ Section DatabaseReader::readCompanyInfoXml()
     }
     RecordElements elements(kCompanyElements);
     elements.scan(QByteArrayView(gathered.data(), static_cast<qsizetype>(gathered.size())));
-    for (size_t box = 0; box < database_.company.texts.size(); ++box)
-        database_.company.texts[box] = text(elements, box);
+    // Only the elements the section holds: a stray second opening line must not empty the rest.
+    for (size_t box = 0; box < database_.company.texts.size(); ++box) {
+        if (const std::optional<QByteArrayView> value = elements.value(box))
+            database_.company.texts[box] = valueText(*value, encoding_);
+    }
     return next;
 }
 
@@ -312,18 +315,17 @@ void DatabaseReader::addProduct(const GatheredRecord& record, const RecordElemen
 
 void DatabaseReader::addBillPeriod(const GatheredRecord&, const RecordElements& elements)
 {
-    if (!elements.holdsAny())
-        return;
     const BillPeriodRecord period{text(elements, BillPeriodRecord::Start), text(elements, BillPeriodRecord::Name),
                                   text(elements, BillPeriodRecord::End), text(elements, BillPeriodRecord::BillDue)};
+    // An entry without a single value holds nothing, and no line of it would be written.
+    if (period.start.isEmpty() && period.name.isEmpty() && period.end.isEmpty() && period.billDue.isEmpty())
+        return;
     if (!database_.periods.add(period.name + FieldSeparator, period.text()))
         ++skippedEntries_;
 }
 
 void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElements& elements)
 {
-    if (!elements.holdsAny())
-        return;
     const QByteArrayView balance = elements.valueOrEmpty(AccountBalance);
     const QByteArrayView note = elements.valueOrEmpty(Note);
     const std::vector<QByteArrayView>& items = elements.numberedValues();
@@ -367,6 +369,9 @@ void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElement
     }
     invoice.append(FieldSeparator);
     appendValueText(invoice, note, encoding_);
+    // Separators alone: an entry without a single value holds nothing, and no line of it would be written.
+    if (invoice.size() == InvoiceRecord::FieldCount - 1)
+        return;
     if (!database_.invoiceRecords.add(std::move(key), std::move(invoice)))
         ++skippedEntries_;
 }
