@@ -42,8 +42,8 @@ bool isComment(QByteArrayView raw)
 XmlLineReader::XmlLineReader(ByteSource& source, TextEncoding encoding)
     : source_(source)
     , encoding_(encoding)
-    , buffer_(kChunkSize)
 {
+    buffer_.resize(kChunkSize);
 }
 
 std::optional<QByteArrayView> XmlLineReader::readXmlLine()
@@ -142,9 +142,10 @@ bool XmlLineReader::fill()
         scanned_ -= begin_;
         begin_ = 0;
     }
-    if (end_ == buffer_.size())
-        buffer_.resize(buffer_.size() * 2); // one line longer than the buffer
-    const qint64 count = source_.read(buffer_.data() + end_, static_cast<qint64>(buffer_.size() - end_));
+    const auto size = static_cast<size_t>(buffer_.size());
+    if (end_ == size)
+        buffer_.resize(static_cast<qsizetype>(size * 2)); // one line longer than the buffer
+    const qint64 count = source_.read(buffer_.data() + end_, buffer_.size() - static_cast<qint64>(end_));
     if (count < 0) {
         readFailed_ = true;
         return false;

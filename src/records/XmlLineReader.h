@@ -3,11 +3,11 @@
 #include "ByteSource.h"
 #include "TextEncoding.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace tav::records {
 
@@ -35,7 +35,7 @@ private:
 
     ByteSource& source_;
     TextEncoding encoding_;
-    std::vector<char> buffer_;
+    QByteArray buffer_; // grown without clearing: a load reads hundreds of megabytes through it
     size_t begin_ = 0; // the first byte not yet handed out
     size_t scanned_ = 0; // bytes from begin_ up to here hold no line end
     size_t end_ = 0;

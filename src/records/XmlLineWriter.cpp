@@ -105,8 +105,8 @@ size_t tagRoom(int tabs, QLatin1StringView name, QLatin1StringView attribute = {
 
 XmlLineWriter::XmlLineWriter(ByteSink& sink)
     : sink_(sink)
-    , buffer_(kFlushSize + 4096)
 {
+    buffer_.resize(kFlushSize + 4096);
 }
 
 void XmlLineWriter::writeXmlLine(int tabs, QLatin1StringView text)
@@ -179,10 +179,10 @@ bool XmlLineWriter::finish()
 char* XmlLineWriter::room(size_t size)
 {
     size += 2; // the line end
-    if (buffer_.size() - used_ < size) {
+    if (static_cast<size_t>(buffer_.size()) - used_ < size) {
         flush();
-        if (buffer_.size() < size)
-            buffer_.resize(size); // a value longer than the whole buffer
+        if (static_cast<size_t>(buffer_.size()) < size)
+            buffer_.resize(static_cast<qsizetype>(size)); // a value longer than the whole buffer
     }
     return buffer_.data() + used_;
 }

@@ -4,7 +4,6 @@
 #include <QLatin1StringView>
 #include <QStringView>
 
-#include <vector>
 
 namespace tav::records {
 
@@ -56,7 +55,7 @@ private:
     void flush();
 
     ByteSink& sink_;
-    std::vector<char> buffer_;
+    QByteArray buffer_; // grown without clearing
     size_t used_ = 0;
     bool failed_ = false;
 };

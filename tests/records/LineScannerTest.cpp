@@ -33,7 +33,8 @@ QByteArray elementLine(const QString& value)
 // A value written into an element line and read back as the reader reads it.
 QString roundTrip(const QString& value)
 {
-    MemoryByteSource source(elementLine(value));
+    const QByteArray line = elementLine(value);
+    MemoryByteSource source(line);
     XmlLineReader reader(source, TextEncoding::Utf8);
     const QByteArrayView names[] = {"notes"};
     RecordElements elements(names);
