@@ -18,6 +18,8 @@ public:
     virtual bool rewind() = 0;
     // Why the last read or rewind failed.
     virtual QString errorText() const = 0;
+    // How many bytes there are, when that is known; -1 otherwise.
+    virtual qint64 size() const = 0;
 };
 
 class MemoryByteSource final : public ByteSource {
@@ -30,6 +32,7 @@ public:
     qint64 read(char* data, qint64 size) override;
     bool rewind() override;
     QString errorText() const override { return {}; }
+    qint64 size() const override { return bytes_.size(); }
 
 private:
     QByteArrayView bytes_;

@@ -57,8 +57,10 @@ QStringList addCustomerNamesToRecords(Database& database)
         // Fields: period, customer name, customer number, then the rest as it stands.
         const qsizetype nameStart = text.indexOf(FieldSeparator) + 1;
         const qsizetype numberStart = nameStart > 0 ? text.indexOf(FieldSeparator, nameStart) + 1 : 0;
-        if (numberStart == 0)
-            continue; // not an invoice record's text; nothing to name
+        // Not an invoice record's text, or one the reader has named already: customers do not
+        // change while a file is read, so those names are final.
+        if (numberStart == 0 || numberStart - 1 > nameStart)
+            continue;
         qsizetype numberEnd = text.indexOf(FieldSeparator, numberStart);
         if (numberEnd < 0)
             numberEnd = text.size();
@@ -69,8 +71,7 @@ QStringList addCustomerNamesToRecords(Database& database)
             name = PlaceholderCustomerName;
         }
         const QStringView wanted = name.value_or(QStringView());
-        // The reader names the records of customers it has already met; those stay as they are.
-        if (QStringView(text).sliced(nameStart, numberStart - 1 - nameStart) == wanted)
+        if (wanted.isEmpty())
             continue;
         QString named;
         named.reserve(nameStart + wanted.size() + 1 + text.size() - numberStart);

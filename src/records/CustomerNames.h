@@ -27,10 +27,12 @@ struct CustomerName {
 // "Customer"); later lookups of that number find it like any other customer.
 CustomerName getCustomerName(RecordTable& customers, const QString& customerNumber);
 
-// Puts each invoice record's customer name into it, without ArchivePrefix, and sorts the invoice
-// records once (AddCustomerNamesToRecords). Returns the customer numbers for which placeholders
-// were added, in the order met; when it is not empty the caller tells the user (once per number)
-// and counts the data as changed. Running it again gives the same records.
+// Completes the naming of the invoice records after a load and sorts them once
+// (AddCustomerNamesToRecords): the reader names every record whose customer it has met, and this
+// names the rest, without ArchivePrefix, adding placeholders for missing customers. Returns the
+// customer numbers for which placeholders were added, in the order met; when it is not empty the
+// caller tells the user (once per number) and counts the data as changed. Runs once per load;
+// running it again changes nothing.
 QStringList addCustomerNamesToRecords(Database& database);
 
 // Looks up the name an invoice record shows for its customer: the display name without

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tav::records {
@@ -54,6 +55,12 @@ public:
     }
 
     QString errorText() const override { return qt_error_string(error_); }
+
+    qint64 size() const override
+    {
+        struct stat status;
+        return ::fstat(fd_, &status) == 0 && S_ISREG(status.st_mode) ? status.st_size : -1;
+    }
 
 private:
     int fd_ = -1;

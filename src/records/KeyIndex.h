@@ -3,6 +3,9 @@
 #include <QHashFunctions>
 #include <QStringView>
 
+#include <algorithm>
+#include <bit>
+#include <span>
 #include <vector>
 
 namespace tav::records {
@@ -34,15 +37,34 @@ public:
     {
         if ((count_ + 1) * 4 > slots_.size() * 3)
             resize(slots_.empty() ? 16 : slots_.size() * 2);
-        const size_t hash = hashOf(entry->key);
-        size_t i = hash & mask();
-        for (; slots_[i].entry; i = (i + 1) & mask()) {
-            if (slots_[i].hash == hash && slots_[i].entry->key == entry->key)
-                return false;
-        }
-        slots_[i] = Slot{hash, entry};
-        ++count_;
-        return true;
+        return insertHashed(entry, hashOf(entry->key));
+    }
+
+    // Adds the entries as insert() would one after the other, and tells for each whether it was
+    // added. They go in in the order of their slots, so that a million of them fill the index by
+    // walking through it rather than jumping about in it; equal keys keep their order, so the
+    // first of them is the one added.
+    std::vector<bool> insertAll(std::span<Entry* const> entries)
+    {
+        reserve(count() + static_cast<qsizetype>(entries.size()));
+        std::vector<size_t> hashes(entries.size());
+        for (size_t i = 0; i < entries.size(); ++i)
+            hashes[i] = hashOf(entries[i]->key);
+        const int slotBits = std::countr_zero(slots_.size());
+        const int bucketBits = std::min(slotBits, 12);
+        const auto bucketOf = [&](size_t hash) { return (hash & mask()) >> (slotBits - bucketBits); };
+        std::vector<size_t> bucketStarts((size_t(1) << bucketBits) + 1);
+        for (const size_t hash : hashes)
+            ++bucketStarts[bucketOf(hash) + 1];
+        for (size_t b = 1; b < bucketStarts.size(); ++b)
+            bucketStarts[b] += bucketStarts[b - 1];
+        std::vector<size_t> order(entries.size());
+        for (size_t i = 0; i < entries.size(); ++i)
+            order[bucketStarts[bucketOf(hashes[i])]++] = i;
+        std::vector<bool> added(entries.size());
+        for (const size_t i : order)
+            added[i] = insertHashed(entries[i], hashes[i]);
+        return added;
     }
 
     void remove(QStringView key)
@@ -93,6 +115,19 @@ private:
 
     static size_t hashOf(QStringView key) { return qHash(key, 0); }
     size_t mask() const { return slots_.size() - 1; }
+
+    // Needs a free slot.
+    bool insertHashed(Entry* entry, size_t hash)
+    {
+        size_t i = hash & mask();
+        for (; slots_[i].entry; i = (i + 1) & mask()) {
+            if (slots_[i].hash == hash && slots_[i].entry->key == entry->key)
+                return false;
+        }
+        slots_[i] = Slot{hash, entry};
+        ++count_;
+        return true;
+    }
 
     void resize(size_t size)
     {

@@ -112,25 +112,70 @@ RecordTable::~RecordTable() = default;
 RecordTable::RecordTable(RecordTable&&) noexcept = default;
 RecordTable& RecordTable::operator=(RecordTable&&) noexcept = default;
 
-void RecordTable::reserve(qsizetype count)
+RecordTable::Loader::Loader(RecordTable& table)
+    : table_(table)
+    , firstNew_(table.count())
 {
-    entries_.reserve(static_cast<size_t>(count));
-    byKey_.reserve(count);
+    Q_ASSERT(table.order() == Order::Unsorted);
+}
+
+RecordTable::Loader::~Loader()
+{
+    finish();
+}
+
+void RecordTable::Loader::add(QString key, QString text)
+{
+    table_.entries_.push_back(std::make_unique<Entry>(Entry{std::move(key), std::move(text), table_.count()}));
+}
+
+qsizetype RecordTable::Loader::finish()
+{
+    if (finished_)
+        return 0;
+    finished_ = true;
+    auto& entries = table_.entries_;
+    std::vector<Entry*> fresh;
+    fresh.reserve(entries.size() - static_cast<size_t>(firstNew_));
+    for (auto it = entries.begin() + firstNew_; it != entries.end(); ++it) {
+        if (!(*it)->key.isEmpty())
+            fresh.push_back(it->get());
+    }
+    const std::vector<bool> indexed = table_.byKey_.insertAll(fresh);
+    // Drops what the index refused, keeping the order of the rest.
+    auto kept = entries.begin() + firstNew_;
+    size_t freshIndex = 0;
+    for (auto it = kept; it != entries.end(); ++it) {
+        if ((*it)->key.isEmpty() || !indexed[freshIndex++])
+            continue;
+        (*it)->index = kept - entries.begin();
+        *kept++ = std::move(*it);
+    }
+    const qsizetype dropped = entries.end() - kept;
+    entries.erase(kept, entries.end());
+    if (dropped > 0)
+        table_.firstStaleIndex_ = std::min(table_.firstStaleIndex_, firstNew_);
+    else if (table_.firstStaleIndex_ == firstNew_)
+        table_.firstStaleIndex_ = table_.count();
+    return dropped;
 }
 
 bool RecordTable::add(QString key, QString text)
 {
-    if (key.isEmpty() || byKey_.find(key))
+    if (key.isEmpty())
+        return false;
+    auto entry = std::make_unique<Entry>(Entry{std::move(key), std::move(text), 0});
+    if (!byKey_.insert(entry.get()))
         return false;
     auto place = entries_.end();
-    if (order_ == Order::Sorted && !entries_.empty() && compareRecordTexts(entries_.back()->text, text) > 0) {
+    if (order_ == Order::Sorted && !entries_.empty() && textLess(entry, entries_.back())) {
         // After every entry whose text does not sort after the new one: equal texts keep the
         // order in which they were added.
-        place = std::upper_bound(entries_.begin(), entries_.end(), text,
-            [](const QString& value, const std::unique_ptr<Entry>& e) { return compareRecordTexts(value, e->text) < 0; });
+        place = std::upper_bound(entries_.begin(), entries_.end(), entry, textLess);
     }
     const qsizetype index = place - entries_.begin();
-    byKey_.insert(entries_.insert(place, std::make_unique<Entry>(Entry{std::move(key), std::move(text), index}))->get());
+    entry->index = index;
+    entries_.insert(place, std::move(entry));
     if (index + 1 < count())
         firstStaleIndex_ = std::min(firstStaleIndex_, index); // the entries behind it moved up one
     else if (firstStaleIndex_ == index)

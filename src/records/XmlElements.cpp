@@ -108,7 +108,9 @@ void RecordElements::scan(QByteArrayView record)
 void RecordElements::noteTag(QByteArrayView record, qsizetype at)
 {
     const QByteArrayView rest = record.sliced(at);
-    if (!numberedOpening_.isEmpty()) {
+    // Both numbered tags share their second or third character with the opening; most tags do not.
+    const char numberedInitial = numberedOpening_.isEmpty() ? '\0' : numberedOpening_[1];
+    if (rest.size() > 2 && (rest[1] == numberedInitial || (rest[1] == '/' && rest[2] == numberedInitial))) {
         if (rest.startsWith(numberedClosing_)) {
             numberedClosings_.push_back(at);
             return;

@@ -1,5 +1,6 @@
 #include "XmlLineReader.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tav::records {
@@ -43,7 +44,9 @@ XmlLineReader::XmlLineReader(ByteSource& source, TextEncoding encoding)
     : source_(source)
     , encoding_(encoding)
 {
-    buffer_.resize(kChunkSize);
+    // A small file needs no more than its own size (and a byte to see that it has ended).
+    const qint64 size = source.size();
+    buffer_.resize(size >= 0 && size < qint64(kChunkSize) ? std::max<qsizetype>(size + 1, 64) : qsizetype(kChunkSize));
 }
 
 std::optional<QByteArrayView> XmlLineReader::readXmlLine()

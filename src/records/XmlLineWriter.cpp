@@ -1,5 +1,6 @@
 #include "XmlLineWriter.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tav::records {
@@ -8,6 +9,7 @@ namespace {
 
 // Bytes are handed to the sink in pieces of about this size.
 constexpr size_t kFlushSize = 1 << 20;
+constexpr qsizetype kFirstBufferSize = 16 << 10;
 // The most bytes one UTF-16 code unit can become: "&quot;".
 constexpr size_t kMostBytesPerUnit = 6;
 
@@ -106,7 +108,7 @@ size_t tagRoom(int tabs, QLatin1StringView name, QLatin1StringView attribute = {
 XmlLineWriter::XmlLineWriter(ByteSink& sink)
     : sink_(sink)
 {
-    buffer_.resize(kFlushSize + 4096);
+    buffer_.resize(kFirstBufferSize);
 }
 
 void XmlLineWriter::writeXmlLine(int tabs, QLatin1StringView text)
@@ -180,9 +182,13 @@ char* XmlLineWriter::room(size_t size)
 {
     size += 2; // the line end
     if (static_cast<size_t>(buffer_.size()) - used_ < size) {
-        flush();
-        if (static_cast<size_t>(buffer_.size()) < size)
-            buffer_.resize(static_cast<qsizetype>(size)); // a value longer than the whole buffer
+        // Grow up to the flush size, so that a small database needs no large buffer.
+        if (static_cast<size_t>(buffer_.size()) < kFlushSize)
+            buffer_.resize(static_cast<qsizetype>(std::max(used_ + size, 2 * static_cast<size_t>(buffer_.size()))));
+        else
+            flush();
+        if (static_cast<size_t>(buffer_.size()) - used_ < size)
+            buffer_.resize(static_cast<qsizetype>(used_ + size)); // a value longer than the whole buffer
     }
     return buffer_.data() + used_;
 }

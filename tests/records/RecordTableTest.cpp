@@ -111,6 +111,25 @@ TEST(RecordTable, matchesAPlainListUnderRandomChanges)
     }
 }
 
+TEST(RecordTable, aLoaderAddsManyEntriesAsAddWouldOneByOne)
+{
+    RecordTable table(RecordTable::Order::Unsorted);
+    table.add(QStringLiteral("a"), QStringLiteral("before"));
+    RecordTable::Loader loader(table);
+    for (int i = 0; i < 5000; ++i)
+        loader.add(QString::number(i % 3000), QString::number(i)); // the second 2000 repeat keys
+    loader.add(QString(), QStringLiteral("no key"));
+    loader.add(QStringLiteral("a"), QStringLiteral("again"));
+    EXPECT_EQ(loader.finish(), 2002);
+    EXPECT_EQ(table.count(), 3001);
+    EXPECT_EQ(*table.find(QStringLiteral("a")), QStringLiteral("before"));
+    EXPECT_EQ(*table.find(QStringLiteral("7")), QStringLiteral("7")); // the first of two alike
+    EXPECT_EQ(table.keyAt(3001), QStringLiteral("2999"));
+    EXPECT_EQ(table.positionOf(QStringLiteral("2999")), 3001);
+    EXPECT_TRUE(table.add(QStringLiteral("new"), QStringLiteral("x")));
+    EXPECT_EQ(table.positionOf(QStringLiteral("new")), 3002);
+}
+
 TEST(RecordTable, sortingKeepsEqualTextsInOrderWhereverTheyStand)
 {
     RecordTable table(RecordTable::Order::Unsorted);
