@@ -25,7 +25,9 @@ struct BenchContext {
 };
 
 // One measured operation. A case that needs the database loaded says so; the run then loads it
-// first with the "load" case.
+// first with the "load" case. To add one (deleting a customer, composing a bill period for every
+// customer), derive from this class in a file of its own, report its figures through the context,
+// and list it in allCases(); a case that changes the database goes after those that only read it.
 class BenchCase {
 public:
     virtual ~BenchCase() = default;

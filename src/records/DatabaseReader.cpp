@@ -66,37 +66,6 @@ bool isElementLine(QByteArrayView line)
     return line.size() > 1 && std::memchr(line.data() + 1, '<', static_cast<size_t>(line.size() - 1));
 }
 
-// Whether a balance stands in the one form the writer gives it (12.5, 25, 0, -3.05), as it does
-// in every file this program wrote.
-bool isWrittenBalance(QByteArrayView text)
-{
-    qsizetype i = text.startsWith('-') ? 1 : 0;
-    const qsizetype digitsStart = i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
-        ++i;
-    const qsizetype digits = i - digitsStart;
-    if (digits == 0 || (digits > 1 && text[digitsStart] == '0') || digits > 15)
-        return false;
-    if (i == text.size())
-        return text != "-0";
-    const qsizetype decimals = text.size() - i - 1;
-    if (text[i] != '.' || decimals < 1 || decimals > 2)
-        return false;
-    for (qsizetype d = i + 1; d < text.size(); ++d) {
-        if (text[d] < '0' || text[d] > '9')
-            return false;
-    }
-    return text.back() != '0';
-}
-
-// Balances are kept in the one plain form the writer uses; older files may hold other forms of
-// the same amount. A text that is no amount at all is kept as it stands.
-QString normalizedBalance(const QString& text)
-{
-    const std::optional<Cents> cents = parseBalanceText(text);
-    return cents ? balanceText(*cents) : text;
-}
-
 class DatabaseReader {
 public:
     DatabaseReader(XmlLineReader& lines, TextEncoding encoding, Database& database)
@@ -360,10 +329,14 @@ void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElement
     invoice.append(QStringView(key).first(periodLength)).append(FieldSeparator);
     invoice.append(name).append(FieldSeparator);
     invoice.append(number).append(FieldSeparator);
-    if (isWrittenBalance(balance))
-        invoice.append(QLatin1StringView(balance));
-    else
-        invoice.append(normalizedBalance(valueText(balance, encoding_)));
+    // Older files may hold other forms of an amount; balances are kept in the writer's.
+    const qsizetype balanceStart = invoice.size();
+    appendValueText(invoice, balance, encoding_);
+    if (!isPlainBalanceText(QStringView(invoice).sliced(balanceStart))) {
+        const QString plain = plainBalanceText(QStringView(invoice).sliced(balanceStart));
+        invoice.truncate(balanceStart);
+        invoice.append(plain);
+    }
     invoice.append(FieldSeparator);
     const qsizetype itemsStart = invoice.size();
     for (const QByteArrayView item : items) {

@@ -1,5 +1,6 @@
 #include "DatabaseWriter.h"
 
+#include "Money.h"
 #include "RecordFormats.h"
 #include "Separators.h"
 
@@ -138,7 +139,8 @@ void DatabaseWriter::writeInvoiceRecordsXml(const RecordTable& invoiceRecords)
         out_.writeXmlLine(2, "<InvoiceRecord>"_L1);
         out_.writeXmlLine(3, "BP"_L1, fields[InvoiceRecord::Period]);
         out_.writeXmlLine(3, "CID"_L1, fields[InvoiceRecord::CustomerNumber]);
-        out_.writeXmlLine(3, "AccountBalance"_L1, fields[InvoiceRecord::AccountBalance]);
+        const QStringView balance = fields[InvoiceRecord::AccountBalance];
+        out_.writeXmlLine(3, "AccountBalance"_L1, isPlainBalanceText(balance) ? balance : QStringView(plainBalanceText(balance)));
         // Entries are numbered without gaps: the reader stops at the first number missing.
         qsizetype number = 0;
         for (const QStringView entry : fields[InvoiceRecord::Items].tokenize(ItemSeparator, Qt::SkipEmptyParts))

@@ -88,6 +88,35 @@ std::optional<Cents> parseBalanceText(QStringView text)
     return roundHalfEven(value * 100);
 }
 
+bool isPlainBalanceText(QStringView text)
+{
+    qsizetype i = text.startsWith(QLatin1Char('-')) ? 1 : 0;
+    const qsizetype digitsStart = i;
+    while (i < text.size() && isAsciiDigit(text[i]))
+        ++i;
+    const qsizetype digits = i - digitsStart;
+    if (digits == 0 || (digits > 1 && text[digitsStart] == QLatin1Char('0')) || digits > 15)
+        return false;
+    if (i == text.size())
+        return text != u"-0";
+    const qsizetype decimals = text.size() - i - 1;
+    if (text[i] != QLatin1Char('.') || decimals < 1 || decimals > 2)
+        return false;
+    for (qsizetype d = i + 1; d < text.size(); ++d) {
+        if (!isAsciiDigit(text[d]))
+            return false;
+    }
+    return text.back() != QLatin1Char('0');
+}
+
+QString plainBalanceText(QStringView text)
+{
+    if (isPlainBalanceText(text))
+        return text.toString();
+    const std::optional<Cents> cents = parseBalanceText(text);
+    return cents ? balanceText(*cents) : text.toString();
+}
+
 QString priceSortPrefix(Cents price)
 {
     const Cents clamped = std::clamp<Cents>(price, 0, kMaxPrice);

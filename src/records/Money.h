@@ -23,6 +23,13 @@ QString balanceText(Cents cents);
 // Nothing when the text is not a finite number in range.
 std::optional<Cents> parseBalanceText(QStringView text);
 
+// Whether a balance text stands in the form balanceText gives; the files this program writes
+// hold no other.
+bool isPlainBalanceText(QStringView text);
+// The balance in the form balanceText gives when the text is an amount (12.50, 1.234568E+07 and
+// 12,5 are rewritten); any other text as it stands.
+QString plainBalanceText(QStringView text);
+
 // The twelve-character sort prefix of a product text: nine integer digits with leading zeros,
 // ".", two decimals (000000012.50). Prices outside 0 .. kMaxPrice are clamped into that range.
 QString priceSortPrefix(Cents price);

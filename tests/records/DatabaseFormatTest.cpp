@@ -25,6 +25,14 @@ TEST(DatabaseFormat, everyKindOfTextIsWrittenToTheExpectedBytes)
     EXPECT_EQ(databaseFileBytes(sampleDatabase()).toStdString(), sampleDatabaseFile().toStdString());
 }
 
+TEST(DatabaseFormat, balancesAreWrittenInThePlainFormWhateverTheTableHolds)
+{
+    Database database;
+    const InvoiceRecord record{QStringLiteral("May"), {}, QStringLiteral("1"), QStringLiteral("12.50"), QStringLiteral("7"), {}};
+    database.invoiceRecords.add(record.key(), record.text());
+    EXPECT_TRUE(databaseFileBytes(database).contains("<AccountBalance>12.5</AccountBalance>"));
+}
+
 TEST(DatabaseFormat, loadingAndSavingAFileThisProgramWroteChangesNoByte)
 {
     const Database loaded = loadBytes(sampleDatabaseFile());

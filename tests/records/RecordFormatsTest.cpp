@@ -92,6 +92,13 @@ TEST(Money, balancesAreWrittenShortestToTheCentAndReadBackExactly)
     EXPECT_EQ(parseBalanceText(u" 7.006"), 701); // more decimals are rounded to the cent
     for (const char* bad : {"", "abc", "1,234.5", "1e999", "nan", "-", "."})
         EXPECT_FALSE(parseBalanceText(QString::fromLatin1(bad))) << bad;
+    for (const char* plain : {"0", "12.5", "-3.05", "1260"})
+        EXPECT_TRUE(isPlainBalanceText(QString::fromLatin1(plain))) << plain;
+    for (const char* other : {"012", "12.50", "-0", "1.", "1e5", "12,5", " 1"})
+        EXPECT_FALSE(isPlainBalanceText(QString::fromLatin1(other))) << other;
+    EXPECT_EQ(plainBalanceText(u"12.50"), QStringLiteral("12.5"));
+    EXPECT_EQ(plainBalanceText(u"-0"), QStringLiteral("0"));
+    EXPECT_EQ(plainBalanceText(u"owes"), QStringLiteral("owes"));
 }
 
 TEST(Money, pricePrefixesAndPriceTexts)
