@@ -54,7 +54,8 @@ public:
             return false;
         }
         std::optional<records::FileProblem> problem;
-        const double seconds = secondsFor([&] { problem = records::saveDatabase(context.scratchPath, context.database); });
+        const double seconds
+            = secondsFor([&] { problem = records::saveDatabase(context.scratchPath, context.database); });
         QFile::remove(records::FileReplacement::backupPath(context.scratchPath));
         if (problem) {
             std::fprintf(stderr, "save failed: %s\n", qPrintable(problem->reason));

@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "FileProblem.h"
+#include "FileReplacement.h"
 
 #include <QString>
 

@@ -34,10 +34,17 @@ struct RecordSyntax {
 };
 
 // Element names in the order of the fields they fill.
-constexpr QByteArrayView kCompanyElements[] = {"companyname", "companyadd1", "companyadd2",
-                                               "companyadd3", "companyphone", "companyslogan",
-                                               "generalinvoicedescription", "checkspayableto", "invoiceclosing"};
-constexpr QByteArrayView kCustomerElements[] = {"fname", "lname", "add1", "add2", "add3", "email", "phone", "notes", "current"};
+constexpr QByteArrayView kCompanyElements[] = {"companyname",
+                                               "companyadd1",
+                                               "companyadd2",
+                                               "companyadd3",
+                                               "companyphone",
+                                               "companyslogan",
+                                               "generalinvoicedescription",
+                                               "checkspayableto",
+                                               "invoiceclosing"};
+constexpr QByteArrayView kCustomerElements[]
+    = {"fname", "lname", "add1", "add2", "add3", "email", "phone", "notes", "current"};
 enum CustomerElement { CustomerCurrent = 8 };
 constexpr QByteArrayView kProductElements[] = {"item", "itemprice", "current"};
 enum ProductElement { Item, ItemPrice, ProductCurrent };
@@ -48,7 +55,7 @@ enum InvoiceElement { Period, CustomerNumber, AccountBalance, Note };
 constexpr RecordSyntax kCustomerSyntax{"</customers>", "customer", "</customer>", "cid", kCustomerElements, {}};
 constexpr RecordSyntax kProductSyntax{"</productsandservices>", "ps", "</ps>", "psid", kProductElements, {}};
 constexpr RecordSyntax kBillPeriodSyntax{"</billperiods>", "billperiod", "</billperiod>", {}, kBillPeriodElements, {}};
-constexpr RecordSyntax kInvoiceRecordSyntax{"</invoicerecords>", "invoicerecord", "</invoicerecord>", {},
+constexpr RecordSyntax kInvoiceRecordSyntax{"</invoicerecords>",    "invoicerecord", "</invoicerecord>", {},
                                             kInvoiceRecordElements, kItemOpening};
 
 // One record's lines as gathered, with what its start line said.

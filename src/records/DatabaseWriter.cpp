@@ -89,8 +89,8 @@ void DatabaseWriter::writeCustomersXml(const RecordTable& customers)
     for (qsizetype i = 1; i <= customers.count(); ++i) {
         out_.writeStartLine(2, "Customer"_L1, "CID"_L1, keyNumberText(customers.keyAt(i)));
         const auto fields = fieldsOf<CustomerRecord::FieldCount>(customers.textAt(i));
-        static constexpr QLatin1StringView elementOfField[] = {
-            {}, "FName"_L1, "LName"_L1, "Add1"_L1, "Add2"_L1, "Add3"_L1, "Email"_L1, "Phone"_L1, "Notes"_L1};
+        static constexpr QLatin1StringView elementOfField[]
+            = {{}, "FName"_L1, "LName"_L1, "Add1"_L1, "Add2"_L1, "Add3"_L1, "Email"_L1, "Phone"_L1, "Notes"_L1};
         for (int field = CustomerRecord::FName; field < CustomerRecord::FieldCount; ++field)
             out_.writeXmlLine(3, elementOfField[field], fields[static_cast<size_t>(field)]);
         out_.writeXmlLine(3, "Current"_L1, currentText(fields[CustomerRecord::DisplayName].startsWith(ArchivePrefix)));
@@ -140,7 +140,8 @@ void DatabaseWriter::writeInvoiceRecordsXml(const RecordTable& invoiceRecords)
         out_.writeXmlLine(3, "BP"_L1, fields[InvoiceRecord::Period]);
         out_.writeXmlLine(3, "CID"_L1, fields[InvoiceRecord::CustomerNumber]);
         const QStringView balance = fields[InvoiceRecord::AccountBalance];
-        out_.writeXmlLine(3, "AccountBalance"_L1, isPlainBalanceText(balance) ? balance : QStringView(plainBalanceText(balance)));
+        out_.writeXmlLine(3, "AccountBalance"_L1,
+                          isPlainBalanceText(balance) ? balance : QStringView(plainBalanceText(balance)));
         // Entries are numbered without gaps: the reader stops at the first number missing.
         qsizetype number = 0;
         for (const QStringView entry : fields[InvoiceRecord::Items].tokenize(ItemSeparator, Qt::SkipEmptyParts))

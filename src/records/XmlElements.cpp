@@ -44,8 +44,8 @@ struct Reference {
 };
 
 constexpr Reference kReferences[] = {
-    {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&apos;", '\''}, {"&quot;", '"'},
-    {"&#13;", '\r'}, {"&#10;", '\n'}, {"&#9;", '\t'},
+    {"&amp;", '&'},  {"&lt;", '<'},   {"&gt;", '>'},   {"&apos;", '\''},
+    {"&quot;", '"'}, {"&#13;", '\r'}, {"&#10;", '\n'}, {"&#9;", '\t'},
 };
 
 // Text that reads the same in every encoding and holds nothing to resolve or remove.
@@ -53,7 +53,7 @@ bool isPlainAscii(QByteArrayView value)
 {
     for (const char c : value) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x80 || c == '&' || byte < 0x03)
+        if (byte >= 0x80 || c == '&' || c == '\x01' || c == '\x02')
             return false;
     }
     return true;
@@ -128,7 +128,8 @@ void RecordElements::noteTag(QByteArrayView record, qsizetype at)
     const qsizetype nameStart = closing ? 2 : 1;
     // Only a name no longer than the longest wanted one can match; look no further for the ">".
     const qsizetype searchLength = std::min(rest.size(), nameStart + longestName_ + 1) - nameStart;
-    const void* gt = searchLength > 0 ? std::memchr(rest.data() + nameStart, '>', static_cast<size_t>(searchLength)) : nullptr;
+    const void* gt
+        = searchLength > 0 ? std::memchr(rest.data() + nameStart, '>', static_cast<size_t>(searchLength)) : nullptr;
     if (!gt)
         return;
     const QByteArrayView name = rest.sliced(nameStart, static_cast<const char*>(gt) - rest.data() - nameStart);

@@ -37,15 +37,24 @@ char* appendUtf8(char* out, char32_t c)
 const char* reference(char16_t c)
 {
     switch (c) {
-    case '&': return "&amp;";
-    case '<': return "&lt;";
-    case '>': return "&gt;";
-    case '\'': return "&apos;";
-    case '"': return "&quot;";
-    case '\r': return "&#13;";
-    case '\n': return "&#10;";
-    case '\t': return "&#9;";
-    default: return nullptr;
+    case '&':
+        return "&amp;";
+    case '<':
+        return "&lt;";
+    case '>':
+        return "&gt;";
+    case '\'':
+        return "&apos;";
+    case '"':
+        return "&quot;";
+    case '\r':
+        return "&#13;";
+    case '\n':
+        return "&#10;";
+    case '\t':
+        return "&#9;";
+    default:
+        return nullptr;
     }
 }
 

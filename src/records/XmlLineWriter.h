@@ -4,7 +4,6 @@
 #include <QLatin1StringView>
 #include <QStringView>
 
-
 namespace tav::records {
 
 // Where a database file's bytes go: the file being saved, or memory.

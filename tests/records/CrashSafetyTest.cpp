@@ -25,8 +25,12 @@ Database largeDatabase(const QString& note)
     database.company.texts[CompanyInfo::CompanyName] = note;
     for (int period = 0; period < 20; ++period) {
         for (int customer = 1; customer <= 1000; ++customer) {
-            const InvoiceRecord record{QStringLiteral("Period %1").arg(period), {}, QString::number(customer),
-                                       QStringLiteral("12.5"), QStringLiteral("7"), note};
+            const InvoiceRecord record{QStringLiteral("Period %1").arg(period),
+                                       {},
+                                       QString::number(customer),
+                                       QStringLiteral("12.5"),
+                                       QStringLiteral("7"),
+                                       note};
             database.invoiceRecords.add(record.key(), record.text());
         }
     }

@@ -12,18 +12,23 @@ namespace {
 QByteArray invoiceFile(const QStringList& customerLines, const QStringList& records)
 {
     QStringList lines{"<Customers>"};
-    lines << customerLines << "</Customers>" << "<InvoiceRecords>";
+    lines << customerLines << "</Customers>"
+          << "<InvoiceRecords>";
     for (const QString& record : records) {
         const QStringList parts = record.split(QLatin1Char('/'));
-        lines << "<InvoiceRecord>" << "<BP>" + parts[0] + "</BP>" << "<CID>" + parts[1] + "</CID>" << "</InvoiceRecord>";
+        lines << "<InvoiceRecord>"
+              << "<BP>" + parts[0] + "</BP>"
+              << "<CID>" + parts[1] + "</CID>"
+              << "</InvoiceRecord>";
     }
     return crlfLines(lines << "</InvoiceRecords>");
 }
 
 TEST(CustomerNames, aMissingCustomerGetsOnePlaceholderHoweverManyRecordsNameIt)
 {
-    ReadOutcome outcome = readBytes(invoiceFile({"<Customer CID=\"2\">", "<FName>Ann</FName>", "<LName>Bell</LName>", "</Customer>"},
-                                                {"May/2", "May/9", "June/9"}));
+    ReadOutcome outcome
+        = readBytes(invoiceFile({"<Customer CID=\"2\">", "<FName>Ann</FName>", "<LName>Bell</LName>", "</Customer>"},
+                                {"May/2", "May/9", "June/9"}));
     const QStringList placeholders = addCustomerNamesToRecords(outcome.database);
     EXPECT_EQ(placeholders, QStringList{"9"});
     EXPECT_EQ(entries(outcome.database.invoiceRecords),
@@ -41,11 +46,13 @@ TEST(CustomerNames, aMissingCustomerGetsOnePlaceholderHoweverManyRecordsNameIt)
 
 TEST(CustomerNames, archivedCustomersAreNamedWithoutTheMarkAndBadNumbersGetNoPlaceholder)
 {
-    ReadOutcome outcome = readBytes(invoiceFile({"<Customer CID=\"3\">", "<FName>Old</FName>", "<Current>No</Current>", "</Customer>"},
-                                                {"B/3", "A/0", "A/x", "A/", "B/-4"}));
+    ReadOutcome outcome
+        = readBytes(invoiceFile({"<Customer CID=\"3\">", "<FName>Old</FName>", "<Current>No</Current>", "</Customer>"},
+                                {"B/3", "A/0", "A/x", "A/", "B/-4"}));
     EXPECT_TRUE(addCustomerNamesToRecords(outcome.database).isEmpty());
-    EXPECT_EQ(entries(outcome.database.invoiceRecords),
-              (QStringList{"A|| = A|||||", "A|0| = A||0|||", "A|x| = A||x|||", "B|-4| = B||-4|||", "B|3| = B|Old|3|||"}));
+    EXPECT_EQ(
+        entries(outcome.database.invoiceRecords),
+        (QStringList{"A|| = A|||||", "A|0| = A||0|||", "A|x| = A||x|||", "B|-4| = B||-4|||", "B|3| = B|Old|3|||"}));
     EXPECT_EQ(outcome.database.customers.count(), 1);
 }
 

@@ -68,7 +68,8 @@ TEST(DatabaseFile, aLinkedDatabaseIsReplacedWhereItLives)
 
 TEST(DatabaseFile, aFailedSaveSaysWhichFileAndWhyAndLeavesEveryFileAsItWas)
 {
-    const std::optional<FileProblem> noFolder = saveDatabase(pathIn(QStringLiteral("missing/TAV.xml")), sampleDatabase());
+    const std::optional<FileProblem> noFolder
+        = saveDatabase(pathIn(QStringLiteral("missing/TAV.xml")), sampleDatabase());
     ASSERT_TRUE(noFolder);
     EXPECT_EQ(noFolder->path, pathIn(QStringLiteral("missing/TAV.xml")));
     EXPECT_FALSE(noFolder->reason.isEmpty());

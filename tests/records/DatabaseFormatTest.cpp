@@ -12,10 +12,10 @@ namespace {
 
 TEST(DatabaseFormat, emptyDatabaseIsTheEighteenLinesOfTheFrame)
 {
-    const QByteArray expected = crlfLines({"<TAV-DB>", "", "\t<CompanyInfo>", "\t</CompanyInfo>", "",
-                                           "\t<Customers>", "\t</Customers>", "", "\t<BillPeriods>", "\t</BillPeriods>",
-                                           "", "\t<ProductsAndServices>", "\t</ProductsAndServices>", "",
-                                           "\t<InvoiceRecords>", "\t</InvoiceRecords>", "", "</TAV-DB>"});
+    const QByteArray expected
+        = crlfLines({"<TAV-DB>", "", "\t<CompanyInfo>", "\t</CompanyInfo>", "", "\t<Customers>", "\t</Customers>", "",
+                     "\t<BillPeriods>", "\t</BillPeriods>", "", "\t<ProductsAndServices>", "\t</ProductsAndServices>",
+                     "", "\t<InvoiceRecords>", "\t</InvoiceRecords>", "", "</TAV-DB>"});
     EXPECT_EQ(databaseFileBytes(Database()), expected);
     EXPECT_EQ(expected.count("\r\n"), 18);
 }
@@ -28,7 +28,8 @@ TEST(DatabaseFormat, everyKindOfTextIsWrittenToTheExpectedBytes)
 TEST(DatabaseFormat, balancesAreWrittenInThePlainFormWhateverTheTableHolds)
 {
     Database database;
-    const InvoiceRecord record{QStringLiteral("May"), {}, QStringLiteral("1"), QStringLiteral("12.50"), QStringLiteral("7"), {}};
+    const InvoiceRecord record{QStringLiteral("May"), {}, QStringLiteral("1"), QStringLiteral("12.50"),
+                               QStringLiteral("7"),   {}};
     database.invoiceRecords.add(record.key(), record.text());
     EXPECT_TRUE(databaseFileBytes(database).contains("<AccountBalance>12.5</AccountBalance>"));
 }
@@ -48,10 +49,23 @@ TEST(DatabaseFormat, loadingAndSavingAFileThisProgramWroteChangesNoByte)
 TEST(DatabaseFormat, sectionsInAnyOrderTagsInAnyCaseUnknownElementsAndNoRoot)
 {
     const Database loaded = loadBytes(crlfLines({
-        "<INVOICERECORDS>", "<invoicerecord>", "<bp>May</bp>", "<Cid>5</Cid>", "<Colour>red</Colour>",
-        "<ACCOUNTBALANCE>3</ACCOUNTBALANCE>", "</InvoiceRecord>", "</invoicerecords>",
-        "<Extra>", "<Customer CID=\"9\"><FName>Not read</FName></Customer>", "</Extra>",
-        "<customers>", "<CUSTOMER cid=\"5\">", "<fname>Eve</fname>", "<Shoe>9</Shoe>", "</customer>", "</CUSTOMERS>",
+        "<INVOICERECORDS>",
+        "<invoicerecord>",
+        "<bp>May</bp>",
+        "<Cid>5</Cid>",
+        "<Colour>red</Colour>",
+        "<ACCOUNTBALANCE>3</ACCOUNTBALANCE>",
+        "</InvoiceRecord>",
+        "</invoicerecords>",
+        "<Extra>",
+        "<Customer CID=\"9\"><FName>Not read</FName></Customer>",
+        "</Extra>",
+        "<customers>",
+        "<CUSTOMER cid=\"5\">",
+        "<fname>Eve</fname>",
+        "<Shoe>9</Shoe>",
+        "</customer>",
+        "</CUSTOMERS>",
     }));
     EXPECT_EQ(entries(loaded.customers), QStringList{"5k = Eve|Eve|||||||"});
     EXPECT_EQ(entries(loaded.invoiceRecords), QStringList{"May|5| = May|Eve|5|3||"});
@@ -81,7 +95,8 @@ TEST(DatabaseFormat, readsWindows1252WhenTheFileIsNotUtf8)
 
     QByteArray utf8 = windows;
     utf8.replace("Ren\xE9", "Ren\xC3\xA9").replace("<Notes>\x80 5 \x93ok\x94</Notes>\r\n", "");
-    const auto fromUtf8 = CustomerRecord::fromText(*readBytes("\xEF\xBB\xBF" + utf8).database.customers.find(QStringLiteral("1k")));
+    const auto fromUtf8
+        = CustomerRecord::fromText(*readBytes("\xEF\xBB\xBF" + utf8).database.customers.find(QStringLiteral("1k")));
     EXPECT_EQ(fromUtf8->values[0], QStringLiteral("Ren\u00e9"));
 }
 
@@ -98,17 +113,40 @@ TEST(DatabaseFormat, recordsReadAsTheOldProgramWroteThem)
 {
     const Database loaded = loadBytes(crlfLines({
         "<Customers>",
-        "<Customer CID=\"12\">", "<FName>Anna</FName>", "<Current>NO</Current>", "</Customer>",
-        "<Customer CID=\"13\">", "<LName>Lee</LName>", "<Current>Maybe</Current>", "</Customer>",
-        "<Customer CID=\"14\">", "<FName>Multi</FName>", "<Notes>first line", "second line</Notes>", "</Customer>",
+        "<Customer CID=\"12\">",
+        "<FName>Anna</FName>",
+        "<Current>NO</Current>",
+        "</Customer>",
+        "<Customer CID=\"13\">",
+        "<LName>Lee</LName>",
+        "<Current>Maybe</Current>",
+        "</Customer>",
+        "<Customer CID=\"14\">",
+        "<FName>Multi</FName>",
+        "<Notes>first line",
+        "second line</Notes>",
+        "</Customer>",
         "</Customers>",
-        "<ProductsAndServices>", "<PS PSID=\"3\">", "<Item>Mow</Item>", "<ItemPrice>$1,260.00</ItemPrice>",
-        "</PS>", "</ProductsAndServices>",
+        "<ProductsAndServices>",
+        "<PS PSID=\"3\">",
+        "<Item>Mow</Item>",
+        "<ItemPrice>$1,260.00</ItemPrice>",
+        "</PS>",
+        "</ProductsAndServices>",
         "<InvoiceRecords>",
-        "<InvoiceRecord>", "<BP>P</BP>", "<CID>12</CID>", "<AccountBalance>1.234568E+07</AccountBalance>",
-        "<PSID Number=\"1\">3</PSID>", "<PSID Number=\"2\">4x2</PSID>", "<PSID Number=\"4\">9</PSID>",
+        "<InvoiceRecord>",
+        "<BP>P</BP>",
+        "<CID>12</CID>",
+        "<AccountBalance>1.234568E+07</AccountBalance>",
+        "<PSID Number=\"1\">3</PSID>",
+        "<PSID Number=\"2\">4x2</PSID>",
+        "<PSID Number=\"4\">9</PSID>",
         "</InvoiceRecord>",
-        "<InvoiceRecord>", "<BP>Q</BP>", "<CID>13</CID>", "<AccountBalance>12,50</AccountBalance>", "</InvoiceRecord>",
+        "<InvoiceRecord>",
+        "<BP>Q</BP>",
+        "<CID>13</CID>",
+        "<AccountBalance>12,50</AccountBalance>",
+        "</InvoiceRecord>",
         "</InvoiceRecords>",
     }));
     EXPECT_EQ(entries(loaded.customers),

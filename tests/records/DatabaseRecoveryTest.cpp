@@ -17,14 +17,30 @@ QByteArray customers(const QStringList& lines)
 TEST(DatabaseRecovery, recordsWithoutAUsableNumberAreLeftOutAndCounted)
 {
     const ReadOutcome outcome = readBytes(customers({
-        "<Customer CID=\"0\">", "<FName>Zero</FName>", "</Customer>",
-        "<Customer CID=\"\">", "<FName>Empty</FName>", "</Customer>",
-        "<Customer CID=\"12abc\">", "<FName>Junk</FName>", "</Customer>",
-        "<Customer CID=\"99999999999\">", "<FName>Huge</FName>", "</Customer>",
-        "<Customer CID=\">", "<FName>Quote</FName>", "</Customer>",
-        "<Customer>", "<FName>None</FName>", "</Customer>",
-        "<Customer ID=\"4\">", "<FName>Wrong</FName>", "</Customer>",
-        "<Customer CID = \" 12 \" >", "<FName>Spaced</FName>", "</Customer>",
+        "<Customer CID=\"0\">",
+        "<FName>Zero</FName>",
+        "</Customer>",
+        "<Customer CID=\"\">",
+        "<FName>Empty</FName>",
+        "</Customer>",
+        "<Customer CID=\"12abc\">",
+        "<FName>Junk</FName>",
+        "</Customer>",
+        "<Customer CID=\"99999999999\">",
+        "<FName>Huge</FName>",
+        "</Customer>",
+        "<Customer CID=\">",
+        "<FName>Quote</FName>",
+        "</Customer>",
+        "<Customer>",
+        "<FName>None</FName>",
+        "</Customer>",
+        "<Customer ID=\"4\">",
+        "<FName>Wrong</FName>",
+        "</Customer>",
+        "<Customer CID = \" 12 \" >",
+        "<FName>Spaced</FName>",
+        "</Customer>",
     }));
     EXPECT_EQ(entries(outcome.database.customers), QStringList{"12k = Spaced|Spaced|||||||"});
     EXPECT_EQ(outcome.skippedEntries, 7);
@@ -33,14 +49,44 @@ TEST(DatabaseRecovery, recordsWithoutAUsableNumberAreLeftOutAndCounted)
 TEST(DatabaseRecovery, theFirstOfTwoEntriesWithOneKeyIsKept)
 {
     const ReadOutcome outcome = readBytes(crlfLines({
-        "<Customers>", "<Customer CID=\"1\">", "<FName>First</FName>", "</Customer>",
-        "<Customer CID=\"1\">", "<FName>Second</FName>", "</Customer>", "</Customers>",
-        "<ProductsAndServices>", "<PS PSID=\"2\">", "<Item>First</Item>", "</PS>",
-        "<PS PSID=\"2\">", "<Item>Second</Item>", "</PS>", "</ProductsAndServices>",
-        "<BillPeriods>", "<BillPeriod>", "<BPName>May</BPName>", "<BPStart>1</BPStart>", "</BillPeriod>",
-        "<BillPeriod>", "<BPName>May</BPName>", "<BPStart>2</BPStart>", "</BillPeriod>", "</BillPeriods>",
-        "<InvoiceRecords>", "<InvoiceRecord>", "<BP>May</BP>", "<CID>1</CID>", "<Note>First</Note>", "</InvoiceRecord>",
-        "<InvoiceRecord>", "<BP>May</BP>", "<CID>1</CID>", "<Note>Second</Note>", "</InvoiceRecord>", "</InvoiceRecords>",
+        "<Customers>",
+        "<Customer CID=\"1\">",
+        "<FName>First</FName>",
+        "</Customer>",
+        "<Customer CID=\"1\">",
+        "<FName>Second</FName>",
+        "</Customer>",
+        "</Customers>",
+        "<ProductsAndServices>",
+        "<PS PSID=\"2\">",
+        "<Item>First</Item>",
+        "</PS>",
+        "<PS PSID=\"2\">",
+        "<Item>Second</Item>",
+        "</PS>",
+        "</ProductsAndServices>",
+        "<BillPeriods>",
+        "<BillPeriod>",
+        "<BPName>May</BPName>",
+        "<BPStart>1</BPStart>",
+        "</BillPeriod>",
+        "<BillPeriod>",
+        "<BPName>May</BPName>",
+        "<BPStart>2</BPStart>",
+        "</BillPeriod>",
+        "</BillPeriods>",
+        "<InvoiceRecords>",
+        "<InvoiceRecord>",
+        "<BP>May</BP>",
+        "<CID>1</CID>",
+        "<Note>First</Note>",
+        "</InvoiceRecord>",
+        "<InvoiceRecord>",
+        "<BP>May</BP>",
+        "<CID>1</CID>",
+        "<Note>Second</Note>",
+        "</InvoiceRecord>",
+        "</InvoiceRecords>",
     }));
     const Database& database = outcome.database;
     EXPECT_TRUE(database.customers.find(QStringLiteral("1k"))->contains(QLatin1String("First")));
@@ -52,14 +98,23 @@ TEST(DatabaseRecovery, theFirstOfTwoEntriesWithOneKeyIsKept)
 
 TEST(DatabaseRecovery, aMissingOrStrayLineCostsNoSoundRecord)
 {
-    const ReadOutcome outcome = readBytes(customers({
-        "<Customer CID=\"1\">", "<FName>NoClosingLine</FName>",
-        "<Customer CID=\"2\">", "<FName>AfterIt</FName>", "</Customer>",
-        "</Customer>",
-        "<Customer CID=\"3\">", "<FName>AfterAStrayClosingLine</FName>", "</Customer>",
-        "<FName>LostItsStartLine</FName>", "</Customer>",
-        "<Customer CID=\"4\">", "<FName>Last</FName>",
-    }) + crlfLines({"<BillPeriods>", "<BillPeriod>", "</BillPeriod>", "<BillPeriod>", "", "</BillPeriods>"}));
+    const ReadOutcome outcome = readBytes(
+        customers({
+            "<Customer CID=\"1\">",
+            "<FName>NoClosingLine</FName>",
+            "<Customer CID=\"2\">",
+            "<FName>AfterIt</FName>",
+            "</Customer>",
+            "</Customer>",
+            "<Customer CID=\"3\">",
+            "<FName>AfterAStrayClosingLine</FName>",
+            "</Customer>",
+            "<FName>LostItsStartLine</FName>",
+            "</Customer>",
+            "<Customer CID=\"4\">",
+            "<FName>Last</FName>",
+        })
+        + crlfLines({"<BillPeriods>", "<BillPeriod>", "</BillPeriod>", "<BillPeriod>", "", "</BillPeriods>"}));
     EXPECT_EQ(outcome.database.customers.count(), 4);
     EXPECT_TRUE(outcome.database.periods.isEmpty()); // entries without any element are no entries
     EXPECT_EQ(outcome.skippedEntries, 1); // the record that lost its start line
@@ -84,10 +139,23 @@ TEST(DatabaseRecovery, aFileCutAnywhereLoadsWhatIsComplete)
 TEST(DatabaseRecovery, separatorsInsideValuesAndEmptyItemsAreDropped)
 {
     const ReadOutcome outcome = readBytes(crlfLines({
-        "<Customers>", "<Customer CID=\"1\">", "<FName>A\x01" "B\x02" "C</FName>", "</Customer>", "</Customers>",
-        "<InvoiceRecords>", "<InvoiceRecord>", "<BP>May\x01</BP>", "<CID>1</CID>",
-        "<PSID Number=\"1\">7</PSID>", "<PSID Number=\"2\"></PSID>", "<PSID Number=\"3\">8\x02" "9</PSID>",
-        "</InvoiceRecord>", "</InvoiceRecords>",
+        "<Customers>",
+        "<Customer CID=\"1\">",
+        "<FName>A\x01"
+        "B\x02"
+        "C</FName>",
+        "</Customer>",
+        "</Customers>",
+        "<InvoiceRecords>",
+        "<InvoiceRecord>",
+        "<BP>May\x01</BP>",
+        "<CID>1</CID>",
+        "<PSID Number=\"1\">7</PSID>",
+        "<PSID Number=\"2\"></PSID>",
+        "<PSID Number=\"3\">8\x02"
+        "9</PSID>",
+        "</InvoiceRecord>",
+        "</InvoiceRecords>",
     }));
     EXPECT_EQ(entries(outcome.database.customers), QStringList{"1k = ABC|ABC|||||||"});
     EXPECT_EQ(entries(outcome.database.invoiceRecords), QStringList{"May|1| = May|ABC|1||7^89|"});

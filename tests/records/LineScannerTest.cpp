@@ -48,9 +48,10 @@ TEST(LineScanner, valuesAreEscapedAndReadBackUnchanged)
               QByteArray("\t\t\t<Notes>a&amp;b&lt;c&gt;d&apos;e&quot;f&#13;&#10;g&#9;h</Notes>\r\n"));
     EXPECT_EQ(elementLine(QStringLiteral("&lt;")), QByteArray("\t\t\t<Notes>&amp;lt;</Notes>\r\n"));
     EXPECT_TRUE(elementLine(QString()).isEmpty());
-    for (const QString& value : {QStringLiteral("a&b<c>d'e\"f\r\ng\th"), QStringLiteral("&lt;"), QStringLiteral("&amp;#13;"),
-                                 QStringLiteral("<!-- not a comment -->"), QStringLiteral("  padded  "),
-                                 QStringLiteral("Z\u00fcrich \u20ac \U0001F600"), QStringLiteral("</Notes><Notes>")})
+    for (const QString& value :
+         {QStringLiteral("a&b<c>d'e\"f\r\ng\th"), QStringLiteral("&lt;"), QStringLiteral("&amp;#13;"),
+          QStringLiteral("<!-- not a comment -->"), QStringLiteral("  padded  "),
+          QStringLiteral("Z\u00fcrich \u20ac \U0001F600"), QStringLiteral("</Notes><Notes>")})
         EXPECT_EQ(roundTrip(value), value);
     EXPECT_EQ(elementLine(QString(QChar(0xD800))), QByteArray("\t\t\t<Notes>\xEF\xBF\xBD</Notes>\r\n"));
 }
@@ -108,7 +109,8 @@ TEST(LineScanner, numberedItemsRunFromOneToTheFirstGap)
             values << QString::fromUtf8(value);
         return values;
     };
-    EXPECT_EQ(items("<PSID Number=\"2\">b</PSID><PSID Number=\"1\">a</PSID><PSID Number=\"4\">d</PSID>"), (QStringList{"a", "b"}));
+    EXPECT_EQ(items("<PSID Number=\"2\">b</PSID><PSID Number=\"1\">a</PSID><PSID Number=\"4\">d</PSID>"),
+              (QStringList{"a", "b"}));
     EXPECT_EQ(items("<PSID Number=\"01\">a</PSID><psid Number=\"1\">b</PSID>"), QStringList());
     EXPECT_EQ(items("<PSID Number=\"1\">a<PSID Number=\"2\">b</PSID>"), (QStringList{"a<PSID Number=\"2\">b", "b"}));
     EXPECT_EQ(items("<PSID Number=\"1\">cut"), QStringList{""});
@@ -129,7 +131,11 @@ TEST(LineScanner, recordStartLinesAndTheirNumbers)
 
 TEST(LineScanner, valuesLoseSeparatorsAndResolveOnlyTheWritersReferences)
 {
-    EXPECT_EQ(valueText("a\x01" "b\x02" "c", TextEncoding::Utf8), QStringLiteral("abc"));
+    EXPECT_EQ(valueText("a\x01"
+                        "b\x02"
+                        "c",
+                        TextEncoding::Utf8),
+              QStringLiteral("abc"));
     EXPECT_EQ(valueText("&amp;lt;&#65;&unknown;&", TextEncoding::Utf8), QStringLiteral("&lt;&#65;&unknown;&"));
     EXPECT_EQ(valueText("caf\xE9 &amp;", TextEncoding::Windows1252), QStringLiteral("caf\u00e9 &"));
 }

@@ -25,17 +25,31 @@ public:
         const int count = random_.bounded(1, 5);
         for (int i = 0; i < count && !bytes.isEmpty(); ++i) {
             switch (random_.bounded(7)) {
-            case 0: bytes.truncate(position(bytes)); break;
-            case 1: bytes[position(bytes)] = static_cast<char>(random_.bounded(256)); break;
-            case 2: bytes.insert(position(bytes), oddByte()); break;
-            case 3: bytes = withLines(bytes, [&](QList<QByteArray>& lines) { lines.removeAt(lineIndex(lines)); }); break;
-            case 4: bytes = withLines(bytes, [&](QList<QByteArray>& lines) {
-                        const QByteArray line = lines[lineIndex(lines)];
-                        lines.insert(lineIndex(lines), line);
-                    });
-                    break;
-            case 5: bytes = withLines(bytes, [&](QList<QByteArray>& lines) { lines.swapItemsAt(lineIndex(lines), lineIndex(lines)); }); break;
-            case 6: bytes = withHugeNumber(bytes); break;
+            case 0:
+                bytes.truncate(position(bytes));
+                break;
+            case 1:
+                bytes[position(bytes)] = static_cast<char>(random_.bounded(256));
+                break;
+            case 2:
+                bytes.insert(position(bytes), oddByte());
+                break;
+            case 3:
+                bytes = withLines(bytes, [&](QList<QByteArray>& lines) { lines.removeAt(lineIndex(lines)); });
+                break;
+            case 4:
+                bytes = withLines(bytes, [&](QList<QByteArray>& lines) {
+                    const QByteArray line = lines[lineIndex(lines)];
+                    lines.insert(lineIndex(lines), line);
+                });
+                break;
+            case 5:
+                bytes = withLines(
+                    bytes, [&](QList<QByteArray>& lines) { lines.swapItemsAt(lineIndex(lines), lineIndex(lines)); });
+                break;
+            case 6:
+                bytes = withHugeNumber(bytes);
+                break;
             }
         }
         return bytes;
@@ -47,7 +61,8 @@ private:
 
     QByteArray oddByte()
     {
-        static const char odd[] = {'\0', '\x01', '\x02', '\r', '\n', '\t', '\x7F', '\x80', '\xE9', '\xFF', '<', '>', '&', '"', ' '};
+        static const char odd[]
+            = {'\0', '\x01', '\x02', '\r', '\n', '\t', '\x7F', '\x80', '\xE9', '\xFF', '<', '>', '&', '"', ' '};
         return QByteArray(1, odd[random_.bounded(static_cast<int>(sizeof odd))]);
     }
 
@@ -88,14 +103,17 @@ TEST(MutatedFiles, neverCrashAndWhatIsReadSavesAndReadsBackTheSame)
 {
     QByteArray sample = sampleDatabaseFile();
     // More of every section, and a line end of each kind.
-    sample.replace("\t</Customers>", "\t\t<Customer CID=\"4\">\r\n\t\t\t<LName>Lee</LName>\r\n\t\t</Customer>\n\t</Customers>");
-    sample.replace("\t</BillPeriods>", "\t\t<BillPeriod>\r\t\t\t<BPName>Feb</BPName>\r\n\t\t</BillPeriod>\r\n\t</BillPeriods>");
+    sample.replace("\t</Customers>",
+                   "\t\t<Customer CID=\"4\">\r\n\t\t\t<LName>Lee</LName>\r\n\t\t</Customer>\n\t</Customers>");
+    sample.replace("\t</BillPeriods>",
+                   "\t\t<BillPeriod>\r\t\t\t<BPName>Feb</BPName>\r\n\t\t</BillPeriod>\r\n\t</BillPeriods>");
     Mutator mutator(20240601);
     QElapsedTimer timer;
     timer.start();
     for (int round = 0; round < 3000; ++round) {
         const QByteArray mutated = mutator.mutate(sample);
-        SCOPED_TRACE(testing::Message() << "round " << round << ": " << mutated.toPercentEncoding(" <>/=\"\t").toStdString());
+        SCOPED_TRACE(testing::Message() << "round " << round << ": "
+                                        << mutated.toPercentEncoding(" <>/=\"\t").toStdString());
         const Database first = loadBytes(mutated);
         expectWellFormed(first);
         const QByteArray saved = databaseFileBytes(first);

@@ -38,7 +38,8 @@ TEST(RecordFormats, productsBeginWithTheirTwelveCharacterPriceAndKeepDashesInNam
     EXPECT_EQ(product.text(), QStringLiteral("000000012.50") + ArchivePrefix + QStringLiteral("$12.50 - Lawn mowing"));
     EXPECT_TRUE(isArchivedProductText(product.text()));
     EXPECT_EQ(productDisplayText(product.text()), QStringLiteral("$12.50 - Lawn mowing"));
-    const ProductRecord dashed = ProductRecord::fromText(ProductRecord{50, QStringLiteral("$0.50"), QStringLiteral("A - B"), false}.text());
+    const ProductRecord dashed
+        = ProductRecord::fromText(ProductRecord{50, QStringLiteral("$0.50"), QStringLiteral("A - B"), false}.text());
     EXPECT_EQ(dashed.price, 50);
     EXPECT_EQ(dashed.priceText, QStringLiteral("$0.50"));
     EXPECT_EQ(dashed.name, QStringLiteral("A - B"));
@@ -46,8 +47,8 @@ TEST(RecordFormats, productsBeginWithTheirTwelveCharacterPriceAndKeepDashesInNam
 
 TEST(RecordFormats, invoiceRecordsAndBillPeriods)
 {
-    const InvoiceRecord record{QStringLiteral("January 2006"), QStringLiteral("Smith, Anna"), QStringLiteral("4"),
-                               QStringLiteral("25"), itemListText({{7, 1}, {12, 3}}), {}};
+    const InvoiceRecord record{QStringLiteral("January 2006"), QStringLiteral("Smith, Anna"),   QStringLiteral("4"),
+                               QStringLiteral("25"),           itemListText({{7, 1}, {12, 3}}), {}};
     EXPECT_EQ(shown(record.key()), QStringLiteral("January 2006|4|"));
     EXPECT_EQ(shown(record.text()), QStringLiteral("January 2006|Smith, Anna|4|25|7^12x3|"));
     EXPECT_EQ(parseItemList(record.items), (std::vector<BilledItem>{{7, 1}, {12, 3}}));
@@ -55,7 +56,8 @@ TEST(RecordFormats, invoiceRecordsAndBillPeriods)
     const auto back = InvoiceRecord::fromText(record.text());
     ASSERT_TRUE(back);
     EXPECT_EQ(back->text(), record.text());
-    const BillPeriodRecord period{QStringLiteral("2005/12/01"), QStringLiteral("Dec"), QStringLiteral("2005/12/31"), QStringLiteral("2006/01/15")};
+    const BillPeriodRecord period{QStringLiteral("2005/12/01"), QStringLiteral("Dec"), QStringLiteral("2005/12/31"),
+                                  QStringLiteral("2006/01/15")};
     EXPECT_EQ(shown(period.text()), QStringLiteral("2005/12/01|Dec|2005/12/31|2006/01/15"));
     EXPECT_EQ(BillPeriodRecord::fromText(period.text())->name, QStringLiteral("Dec"));
 }
@@ -77,8 +79,9 @@ TEST(RecordFormats, keysAndNumbers)
 
 TEST(Money, balancesAreWrittenShortestToTheCentAndReadBackExactly)
 {
-    const std::pair<Cents, const char*> cases[] = {{1250, "12.5"}, {2500, "25"}, {0, "0"}, {126000, "1260"},
-                                                   {12345678, "123456.78"}, {5, "0.05"}, {-500, "-5"}, {-1, "-0.01"}};
+    const std::pair<Cents, const char*> cases[]
+        = {{1250, "12.5"},          {2500, "25"}, {0, "0"},     {126000, "1260"},
+           {12345678, "123456.78"}, {5, "0.05"},  {-500, "-5"}, {-1, "-0.01"}};
     for (const auto& [cents, text] : cases) {
         EXPECT_EQ(balanceText(cents), QLatin1String(text));
         EXPECT_EQ(parseBalanceText(QString::fromLatin1(text)), cents) << text;
@@ -111,9 +114,9 @@ TEST(Money, pricePrefixesAndPriceTexts)
     EXPECT_EQ(parsePrice(u" $1,260.5 ", u"$"), 126050);
     EXPECT_FALSE(parsePrice(u"12.505", u"$"));
     EXPECT_FALSE(parsePrice(u"-3", u"$"));
-    const std::pair<const char*, Cents> stored[] = {{"$12.50", 1250}, {"$1,260.00", 126000}, {"1.260,00 EUR", 126000},
-                                                    {"Fr. 12.5", 1250}, {"12,50", 1250}, {"1,260", 126000},
-                                                    {"-$5.00", -500}, {"$1 - 2", 100}};
+    const std::pair<const char*, Cents> stored[]
+        = {{"$12.50", 1250}, {"$1,260.00", 126000}, {"1.260,00 EUR", 126000}, {"Fr. 12.5", 1250},
+           {"12,50", 1250},  {"1,260", 126000},     {"-$5.00", -500},         {"$1 - 2", 100}};
     for (const auto& [text, cents] : stored)
         EXPECT_EQ(storedPriceAmount(QString::fromLatin1(text)), cents) << text;
     EXPECT_FALSE(storedPriceAmount(u"free"));

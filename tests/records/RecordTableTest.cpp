@@ -31,8 +31,9 @@ TEST(RecordTable, eachPeriodsRecordsStandTogetherWhateverTheCaseOfItsName)
 {
     const auto sorted = sortedTexts({fields({"Jan B", "Adams"}), fields({"jan", "Adams"}), fields({"Jan", "Zorn"}),
                                      fields({"Jan", "adams"}), fields({"jan", "Baker"}), fields({"Jan", "Adams"})});
-    EXPECT_EQ(sorted, (std::vector<QString>{fields({"Jan", "Adams"}), fields({"Jan", "adams"}), fields({"Jan", "Zorn"}),
-                                            fields({"jan", "Adams"}), fields({"jan", "Baker"}), fields({"Jan B", "Adams"})}));
+    EXPECT_EQ(sorted,
+              (std::vector<QString>{fields({"Jan", "Adams"}), fields({"Jan", "adams"}), fields({"Jan", "Zorn"}),
+                                    fields({"jan", "Adams"}), fields({"jan", "Baker"}), fields({"Jan B", "Adams"})}));
 }
 
 TEST(RecordTable, orderIsByFieldWithoutCaseArchivedLastAndNonAsciiAlike)
@@ -44,8 +45,12 @@ TEST(RecordTable, orderIsByFieldWithoutCaseArchivedLastAndNonAsciiAlike)
     EXPECT_LT(compareRecordTexts(u"Jan", fields({"Jan", ""})), 0); // fewer fields first
     EXPECT_EQ(compareRecordTexts(fields({"A", "b"}), fields({"A", "b"})), 0);
     // Texts beyond ASCII follow the same rules.
-    EXPECT_LT(compareRecordTexts(fields({QStringLiteral("\u00c9mile"), "Zorn"}), fields({QStringLiteral("\u00e9mile"), "Adams"})), 0);
-    EXPECT_LT(compareRecordTexts(fields({QStringLiteral("\u00e9mile"), "Adams"}), fields({QStringLiteral("\u00c9mile B"), "Adams"})), 0);
+    EXPECT_LT(compareRecordTexts(fields({QStringLiteral("\u00c9mile"), "Zorn"}),
+                                 fields({QStringLiteral("\u00e9mile"), "Adams"})),
+              0);
+    EXPECT_LT(compareRecordTexts(fields({QStringLiteral("\u00e9mile"), "Adams"}),
+                                 fields({QStringLiteral("\u00c9mile B"), "Adams"})),
+              0);
     EXPECT_GT(compareRecordTexts(u"\u00e9", u"Z"), 0);
 }
 
@@ -75,7 +80,8 @@ TEST(RecordTable, matchesAPlainListUnderRandomChanges)
         std::vector<std::pair<QString, QString>> model;
         for (int step = 0; step < 4000; ++step) {
             const QString key = QString::number(random.bounded(600)) + QLatin1Char('k');
-            const QString text = fields({QString(QChar(u'a' + random.bounded(3))), QString::number(random.bounded(50))});
+            const QString text
+                = fields({QString(QChar(u'a' + random.bounded(3))), QString::number(random.bounded(50))});
             const auto it = std::find_if(model.begin(), model.end(), [&](const auto& e) { return e.first == key; });
             const int action = random.bounded(10);
             if (action < 6) {
@@ -83,7 +89,8 @@ TEST(RecordTable, matchesAPlainListUnderRandomChanges)
                 if (it == model.end()) {
                     auto place = model.end();
                     if (order == RecordTable::Order::Sorted)
-                        place = std::find_if(model.begin(), model.end(), [&](const auto& e) { return compareRecordTexts(text, e.second) < 0; });
+                        place = std::find_if(model.begin(), model.end(),
+                                             [&](const auto& e) { return compareRecordTexts(text, e.second) < 0; });
                     model.insert(place, {key, text});
                 }
             } else if (action < 9) {
@@ -94,7 +101,9 @@ TEST(RecordTable, matchesAPlainListUnderRandomChanges)
                 continue; // a sorted table's texts change by removing and adding again
             } else if (random.bounded(2) == 0) {
                 table.sortByText();
-                std::stable_sort(model.begin(), model.end(), [](const auto& a, const auto& b) { return compareRecordTexts(a.second, b.second) < 0; });
+                std::stable_sort(model.begin(), model.end(), [](const auto& a, const auto& b) {
+                    return compareRecordTexts(a.second, b.second) < 0;
+                });
             } else if (it != model.end()) {
                 ASSERT_TRUE(table.setText(key, text));
                 it->second = text;

@@ -52,12 +52,23 @@ void expectSameDatabase(const Database& actual, const Database& expected)
 Database sampleDatabase()
 {
     Database database;
-    database.company.texts = {QStringLiteral("Smith & Sons <Lawn> 'Care' \"Co\""), QStringLiteral("12 Main St"),
-                              QStringLiteral("Z\u00fcrich"), QStringLiteral("IL 62701"), QStringLiteral("555-0100"),
-                              QStringLiteral("Green & clean"), QStringLiteral("Monthly service"),
-                              QStringLiteral("Smith & Sons"), QStringLiteral("Thank you!")};
+    database.company.texts = {QStringLiteral("Smith & Sons <Lawn> 'Care' \"Co\""),
+                              QStringLiteral("12 Main St"),
+                              QStringLiteral("Z\u00fcrich"),
+                              QStringLiteral("IL 62701"),
+                              QStringLiteral("555-0100"),
+                              QStringLiteral("Green & clean"),
+                              QStringLiteral("Monthly service"),
+                              QStringLiteral("Smith & Sons"),
+                              QStringLiteral("Thank you!")};
     CustomerRecord anna;
-    anna.values = {QStringLiteral("Anna"), QStringLiteral("Smith"), QStringLiteral("1 Oak St"), {}, {}, {}, {},
+    anna.values = {QStringLiteral("Anna"),
+                   QStringLiteral("Smith"),
+                   QStringLiteral("1 Oak St"),
+                   {},
+                   {},
+                   {},
+                   {},
                    QStringLiteral("Gate code 4\r\nDog\tinside")};
     CustomerRecord bob;
     bob.values = {QStringLiteral("Bob"), QStringLiteral("Jones"), QStringLiteral("2 Elm St"), {}, {}, {}, {}, {}};
@@ -67,16 +78,22 @@ Database sampleDatabase()
     database.customers.add(QStringLiteral("1k"), anna.text());
     database.customers.add(QStringLiteral("2k"), bob.text());
     database.customers.add(QStringLiteral("3k"), cher.text());
-    database.products.add(QStringLiteral("7k"), ProductRecord{1250, QStringLiteral("$12.50"), QStringLiteral("Lawn mowing"), false}.text());
-    database.products.add(QStringLiteral("8k"), ProductRecord{50, QStringLiteral("$0.50"), QStringLiteral("A - B"), true}.text());
-    const BillPeriodRecord period{QStringLiteral("2006/01/01"), QStringLiteral("January 2006"), QStringLiteral("2006/01/31"),
-                                  QStringLiteral("2006/02/15")};
+    database.products.add(QStringLiteral("7k"),
+                          ProductRecord{1250, QStringLiteral("$12.50"), QStringLiteral("Lawn mowing"), false}.text());
+    database.products.add(QStringLiteral("8k"),
+                          ProductRecord{50, QStringLiteral("$0.50"), QStringLiteral("A - B"), true}.text());
+    const BillPeriodRecord period{QStringLiteral("2006/01/01"), QStringLiteral("January 2006"),
+                                  QStringLiteral("2006/01/31"), QStringLiteral("2006/02/15")};
     database.periods.add(period.name + FieldSeparator, period.text());
     // In the order a load sorts them: by period, then customer name.
-    const InvoiceRecord cherPaid{period.name, QStringLiteral("Cher"), QStringLiteral("3"), QStringLiteral("0"),
-                                 QStringLiteral("7"), {}};
-    const InvoiceRecord annaOwes{period.name, QStringLiteral("Smith, Anna"), QStringLiteral("1"), QStringLiteral("123456.78"),
-                                 itemListText({{7, 1}, {8, 3}}), QStringLiteral("Check #12")};
+    const InvoiceRecord cherPaid{period.name,         QStringLiteral("Cher"), QStringLiteral("3"),
+                                 QStringLiteral("0"), QStringLiteral("7"),    {}};
+    const InvoiceRecord annaOwes{period.name,
+                                 QStringLiteral("Smith, Anna"),
+                                 QStringLiteral("1"),
+                                 QStringLiteral("123456.78"),
+                                 itemListText({{7, 1}, {8, 3}}),
+                                 QStringLiteral("Check #12")};
     database.invoiceRecords.add(cherPaid.key(), cherPaid.text());
     database.invoiceRecords.add(annaOwes.key(), annaOwes.text());
     return database;
