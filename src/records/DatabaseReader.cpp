@@ -91,9 +91,11 @@ private:
 
     Section sectionOpenedBy(QByteArrayView line) const;
     Section readSection(Section section);
+    // Reads a section of records into its table; returns the section whose opening line ended
+    // this one, if any.
+    Section readTable(RecordTable& table, const RecordSyntax& syntax, AddRecord add);
     Section readCompanyInfoXml();
-    // Gathers the section's records and hands each to add; returns the section whose opening
-    // line ended this one, if any.
+    // Gathers the section's records and hands each to add.
     Section readRecords(const RecordSyntax& syntax, AddRecord add);
     void addCustomer(const GatheredRecord& record, const RecordElements& elements);
     void addProduct(const GatheredRecord& record, const RecordElements& elements);
@@ -108,8 +110,9 @@ private:
     TextEncoding encoding_;
     Database& database_;
     InvoiceCustomerNames customerNames_;
-    // While an invoice records section is read: a million of them are added much faster so.
-    RecordTable::Loader* invoiceLoader_ = nullptr;
+    // Takes the records of the section being read: a million records are added much faster so,
+    // and a file whose records stand in reverse order cannot make the load quadratic.
+    RecordTable::Loader* loader_ = nullptr;
     qsizetype skippedEntries_ = 0;
 };
 
@@ -151,23 +154,28 @@ Section DatabaseReader::readSection(Section section)
     case Section::CompanyInfo:
         return readCompanyInfoXml();
     case Section::Customers:
-        return readRecords(kCustomerSyntax, &DatabaseReader::addCustomer);
+        return readTable(database_.customers, kCustomerSyntax, &DatabaseReader::addCustomer);
     case Section::BillPeriods:
-        return readRecords(kBillPeriodSyntax, &DatabaseReader::addBillPeriod);
+        return readTable(database_.periods, kBillPeriodSyntax, &DatabaseReader::addBillPeriod);
     case Section::Products:
-        return readRecords(kProductSyntax, &DatabaseReader::addProduct);
-    case Section::InvoiceRecords: {
-        RecordTable::Loader loader(database_.invoiceRecords);
-        invoiceLoader_ = &loader;
-        const Section next = readRecords(kInvoiceRecordSyntax, &DatabaseReader::addInvoiceRecord);
-        invoiceLoader_ = nullptr;
-        skippedEntries_ += loader.finish();
-        return next;
-    }
+        return readTable(database_.products, kProductSyntax, &DatabaseReader::addProduct);
+    case Section::InvoiceRecords:
+        return readTable(database_.invoiceRecords, kInvoiceRecordSyntax, &DatabaseReader::addInvoiceRecord);
     case Section::None:
         break;
     }
     return Section::None;
+}
+
+Section DatabaseReader::readTable(RecordTable& table, const RecordSyntax& syntax, AddRecord add)
+{
+    RecordTable::Loader loader(table);
+    loader_ = &loader;
+    const Section next = readRecords(syntax, add);
+    loader_ = nullptr;
+    // Refused entries: a number, period name or period-and-customer pair that came before.
+    skippedEntries_ += loader.finish();
+    return next;
 }
 
 QString DatabaseReader::text(const RecordElements& elements, size_t index) const
@@ -280,8 +288,7 @@ void DatabaseReader::addCustomer(const GatheredRecord& record, const RecordEleme
     for (size_t i = 0; i < customer.values.size(); ++i)
         customer.values[i] = text(elements, i);
     customer.archived = text(elements, CustomerCurrent).toLower() == QLatin1String("no");
-    if (!database_.customers.add(number + KeySuffix, customer.text()))
-        ++skippedEntries_;
+    loader_->add(number + KeySuffix, customer.text());
 }
 
 void DatabaseReader::addProduct(const GatheredRecord& record, const RecordElements& elements)
@@ -294,8 +301,7 @@ void DatabaseReader::addProduct(const GatheredRecord& record, const RecordElemen
     product.name = text(elements, Item);
     product.price = std::clamp<Cents>(storedPriceAmount(product.priceText).value_or(0), 0, kMaxPrice);
     product.archived = text(elements, ProductCurrent).toLower() == QLatin1String("no");
-    if (!database_.products.add(number + KeySuffix, product.text()))
-        ++skippedEntries_;
+    loader_->add(number + KeySuffix, product.text());
 }
 
 void DatabaseReader::addBillPeriod(const GatheredRecord&, const RecordElements& elements)
@@ -305,8 +311,7 @@ void DatabaseReader::addBillPeriod(const GatheredRecord&, const RecordElements& 
     // An entry without a single value holds nothing, and no line of it would be written.
     if (period.start.isEmpty() && period.name.isEmpty() && period.end.isEmpty() && period.billDue.isEmpty())
         return;
-    if (!database_.periods.add(period.name + FieldSeparator, period.text()))
-        ++skippedEntries_;
+    loader_->add(period.name + FieldSeparator, period.text());
 }
 
 void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElements& elements)
@@ -361,7 +366,7 @@ void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElement
     // Separators alone: an entry without a single value holds nothing, and no line of it would be written.
     if (invoice.size() == InvoiceRecord::FieldCount - 1)
         return;
-    invoiceLoader_->add(std::move(key), std::move(invoice));
+    loader_->add(std::move(key), std::move(invoice));
 }
 
 } // namespace

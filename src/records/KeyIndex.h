@@ -113,7 +113,8 @@ private:
         Entry* entry = nullptr;
     };
 
-    static size_t hashOf(QStringView key) { return qHash(key, 0); }
+    // Seeded per process, so that no file can be made whose keys all fall on one slot.
+    static size_t hashOf(QStringView key) { return qHash(key, QHashSeed::globalSeed()); }
     size_t mask() const { return slots_.size() - 1; }
 
     // Needs a free slot.

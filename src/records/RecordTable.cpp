@@ -116,7 +116,6 @@ RecordTable::Loader::Loader(RecordTable& table)
     : table_(table)
     , firstNew_(table.count())
 {
-    Q_ASSERT(table.order() == Order::Unsorted);
 }
 
 RecordTable::Loader::~Loader()
@@ -153,10 +152,14 @@ qsizetype RecordTable::Loader::finish()
     }
     const qsizetype dropped = entries.end() - kept;
     entries.erase(kept, entries.end());
-    if (dropped > 0)
-        table_.firstStaleIndex_ = std::min(table_.firstStaleIndex_, firstNew_);
-    else if (table_.firstStaleIndex_ == firstNew_)
-        table_.firstStaleIndex_ = table_.count();
+    if (table_.order_ == Order::Sorted) {
+        // Equal texts stay in the order they came, after the entries that were there before.
+        std::stable_sort(entries.begin() + firstNew_, entries.end(), textLess);
+        std::inplace_merge(entries.begin(), entries.begin() + firstNew_, entries.end(), textLess);
+        table_.firstStaleIndex_ = 0;
+    } else if (table_.firstStaleIndex_ == firstNew_) {
+        table_.firstStaleIndex_ = table_.count(); // the new entries were numbered as they were kept
+    }
     return dropped;
 }
 

@@ -34,9 +34,10 @@ public:
     // Adds an entry at its place; false (and nothing added) when the key is empty or exists.
     bool add(QString key, QString text);
 
-    // Fills an unsorted table with many entries, much faster than add() for a million of them:
-    // entries are appended as they come and indexed together at the end. Until then the table
-    // is not to be used otherwise.
+    // Fills a table with many entries as add() would one after the other, much faster for a
+    // million of them and never slower than linear-logarithmic: entries are taken as they come and
+    // indexed, and in a sorted table put in place, together at the end. Until then the table is
+    // not to be used otherwise.
     class Loader {
     public:
         explicit Loader(RecordTable& table);

@@ -139,6 +139,28 @@ TEST(RecordTable, aLoaderAddsManyEntriesAsAddWouldOneByOne)
     EXPECT_EQ(table.positionOf(QStringLiteral("new")), 3002);
 }
 
+TEST(RecordTable, aLoaderPutsEntriesOfASortedTableWhereAddWould)
+{
+    QRandomGenerator random(11);
+    RecordTable added(RecordTable::Order::Sorted);
+    RecordTable loaded(RecordTable::Order::Sorted);
+    for (int round = 0; round < 3; ++round) {
+        RecordTable::Loader loader(loaded);
+        for (int i = 0; i < 2000; ++i) {
+            const QString key = QString::number(random.bounded(3000));
+            const QString text
+                = fields({QString::number(random.bounded(40)), QString(QChar(u'a' + random.bounded(3)))});
+            added.add(key, text);
+            loader.add(key, text);
+        }
+    }
+    ASSERT_EQ(loaded.count(), added.count());
+    for (qsizetype i = 1; i <= added.count(); ++i) {
+        ASSERT_EQ(loaded.keyAt(i), added.keyAt(i));
+        ASSERT_EQ(loaded.positionOf(added.keyAt(i)), i);
+    }
+}
+
 TEST(RecordTable, sortingKeepsEqualTextsInOrderWhereverTheyStand)
 {
     RecordTable table(RecordTable::Order::Unsorted);
