@@ -55,6 +55,7 @@ public:
         qsizetype firstNew_;
         bool finished_ = false;
     };
+
     bool contains(const QString& key) const;
     // The text of the entry with this key, or nullptr.
     const QString* find(const QString& key) const;
