@@ -1,0 +1,71 @@
+// The benchmark program: "generate FILE" writes the synthetic database; "run FILE [CASE...]"
+// runs the named cases (all when none is named) on it and reports their figures and the peak
+// memory. bench/run drives it and compares with xmllint and dd.
+#include "BenchCase.h"
+#include "SyntheticDatabase.h"
+
+#include "records/DatabaseFile.h"
+#include "records/FileReplacement.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+#include <cstring>
+#include <sys/resource.h>
+
+namespace {
+
+using namespace tav;
+
+int generate(const QString& path)
+{
+    QFile::remove(path);
+    const records::Database database = bench::syntheticDatabase({});
+    if (const auto problem = records::saveDatabase(path, database)) {
+        std::fprintf(stderr, "could not write %s: %s\n", qPrintable(path), qPrintable(problem->reason));
+        return 1;
+    }
+    QFile::remove(records::FileReplacement::backupPath(path));
+    return 0;
+}
+
+int run(const QString& path, const QStringList& names)
+{
+    bench::BenchContext context;
+    context.databasePath = path;
+    context.scratchPath = path + QStringLiteral(".bench-scratch");
+    auto cases = bench::allCases();
+    bench::BenchCase* load = nullptr;
+    for (const auto& benchCase : cases) {
+        if (std::strcmp(benchCase->name(), "load") == 0)
+            load = benchCase.get();
+    }
+    bool ok = true;
+    for (const auto& benchCase : cases) {
+        if (!names.isEmpty() && !names.contains(QLatin1String(benchCase->name())))
+            continue;
+        if (benchCase->needsLoadedDatabase() && !context.loaded)
+            ok = load->run(context) && ok;
+        ok = benchCase->run(context) && ok;
+    }
+    QFile::remove(context.scratchPath);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    context.report("peak-memory", static_cast<double>(usage.ru_maxrss) / 1024.0, "MiB");
+    return ok ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() >= 3 && arguments[1] == QLatin1String("generate"))
+        return generate(arguments[2]);
+    if (arguments.size() >= 3 && arguments[1] == QLatin1String("run"))
+        return run(arguments[2], arguments.mid(3));
+    std::fprintf(stderr, "usage: tav_bench generate FILE | run FILE [CASE...]\n");
+    return 2;
+}

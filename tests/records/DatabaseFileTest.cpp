@@ -1,0 +1,119 @@
+// The database file on disk: loading, creating, and replacing it safely.
+#include "RecordsTestSupport.h"
+
+#include "records/DatabaseFile.h"
+#include "records/DatabaseWriter.h"
+#include "records/FileReplacement.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace tav::records::test {
+namespace {
+
+QString pathIn(const QString& name)
+{
+    return tav::test::testFolder() + QLatin1Char('/') + name;
+}
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST(DatabaseFile, savesReplaceTheFileAndKeepTheOneBeforeAsBak)
+{
+    const QString path = pathIn(QStringLiteral("TAV.xml"));
+    EXPECT_FALSE(saveDatabase(path, Database()));
+    EXPECT_EQ(contentOf(path), databaseFileBytes(Database()));
+    EXPECT_FALSE(QFile::exists(FileReplacement::backupPath(path)));
+    ::chmod(QFile::encodeName(path).constData(), 0640);
+
+    EXPECT_FALSE(saveDatabase(path, sampleDatabase()));
+    EXPECT_EQ(contentOf(path), sampleDatabaseFile());
+    EXPECT_EQ(contentOf(path + QStringLiteral(".bak")), databaseFileBytes(Database()));
+    EXPECT_EQ(QFile::permissions(path), QFile::permissions(path + QStringLiteral(".bak")));
+    EXPECT_EQ(QDir(tav::test::testFolder()).entryList(QDir::Files | QDir::Hidden).size(), 2); // no temporary file left
+
+    const LoadResult loaded = loadDatabase(path);
+    EXPECT_EQ(loaded.status, LoadResult::Status::Loaded);
+    EXPECT_EQ(loaded.skippedEntries, 0);
+    expectSameDatabase(loaded.database, readBytes(sampleDatabaseFile()).database);
+}
+
+TEST(DatabaseFile, aLinkedDatabaseIsReplacedWhereItLives)
+{
+    QDir(tav::test::testFolder()).mkdir(QStringLiteral("real"));
+    const QString real = pathIn(QStringLiteral("real/TAV.xml"));
+    const QString link = pathIn(QStringLiteral("TAV.xml"));
+    writeFile(real, "old");
+    ASSERT_TRUE(QFile::link(real, link));
+    EXPECT_FALSE(saveDatabase(link, Database()));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(contentOf(real), databaseFileBytes(Database()));
+    EXPECT_EQ(contentOf(real + QStringLiteral(".bak")), QByteArray("old"));
+}
+
+TEST(DatabaseFile, aFailedSaveSaysWhichFileAndWhyAndLeavesEveryFileAsItWas)
+{
+    const std::optional<FileProblem> noFolder
+        = saveDatabase(pathIn(QStringLiteral("missing/TAV.xml")), sampleDatabase());
+    ASSERT_TRUE(noFolder);
+    EXPECT_EQ(noFolder->path, pathIn(QStringLiteral("missing/TAV.xml")));
+    EXPECT_FALSE(noFolder->reason.isEmpty());
+    EXPECT_FALSE(QDir(pathIn(QStringLiteral("missing"))).exists());
+
+    // The old file cannot be kept (its backup name is taken by a folder that is not empty).
+    const QString path = pathIn(QStringLiteral("TAV.xml"));
+    writeFile(path, "old content");
+    QDir(tav::test::testFolder()).mkpath(QStringLiteral("TAV.xml.bak/inside"));
+    const std::optional<FileProblem> noBackup = saveDatabase(path, sampleDatabase());
+    ASSERT_TRUE(noBackup);
+    EXPECT_TRUE(noBackup->reason.contains(QLatin1String(".bak")));
+    EXPECT_EQ(contentOf(path), QByteArray("old content"));
+
+    // The database path is a folder.
+    const QString folder = pathIn(QStringLiteral("folder.xml"));
+    QDir(tav::test::testFolder()).mkpath(QStringLiteral("folder.xml/inside"));
+    EXPECT_TRUE(saveDatabase(folder, Database()));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_EQ(QDir(tav::test::testFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{"TAV.xml"});
+}
+
+TEST(DatabaseFile, missingUnreadableAndEmptyFilesAreToldApart)
+{
+    const QString path = pathIn(QStringLiteral("TAV.xml"));
+    EXPECT_EQ(loadDatabase(path).status, LoadResult::Status::Missing);
+    EXPECT_FALSE(createEmptyDatabaseFile(path));
+    const LoadResult empty = loadDatabase(path);
+    EXPECT_EQ(empty.status, LoadResult::Status::Loaded);
+    EXPECT_EQ(QFileInfo(path).size(), 0);
+
+    // Creating never truncates a file that exists, even one made in the meantime.
+    writeFile(path, "content");
+    const std::optional<FileProblem> exists = createEmptyDatabaseFile(path);
+    ASSERT_TRUE(exists);
+    EXPECT_EQ(exists->path, path);
+    EXPECT_EQ(contentOf(path), QByteArray("content"));
+
+    QDir(tav::test::testFolder()).mkdir(QStringLiteral("folder.xml"));
+    const LoadResult unreadable = loadDatabase(pathIn(QStringLiteral("folder.xml")));
+    EXPECT_EQ(unreadable.status, LoadResult::Status::Unreadable);
+    EXPECT_FALSE(unreadable.problem.reason.isEmpty());
+    EXPECT_TRUE(unreadable.database.customers.isEmpty());
+}
+
+} // namespace
+} // namespace tav::records::test

@@ -1,0 +1,167 @@
+// What the reader makes of damaged files: it keeps what is sound, counts what it leaves out,
+// and never takes a sound record down with a damaged one.
+#include "RecordsTestSupport.h"
+
+#include "records/DatabaseWriter.h"
+
+#include <gtest/gtest.h>
+
+namespace tav::records::test {
+namespace {
+
+QByteArray customers(const QStringList& lines)
+{
+    return crlfLines(QStringList{"<Customers>"} + lines + QStringList{"</Customers>"});
+}
+
+TEST(DatabaseRecovery, recordsWithoutAUsableNumberAreLeftOutAndCounted)
+{
+    const ReadOutcome outcome = readBytes(customers({
+        "<Customer CID=\"0\">",
+        "<FName>Zero</FName>",
+        "</Customer>",
+        "<Customer CID=\"\">",
+        "<FName>Empty</FName>",
+        "</Customer>",
+        "<Customer CID=\"12abc\">",
+        "<FName>Junk</FName>",
+        "</Customer>",
+        "<Customer CID=\"99999999999\">",
+        "<FName>Huge</FName>",
+        "</Customer>",
+        "<Customer CID=\">",
+        "<FName>Quote</FName>",
+        "</Customer>",
+        "<Customer>",
+        "<FName>None</FName>",
+        "</Customer>",
+        "<Customer ID=\"4\">",
+        "<FName>Wrong</FName>",
+        "</Customer>",
+        "<Customer CID = \" 12 \" >",
+        "<FName>Spaced</FName>",
+        "</Customer>",
+    }));
+    EXPECT_EQ(entries(outcome.database.customers), QStringList{"12k = Spaced|Spaced|||||||"});
+    EXPECT_EQ(outcome.skippedEntries, 7);
+}
+
+TEST(DatabaseRecovery, theFirstOfTwoEntriesWithOneKeyIsKept)
+{
+    const ReadOutcome outcome = readBytes(crlfLines({
+        "<Customers>",
+        "<Customer CID=\"1\">",
+        "<FName>First</FName>",
+        "</Customer>",
+        "<Customer CID=\"1\">",
+        "<FName>Second</FName>",
+        "</Customer>",
+        "</Customers>",
+        "<ProductsAndServices>",
+        "<PS PSID=\"2\">",
+        "<Item>First</Item>",
+        "</PS>",
+        "<PS PSID=\"2\">",
+        "<Item>Second</Item>",
+        "</PS>",
+        "</ProductsAndServices>",
+        "<BillPeriods>",
+        "<BillPeriod>",
+        "<BPName>May</BPName>",
+        "<BPStart>1</BPStart>",
+        "</BillPeriod>",
+        "<BillPeriod>",
+        "<BPName>May</BPName>",
+        "<BPStart>2</BPStart>",
+        "</BillPeriod>",
+        "</BillPeriods>",
+        "<InvoiceRecords>",
+        "<InvoiceRecord>",
+        "<BP>May</BP>",
+        "<CID>1</CID>",
+        "<Note>First</Note>",
+        "</InvoiceRecord>",
+        "<InvoiceRecord>",
+        "<BP>May</BP>",
+        "<CID>1</CID>",
+        "<Note>Second</Note>",
+        "</InvoiceRecord>",
+        "</InvoiceRecords>",
+    }));
+    const Database& database = outcome.database;
+    EXPECT_TRUE(database.customers.find(QStringLiteral("1k"))->contains(QLatin1String("First")));
+    EXPECT_TRUE(database.products.find(QStringLiteral("2k"))->contains(QLatin1String("First")));
+    EXPECT_EQ(entries(database.periods), QStringList{"May| = 1|May||"});
+    EXPECT_EQ(entries(database.invoiceRecords), QStringList{"May|1| = May|First|1|||First"});
+    EXPECT_EQ(outcome.skippedEntries, 4);
+}
+
+TEST(DatabaseRecovery, aMissingOrStrayLineCostsNoSoundRecord)
+{
+    const ReadOutcome outcome = readBytes(
+        customers({
+            "<Customer CID=\"1\">",
+            "<FName>NoClosingLine</FName>",
+            "<Customer CID=\"2\">",
+            "<FName>AfterIt</FName>",
+            "</Customer>",
+            "</Customer>",
+            "<Customer CID=\"3\">",
+            "<FName>AfterAStrayClosingLine</FName>",
+            "</Customer>",
+            "<FName>LostItsStartLine</FName>",
+            "</Customer>",
+            "<Customer CID=\"4\">",
+            "<FName>Last</FName>",
+        })
+        + crlfLines({"<BillPeriods>", "<BillPeriod>", "</BillPeriod>", "<BillPeriod>", "", "</BillPeriods>"}));
+    EXPECT_EQ(outcome.database.customers.count(), 4);
+    EXPECT_TRUE(outcome.database.periods.isEmpty()); // entries without any element are no entries
+    EXPECT_EQ(outcome.skippedEntries, 1); // the record that lost its start line
+}
+
+TEST(DatabaseRecovery, aFileCutAnywhereLoadsWhatIsComplete)
+{
+    const QByteArray whole = sampleDatabaseFile();
+    const qsizetype secondRecord = whole.lastIndexOf("\t\t<InvoiceRecord>");
+    const ReadOutcome cutInRecord = readBytes(whole.left(whole.indexOf("<PSID Number=\"2\">")));
+    EXPECT_EQ(cutInRecord.database.invoiceRecords.count(), 1);
+    EXPECT_EQ(cutInRecord.database.customers.count(), 3);
+    EXPECT_EQ(cutInRecord.skippedEntries, 1);
+    const ReadOutcome cutBetweenRecords = readBytes(whole.left(secondRecord));
+    EXPECT_EQ(cutBetweenRecords.database.invoiceRecords.count(), 1);
+    EXPECT_EQ(cutBetweenRecords.skippedEntries, 0);
+    const ReadOutcome cutInCompany = readBytes(whole.left(whole.indexOf("</CompanyAdd3>")));
+    EXPECT_EQ(cutInCompany.database.company.texts[CompanyInfo::CompanyAdd2], QStringLiteral("Z\u00fcrich"));
+    EXPECT_TRUE(cutInCompany.database.company.texts[CompanyInfo::CompanyAdd3].isEmpty());
+}
+
+TEST(DatabaseRecovery, separatorsInsideValuesAndEmptyItemsAreDropped)
+{
+    const ReadOutcome outcome = readBytes(crlfLines({
+        "<Customers>",
+        "<Customer CID=\"1\">",
+        "<FName>A\x01"
+        "B\x02"
+        "C</FName>",
+        "</Customer>",
+        "</Customers>",
+        "<InvoiceRecords>",
+        "<InvoiceRecord>",
+        "<BP>May\x01</BP>",
+        "<CID>1</CID>",
+        "<PSID Number=\"1\">7</PSID>",
+        "<PSID Number=\"2\"></PSID>",
+        "<PSID Number=\"3\">8\x02"
+        "9</PSID>",
+        "</InvoiceRecord>",
+        "</InvoiceRecords>",
+    }));
+    EXPECT_EQ(entries(outcome.database.customers), QStringList{"1k = ABC|ABC|||||||"});
+    EXPECT_EQ(entries(outcome.database.invoiceRecords), QStringList{"May|1| = May|ABC|1||7^89|"});
+    // What was read is written so that it reads back the same.
+    expectSameDatabase(readBytes(databaseFileBytes(outcome.database)).database, outcome.database);
+}
+
+} // namespace
+} // namespace tav::records::test

@@ -1,0 +1,141 @@
+#include "records/Money.h"
+#include "records/RecordFormats.h"
+#include "records/RecordTable.h"
+#include "records/Separators.h"
+#include "records/TextNumbers.h"
+
+#include <gtest/gtest.h>
+
+namespace tav::records {
+namespace {
+
+QString shown(QString text)
+{
+    return text.replace(FieldSeparator, QLatin1Char('|')).replace(ItemSeparator, QLatin1Char('^'));
+}
+
+TEST(RecordFormats, customersShowLastNameFirstAndCarryTheArchiveMark)
+{
+    CustomerRecord customer;
+    customer.values = {QStringLiteral("Anna"), QStringLiteral("Smith"), {}, {}, {}, QStringLiteral("a@b.c"), {}, {}};
+    EXPECT_EQ(shown(customer.text()), QStringLiteral("Smith, Anna|Anna|Smith||||a@b.c||"));
+    customer.archived = true;
+    EXPECT_EQ(customer.text(), ArchivePrefix + QStringLiteral("Smith, Anna") + customer.text().mid(16));
+    const auto back = CustomerRecord::fromText(customer.text());
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(back->archived);
+    EXPECT_EQ(back->values, customer.values);
+    EXPECT_EQ(customerDisplayName(QStringLiteral("Anna"), {}), QStringLiteral("Anna"));
+    EXPECT_EQ(customerDisplayName({}, QStringLiteral("Lee")), QStringLiteral("Lee, "));
+    EXPECT_FALSE(CustomerRecord::fromText(QStringLiteral("too|few").replace(QLatin1Char('|'), FieldSeparator)));
+}
+
+TEST(RecordFormats, productsBeginWithTheirTwelveCharacterPriceAndKeepDashesInNames)
+{
+    ProductRecord product{1250, QStringLiteral("$12.50"), QStringLiteral("Lawn mowing"), false};
+    EXPECT_EQ(product.text(), QStringLiteral("000000012.50$12.50 - Lawn mowing"));
+    product.archived = true;
+    EXPECT_EQ(product.text(), QStringLiteral("000000012.50") + ArchivePrefix + QStringLiteral("$12.50 - Lawn mowing"));
+    EXPECT_TRUE(isArchivedProductText(product.text()));
+    EXPECT_EQ(productDisplayText(product.text()), QStringLiteral("$12.50 - Lawn mowing"));
+    const ProductRecord dashed
+        = ProductRecord::fromText(ProductRecord{50, QStringLiteral("$0.50"), QStringLiteral("A - B"), false}.text());
+    EXPECT_EQ(dashed.price, 50);
+    EXPECT_EQ(dashed.priceText, QStringLiteral("$0.50"));
+    EXPECT_EQ(dashed.name, QStringLiteral("A - B"));
+}
+
+TEST(RecordFormats, invoiceRecordsAndBillPeriods)
+{
+    const InvoiceRecord record{QStringLiteral("January 2006"), QStringLiteral("Smith, Anna"),   QStringLiteral("4"),
+                               QStringLiteral("25"),           itemListText({{7, 1}, {12, 3}}), {}};
+    EXPECT_EQ(shown(record.key()), QStringLiteral("January 2006|4|"));
+    EXPECT_EQ(shown(record.text()), QStringLiteral("January 2006|Smith, Anna|4|25|7^12x3|"));
+    EXPECT_EQ(parseItemList(record.items), (std::vector<BilledItem>{{7, 1}, {12, 3}}));
+    EXPECT_TRUE(parseItemList({}).empty());
+    const auto back = InvoiceRecord::fromText(record.text());
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->text(), record.text());
+    const BillPeriodRecord period{QStringLiteral("2005/12/01"), QStringLiteral("Dec"), QStringLiteral("2005/12/31"),
+                                  QStringLiteral("2006/01/15")};
+    EXPECT_EQ(shown(period.text()), QStringLiteral("2005/12/01|Dec|2005/12/31|2006/01/15"));
+    EXPECT_EQ(BillPeriodRecord::fromText(period.text())->name, QStringLiteral("Dec"));
+}
+
+TEST(RecordFormats, keysAndNumbers)
+{
+    RecordTable table(RecordTable::Order::Sorted);
+    EXPECT_EQ(highestKeyNumber(table) + 1, 1);
+    table.add(QStringLiteral("3k"), QStringLiteral("a"));
+    table.add(QStringLiteral("10k"), QStringLiteral("b"));
+    EXPECT_EQ(highestKeyNumber(table) + 1, 11);
+    EXPECT_EQ(numberedKey(12), QStringLiteral("12k"));
+    EXPECT_EQ(keyNumberText(QStringLiteral("12k")), QStringLiteral("12"));
+    for (const char* good : {"1", "012", "2147483647"})
+        EXPECT_TRUE(isRecordNumber(QString::fromLatin1(good))) << good;
+    for (const char* bad : {"", "0", "00", "-1", "+1", "1.0", " 1", "2147483648", "12abc", "99999999999999999999"})
+        EXPECT_FALSE(isRecordNumber(QString::fromLatin1(bad))) << bad;
+}
+
+TEST(Money, balancesAreWrittenShortestToTheCentAndReadBackExactly)
+{
+    const std::pair<Cents, const char*> cases[]
+        = {{1250, "12.5"},          {2500, "25"}, {0, "0"},     {126000, "1260"},
+           {12345678, "123456.78"}, {5, "0.05"},  {-500, "-5"}, {-1, "-0.01"}};
+    for (const auto& [cents, text] : cases) {
+        EXPECT_EQ(balanceText(cents), QLatin1String(text));
+        EXPECT_EQ(parseBalanceText(QString::fromLatin1(text)), cents) << text;
+    }
+    for (Cents cents = 1; cents < 10'000'000'000'000; cents = cents * 7 + 3) {
+        EXPECT_EQ(parseBalanceText(balanceText(cents)), cents) << cents;
+        EXPECT_EQ(parseBalanceText(balanceText(-cents)), -cents) << cents;
+    }
+    EXPECT_EQ(parseBalanceText(u"1.234568E+07"), 1'234'568'000);
+    EXPECT_EQ(parseBalanceText(u"12,5"), 1250);
+    EXPECT_EQ(parseBalanceText(u" 7.006"), 701); // more decimals are rounded to the cent
+    for (const char* bad : {"", "abc", "1,234.5", "1e999", "nan", "-", "."})
+        EXPECT_FALSE(parseBalanceText(QString::fromLatin1(bad))) << bad;
+    for (const char* plain : {"0", "12.5", "-3.05", "1260"})
+        EXPECT_TRUE(isPlainBalanceText(QString::fromLatin1(plain))) << plain;
+    for (const char* other : {"012", "12.50", "-0", "1.", "1e5", "12,5", " 1"})
+        EXPECT_FALSE(isPlainBalanceText(QString::fromLatin1(other))) << other;
+    EXPECT_EQ(plainBalanceText(u"12.50"), QStringLiteral("12.5"));
+    EXPECT_EQ(plainBalanceText(u"-0"), QStringLiteral("0"));
+    EXPECT_EQ(plainBalanceText(u"owes"), QStringLiteral("owes"));
+}
+
+TEST(Money, pricePrefixesAndPriceTexts)
+{
+    EXPECT_EQ(priceSortPrefix(50), QStringLiteral("000000000.50"));
+    EXPECT_EQ(priceSortPrefix(1250), QStringLiteral("000000012.50"));
+    EXPECT_EQ(priceSortPrefix(kMaxPrice), QStringLiteral("999999999.99"));
+    EXPECT_EQ(priceSortPrefix(kMaxPrice + 1).size(), 12);
+    EXPECT_EQ(priceSortPrefix(-5), QStringLiteral("000000000.00"));
+    EXPECT_EQ(parsePrice(u" $1,260.5 ", u"$"), 126050);
+    EXPECT_FALSE(parsePrice(u"12.505", u"$"));
+    EXPECT_FALSE(parsePrice(u"-3", u"$"));
+    const std::pair<const char*, Cents> stored[]
+        = {{"$12.50", 1250}, {"$1,260.00", 126000}, {"1.260,00 EUR", 126000}, {"Fr. 12.5", 1250},
+           {"12,50", 1250},  {"1,260", 126000},     {"-$5.00", -500},         {"$1 - 2", 100}};
+    for (const auto& [text, cents] : stored)
+        EXPECT_EQ(storedPriceAmount(QString::fromLatin1(text)), cents) << text;
+    EXPECT_FALSE(storedPriceAmount(u"free"));
+    EXPECT_EQ(storedPriceAmount(u"$99999999999999999999"), kMaxPrice + 1);
+    EXPECT_EQ(currencyText(126050, QLocale(QLocale::English, QLocale::UnitedStates)), QStringLiteral("$1,260.50"));
+}
+
+TEST(TextNumbers, leadingNumbersAndRounding)
+{
+    EXPECT_EQ(leadingNumber(u"  12.5abc"), 12.5);
+    EXPECT_EQ(leadingNumber(u"1 2 3"), 123);
+    EXPECT_EQ(leadingNumber(u"$5"), 0);
+    EXPECT_EQ(leadingNumber(u"-2e3x"), -2000);
+    EXPECT_EQ(leadingNumber(u"7e"), 7);
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(3.5), 4);
+    EXPECT_EQ(roundHalfEven(1e300), std::numeric_limits<qint64>::max());
+    EXPECT_EQ(roundHalfEvenToInt(-1e12), std::numeric_limits<int>::min());
+}
+
+} // namespace
+} // namespace tav::records
