@@ -1,27 +1,35 @@
 #pragma once
 
-#include "LocaleFormats.h"
+#include "CustomerPage.h"
+#include "CustomerSearch.h"
+#include "DatabaseSession.h"
+#include "Deletion.h"
+#include "EntryFields.h"
+#include "MainControls.h"
+#include "MainState.h"
+#include "OptionsPage.h"
+#include "PageLayout.h"
+#include "PrintOptionsPage.h"
+#include "ProductsPage.h"
+#include "VisibleLists.h"
 
 #include "platform/Form.h"
-
-#include <array>
+#include "records/Database.h"
 
 namespace tav::platform {
-class CommandButton;
-class Frame;
-class Label;
-} // namespace tav::platform
+class AccessKeyRouter;
+}
 
 namespace tav::app {
 
 // The main window: seven pages switched by the tab buttons down the left edge, the Save and Cancel
 // buttons that show while there are unsaved changes, and the program's start-up and shutdown.
+// It owns the record tables and the company texts for its whole life; its parts, one per page or
+// workflow, call one another through it.
 class MainWindow : public platform::Form {
     Q_OBJECT
 
 public:
-    static constexpr int kPageCount = 7;
-
     MainWindow();
     ~MainWindow() override;
 
@@ -29,39 +37,35 @@ public:
     // reopens the page shown last and shows the window.
     void load();
 
-    int currentTab() const { return currentTab_; }
-    bool isLoading() const { return isLoading_; }
-    const LocaleFormats& formats() const { return formats_; }
+    bool hasUnsavedChanges() const { return session.hasUnsavedChanges(); }
 
-    // Shows page index.
-    void cmdTab_Click(int index);
+    platform::ControlSet controlSet;
+    MainControls c;
+    records::Database db;
+    MainState state;
 
-    // The one record of unsaved changes: Save and Cancel show exactly while there are some.
-    void setSaveCancelVisible(bool visible);
-    bool hasUnsavedChanges() const;
-
-    // Controls of the window frame.
-    std::array<platform::CommandButton*, kPageCount> cmdTab{};
-    std::array<platform::CommandButton*, kPageCount> cmdAcceleratorKey{};
-    std::array<platform::Frame*, kPageCount> fraMain{};
-    platform::CommandButton* cmdSave = nullptr;
-    platform::CommandButton* cmdCancel = nullptr;
-    platform::Label* lblVersionNumber = nullptr;
+    PageLayout layout;
+    EntryFields entryFields;
+    VisibleLists lists;
+    DatabaseSession session;
+    CustomerPage customers;
+    CustomerSearch search;
+    ProductsPage products;
+    Deletion deletion;
+    OptionsPage options;
+    PrintOptionsPage printOptions;
 
 protected:
     void onUnload(bool& cancel) override;
+    void onResize() override;
 
 private:
-    void createFrameControls();
-    void loadAndShowDatabase();
-    // Writes the database file; false (and the user told why) when it could not be written.
-    bool saveDatabase();
+    // Hands every control's events to the part that handles them.
+    void connectHandlers();
     void rememberSelectedCustomer();
     void unloadSecondaryWindows();
 
-    int currentTab_ = 0;
-    bool isLoading_ = false;
-    LocaleFormats formats_;
+    platform::AccessKeyRouter* accessKeys_;
 };
 
 } // namespace tav::app

@@ -21,6 +21,9 @@ public:
     // Clicks the button from code, as the user's click would.
     void click();
 
+    QChar accessKey() const override;
+    bool activateAccessKey() override;
+
 signals:
     void clicked();
 

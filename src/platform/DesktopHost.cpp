@@ -4,7 +4,9 @@
 #include "Twips.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QInputDialog>
+#include <QMenu>
 #include <QMessageBox>
 
 namespace tav::platform {
@@ -63,6 +65,15 @@ QString DesktopHost::inputBox(const QString& prompt, const QString& title, const
     if (positionTwips)
         dialog.move(twipsToPixels(positionTwips->x()), twipsToPixels(positionTwips->y()));
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+int DesktopHost::popupMenu(const QStringList& captions)
+{
+    QMenu menu(QApplication::activeWindow());
+    for (const QString& caption : captions)
+        menu.addAction(caption);
+    const QAction* chosen = menu.exec(QCursor::pos());
+    return chosen ? static_cast<int>(menu.actions().indexOf(const_cast<QAction*>(chosen))) : -1;
 }
 
 void DesktopHost::runModal(Form& form)

@@ -12,6 +12,7 @@ public:
                              const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText,
                      std::optional<QPointF> positionTwips) override;
+    int popupMenu(const QStringList& captions) override;
     void runModal(Form& form) override;
     void sendKey(int qtKey) override;
     bool previousInstanceRunning() override;

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace tav::platform {
@@ -32,6 +33,8 @@ public:
     // box's top-left corner on the screen in twips.
     virtual QString inputBox(const QString& prompt, const QString& title, const QString& defaultText,
                              std::optional<QPointF> positionTwips = std::nullopt) = 0;
+    // Shows a pop-up menu at the pointer; the chosen item's index, or -1 when none was chosen.
+    virtual int popupMenu(const QStringList& captions) = 0;
     // Shows a window modally; returns once the window has been unloaded.
     virtual void runModal(Form& form) = 0;
     // Queues one key press for the focused control; it arrives after the current handler returns.

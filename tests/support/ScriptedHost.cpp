@@ -16,6 +16,7 @@ const char* kindName(ScriptedHost::PromptKind kind)
     case ScriptedHost::PromptKind::MessageBox: return "message box";
     case ScriptedHost::PromptKind::InputBox: return "input box";
     case ScriptedHost::PromptKind::Modal: return "modal window";
+    case ScriptedHost::PromptKind::PopupMenu: return "pop-up menu";
     }
     return "prompt";
 }
@@ -32,17 +33,22 @@ ScriptedHost::~ScriptedHost() = default;
 
 void ScriptedHost::answerMessageBox(MessageAnswer answer)
 {
-    script_.push_back(Step{PromptKind::MessageBox, answer, {}, {}});
+    script_.push_back(Step{PromptKind::MessageBox, answer, {}, -1, {}});
 }
 
 void ScriptedHost::answerInputBox(const QString& typed)
 {
-    script_.push_back(Step{PromptKind::InputBox, MessageAnswer::Ok, typed, {}});
+    script_.push_back(Step{PromptKind::InputBox, MessageAnswer::Ok, typed, -1, {}});
+}
+
+void ScriptedHost::answerPopupMenu(int chosen)
+{
+    script_.push_back(Step{PromptKind::PopupMenu, MessageAnswer::Ok, {}, chosen, {}});
 }
 
 void ScriptedHost::answerModal(std::function<void(platform::Form&)> step)
 {
-    script_.push_back(Step{PromptKind::Modal, MessageAnswer::Ok, {}, std::move(step)});
+    script_.push_back(Step{PromptKind::Modal, MessageAnswer::Ok, {}, -1, std::move(step)});
 }
 
 const ScriptedHost::Prompt& ScriptedHost::lastPrompt() const
@@ -78,6 +84,12 @@ QString ScriptedHost::inputBox(const QString& prompt, const QString& title, cons
     Q_UNUSED(positionTwips);
     const auto step = nextStep(PromptKind::InputBox, Prompt{PromptKind::InputBox, prompt, title});
     return step ? step->typed : QString();
+}
+
+int ScriptedHost::popupMenu(const QStringList& captions)
+{
+    const auto step = nextStep(PromptKind::PopupMenu, Prompt{PromptKind::PopupMenu, captions.join(QLatin1Char('\n')), {}});
+    return step ? step->chosen : -1;
 }
 
 void ScriptedHost::runModal(platform::Form& form)

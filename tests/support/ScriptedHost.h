@@ -13,7 +13,7 @@ namespace tav::test {
 // shown, and fails the test on a prompt that the script did not expect.
 class ScriptedHost : public platform::Host {
 public:
-    enum class PromptKind { MessageBox, InputBox, Modal };
+    enum class PromptKind { MessageBox, InputBox, Modal, PopupMenu };
 
     struct Prompt {
         PromptKind kind;
@@ -29,6 +29,8 @@ public:
     // The script, answered in order.
     void answerMessageBox(platform::MessageAnswer answer);
     void answerInputBox(const QString& typed);
+    // The index of the menu item the user chooses, -1 for none.
+    void answerPopupMenu(int chosen);
     // The step plays the user's part in a modal window (ticks a box, presses a button).
     void answerModal(std::function<void(platform::Form&)> step);
 
@@ -45,6 +47,7 @@ public:
                                        platform::MessageIcon icon, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText,
                      std::optional<QPointF> positionTwips) override;
+    int popupMenu(const QStringList& captions) override;
     void runModal(platform::Form& form) override;
     void sendKey(int qtKey) override;
     bool previousInstanceRunning() override { return anotherInstance_; }
@@ -57,6 +60,7 @@ private:
         PromptKind kind;
         platform::MessageAnswer answer = platform::MessageAnswer::Cancel;
         QString typed;
+        int chosen = -1;
         std::function<void(platform::Form&)> modalStep;
     };
 

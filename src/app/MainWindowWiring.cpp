@@ -1,0 +1,63 @@
+#include "MainWindow.h"
+
+#include "platform/CheckBox.h"
+#include "platform/ComboBox.h"
+#include "platform/CommandButton.h"
+#include "platform/ListView.h"
+#include "platform/OptionButton.h"
+#include "platform/TextBox.h"
+#include "platform/TreeView.h"
+
+namespace tav::app {
+
+using namespace tav::platform;
+
+void MainWindow::connectHandlers()
+{
+    for (int i = 0; i < 7; ++i) {
+        connect(c.cmdTab[i], &CommandButton::clicked, this, [this, i] { layout.cmdTab_Click(i); });
+        connect(c.cmdAcceleratorKey[i], &CommandButton::clicked, this, [this, i] { layout.cmdTab_Click(i); });
+    }
+    connect(c.cmdSave, &CommandButton::clicked, this, [this] { session.cmdSave_Click(); });
+    connect(c.cmdCancel, &CommandButton::clicked, this, [this] { session.cmdCancel_Click(); });
+
+    connect(c.cmdAddNew, &CommandButton::clicked, this, [this] { customers.cmdAddNew_Click(); });
+    connect(c.cmdUndo, &CommandButton::clicked, this, [this] { customers.cmdUndo_Click(); });
+    for (int i = 0; i < 8; ++i) {
+        connect(c.txtField[i], &TextBox::changed, this, [this, i] { customers.txtField_Change(i); });
+        connect(c.txtField[i], &TextBox::clicked, this, [this, i] { customers.txtField_Click(i); });
+    }
+    connect(c.lvwCustomersVis, &ListView::clicked, this, [this] { customers.lvwCustomersVis_Click(); });
+    connect(c.lvwCustomersVis, &ListView::keyUp, this,
+            [this](int keyCode, int shift) { customers.lvwCustomersVis_KeyUp(keyCode, shift); });
+    connect(c.cmdSearch, &CommandButton::clicked, this, [this] { search.cmdSearch_Click(); });
+    connect(c.txtSearch, &TextBox::changed, this, [this] { search.txtSearch_Change(); });
+
+    connect(c.cmdAddNewItem, &CommandButton::clicked, this, [this] { products.cmdAddNewItem_Click(); });
+    connect(c.cmdCancelNewItem, &CommandButton::clicked, this, [this] { products.cmdCancelNewItem_Click(); });
+    connect(c.txtPrice, &TextBox::changed, this, [this] { products.txtPrice_Change(); });
+    connect(c.txtProductOrServiceName, &TextBox::changed, this, [this] { products.txtProductOrServiceName_Change(); });
+
+    connect(c.chkCheckToConfirmEdits, &CheckBox::clicked, this, [this] { options.chkCheckToConfirmEdits_Click(); });
+    connect(c.chkExpertMode, &CheckBox::clicked, this, [this] { options.chkExpertMode_Click(); });
+    for (int i = 0; i < 9; ++i)
+        connect(c.txtCompanyDetails[i], &TextBox::changed, this, [this, i] { options.txtCompanyDetails_Change(i); });
+
+    for (int i = 0; i < 3; ++i) {
+        connect(c.optInvoiceTitle[i], &OptionButton::clicked, this, [this, i] { printOptions.optInvoiceTitle_Click(i); });
+        connect(c.optInvoiceTitleSize[i], &OptionButton::clicked, this,
+                [this, i] { printOptions.optInvoiceTitleSize_Click(i); });
+    }
+    connect(c.txtInvoiceTitle, &TextBox::changed, this, [this] { printOptions.txtInvoiceTitle_Change(); });
+    connect(c.chkAddInvoiceDateToInvoice, &CheckBox::clicked, this,
+            [this] { printOptions.chkAddInvoiceDateToInvoice_Click(); });
+    connect(c.chkPrintDuplicateInvoices, &CheckBox::clicked, this,
+            [this] { printOptions.chkPrintDuplicateInvoices_Click(); });
+    connect(c.chkKeepTwelveLines, &CheckBox::clicked, this, [this] { printOptions.chkKeepTwelveLines_Click(); });
+    connect(c.chkMoveAccordingly, &CheckBox::clicked, this, [this] { printOptions.chkMoveAccordingly_Click(); });
+    connect(c.cmdPrintPreviewBack, &CommandButton::clicked, this, [this] { printOptions.cmdPrintPreviewBack_Click(); });
+    connect(c.cmdPrintPreviewForward, &CommandButton::clicked, this,
+            [this] { printOptions.cmdPrintPreviewForward_Click(); });
+}
+
+} // namespace tav::app
