@@ -60,9 +60,10 @@ bool Deletion::customerHasInvoiceRecords(const QString& key)
 {
     // Numbers are compared as numbers, so "012" in a record is customer 12.
     const auto number = records::recordNumberValue(records::keyNumberText(key));
+    // A customer billed in the period being composed is in use as well.
     return anyInvoiceRecord([&](const QString& text) {
         return number && records::recordNumberValue(records::fieldView(text, InvoiceRecord::CustomerNumber)) == number;
-    });
+    }) || (number && w_.newPeriod.billsCustomer(*number));
 }
 
 bool Deletion::productHasInvoiceRecords(const QString& key)
@@ -78,7 +79,7 @@ bool Deletion::productHasInvoiceRecords(const QString& key)
                 return true;
         }
         return false;
-    });
+    }) || (number && w_.newPeriod.billsProduct(*number));
 }
 
 bool Deletion::confirmed(bool exactFalseOnly, const QString& text, const QString& title) const

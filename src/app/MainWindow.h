@@ -1,14 +1,18 @@
 #pragma once
 
+#include "BillPeriodEntry.h"
 #include "CustomerPage.h"
 #include "CustomerSearch.h"
 #include "DatabaseSession.h"
 #include "Deletion.h"
 #include "EntryFields.h"
+#include "InvoiceTrees.h"
 #include "MainControls.h"
 #include "MainState.h"
+#include "NewBillPeriod.h"
 #include "OptionsPage.h"
 #include "PageLayout.h"
+#include "Payments.h"
 #include "PrintOptionsPage.h"
 #include "ProductsPage.h"
 #include "VisibleLists.h"
@@ -52,6 +56,10 @@ public:
     CustomerSearch search;
     ProductsPage products;
     Deletion deletion;
+    NewBillPeriod newPeriod;
+    BillPeriodEntry billPeriods;
+    InvoiceTrees trees;
+    Payments payments;
     OptionsPage options;
     PrintOptionsPage printOptions;
 

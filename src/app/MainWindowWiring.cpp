@@ -38,6 +38,25 @@ void MainWindow::connectHandlers()
     connect(c.txtPrice, &TextBox::changed, this, [this] { products.txtPrice_Change(); });
     connect(c.txtProductOrServiceName, &TextBox::changed, this, [this] { products.txtProductOrServiceName_Change(); });
 
+    connect(c.cmdAddNewBP, &CommandButton::clicked, this, [this] { billPeriods.cmdAddNewBP_Click(); });
+    connect(c.cmdCancelNewBP, &CommandButton::clicked, this, [this] { billPeriods.cmdCancelNewBP_Click(); });
+    connect(c.txtBillPeriod, &TextBox::changed, this, [this] { billPeriods.txtBillPeriod_Change(); });
+    for (int i = 1; i <= 3; ++i)
+        connect(c.txtPField[i], &TextBox::changed, this, [this, i] { billPeriods.txtPField_Change(i); });
+    for (int i = 1; i <= 2; ++i)
+        connect(c.cmbBillPeriod[i], &ComboBox::clicked, this, [this, i] { billPeriods.cmbBillPeriod_Click(i); });
+    // Billing works from the Bill Periods page's list only.
+    connect(c.lvwProducts[1], &ListView::doubleClicked, this, [this] { newPeriod.billSelectedProduct(); });
+    for (int i = 0; i < 2; ++i) {
+        connect(c.tvwInvoiceRecords[i], &TreeView::nodeCheck, this,
+                [this, i](const QString& key) { trees.tvwInvoiceRecords_NodeCheck(i, key); });
+        connect(c.tvwInvoiceRecords[i], &TreeView::mouseUp, this,
+                [this, i](int button, int shift, double, double) { trees.tvwInvoiceRecords_MouseUp(i, button, shift); });
+        connect(c.tvwInvoiceRecords[i], &TreeView::doubleClicked, this, [this, i] { trees.tvwInvoiceRecords_DblClick(i); });
+    }
+    connect(c.cmdResetCustomerAccounts, &CommandButton::clicked, this, [this] { payments.cmdResetCustomerAccounts_Click(); });
+    connect(c.cmdAdjustBalance, &CommandButton::clicked, this, [this] { payments.cmdAdjustBalance_Click(); });
+
     connect(c.chkCheckToConfirmEdits, &CheckBox::clicked, this, [this] { options.chkCheckToConfirmEdits_Click(); });
     connect(c.chkExpertMode, &CheckBox::clicked, this, [this] { options.chkExpertMode_Click(); });
     for (int i = 0; i < 9; ++i)
