@@ -1,14 +1,12 @@
 #include "HoverCommand.h"
 
-#include "HoverCommandFace.h"
+#include "HoverCommandWidget.h"
 #include "platform/KeyCodes.h"
 #include "platform/Twips.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QWidget>
 
 namespace tav::components {
 
@@ -27,7 +25,8 @@ constexpr double kDesignHeight = 330;
 
 int buttonCode(Qt::MouseButtons buttons)
 {
-    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) | (buttons & Qt::MiddleButton ? 4 : 0);
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
+        | (buttons & Qt::MiddleButton ? 4 : 0);
 }
 
 int shiftCode(Qt::KeyboardModifiers modifiers)
@@ -61,51 +60,6 @@ platform::Picture pictureOf(const QVariant& value)
 }
 
 } // namespace
-
-// The button's window: it composes the face in one image and hands every input to the button.
-class HoverCommandWidget final : public QWidget {
-public:
-    explicit HoverCommandWidget(QWidget* container)
-        : QWidget(container)
-    {
-        setFocusPolicy(Qt::StrongFocus);
-        setMouseTracking(true);
-        // The face covers every pixel, so Qt need not clear the background first.
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-    void attach(HoverCommand* button) { button_ = button; }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        const QImage face = composeHoverFace(*button_);
-        if (!face.isNull())
-            QPainter(this).drawImage(0, 0, face);
-    }
-
-    void mousePressEvent(QMouseEvent* event) override { button_->onMousePress(*event); }
-    void mouseReleaseEvent(QMouseEvent* event) override { button_->onMouseRelease(*event); }
-    void mouseMoveEvent(QMouseEvent* event) override { button_->onMouseMove(*event); }
-    void leaveEvent(QEvent*) override { button_->onLeave(); }
-    void focusInEvent(QFocusEvent*) override { button_->onFocusIn(); }
-    void focusOutEvent(QFocusEvent*) override { button_->onFocusOut(); }
-
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        if (!button_->onKeyPress(*event))
-            QWidget::keyPressEvent(event);
-    }
-
-    void keyReleaseEvent(QKeyEvent* event) override
-    {
-        if (!button_->onKeyRelease(*event))
-            QWidget::keyReleaseEvent(event);
-    }
-
-private:
-    HoverCommand* button_ = nullptr;
-};
 
 HoverCommand::HoverCommand(QWidget* container, const QString& name, int index)
     : Control(new HoverCommandWidget(container), name, index)

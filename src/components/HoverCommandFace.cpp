@@ -19,7 +19,8 @@ namespace {
 
 using platform::Picture;
 
-constexpr int kCaptionFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic | Qt::TextDontClip;
+constexpr int kCaptionFlags
+    = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic | Qt::TextDontClip;
 constexpr int kFocusInset = 3;
 
 bool has(const HoverCommand& button, int styleBit)
