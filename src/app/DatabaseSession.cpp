@@ -3,6 +3,7 @@
 #include "DatabasePath.h"
 #include "MainWindow.h"
 
+#include "components/HoverCommand.h"
 #include "components/MessageWindow.h"
 #include "platform/CommandButton.h"
 #include "platform/Frame.h"

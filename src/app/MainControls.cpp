@@ -2,6 +2,8 @@
 
 #include "design/MainWindowDesign.h"
 
+#include "components/HoverCommand.h"
+#include "components/MainWindowButtons.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
@@ -33,8 +35,20 @@ MainControls MainControls::create(QWidget* window, ControlSet& set)
 {
     for (auto part : {design::windowFrame(), design::customersPage(), design::productsPage(), design::billPeriodsPage(),
                       design::printingPage(), design::printOptionsPage(), design::optionsPage(),
-                      design::companyInfoPage(), design::windowButtons()})
+                      design::companyInfoPage()})
         set.build(window, part);
+    // Made after the pages, so that Save and Cancel stand in front of every page's title bar.
+    const auto hover = [&](QWidget* container, components::MainWindowButton which, int tabIndex) {
+        components::HoverCommand* button = components::createMainWindowButton(container, which);
+        button->setTabIndex(tabIndex);
+        set.adopt(button);
+        return button;
+    };
+    for (int i = 0; i < components::kPageTabCount; ++i)
+        hover(window, components::pageTab(i), 10 + i);
+    hover(window, components::MainWindowButton::Save, 50);
+    hover(window, components::MainWindowButton::Cancel, 51);
+    hover(set.find(QStringLiteral("fraDocumentation"))->widget(), components::MainWindowButton::OpenHelp, 1);
     set.applyTabOrder();
 
     MainControls c{};
@@ -43,8 +57,8 @@ MainControls MainControls::create(QWidget* window, ControlSet& set)
     findArray(set, "cmdAcceleratorKey", c.cmdAcceleratorKey);
     findArray(set, "fraMain", c.fraMain);
     findArray(set, "lblTop", c.lblTop);
-    c.cmdSave = set.get<CommandButton>("cmdSave");
-    c.cmdCancel = set.get<CommandButton>("cmdCancel");
+    c.cmdSave = set.get<components::HoverCommand>("cmdSave");
+    c.cmdCancel = set.get<components::HoverCommand>("cmdCancel");
 
     c.lblCustomers = set.get<Label>("lblCustomers");
     c.cmdSearch = set.get<CommandButton>("cmdSearch");
@@ -121,7 +135,7 @@ MainControls MainControls::create(QWidget* window, ControlSet& set)
     c.lblCheckForNewVersion = set.get<Label>("lblCheckForNewVersion");
     c.fraDocumentation = set.get<Frame>("fraDocumentation");
     c.Label11 = set.get<Label>("Label11");
-    c.cmdOpenHelp = set.get<CommandButton>("cmdOpenHelp");
+    c.cmdOpenHelp = set.get<components::HoverCommand>("cmdOpenHelp");
 
     findArray(set, "txtCompanyDetails", c.txtCompanyDetails);
     c.lblCompanyName = set.get<Label>("lblCompanyName");

@@ -18,6 +18,10 @@ class TextBox;
 class TreeView;
 } // namespace tav::platform
 
+namespace tav::components {
+class HoverCommand;
+}
+
 namespace tav::app {
 
 // Every control of the main window, by its design name. Arrays are the design's control arrays;
@@ -28,12 +32,12 @@ struct MainControls {
 
     // Window frame.
     platform::PictureBox* picLogo;
-    Array<platform::CommandButton, 7> cmdTab;
+    Array<components::HoverCommand, 7> cmdTab;
     Array<platform::CommandButton, 7> cmdAcceleratorKey;
     Array<platform::Frame, 7> fraMain;
     Array<platform::Label, 7> lblTop;
-    platform::CommandButton* cmdSave;
-    platform::CommandButton* cmdCancel;
+    components::HoverCommand* cmdSave;
+    components::HoverCommand* cmdCancel;
 
     // Customers.
     platform::Label* lblCustomers;
@@ -116,7 +120,7 @@ struct MainControls {
     platform::Label* lblCheckForNewVersion;
     platform::Frame* fraDocumentation;
     platform::Label* Label11;
-    platform::CommandButton* cmdOpenHelp;
+    components::HoverCommand* cmdOpenHelp;
 
     // Company info.
     Array<platform::TextBox, 9> txtCompanyDetails;

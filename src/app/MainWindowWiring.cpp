@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "components/HoverCommand.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
@@ -15,11 +16,11 @@ using namespace tav::platform;
 void MainWindow::connectHandlers()
 {
     for (int i = 0; i < 7; ++i) {
-        connect(c.cmdTab[i], &CommandButton::clicked, this, [this, i] { layout.cmdTab_Click(i); });
+        connect(c.cmdTab[i], &components::HoverCommand::clicked, this, [this, i] { layout.cmdTab_Click(i); });
         connect(c.cmdAcceleratorKey[i], &CommandButton::clicked, this, [this, i] { layout.cmdTab_Click(i); });
     }
-    connect(c.cmdSave, &CommandButton::clicked, this, [this] { session.cmdSave_Click(); });
-    connect(c.cmdCancel, &CommandButton::clicked, this, [this] { session.cmdCancel_Click(); });
+    connect(c.cmdSave, &components::HoverCommand::clicked, this, [this] { session.cmdSave_Click(); });
+    connect(c.cmdCancel, &components::HoverCommand::clicked, this, [this] { session.cmdCancel_Click(); });
 
     connect(c.cmdAddNew, &CommandButton::clicked, this, [this] { customers.cmdAddNew_Click(); });
     connect(c.cmdUndo, &CommandButton::clicked, this, [this] { customers.cmdUndo_Click(); });

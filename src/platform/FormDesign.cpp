@@ -113,9 +113,14 @@ void ControlSet::build(QWidget* window, std::span<const ControlSpec> design)
         if (spec.backColor)
             control->setBackColor(spec.backColor);
         control->setVisible(spec.visible);
-        byName_.insert(registryKey(control->name(), control->index()), control);
-        inOrder_.push_back(control);
+        adopt(control);
     }
+}
+
+void ControlSet::adopt(Control* control)
+{
+    byName_.insert(registryKey(control->name(), control->index()), control);
+    inOrder_.push_back(control);
 }
 
 Control* ControlSet::find(const QString& name, int index) const

@@ -57,6 +57,9 @@ class ControlSet {
 public:
     // Creates every control in order; a container must come before the controls it holds.
     void build(QWidget* window, std::span<const ControlSpec> design);
+    // Takes in a control made elsewhere (a kind the design tables do not know), so that it is
+    // found by name and takes its place in the tab order.
+    void adopt(Control* control);
     // Chains the keyboard focus through the window by tab index, containers first.
     void applyTabOrder() const;
 

@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "components/Dialogs.h"
+#include "components/HoverCommand.h"
 #include "platform/SettingsStore.h"
 #include "support/TestEnvironment.h"
 

@@ -91,11 +91,11 @@ TEST_F(MainWindowTest, tabsAndAltLettersSwitchPagesAndThePageShownWinsALetter)
 {
     start();
     auto& c = window->c;
-    c.cmdTab[2]->click();
+    emit c.cmdTab[2]->clicked();
     EXPECT_EQ(window->state.currentTab, 2);
     EXPECT_TRUE(c.fraMain[2]->visible());
     EXPECT_FALSE(c.fraMain[0]->visible());
-    c.cmdTab[2]->click();
+    emit c.cmdTab[2]->clicked();
     EXPECT_TRUE(c.fraMain[2]->visible()) << "the page already shown stays shown";
 
     const platform::AccessKeyRouter* keys = window->widget()->findChild<platform::AccessKeyRouter*>();

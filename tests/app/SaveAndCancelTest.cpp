@@ -17,7 +17,7 @@ TEST_F(MainWindowTest, saveWritesTheFileAndHidesSaveAndCancel)
     c.txtCompanyDetails[5]->setText("We cut it all");
     EXPECT_TRUE(c.cmdSave->visible());
     EXPECT_TRUE(c.cmdCancel->visible());
-    c.cmdSave->click();
+    emit c.cmdSave->clicked();
     EXPECT_FALSE(c.cmdSave->visible());
     EXPECT_FALSE(window->hasUnsavedChanges());
     EXPECT_TRUE(test::readDatabaseFile().contains("\t\t<CompanySlogan>We cut it all</CompanySlogan>\r\n"));
@@ -36,12 +36,12 @@ TEST_F(MainWindowTest, cancelReloadsTheFileAfterItsQuestion)
     c.lvwCustomersVis->select(2);
 
     scriptedHost().answerMessageBox(MessageAnswer::Cancel);
-    c.cmdCancel->click();
+    emit c.cmdCancel->clicked();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "ABANDON ALL CHANGES???");
     EXPECT_TRUE(window->hasUnsavedChanges());
 
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    c.cmdCancel->click();
+    emit c.cmdCancel->clicked();
     EXPECT_FALSE(window->hasUnsavedChanges());
     EXPECT_EQ(c.lvwCustomersVis->textAt(1), "Adams, Bob");
     // The fields show the customer the list selects, never a selected entry with empty fields.
@@ -60,7 +60,7 @@ TEST_F(MainWindowTest, cancelKeepsEverythingWhenTheFileIsGone)
 
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    c.cmdCancel->click();
+    emit c.cmdCancel->clicked();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Changes Not Abandoned");
     EXPECT_TRUE(window->hasUnsavedChanges());
     EXPECT_EQ(c.txtCompanyDetails[1]->text(), "5 New Street");

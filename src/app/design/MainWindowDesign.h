@@ -9,10 +9,8 @@ namespace tav::app::design {
 // The main window's controls as designed: the window frame, then the seven pages, each page's
 // controls inside its frame fraMain(i). Positions are the design values in twips; the pages' own
 // layout moves some of them with the window's size.
+// The page tabs, Save, Cancel and the help button are hover buttons with designs of their own.
 std::span<const platform::ControlSpec> windowFrame();
-// The page tabs and the Save and Cancel buttons, made after the pages so that they stand in front
-// of every page's title bar.
-std::span<const platform::ControlSpec> windowButtons();
 std::span<const platform::ControlSpec> customersPage();
 std::span<const platform::ControlSpec> productsPage();
 std::span<const platform::ControlSpec> billPeriodsPage();

@@ -101,8 +101,6 @@ const ControlSpec kOptions[] = {
      .top = 5160, .width = 3255, .height = 945, .container = "fraMain", .containerIndex = 5, .tabIndex = 9},
     {.kind = ControlKind::Label, .name = "Label11", .caption = "open TAV help file:", .left = 195, .top = 375,
      .width = 2055, .height = 285, .container = "fraDocumentation"},
-    {.kind = ControlKind::CommandButton, .name = "cmdOpenHelp", .left = 2310, .top = 150, .width = 690,
-     .height = 735, .container = "fraDocumentation", .tabIndex = 1},
 };
 
 const ControlSpec kCompanyInfo[] = {

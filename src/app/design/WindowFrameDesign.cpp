@@ -42,27 +42,7 @@ std::vector<ControlSpec> frameDesign()
     return design;
 }
 
-std::vector<ControlSpec> buttonsDesign()
-{
-    std::vector<ControlSpec> design;
-    design.push_back({.kind = ControlKind::CommandButton, .name = "cmdSave", .left = 1680, .top = 135, .width = 390,
-                      .height = 480, .tabIndex = 50, .visible = false});
-    design.push_back({.kind = ControlKind::CommandButton, .name = "cmdCancel", .left = 2160, .top = 135,
-                      .width = 390, .height = 480, .tabIndex = 51, .visible = false});
-    for (int i = 0; i < 7; ++i) {
-        design.push_back({.kind = ControlKind::CommandButton, .name = "cmdTab", .index = i, .caption = kPageTitles[i],
-                          .left = 15, .top = 360.0 + 840 * i, .width = 1545, .height = 840, .tabIndex = 10 + i});
-    }
-    return design;
-}
-
 } // namespace
-
-std::span<const ControlSpec> windowButtons()
-{
-    static const std::vector<ControlSpec> design = buttonsDesign();
-    return design;
-}
 
 std::span<const ControlSpec> windowFrame()
 {
