@@ -90,6 +90,16 @@ PageSetup pageSetupOf(const QPageLayout& layout, const PageMargins& minMargins)
     return page;
 }
 
+// The 1-based position of the type the user left selected. The dialog names it by the text it
+// shows, which is the description alone since the patterns are hidden.
+int selectedFileTypeIndex(const QString& selected, const std::vector<FileType>& types)
+{
+    const auto found = std::find_if(types.cbegin(), types.cend(), [&](const FileType& type) {
+        return type.description.trimmed() == selected || qtNameFilter(type) == selected;
+    });
+    return found == types.cend() ? 1 : int(found - types.cbegin()) + 1;
+}
+
 } // namespace
 
 QString qtNameFilter(const FileType& type)
@@ -127,7 +137,7 @@ DialogAnswer<FileChoice> QtDialogBackend::showFileDialog(const FileDialogRequest
         return answer;
     answer.confirmed = true;
     answer.choice.paths = dialog.selectedFiles();
-    answer.choice.fileTypeIndex = std::max(1, int(filters.indexOf(dialog.selectedNameFilter())) + 1);
+    answer.choice.fileTypeIndex = selectedFileTypeIndex(dialog.selectedNameFilter(), request.fileTypes);
     return answer;
 }
 
