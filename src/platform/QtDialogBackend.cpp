@@ -68,8 +68,9 @@ QPageLayout pageLayoutOf(const PageSetup& page)
     const bool landscape = page.paperWidth > page.paperHeight;
     const QSizeF portraitSize(inches(std::min(page.paperWidth, page.paperHeight)),
                               inches(std::max(page.paperWidth, page.paperHeight)));
-    return QPageLayout(QPageSize(portraitSize, QPageSize::Inch), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       marginsOf(page.margins), QPageLayout::Inch, marginsOf(page.minMargins));
+    const auto orientation = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    return QPageLayout(QPageSize(portraitSize, QPageSize::Inch), orientation, marginsOf(page.margins), QPageLayout::Inch,
+                       marginsOf(page.minMargins));
 }
 
 // Qt's page-setup dialog knows the printer's smallest margins, not the caller's, so a margin

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QPageSetupDialog>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -179,4 +180,13 @@ TEST(QtDialogBackend, fontAndColourChoicesComeBackInTheObjectsTerms)
     const auto color = QtDialogBackend().showColorDialog(request);
     EXPECT_EQ(color.choice.color, qint32(rgbValue(1, 2, 3)));
     EXPECT_EQ(color.choice.customColors[1], qint32(rgbValue(255, 0, 0)));
+}
+
+TEST(QtDialogBackend, aConfirmedPageSetupGivesBackPaperAndMarginsInThousandthsOfAnInch)
+{
+    const PageSetup landscape{11000, 8500, {250, 250, 250, 250}, {500, 750, 1000, 1250}};
+    whenShown<QPageSetupDialog>([](QPageSetupDialog& dialog) { dialog.accept(); });
+    const auto answer = QtDialogBackend().showPageSetupDialog(0, landscape);
+    ASSERT_TRUE(answer.confirmed);
+    EXPECT_EQ(answer.choice, landscape);
 }
