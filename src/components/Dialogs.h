@@ -22,7 +22,7 @@ namespace tav::components {
 // Failure", for a cancel); a failure, never a cancel, is also shown in a message box while
 // blnShowErrorMessages is on.
 //
-// Paths are the desktop's: folders end in "/".
+// A remembered folder is the chosen file's path up to and including its last "/".
 class Dialogs {
 public:
     // Reads the dialog INI file; the backend shows the dialogs and must outlive the object.
@@ -65,6 +65,7 @@ public:
     // "Italic" when italic, else "Bold" when bold, else empty.
     QString strFontStyle() const { return strFontStyle_; }
     qint32 lngFontColor() const { return lngFontColor_; }
+    // As the dialog gives it, of any length and with nothing after the name.
     QString strFontFaceName() const { return strFontFaceName_; }
     // Whole points.
     qint32 lngFontSize() const { return lngFontSize_; }
@@ -88,7 +89,8 @@ public:
     void setLngHWnd(platform::WindowHandle value) { lngHWnd_ = value; }
     QString strTitle() const { return strTitle_; }
     void setStrTitle(const QString& value) { strTitle_ = value; }
-    // Empty: each dialog opens in the last folder of its kind.
+    // Empty: each dialog opens in the last folder of its kind. Every file dialog leaves its kind's
+    // last folder here, so unless the caller resets it the next dialog of either kind opens there.
     QString strInitialDir() const { return remembered_.initialDir; }
     void setStrInitialDir(const QString& value) { remembered_.initialDir = value; }
     // "description|pattern|description|pattern"; see filterListFromText.
