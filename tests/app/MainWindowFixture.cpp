@@ -110,7 +110,7 @@ QByteArray readDatabaseFile()
 
 app::MainWindow* MainWindowTest::start()
 {
-    components::createDialogs();
+    test::createScriptedDialogs();
     window = new app::MainWindow;
     window->load();
     return window;

@@ -27,7 +27,7 @@ MainWindow* start()
     QFile file(test::testFolder() + "/program/TAV.xml");
     file.open(QIODevice::WriteOnly | QIODevice::Append);
     file.close();
-    components::createDialogs();
+    test::createScriptedDialogs();
     auto* window = new MainWindow;
     window->load();
     return window;

@@ -1,4 +1,4 @@
-#include "ScriptedDialogBackend.h"
+#include "support/ScriptedDialogBackend.h"
 
 #include "components/Dialogs.h"
 #include "platform/SettingsStore.h"
