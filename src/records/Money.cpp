@@ -2,6 +2,7 @@
 
 #include "TextNumbers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tav::records {
@@ -11,6 +12,17 @@ namespace {
 QString twoDigits(qint64 value)
 {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+bool isAsciiDigit(QChar c)
+{
+    return c.unicode() >= '0' && c.unicode() <= '9';
+}
+
+bool isDigitSeparator(QChar c)
+{
+    return c == QLatin1Char('.') || c == QLatin1Char(',') || c == QLatin1Char(' ') || c == QLatin1Char('\'')
+        || c == QChar(0x00A0) || c == QChar(0x202F);
 }
 
 } // namespace
@@ -31,6 +43,13 @@ QString balanceText(Cents cents)
 
 std::optional<Cents> parseBalanceText(QStringView text)
 {
+    // Older files hold the balance in the short number form of the writer's locale, which in
+    // some locales has a comma as its decimal mark and never groups digits.
+    QString pointed;
+    if (text.count(QLatin1Char(',')) == 1 && !text.contains(QLatin1Char('.'))) {
+        pointed = text.toString().replace(QLatin1Char(','), QLatin1Char('.'));
+        text = pointed;
+    }
     const QStringView trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
@@ -112,6 +131,48 @@ std::optional<Cents> parsePrice(QStringView text, QStringView currencyPrefix)
     if (!digits || i != rest.size() || rest.endsWith(QLatin1Char(',')))
         return std::nullopt;
     return whole * 100 + cents;
+}
+
+std::optional<Cents> storedPriceAmount(QStringView text)
+{
+    constexpr Cents tooLarge = kMaxPrice + 1;
+    qsizetype i = 0;
+    bool negative = false;
+    for (; i < text.size() && !isAsciiDigit(text[i]); ++i)
+        negative = negative || text[i] == QLatin1Char('-');
+    if (i == text.size())
+        return std::nullopt;
+    Cents whole = 0;
+    Cents decimals = 0;
+    qsizetype decimalDigits = 0;
+    qsizetype digitsAfterSeparator = 0;
+    QChar lastSeparator;
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (isAsciiDigit(c)) {
+            ++digitsAfterSeparator;
+            continue;
+        }
+        if (!isDigitSeparator(c) || i + 1 == text.size() || !isAsciiDigit(text[i + 1]))
+            break;
+        lastSeparator = c;
+        digitsAfterSeparator = 0;
+    }
+    // Read the digits again now that the decimal mark is known.
+    const bool hasDecimals = (lastSeparator == QLatin1Char('.') || lastSeparator == QLatin1Char(','))
+        && digitsAfterSeparator >= 1 && digitsAfterSeparator <= 2;
+    const qsizetype end = i;
+    const qsizetype decimalsStart = hasDecimals ? end - digitsAfterSeparator : end;
+    for (i = 0; i < decimalsStart; ++i) {
+        if (isAsciiDigit(text[i]))
+            whole = std::min<Cents>(whole * 10 + (text[i].unicode() - '0'), tooLarge);
+    }
+    for (i = decimalsStart; i < end; ++i, ++decimalDigits)
+        decimals = decimals * 10 + (text[i].unicode() - '0');
+    if (decimalDigits == 1)
+        decimals *= 10;
+    const Cents cents = std::min<Cents>(whole * 100 + decimals, tooLarge);
+    return negative ? -cents : cents;
 }
 
 QString currencyText(Cents cents, const QLocale& locale)

@@ -4,7 +4,31 @@
 #include "Separators.h"
 #include "TextNumbers.h"
 
+#include <limits>
+
 namespace tav::records {
+
+namespace {
+
+// Joins without building a list first: invoice record texts are made a million times per load.
+QString joinedFields(std::initializer_list<QStringView> fields)
+{
+    qsizetype size = static_cast<qsizetype>(fields.size()) - 1;
+    for (const QStringView field : fields)
+        size += field.size();
+    QString text;
+    text.reserve(size);
+    bool first = true;
+    for (const QStringView field : fields) {
+        if (!first)
+            text += FieldSeparator;
+        text += field;
+        first = false;
+    }
+    return text;
+}
+
+} // namespace
 
 QStringList splitFields(const QString& text)
 {
@@ -31,6 +55,21 @@ QString keyNumberText(const QString& key)
     QString number = key;
     number.remove(KeySuffix);
     return number;
+}
+
+bool isRecordNumber(QStringView text)
+{
+    if (text.isEmpty())
+        return false;
+    qint64 value = 0;
+    for (const QChar c : text) {
+        if (c.unicode() < '0' || c.unicode() > '9')
+            return false;
+        value = value * 10 + (c.unicode() - '0');
+        if (value > std::numeric_limits<qint32>::max())
+            return false;
+    }
+    return value > 0;
 }
 
 qint64 highestKeyNumber(const RecordTable& table)
@@ -115,7 +154,7 @@ ProductRecord ProductRecord::fromText(const QString& text)
 
 QString BillPeriodRecord::text() const
 {
-    return joinFields({start, name, end, billDue});
+    return joinedFields({start, name, end, billDue});
 }
 
 std::optional<BillPeriodRecord> BillPeriodRecord::fromText(const QString& text)
@@ -156,12 +195,12 @@ std::vector<BilledItem> parseItemList(const QString& text)
 
 QString InvoiceRecord::key(const QString& period, const QString& customerNumber)
 {
-    return period + FieldSeparator + customerNumber + FieldSeparator;
+    return joinedFields({period, customerNumber, QStringView()});
 }
 
 QString InvoiceRecord::text() const
 {
-    return joinFields({period, customerName, customerNumber, balance, items, note});
+    return joinedFields({period, customerName, customerNumber, balance, items, note});
 }
 
 std::optional<InvoiceRecord> InvoiceRecord::fromText(const QString& text)

@@ -21,6 +21,9 @@ bool hasFieldCount(const QString& text, qsizetype fields);
 QString numberedKey(qint64 number);
 // The key with every "k" removed, as the text it is.
 QString keyNumberText(const QString& key);
+// Whether a text is a usable customer or product number: decimal digits only (leading zeros
+// allowed) giving a whole number from 1 up to 2,147,483,647.
+bool isRecordNumber(QStringView text);
 // The largest number among a table's keys, 0 for an empty table.
 class RecordTable;
 qint64 highestKeyNumber(const RecordTable& table);

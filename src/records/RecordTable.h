@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QHash>
+#include "KeyIndex.h"
+
 #include <QString>
 
 #include <memory>
@@ -12,7 +13,7 @@ namespace tav::records {
 // without regard to case, ties broken by an exact comparison. A text that begins with
 // ArchivePrefix follows every text that does not, so archived customers stand after all current
 // ones whatever their names. Locale collation is never used.
-int compareRecordTexts(const QString& a, const QString& b);
+int compareRecordTexts(QStringView a, QStringView b);
 
 // An ordered list of entries, each a unique, non-empty key and one text. A sorted table keeps its
 // entries in ascending order of text as they are added; an unsorted one appends them and can be
@@ -29,14 +30,16 @@ public:
     Order order() const { return order_; }
     qsizetype count() const { return static_cast<qsizetype>(entries_.size()); }
     bool isEmpty() const { return entries_.empty(); }
+    void reserve(qsizetype count);
 
     // Adds an entry at its place; false (and nothing added) when the key is empty or exists.
-    bool add(const QString& key, const QString& text);
+    bool add(QString key, QString text);
     bool contains(const QString& key) const;
     // The text of the entry with this key, or nullptr.
     const QString* find(const QString& key) const;
     // Replaces the text; the entry keeps its place. False when the key is absent.
     bool setText(const QString& key, const QString& text);
+    void setTextAt(qsizetype position, QString text);
     bool remove(const QString& key);
     void clear();
 
@@ -46,7 +49,9 @@ public:
     // The 1-based position of the entry with this key, 0 when there is none.
     qsizetype positionOf(const QString& key) const;
 
-    // Puts the entries in ascending order of text (stable; cheap when already in order).
+    // Puts the entries in ascending order of text (stable). The ordered part at the start is kept
+    // as it is and only the rest is sorted and merged into it, so the table that a load gives,
+    // in order but for the periods added since the last save, sorts in close to linear time.
     void sortByText();
 
 private:
@@ -57,10 +62,11 @@ private:
     };
 
     void renumberFrom(qsizetype index) const;
+    static bool textLess(const std::unique_ptr<Entry>& a, const std::unique_ptr<Entry>& b);
 
     Order order_;
     std::vector<std::unique_ptr<Entry>> entries_;
-    QHash<QString, Entry*> byKey_;
+    KeyIndex<Entry> byKey_;
     // An entry whose stored index is this or more may have moved since it was numbered.
     mutable qsizetype firstStaleIndex_ = 0;
 };

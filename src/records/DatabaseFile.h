@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Database.h"
+#include "FileProblem.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace tav::records {
+
+// The database file as the main window uses it. Nothing here shows anything: each function says
+// what happened, and the caller decides what the user sees.
+//
+// Loading, as the main window does it:
+//   1. result = loadDatabase(path);
+//   2. Loaded: take result.database; when result.skippedEntries > 0 tell the user once that some
+//      entries could not be read and that the file as it was is kept as
+//      FileReplacement::backupPath(path) at the next save.
+//      Missing: createEmptyDatabaseFile(path) and start with an empty database; a failure is told.
+//      Unreadable: tell the user (result.problem) and never save over that file with this data.
+//   3. addCustomerNamesToRecords(database); for each number it returns, tell the user about the
+//      placeholder customer and count the data as changed.
+
+struct LoadResult {
+    enum class Status {
+        Loaded,
+        Missing, // no file at the path: the database is empty
+        Unreadable, // the file exists but could not be read (problem says why): the database is empty
+    };
+
+    Status status = Status::Missing;
+    Database database;
+    // Entries that could not be read and were left out (see ReadOutcome).
+    qsizetype skippedEntries = 0;
+    FileProblem problem;
+};
+
+// Reads the file at path into a fresh database. A file of zero bytes is an empty database.
+LoadResult loadDatabase(const QString& path);
+
+// Creates a missing database file with no content. Never touches a file that exists, even one
+// made in the meantime. Nothing on success.
+[[nodiscard]] std::optional<FileProblem> createEmptyDatabaseFile(const QString& path);
+
+// Writes the whole database to path, replacing the file safely (see FileReplacement): on failure
+// the file is left byte for byte as it was. Nothing on success.
+[[nodiscard]] std::optional<FileProblem> saveDatabase(const QString& path, const Database& database);
+
+} // namespace tav::records

@@ -1,0 +1,402 @@
+#include "DatabaseReader.h"
+
+#include "CustomerNames.h"
+#include "Money.h"
+#include "RecordFormats.h"
+#include "Separators.h"
+#include "XmlElements.h"
+#include "XmlLineReader.h"
+
+#include <cstring>
+#include <span>
+#include <string>
+
+namespace tav::records {
+
+namespace {
+
+enum class Section { None, CompanyInfo, Customers, BillPeriods, Products, InvoiceRecords };
+
+constexpr QByteArrayView kItemOpening = "<PSID Number=\"";
+constexpr QByteArrayView kItemClosing = "</PSID>";
+
+// How the records of one section are written.
+struct RecordSyntax {
+    QByteArrayView sectionClosing;
+    QByteArrayView recordName;
+    QByteArrayView recordClosing;
+    // The attribute of the start line that carries the record's number; empty when there is none.
+    QByteArrayView numberAttribute;
+    std::span<const QByteArrayView> elementNames;
+    // The opening of the record's numbered elements; empty when it has none.
+    QByteArrayView numberedElementOpening;
+};
+
+// Element names in the order of the fields they fill.
+constexpr QByteArrayView kCompanyElements[] = {"companyname", "companyadd1", "companyadd2",
+                                               "companyadd3", "companyphone", "companyslogan",
+                                               "generalinvoicedescription", "checkspayableto", "invoiceclosing"};
+constexpr QByteArrayView kCustomerElements[] = {"fname", "lname", "add1", "add2", "add3", "email", "phone", "notes", "current"};
+enum CustomerElement { CustomerCurrent = 8 };
+constexpr QByteArrayView kProductElements[] = {"item", "itemprice", "current"};
+enum ProductElement { Item, ItemPrice, ProductCurrent };
+constexpr QByteArrayView kBillPeriodElements[] = {"bpstart", "bpname", "bpend", "billdue"};
+constexpr QByteArrayView kInvoiceRecordElements[] = {"bp", "cid", "accountbalance", "note"};
+enum InvoiceElement { Period, CustomerNumber, AccountBalance, Note };
+
+constexpr RecordSyntax kCustomerSyntax{"</customers>", "customer", "</customer>", "cid", kCustomerElements, {}};
+constexpr RecordSyntax kProductSyntax{"</productsandservices>", "ps", "</ps>", "psid", kProductElements, {}};
+constexpr RecordSyntax kBillPeriodSyntax{"</billperiods>", "billperiod", "</billperiod>", {}, kBillPeriodElements, {}};
+constexpr RecordSyntax kInvoiceRecordSyntax{"</invoicerecords>", "invoicerecord", "</invoicerecord>", {},
+                                            kInvoiceRecordElements, kItemOpening};
+
+// One record's lines as gathered, with what its start line said.
+struct GatheredRecord {
+    std::string text;
+    bool hasStartLine = false;
+    QByteArray number;
+
+    QByteArrayView view() const { return QByteArrayView(text.data(), static_cast<qsizetype>(text.size())); }
+};
+
+// A line holding more than one tag is an element line, never a section's or a record's own line.
+bool isElementLine(QByteArrayView line)
+{
+    return line.size() > 1 && std::memchr(line.data() + 1, '<', static_cast<size_t>(line.size() - 1));
+}
+
+// Whether a balance stands in the one form the writer gives it (12.5, 25, 0, -3.05), as it does
+// in every file this program wrote.
+bool isWrittenBalance(QByteArrayView text)
+{
+    qsizetype i = text.startsWith('-') ? 1 : 0;
+    const qsizetype digitsStart = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        ++i;
+    const qsizetype digits = i - digitsStart;
+    if (digits == 0 || (digits > 1 && text[digitsStart] == '0') || digits > 15)
+        return false;
+    if (i == text.size())
+        return text != "-0";
+    const qsizetype decimals = text.size() - i - 1;
+    if (text[i] != '.' || decimals < 1 || decimals > 2)
+        return false;
+    for (qsizetype d = i + 1; d < text.size(); ++d) {
+        if (text[d] < '0' || text[d] > '9')
+            return false;
+    }
+    return text.back() != '0';
+}
+
+// Balances are kept in the one plain form the writer uses; older files may hold other forms of
+// the same amount. A text that is no amount at all is kept as it stands.
+QString normalizedBalance(const QString& text)
+{
+    const std::optional<Cents> cents = parseBalanceText(text);
+    return cents ? balanceText(*cents) : text;
+}
+
+class DatabaseReader {
+public:
+    DatabaseReader(XmlLineReader& lines, TextEncoding encoding, Database& database)
+        : lines_(lines)
+        , encoding_(encoding)
+        , database_(database)
+        , customerNames_(database.customers)
+    {
+    }
+
+    void readDatabase();
+    qsizetype skippedEntries() const { return skippedEntries_; }
+
+private:
+    using AddRecord = void (DatabaseReader::*)(const GatheredRecord&, const RecordElements&);
+
+    Section sectionOpenedBy(QByteArrayView line) const;
+    Section readSection(Section section);
+    Section readCompanyInfoXml();
+    // Gathers the section's records and hands each to add; returns the section whose opening
+    // line ended this one, if any.
+    Section readRecords(const RecordSyntax& syntax, AddRecord add);
+    void addCustomer(const GatheredRecord& record, const RecordElements& elements);
+    void addProduct(const GatheredRecord& record, const RecordElements& elements);
+    void addBillPeriod(const GatheredRecord& record, const RecordElements& elements);
+    void addInvoiceRecord(const GatheredRecord& record, const RecordElements& elements);
+    // A record of a numbered kind that cannot be added: counted when it holds anything.
+    bool dropUnnumbered(const GatheredRecord& record, const RecordElements& elements, const QString& number);
+
+    QString text(const RecordElements& elements, size_t index) const;
+
+    XmlLineReader& lines_;
+    TextEncoding encoding_;
+    Database& database_;
+    InvoiceCustomerNames customerNames_;
+    qsizetype skippedEntries_ = 0;
+};
+
+void DatabaseReader::readDatabase()
+{
+    Section next = Section::None;
+    for (;;) {
+        if (next == Section::None) {
+            const std::optional<QByteArrayView> line = lines_.readXmlLine();
+            if (!line)
+                return;
+            next = sectionOpenedBy(*line);
+        }
+        if (next != Section::None)
+            next = readSection(next);
+    }
+}
+
+Section DatabaseReader::sectionOpenedBy(QByteArrayView line) const
+{
+    if (line.size() < 11 || line[0] != '<')
+        return Section::None;
+    if (equalsIgnoringCase(line, "<companyinfo>"))
+        return Section::CompanyInfo;
+    if (equalsIgnoringCase(line, "<customers>"))
+        return Section::Customers;
+    if (equalsIgnoringCase(line, "<billperiods>"))
+        return Section::BillPeriods;
+    if (equalsIgnoringCase(line, "<productsandservices>"))
+        return Section::Products;
+    if (equalsIgnoringCase(line, "<invoicerecords>"))
+        return Section::InvoiceRecords;
+    return Section::None;
+}
+
+Section DatabaseReader::readSection(Section section)
+{
+    switch (section) {
+    case Section::CompanyInfo:
+        return readCompanyInfoXml();
+    case Section::Customers:
+        return readRecords(kCustomerSyntax, &DatabaseReader::addCustomer);
+    case Section::BillPeriods:
+        return readRecords(kBillPeriodSyntax, &DatabaseReader::addBillPeriod);
+    case Section::Products:
+        return readRecords(kProductSyntax, &DatabaseReader::addProduct);
+    case Section::InvoiceRecords:
+        return readRecords(kInvoiceRecordSyntax, &DatabaseReader::addInvoiceRecord);
+    case Section::None:
+        break;
+    }
+    return Section::None;
+}
+
+QString DatabaseReader::text(const RecordElements& elements, size_t index) const
+{
+    return valueText(elements.valueOrEmpty(index), encoding_);
+}
+
+Section DatabaseReader::readCompanyInfoXml()
+{
+    // A section cut short still gives every element that stands complete in it.
+    std::string gathered;
+    Section next = Section::None;
+    while (const std::optional<QByteArrayView> line = lines_.readXmlLine()) {
+        if (equalsIgnoringCase(*line, "</companyinfo>"))
+            break;
+        next = sectionOpenedBy(*line);
+        if (next != Section::None)
+            break;
+        gathered.append(line->data(), static_cast<size_t>(line->size()));
+    }
+    RecordElements elements(kCompanyElements);
+    elements.scan(QByteArrayView(gathered.data(), static_cast<qsizetype>(gathered.size())));
+    for (size_t box = 0; box < database_.company.texts.size(); ++box)
+        database_.company.texts[box] = text(elements, box);
+    return next;
+}
+
+Section DatabaseReader::readRecords(const RecordSyntax& syntax, AddRecord add)
+{
+    RecordElements elements(syntax.elementNames, syntax.numberedElementOpening, kItemClosing);
+    GatheredRecord record;
+    bool gathering = false;
+    const auto start = [&](bool hasStartLine) {
+        record.text.clear();
+        record.hasStartLine = hasStartLine;
+        record.number.clear();
+        gathering = true;
+    };
+    const auto finish = [&] {
+        if (gathering) {
+            elements.scan(record.view());
+            (this->*add)(record, elements);
+        }
+        gathering = false;
+    };
+    for (;;) {
+        const std::optional<QByteArrayView> line = lines_.readXmlLine();
+        if (!line) {
+            // A record cut off by the end of the file may be missing elements: it is not loaded.
+            if (gathering) {
+                elements.scan(record.view());
+                if (record.hasStartLine || elements.holdsAny())
+                    ++skippedEntries_;
+            }
+            return Section::None;
+        }
+        if (!isElementLine(*line)) {
+            if (equalsIgnoringCase(*line, syntax.sectionClosing)) {
+                finish();
+                return Section::None;
+            }
+            // A record's own closing line, the next record's start line, and another section's
+            // opening line each end the record; a missing closing line costs no record.
+            if (const Section next = sectionOpenedBy(*line); next != Section::None) {
+                finish();
+                return next;
+            }
+            if (isRecordStartLine(*line, syntax.recordName)) {
+                finish();
+                start(true);
+                if (!syntax.numberAttribute.isEmpty())
+                    record.number = recordStartNumber(*line, syntax.recordName, syntax.numberAttribute);
+                continue;
+            }
+            if (equalsIgnoringCase(*line, syntax.recordClosing)) {
+                finish();
+                continue;
+            }
+        }
+        if (!gathering)
+            start(false);
+        record.text.append(line->data(), static_cast<size_t>(line->size()));
+    }
+}
+
+bool DatabaseReader::dropUnnumbered(const GatheredRecord& record, const RecordElements& elements, const QString& number)
+{
+    // Without a start line the lines are what is left of a record whose start line is lost.
+    if (!record.hasStartLine) {
+        if (elements.holdsAny())
+            ++skippedEntries_;
+        return true;
+    }
+    if (!isRecordNumber(number)) {
+        ++skippedEntries_;
+        return true;
+    }
+    return false;
+}
+
+void DatabaseReader::addCustomer(const GatheredRecord& record, const RecordElements& elements)
+{
+    const QString number = QString::fromLatin1(record.number).remove(KeySuffix);
+    if (dropUnnumbered(record, elements, number))
+        return;
+    CustomerRecord customer;
+    for (size_t i = 0; i < customer.values.size(); ++i)
+        customer.values[i] = text(elements, i);
+    customer.archived = text(elements, CustomerCurrent).toLower() == QLatin1String("no");
+    if (!database_.customers.add(number + KeySuffix, customer.text()))
+        ++skippedEntries_;
+}
+
+void DatabaseReader::addProduct(const GatheredRecord& record, const RecordElements& elements)
+{
+    const QString number = QString::fromLatin1(record.number);
+    if (dropUnnumbered(record, elements, number))
+        return;
+    ProductRecord product;
+    product.priceText = text(elements, ItemPrice);
+    product.name = text(elements, Item);
+    product.price = std::clamp<Cents>(storedPriceAmount(product.priceText).value_or(0), 0, kMaxPrice);
+    product.archived = text(elements, ProductCurrent).toLower() == QLatin1String("no");
+    if (!database_.products.add(number + KeySuffix, product.text()))
+        ++skippedEntries_;
+}
+
+void DatabaseReader::addBillPeriod(const GatheredRecord&, const RecordElements& elements)
+{
+    if (!elements.holdsAny())
+        return;
+    const BillPeriodRecord period{text(elements, BillPeriodRecord::Start), text(elements, BillPeriodRecord::Name),
+                                  text(elements, BillPeriodRecord::End), text(elements, BillPeriodRecord::BillDue)};
+    if (!database_.periods.add(period.name + FieldSeparator, period.text()))
+        ++skippedEntries_;
+}
+
+void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElements& elements)
+{
+    if (!elements.holdsAny())
+        return;
+    const QByteArrayView balance = elements.valueOrEmpty(AccountBalance);
+    const QByteArrayView note = elements.valueOrEmpty(Note);
+    const std::vector<QByteArrayView>& items = elements.numberedValues();
+
+    // Built in place: a load makes a million of these, and every temporary text shows.
+    QString key;
+    key.reserve(elements.valueOrEmpty(Period).size() + elements.valueOrEmpty(CustomerNumber).size() + 2);
+    appendValueText(key, elements.valueOrEmpty(Period), encoding_);
+    const qsizetype periodLength = key.size();
+    key += FieldSeparator;
+    appendValueText(key, elements.valueOrEmpty(CustomerNumber), encoding_);
+    key += FieldSeparator;
+    const QStringView number = QStringView(key).sliced(periodLength + 1, key.size() - periodLength - 2);
+    // The customer's name when the customer has been read already, as in every file this program
+    // writes; addCustomerNamesToRecords sees to the others.
+    const QStringView name = customerNames_.nameOf(number).value_or(QStringView());
+
+    qsizetype room = key.size() + name.size() + balance.size() + note.size() + 3;
+    for (const QByteArrayView item : items)
+        room += item.size() + 1;
+    QString invoice;
+    invoice.reserve(room);
+    invoice.append(QStringView(key).first(periodLength)).append(FieldSeparator);
+    invoice.append(name).append(FieldSeparator);
+    invoice.append(number).append(FieldSeparator);
+    if (isWrittenBalance(balance))
+        invoice.append(QLatin1StringView(balance));
+    else
+        invoice.append(normalizedBalance(valueText(balance, encoding_)));
+    invoice.append(FieldSeparator);
+    const qsizetype itemsStart = invoice.size();
+    for (const QByteArrayView item : items) {
+        const qsizetype before = invoice.size();
+        if (before > itemsStart)
+            invoice.append(ItemSeparator);
+        const qsizetype entryStart = invoice.size();
+        appendValueText(invoice, item, encoding_);
+        // An entry without a product number bills nothing, and could not be written back.
+        if (invoice.size() == entryStart)
+            invoice.truncate(before);
+    }
+    invoice.append(FieldSeparator);
+    appendValueText(invoice, note, encoding_);
+    if (!database_.invoiceRecords.add(std::move(key), std::move(invoice)))
+        ++skippedEntries_;
+}
+
+} // namespace
+
+ReadOutcome readDatabase(ByteSource& source)
+{
+    for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Windows1252}) {
+        ReadOutcome outcome;
+        if (!source.rewind()) {
+            outcome.readFailed = true;
+            outcome.readError = source.errorText();
+            return outcome;
+        }
+        XmlLineReader lines(source, encoding);
+        DatabaseReader reader(lines, encoding, outcome.database);
+        reader.readDatabase();
+        if (lines.readFailed()) {
+            ReadOutcome failed;
+            failed.readFailed = true;
+            failed.readError = source.errorText();
+            return failed;
+        }
+        if (!lines.foundInvalidUtf8()) {
+            outcome.skippedEntries = reader.skippedEntries();
+            return outcome;
+        }
+    }
+    Q_UNREACHABLE();
+}
+
+} // namespace tav::records

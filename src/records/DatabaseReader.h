@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ByteSource.h"
+#include "Database.h"
+
+#include <QString>
+
+namespace tav::records {
+
+struct ReadOutcome {
+    Database database;
+    // Entries that could not be read: records without a usable number, records whose number,
+    // period name or period-and-customer pair came before, and records cut off by the end of
+    // the file. The user is told about them once.
+    qsizetype skippedEntries = 0;
+    // Set when the bytes could not be read; the database is then empty.
+    bool readFailed = false;
+    QString readError;
+};
+
+// Reads a database file's bytes into fresh tables and company texts. The bytes are read as UTF-8
+// when they are valid UTF-8 and as Windows-1252 otherwise. Sections may stand in any order; lines
+// outside them are passed over. Invoice records come out in file order, named where their customer
+// was read before them; addCustomerNamesToRecords names the rest and sorts them.
+ReadOutcome readDatabase(ByteSource& source);
+
+} // namespace tav::records

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ByteSource.h"
+#include "TextEncoding.h"
+
+#include <QByteArrayView>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tav::records {
+
+// Hands out the meaningful lines of a database file, one at a time, straight from its bytes.
+// A line ends at CR, at LF, or at CR LF. Blank lines and comment lines (those holding "<!--") are
+// passed over; the comment test looks at the line as written, where a value's "<" is still
+// escaped, so a value holding that text is never taken for a comment. Leading and trailing blanks
+// are trimmed and every tab is removed. Entity references are left as they stand: they are
+// resolved per value, after the tags have been found.
+class XmlLineReader {
+public:
+    XmlLineReader(ByteSource& source, TextEncoding encoding);
+
+    // The next meaningful line, valid until the next call. Nothing at the end of the bytes, after
+    // a read error, and, when reading UTF-8, at the first line that is not valid UTF-8.
+    std::optional<QByteArrayView> readXmlLine();
+
+    bool readFailed() const { return readFailed_; }
+    bool foundInvalidUtf8() const { return foundInvalidUtf8_; }
+
+private:
+    bool nextRawLine(QByteArrayView& line, bool& highBytes);
+    bool fill();
+    QByteArrayView cleaned(QByteArrayView raw);
+
+    ByteSource& source_;
+    TextEncoding encoding_;
+    std::vector<char> buffer_;
+    size_t begin_ = 0; // the first byte not yet handed out
+    size_t scanned_ = 0; // bytes from begin_ up to here hold no line end
+    size_t end_ = 0;
+    unsigned char scannedBits_ = 0; // every byte scanned so far in this line, or-ed together
+    bool atEnd_ = false;
+    bool atFirstLine_ = true;
+    bool readFailed_ = false;
+    bool foundInvalidUtf8_ = false;
+    std::string withoutTabs_;
+};
+
+} // namespace tav::records
