@@ -76,6 +76,11 @@ void DatabaseSession::warnSkippedEntries(qsizetype skipped, const QString& path)
 
 bool DatabaseSession::loadDatabase()
 {
+    return loadDatabase(records::loadDatabase(databasePath()));
+}
+
+bool DatabaseSession::loadDatabase(records::LoadResult&& result)
+{
     auto& c = w_.c;
     const QString path = databasePath();
     w_.db = records::Database{};
@@ -88,7 +93,6 @@ bool DatabaseSession::loadDatabase()
     // Emptying a box that held text counts as an edit; reading the file hides the mark again.
     clearCompanyDetails();
 
-    records::LoadResult result = records::loadDatabase(path);
     switch (result.status) {
     case records::LoadResult::Status::Missing:
         if (const auto problem = records::createEmptyDatabaseFile(path))
@@ -137,8 +141,13 @@ void DatabaseSession::addCustomerNamesToRecords()
 
 void DatabaseSession::loadAndShowDatabase()
 {
+    loadAndShowDatabase(records::loadDatabase(databasePath()));
+}
+
+void DatabaseSession::loadAndShowDatabase(records::LoadResult&& result)
+{
     w_.c.cmdAddNew->setVisible(true);
-    loadDatabase();
+    loadDatabase(std::move(result));
     addCustomerNamesToRecords();
     w_.lists.refreshViews();
     if (!w_.c.lvwCustomersVis->isEmpty())
@@ -157,15 +166,22 @@ bool DatabaseSession::saveDatabase()
              QStringLiteral("Save your work under a new name with Sv&&As on the Options page."));
         return false;
     }
-    if (const auto problem = records::saveDatabase(path, w_.db)) {
-        warn(QStringLiteral("Database Not Saved"), QStringLiteral("The database could not be saved to:\r\n")
-                 + problemText(*problem), QStringLiteral("The file is left as it was and your changes are kept."));
+    if (!writeDatabase(path, w_.db))
         return false;
-    }
     setSaveCancelVisible(false);
     if (w_.c.fraMain[0]->visible())
         w_.c.lvwCustomersVis->setFocus();
     return true;
+}
+
+bool DatabaseSession::writeDatabase(const QString& path, const records::Database& database) const
+{
+    const auto problem = records::saveDatabase(path, database);
+    if (problem) {
+        warn(QStringLiteral("Database Not Saved"), QStringLiteral("The database could not be saved to:\r\n")
+                 + problemText(*problem), QStringLiteral("The file is left as it was and your changes are kept."));
+    }
+    return !problem;
 }
 
 void DatabaseSession::cmdSave_Click()

@@ -4,7 +4,8 @@
 
 namespace tav::records {
 struct Database;
-}
+struct LoadResult;
+} // namespace tav::records
 
 namespace tav::app {
 
@@ -22,14 +23,19 @@ public:
     // Empties the tables, views and company texts and reads the database file into them; a missing
     // file is created empty. False when the file could not be read (the user has been told).
     bool loadDatabase();
+    // The same with the file already read (by a command that reads before it switches files).
+    bool loadDatabase(records::LoadResult&& result);
     // Names and sorts the loaded invoice records, repairing a missing customer with the
     // placeholder and telling the user.
     void addCustomerNamesToRecords();
     // Loads and shows the database as start-up does.
     void loadAndShowDatabase();
+    void loadAndShowDatabase(records::LoadResult&& result);
     // Writes the whole database to its file. False when it could not be written: the user has
     // been told which file and why, the file is as it was, and the changes stay unsaved.
     bool saveDatabase();
+    // Writes a database to a file; false when it could not be written (the user has been told).
+    bool writeDatabase(const QString& path, const records::Database& database) const;
 
     void cmdSave_Click();
     // Abandons all changes, after the user's confirmation, by reading the file again.

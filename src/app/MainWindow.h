@@ -6,6 +6,7 @@
 #include "DatabaseSession.h"
 #include "Deletion.h"
 #include "EntryFields.h"
+#include "FileCommands.h"
 #include "InvoiceTrees.h"
 #include "MainControls.h"
 #include "MainState.h"
@@ -60,6 +61,7 @@ public:
     BillPeriodEntry billPeriods;
     InvoiceTrees trees;
     Payments payments;
+    FileCommands files;
     OptionsPage options;
     PrintOptionsPage printOptions;
 

@@ -58,6 +58,9 @@ void MainWindow::connectHandlers()
     connect(c.cmdResetCustomerAccounts, &CommandButton::clicked, this, [this] { payments.cmdResetCustomerAccounts_Click(); });
     connect(c.cmdAdjustBalance, &CommandButton::clicked, this, [this] { payments.cmdAdjustBalance_Click(); });
 
+    for (int i = 0; i < 4; ++i)
+        connect(c.cmdChangePath[i], &CommandButton::clicked, this, [this, i] { files.cmdChangePath_Click(i); });
+    connect(c.cmdCloseBooks[4], &CommandButton::clicked, this, [this] { files.cmdCloseBooks_Click(); });
     connect(c.chkCheckToConfirmEdits, &CheckBox::clicked, this, [this] { options.chkCheckToConfirmEdits_Click(); });
     connect(c.chkExpertMode, &CheckBox::clicked, this, [this] { options.chkExpertMode_Click(); });
     for (int i = 0; i < 9; ++i)

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "components/Dialogs.h"
 #include "components/HoverCommand.h"
+#include "components/MessageWindow.h"
 #include "platform/SettingsStore.h"
 #include "support/TestEnvironment.h"
 
