@@ -1,5 +1,6 @@
 #include "MainControls.h"
 
+#include "ButtonPictures.h"
 #include "design/MainWindowDesign.h"
 
 #include "components/HoverCommand.h"
@@ -15,6 +16,8 @@
 #include "platform/ProgressBar.h"
 #include "platform/TextBox.h"
 #include "platform/TreeView.h"
+
+#include <QFont>
 
 namespace tav::app {
 
@@ -33,6 +36,10 @@ void findArray(const ControlSet& set, const char* name, std::array<T*, N>& into,
 
 MainControls MainControls::create(QWidget* window, ControlSet& set)
 {
+    // The window's own font, which every control without one of its own takes.
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    window->setFont(font);
     for (auto part : {design::windowFrame(), design::customersPage(), design::productsPage(), design::billPeriodsPage(),
                       design::printingPage(), design::printOptionsPage(), design::optionsPage(),
                       design::companyInfoPage()})
@@ -147,6 +154,9 @@ MainControls MainControls::create(QWidget* window, ControlSet& set)
     c.lblInvoiceClosing = set.get<Label>("lblInvoiceClosing");
     c.lblLeaveOptionalEntriesBlank = set.get<Label>("lblLeaveOptionalEntriesBlank");
     c.lblSaveDatabaseToUpdate = set.get<Label>("lblSaveDatabaseToUpdate");
+    c.cmdSearch->setPicture(searchPicture());
+    c.cmdPrint->setPicture(printerPicture());
+    c.picLogo->setPicture(logoPicture());
     return c;
 }
 

@@ -4,6 +4,8 @@
 
 #include "WrappingButtons.h"
 
+#include <QIcon>
+
 namespace tav::platform {
 
 CommandButton::CommandButton(QWidget* container, const QString& name, int index)
@@ -20,6 +22,12 @@ void CommandButton::setCaption(const QString& caption)
     button_->setText(caption);
     // The window routes access keys itself (see AccessKeyRouter).
     button_->setShortcut(QKeySequence());
+}
+
+void CommandButton::setPicture(const QPixmap& picture)
+{
+    button_->setIcon(QIcon(picture));
+    button_->setIconSize(picture.size());
 }
 
 void CommandButton::setDefault(bool isDefault)
