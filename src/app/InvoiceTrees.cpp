@@ -94,7 +94,6 @@ void InvoiceTrees::buildInvoiceTree(int index)
         if (printing)
             tree->setChecked(customerKey, owes);
         someoneOwes = someoneOwes || owes;
-        tree->ensureVisible(customerKey);
         if (!record->items.isEmpty()) {
             for (const QString& entry : record->items.split(records::ItemSeparator)) {
                 const QString itemKey = QString::number(++itemCounter) + QLatin1String("bi");
@@ -103,12 +102,14 @@ void InvoiceTrees::buildInvoiceTree(int index)
                     tree->setForeColor(itemKey, color);
                     tree->setChecked(itemKey, true);
                 }
-                tree->ensureVisible(itemKey);
             }
         }
+        // Every customer and its items are in view once the tree is expanded.
+        tree->setExpanded(customerKey, true);
         if (!printing && !record->note.isEmpty())
             tree->add(customerKey, customerKey + QLatin1String("note"), QStringLiteral("NOTE: ") + record->note);
     }
+    tree->setExpanded(NewBillPeriod::kRootKey, true);
     if (printing) {
         if (someoneOwes)
             tree->setChecked(NewBillPeriod::kRootKey, true);

@@ -165,7 +165,7 @@ void NewBillPeriod::billSelectedProduct()
         const QString item = itemKey(keyNumber(key), productNumber);
         if (tree->add(key, item, productText)) {
             tree->setTag(item, QStringLiteral("1"));
-            tree->ensureVisible(item);
+            tree->setExpanded(key, true);
         } else {
             setQuantity(item, itemQuantity(item) + 1);
         }
