@@ -89,6 +89,16 @@ bool Deletion::confirmed(bool exactFalseOnly, const QString& text, const QString
     return off || host().messageBox(text, MessageButtons::OkCancel, MessageIcon::Exclamation, title) == MessageAnswer::Ok;
 }
 
+void Deletion::retire(records::RecordTable& table, const QString& key, bool used, qsizetype displayStart)
+{
+    QString text = *table.find(key);
+    // Removed and added again, so that an archived entry takes its sorted place.
+    table.remove(key);
+    if (used)
+        table.add(key, text.insert(displayStart, records::ArchivePrefix));
+    reportResult(used);
+}
+
 void Deletion::reportResult(bool archived)
 {
     CheckingWindow& window = *checking_;
@@ -107,15 +117,9 @@ void Deletion::deleteCustomer()
     c.lvwCustomersVis->setFocus();
     qsizetype position = c.lvwCustomersVis->currentPosition();
     const QString key = c.lvwCustomersVis->currentKey();
-    const QString* stored = w_.db.customers.find(key);
-    if (!stored)
+    if (!w_.db.customers.contains(key))
         return;
-    const QString text = *stored;
-    const bool used = customerHasInvoiceRecords(key);
-    w_.db.customers.remove(key);
-    if (used)
-        w_.db.customers.add(key, records::ArchivePrefix + text);
-    reportResult(used);
+    retire(w_.db.customers, key, customerHasInvoiceRecords(key), 0);
     w_.lists.fillCustomerBrowseList();
     checking_->cmdOK->setEnabled(true);
     if (c.lvwCustomersVis->isEmpty()) {
@@ -142,15 +146,10 @@ void Deletion::deleteProductOrService()
         return;
     c.lvwProducts[0]->setFocus();
     const QString key = c.lvwProducts[0]->currentKey();
-    const QString* stored = w_.db.products.find(key);
-    if (!stored)
+    if (!w_.db.products.contains(key))
         return;
-    const QString text = *stored;
-    const bool used = productHasInvoiceRecords(key);
-    w_.db.products.remove(key);
-    if (used)
-        w_.db.products.add(key, text.left(12) + records::ArchivePrefix + text.mid(12));
-    reportResult(used);
+    // A product's display text begins after its twelve-character price prefix.
+    retire(w_.db.products, key, productHasInvoiceRecords(key), 12);
     w_.lists.fillProductLists();
     checking_->cmdOK->setEnabled(true);
     w_.session.setSaveCancelVisible(true);

@@ -3,6 +3,10 @@
 #include <QPointer>
 #include <QString>
 
+namespace tav::records {
+class RecordTable;
+}
+
 namespace tav::app {
 
 class CheckingWindow;
@@ -32,6 +36,9 @@ private:
     // Walks every invoice record once; the test looks at one record's text.
     template<class UsesEntry>
     bool anyInvoiceRecord(UsesEntry uses);
+    // Removes the entry, or, while it is used, puts it back archived: ArchivePrefix inserted where
+    // its display text begins. Shows the result in the progress window.
+    void retire(records::RecordTable& table, const QString& key, bool used, qsizetype displayStart);
     void reportResult(bool archived);
     bool confirmed(bool exactFalseOnly, const QString& text, const QString& title) const;
 

@@ -74,14 +74,18 @@ std::optional<records::Cents> Payments::typedBalance(const QString& answer) cons
     return cents;
 }
 
+QString Payments::focusedCustomerKey() const
+{
+    TreeView* tree = w_.c.tvwInvoiceRecords[0];
+    if (!tree->visible())
+        return QString();
+    tree->setFocus();
+    return selectedCustomerKey();
+}
+
 void Payments::cmdAdjustBalance_Click()
 {
-    auto& c = w_.c;
-    TreeView* tree = c.tvwInvoiceRecords[0];
-    if (!tree->visible())
-        return;
-    tree->setFocus();
-    const QString key = selectedCustomerKey();
+    const QString key = focusedCustomerKey();
     if (key.isEmpty())
         return;
     const QString name = w_.trees.customerName(records::keyNumberText(key), QString());
@@ -107,10 +111,7 @@ void Payments::logPayment(records::Cents balance, const QString& note)
 {
     auto& c = w_.c;
     TreeView* tree = c.tvwInvoiceRecords[0];
-    if (!tree->visible())
-        return;
-    tree->setFocus();
-    const QString key = selectedCustomerKey();
+    const QString key = focusedCustomerKey();
     if (key.isEmpty())
         return;
     if (note.isEmpty() && balance == 0 && tree->foreColor(key) == SystemColor::WindowText)

@@ -30,6 +30,9 @@ public:
 
 private:
     QString selectedCustomerKey() const;
+    // The selected customer's key once the Bill Periods tree has the focus; empty while the tree
+    // is hidden or no customer is selected.
+    QString focusedCustomerKey() const;
 
     MainWindow& w_;
 };
