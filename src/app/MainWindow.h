@@ -15,6 +15,7 @@
 #include "Payments.h"
 #include "PrintOptionsPage.h"
 #include "ProductsPage.h"
+#include "VersionCheck.h"
 #include "VisibleLists.h"
 
 #include "platform/Form.h"
@@ -43,6 +44,9 @@ public:
 
     bool hasUnsavedChanges() const { return session.hasUnsavedChanges(); }
 
+    // Makes child an owned window of owner, so that it stays in front of owner.
+    static void alwaysOnTop(platform::Form& child, const platform::Form& owner);
+
     platform::ControlSet controlSet;
     MainControls c;
     records::Database db;
@@ -62,6 +66,7 @@ public:
     Payments payments;
     OptionsPage options;
     PrintOptionsPage printOptions;
+    VersionCheck versionCheck;
 
 protected:
     void onUnload(bool& cancel) override;
