@@ -43,6 +43,7 @@ MainWindow::MainWindow()
     , options(*this)
     , printOptions(*this)
     , versionCheck(*this)
+    , developerAccess(*this)
     , accessKeys_(new AccessKeyRouter(widget()))
 {
     setCaption(host().appTitle());
@@ -119,6 +120,7 @@ void MainWindow::rememberSelectedCustomer()
 
 void MainWindow::unloadSecondaryWindows()
 {
+    developerAccess.unloadView();
     versionCheck.unloadUpdateWindow();
     deletion.unloadCheckingWindow();
 }

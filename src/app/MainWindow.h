@@ -5,6 +5,7 @@
 #include "CustomerSearch.h"
 #include "DatabaseSession.h"
 #include "Deletion.h"
+#include "DeveloperAccess.h"
 #include "EntryFields.h"
 #include "InvoiceTrees.h"
 #include "MainControls.h"
@@ -67,6 +68,7 @@ public:
     OptionsPage options;
     PrintOptionsPage printOptions;
     VersionCheck versionCheck;
+    DeveloperAccess developerAccess;
 
 protected:
     void onUnload(bool& cancel) override;

@@ -9,6 +9,7 @@
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/OptionButton.h"
+#include "platform/PictureBox.h"
 #include "platform/TextBox.h"
 #include "platform/TreeView.h"
 
@@ -84,6 +85,7 @@ void MainWindow::connectHandlers()
 
     connect(c.lblCheckForNewVersion, &Label::clicked, this, [this] { versionCheck.lblCheckForNewVersion_Click(); });
     connect(c.cmdOpenHelp, &components::HoverCommand::clicked, this, [] { openHelpFile(); });
+    connect(c.picLogo, &PictureBox::clicked, this, [this] { developerAccess.picLogo_Click(); });
 }
 
 } // namespace tav::app
