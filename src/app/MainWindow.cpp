@@ -43,6 +43,8 @@ MainWindow::MainWindow()
     , files(*this)
     , options(*this)
     , printOptions(*this)
+    , versionCheck(*this)
+    , developerAccess(*this)
     , accessKeys_(new AccessKeyRouter(widget()))
 {
     setCaption(host().appTitle());
@@ -88,6 +90,10 @@ void MainWindow::onResize()
 void MainWindow::onUnload(bool& cancel)
 {
     components::saveSettingValue(QStringLiteral("LastClicked"), QString::number(state.currentTab));
+    if (versionCheck.updateWindowShowing()) {
+        cancel = true;
+        return;
+    }
     if (hasUnsavedChanges()) {
         const MessageAnswer answer = host().messageBox(
             QStringLiteral("Your database has changed.\r\n\r\nDo you want to save the changes?"),
@@ -115,7 +121,17 @@ void MainWindow::rememberSelectedCustomer()
 
 void MainWindow::unloadSecondaryWindows()
 {
+    developerAccess.unloadView();
+    versionCheck.unloadUpdateWindow();
     deletion.unloadCheckingWindow();
+}
+
+void MainWindow::alwaysOnTop(Form& child, const Form& owner)
+{
+    // A window with a parent widget is Qt's owned window; its flags keep it a window of its own.
+    QWidget* window = child.widget();
+    if (window->parentWidget() != owner.widget())
+        window->setParent(owner.widget(), window->windowFlags());
 }
 
 } // namespace tav::app

@@ -5,6 +5,7 @@
 #include "CustomerSearch.h"
 #include "DatabaseSession.h"
 #include "Deletion.h"
+#include "DeveloperAccess.h"
 #include "EntryFields.h"
 #include "FileCommands.h"
 #include "InvoiceTrees.h"
@@ -16,6 +17,7 @@
 #include "Payments.h"
 #include "PrintOptionsPage.h"
 #include "ProductsPage.h"
+#include "VersionCheck.h"
 #include "VisibleLists.h"
 
 #include "platform/Form.h"
@@ -44,6 +46,9 @@ public:
 
     bool hasUnsavedChanges() const { return session.hasUnsavedChanges(); }
 
+    // Makes child an owned window of owner, so that it stays in front of owner.
+    static void alwaysOnTop(platform::Form& child, const platform::Form& owner);
+
     platform::ControlSet controlSet;
     MainControls c;
     records::Database db;
@@ -64,6 +69,8 @@ public:
     FileCommands files;
     OptionsPage options;
     PrintOptionsPage printOptions;
+    VersionCheck versionCheck;
+    DeveloperAccess developerAccess;
 
 protected:
     void onUnload(bool& cancel) override;

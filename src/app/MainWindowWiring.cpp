@@ -1,11 +1,15 @@
 #include "MainWindow.h"
 
+#include "HelpFile.h"
+
 #include "components/HoverCommand.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
+#include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/OptionButton.h"
+#include "platform/PictureBox.h"
 #include "platform/TextBox.h"
 #include "platform/TreeView.h"
 
@@ -81,6 +85,10 @@ void MainWindow::connectHandlers()
     connect(c.cmdPrintPreviewBack, &CommandButton::clicked, this, [this] { printOptions.cmdPrintPreviewBack_Click(); });
     connect(c.cmdPrintPreviewForward, &CommandButton::clicked, this,
             [this] { printOptions.cmdPrintPreviewForward_Click(); });
+
+    connect(c.lblCheckForNewVersion, &Label::clicked, this, [this] { versionCheck.lblCheckForNewVersion_Click(); });
+    connect(c.cmdOpenHelp, &components::HoverCommand::clicked, this, [] { openHelpFile(); });
+    connect(c.picLogo, &PictureBox::clicked, this, [this] { developerAccess.picLogo_Click(); });
 }
 
 } // namespace tav::app

@@ -2,12 +2,15 @@
 
 #include "Form.h"
 #include "Twips.h"
+#include "UrlDownload.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QDesktopServices>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 
 namespace tav::platform {
 
@@ -105,6 +108,21 @@ QDateTime DesktopHost::now() const
 QLocale DesktopHost::locale() const
 {
     return QLocale();
+}
+
+std::optional<QByteArray> DesktopHost::download(const QUrl& url, std::chrono::milliseconds timeLimit)
+{
+    return downloadWhole(url, timeLimit);
+}
+
+bool DesktopHost::openWithDefaultApplication(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool DesktopHost::startDetached(const QString& program, const QString& workingFolder)
+{
+    return QProcess::startDetached(program, {}, workingFolder);
 }
 
 } // namespace tav::platform

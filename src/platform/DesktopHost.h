@@ -19,6 +19,9 @@ public:
     QString programFolder() const override;
     QDateTime now() const override;
     QLocale locale() const override;
+    std::optional<QByteArray> download(const QUrl& url, std::chrono::milliseconds timeLimit) override;
+    bool openWithDefaultApplication(const QString& path) override;
+    bool startDetached(const QString& program, const QString& workingFolder) override;
 
 private:
     InstanceLock instanceLock_;

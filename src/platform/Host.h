@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QLocale>
 #include <QPointF>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
+#include <chrono>
 #include <optional>
 
 namespace tav::platform {
@@ -47,6 +50,15 @@ public:
     virtual QDateTime now() const = 0;
     // The user's locale, from which the date pattern and the currency form are worked out.
     virtual QLocale locale() const = 0;
+
+    // Fetches an address whole while the user's input to every window waits. Nothing when the
+    // transfer fails, the server answers with an error status or the time limit passes first.
+    virtual std::optional<QByteArray> download(const QUrl& url, std::chrono::milliseconds timeLimit) = 0;
+    // Hands a file to the application the desktop associates with it; false when it could not.
+    virtual bool openWithDefaultApplication(const QString& path) = 0;
+    // Starts a program that lives on by itself, in the given working folder; false when it could
+    // not be started.
+    virtual bool startDetached(const QString& program, const QString& workingFolder) = 0;
 
     QString appTitle() const { return QStringLiteral("TAV"); }
     AppVersion appVersion() const;

@@ -1,8 +1,14 @@
 #include "ScriptedHost.h"
 
 #include "platform/Form.h"
+#include "platform/UrlDownload.h"
 
+#include <QFileInfo>
+#include <QHostAddress>
+#include <QProcess>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace tav::test {
 
@@ -108,6 +114,32 @@ void ScriptedHost::sendKey(int qtKey)
 {
     sentKeys_.push_back(qtKey);
     postKeyToFocusedControl(qtKey);
+}
+
+std::optional<QByteArray> ScriptedHost::download(const QUrl& url, std::chrono::milliseconds timeLimit)
+{
+    downloads_.push_back(Download{url, timeLimit});
+    if (!QHostAddress(url.host()).isLoopback()) {
+        ADD_FAILURE() << "a download from " << url.toString().toStdString() << ", beyond the loopback address";
+        return std::nullopt;
+    }
+    return platform::downloadWhole(url, std::min(timeLimit, downloadTimeLimit_));
+}
+
+bool ScriptedHost::openWithDefaultApplication(const QString& path)
+{
+    openedFiles_.push_back(path);
+    return true;
+}
+
+bool ScriptedHost::startDetached(const QString& program, const QString& workingFolder)
+{
+    startedPrograms_.push_back(program);
+    if (QFileInfo(program).absolutePath() != QFileInfo(programFolder_).absoluteFilePath()) {
+        ADD_FAILURE() << "a program started from outside the program folder: " << program.toStdString();
+        return false;
+    }
+    return QProcess::startDetached(program, {}, workingFolder);
 }
 
 } // namespace tav::test

@@ -39,6 +39,20 @@ public:
     bool scriptDone() const { return script_.empty(); }
     const std::vector<int>& sentKeys() const { return sentKeys_; }
 
+    // Downloads reach the loopback address only (a test fails on any other) and wait no longer
+    // than this, whatever time limit the program asks for.
+    void setDownloadTimeLimit(std::chrono::milliseconds limit) { downloadTimeLimit_ = limit; }
+    struct Download {
+        QUrl url;
+        std::chrono::milliseconds timeLimit;
+    };
+    const std::vector<Download>& downloads() const { return downloads_; }
+    // Files handed to the desktop's default application; none is really opened.
+    const QStringList& openedFiles() const { return openedFiles_; }
+    // Programs the program started (really started; a test fails on one outside the program
+    // folder).
+    const QStringList& startedPrograms() const { return startedPrograms_; }
+
     void setLocale(const QLocale& locale) { locale_ = locale; }
     void setNow(const QDateTime& now) { now_ = now; }
     void setAnotherInstanceRunning(bool running) { anotherInstance_ = running; }
@@ -54,6 +68,9 @@ public:
     QString programFolder() const override { return programFolder_; }
     QDateTime now() const override { return now_; }
     QLocale locale() const override { return locale_; }
+    std::optional<QByteArray> download(const QUrl& url, std::chrono::milliseconds timeLimit) override;
+    bool openWithDefaultApplication(const QString& path) override;
+    bool startDetached(const QString& program, const QString& workingFolder) override;
 
 private:
     struct Step {
@@ -74,6 +91,10 @@ private:
     std::deque<Step> script_;
     std::vector<Prompt> prompts_;
     std::vector<int> sentKeys_;
+    std::chrono::milliseconds downloadTimeLimit_{2000};
+    std::vector<Download> downloads_;
+    QStringList openedFiles_;
+    QStringList startedPrograms_;
 };
 
 } // namespace tav::test
