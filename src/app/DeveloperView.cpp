@@ -11,7 +11,6 @@
 #include "records/Database.h"
 
 #include <QFileInfo>
-#include <QPlainTextEdit>
 
 namespace tav::app {
 
@@ -79,9 +78,7 @@ DeveloperView::DeveloperView(const records::Database& db)
     Text2 = controlSet.get<TextBox>("Text2");
     Text1 = controlSet.get<TextBox>("Text1");
     // Entries are long single lines: the listing scrolls sideways rather than wrapping them.
-    auto* listing = static_cast<QPlainTextEdit*>(Text1->widget());
-    listing->setLineWrapMode(QPlainTextEdit::NoWrap);
-    listing->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setBothScrollBars();
     setWidth(kMinWidth);
     setHeight(kMinHeight);
 }

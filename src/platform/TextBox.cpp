@@ -48,6 +48,8 @@ void TextBox::showText(const QString& text)
     showing_ = true;
     if (singleLine_) {
         singleLine_->setText(text);
+        // The start of a long text shows, as the box shows it when first filled.
+        singleLine_->setCursorPosition(0);
     } else {
         // The text of a multi-line box keeps its CR LF line ends; the editor shows LF alone.
         multiLine_->setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
@@ -98,6 +100,14 @@ void TextBox::setLocked(bool locked)
         singleLine_->setReadOnly(locked);
     else
         multiLine_->setReadOnly(locked);
+}
+
+void TextBox::setBothScrollBars()
+{
+    if (!multiLine_)
+        return;
+    multiLine_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    multiLine_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
 void TextBox::selectAll()
