@@ -1,6 +1,7 @@
 #include "ScriptedHost.h"
 
 #include "platform/Form.h"
+#include "platform/QtPrintJob.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,36 @@ const char* kindName(ScriptedHost::PromptKind kind)
     }
     return "prompt";
 }
+
+// Keeps the pages of one run in the host's record, or fails as the host was told to.
+class RecordingPrintJob : public platform::PrintJob {
+public:
+    RecordingPrintJob(std::vector<ScriptedHost::PrintRun>& runs, QString failure)
+        : runs_(runs)
+        , run_(runs.size() - 1)
+        , failure_(std::move(failure))
+    {
+    }
+
+    bool printPage(const platform::Page& page) override
+    {
+        if (!failure_.isEmpty())
+            return false;
+        runs_[run_].pages.push_back(page);
+        return true;
+    }
+
+    platform::PrintOutcome finish() override
+    {
+        runs_[run_].finished = true;
+        return {failure_, QString()};
+    }
+
+private:
+    std::vector<ScriptedHost::PrintRun>& runs_;
+    size_t run_;
+    QString failure_;
+};
 
 } // namespace
 
@@ -102,6 +133,14 @@ void ScriptedHost::runModal(platform::Form& form)
     }
     if (!form.unloaded())
         form.unload();
+}
+
+std::unique_ptr<platform::PrintJob> ScriptedHost::openPrintJob(const platform::PrintJobSetup& setup)
+{
+    if (printForReal_)
+        return platform::openSystemPrintJob(setup, now_);
+    printRuns_.push_back(PrintRun{setup, {}, false});
+    return std::make_unique<RecordingPrintJob>(printRuns_, printFailure_);
 }
 
 void ScriptedHost::sendKey(int qtKey)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Host.h"
+#include "platform/PrintJob.h"
 
 #include <QDir>
 #include <deque>
@@ -39,6 +40,18 @@ public:
     bool scriptDone() const { return script_.empty(); }
     const std::vector<int>& sentKeys() const { return sentKeys_; }
 
+    // What each print run sent, in order.
+    struct PrintRun {
+        platform::PrintJobSetup setup;
+        std::vector<platform::Page> pages;
+        bool finished = false;
+    };
+    const std::vector<PrintRun>& printRuns() const { return printRuns_; }
+    // Print runs from now on fail with this description from their first page on.
+    void failPrinting(const QString& description) { printFailure_ = description; }
+    // Print runs from now on go to the system's printer (or TAV_PRINT_TO_PDF) instead.
+    void printForReal() { printForReal_ = true; }
+
     void setLocale(const QLocale& locale) { locale_ = locale; }
     void setNow(const QDateTime& now) { now_ = now; }
     void setAnotherInstanceRunning(bool running) { anotherInstance_ = running; }
@@ -50,6 +63,7 @@ public:
     int popupMenu(const QStringList& captions) override;
     void runModal(platform::Form& form) override;
     void sendKey(int qtKey) override;
+    std::unique_ptr<platform::PrintJob> openPrintJob(const platform::PrintJobSetup& setup) override;
     bool previousInstanceRunning() override { return anotherInstance_; }
     QString programFolder() const override { return programFolder_; }
     QDateTime now() const override { return now_; }
@@ -74,6 +88,9 @@ private:
     std::deque<Step> script_;
     std::vector<Prompt> prompts_;
     std::vector<int> sentKeys_;
+    std::vector<PrintRun> printRuns_;
+    QString printFailure_;
+    bool printForReal_ = false;
 };
 
 } // namespace tav::test
