@@ -42,6 +42,9 @@ MainWindow::MainWindow()
     , payments(*this)
     , options(*this)
     , printOptions(*this)
+    , invoicePrinting(*this)
+    , envelopePrinting(*this)
+    , customerListPrinting(*this)
     , accessKeys_(new AccessKeyRouter(widget()))
 {
     setCaption(host().appTitle());

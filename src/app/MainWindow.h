@@ -1,11 +1,14 @@
 #pragma once
 
 #include "BillPeriodEntry.h"
+#include "CustomerListPrinting.h"
 #include "CustomerPage.h"
 #include "CustomerSearch.h"
 #include "DatabaseSession.h"
 #include "Deletion.h"
 #include "EntryFields.h"
+#include "EnvelopePrinting.h"
+#include "InvoicePrinting.h"
 #include "InvoiceTrees.h"
 #include "MainControls.h"
 #include "MainState.h"
@@ -62,6 +65,9 @@ public:
     Payments payments;
     OptionsPage options;
     PrintOptionsPage printOptions;
+    InvoicePrinting invoicePrinting;
+    EnvelopePrinting envelopePrinting;
+    CustomerListPrinting customerListPrinting;
 
 protected:
     void onUnload(bool& cancel) override;
