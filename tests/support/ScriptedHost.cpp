@@ -22,19 +22,19 @@ const char* kindName(ScriptedHost::PromptKind kind)
     return "prompt";
 }
 
-// Keeps the pages of one run in the host's record, or fails as the host was told to.
+// Keeps the pages of one run in the host's record and ends as the host was told to.
 class RecordingPrintJob : public platform::PrintJob {
 public:
-    RecordingPrintJob(std::vector<ScriptedHost::PrintRun>& runs, QString failure)
+    RecordingPrintJob(std::vector<ScriptedHost::PrintRun>& runs, platform::PrintOutcome outcome)
         : runs_(runs)
         , run_(runs.size() - 1)
-        , failure_(std::move(failure))
+        , outcome_(std::move(outcome))
     {
     }
 
     bool printPage(const platform::Page& page) override
     {
-        if (!failure_.isEmpty())
+        if (!outcome_.failure.isEmpty())
             return false;
         runs_[run_].pages.push_back(page);
         return true;
@@ -43,13 +43,13 @@ public:
     platform::PrintOutcome finish() override
     {
         runs_[run_].finished = true;
-        return {failure_, QString()};
+        return outcome_;
     }
 
 private:
     std::vector<ScriptedHost::PrintRun>& runs_;
     size_t run_;
-    QString failure_;
+    platform::PrintOutcome outcome_;
 };
 
 } // namespace
@@ -140,7 +140,7 @@ std::unique_ptr<platform::PrintJob> ScriptedHost::openPrintJob(const platform::P
     if (printForReal_)
         return platform::openSystemPrintJob(setup, now_);
     printRuns_.push_back(PrintRun{setup, {}, false});
-    return std::make_unique<RecordingPrintJob>(printRuns_, printFailure_);
+    return std::make_unique<RecordingPrintJob>(printRuns_, printOutcome_);
 }
 
 void ScriptedHost::sendKey(int qtKey)

@@ -47,8 +47,8 @@ public:
         bool finished = false;
     };
     const std::vector<PrintRun>& printRuns() const { return printRuns_; }
-    // Print runs from now on fail with this description from their first page on.
-    void failPrinting(const QString& description) { printFailure_ = description; }
+    // Print runs from now on end this way; one that fails takes no page.
+    void setPrintOutcome(const platform::PrintOutcome& outcome) { printOutcome_ = outcome; }
     // Print runs from now on go to the system's printer (or TAV_PRINT_TO_PDF) instead.
     void printForReal() { printForReal_ = true; }
 
@@ -89,7 +89,7 @@ private:
     std::vector<Prompt> prompts_;
     std::vector<int> sentKeys_;
     std::vector<PrintRun> printRuns_;
-    QString printFailure_;
+    platform::PrintOutcome printOutcome_;
     bool printForReal_ = false;
 };
 
