@@ -14,20 +14,24 @@ namespace {
 constexpr int kPreviewWidth = 192;
 constexpr int kTopHeight = 105;
 constexpr int kBottomHeight = 144;
-constexpr double kTopFrom = 1080;
-constexpr double kBottomFrom = 6480;
+// The pictures show the page from just left of its boxes to just right of them; the top one from
+// above the company name, the bottom one from above the item table.
+constexpr double kFromLeft = 480;
+constexpr double kShownWidth = 10455;
+constexpr double kTopFrom = 960;
+constexpr double kBottomFrom = 6660;
 // Rows in use in the pictures of a shrunk table.
 constexpr int kShrunkRows = 3;
 
 // The part of the page from the given height down, scaled to the picture's width.
-QImage picture(const platform::Page& page, int height, double fromTwips)
+QImage picture(const platform::Page& page, int height, double fromTop)
 {
     QImage image(kPreviewWidth, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
-    const double scale = kPreviewWidth / page.width();
+    const double scale = kPreviewWidth / kShownWidth;
     painter.scale(scale, scale);
-    painter.translate(0, -fromTwips);
+    painter.translate(-kFromLeft, -fromTop);
     platform::paintPage(painter, page);
     return image;
 }
