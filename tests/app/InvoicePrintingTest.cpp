@@ -1,5 +1,7 @@
 #include "PrintingPageFixture.h"
 
+#include "app/PrintingPageRun.h"
+
 #include "components/MessageWindow.h"
 #include "platform/CheckBox.h"
 #include "platform/Frame.h"
@@ -230,4 +232,20 @@ TEST_F(InvoicePrintingTest, closingTheQuestionKeepsYesAndTickingTheBoxSilencesIt
     EXPECT_EQ(platform::settings().value("Messages", "DontShowNeedToFillCompanyInfo"), "True");
     print();
     EXPECT_EQ(scriptedHost().printRuns().size(), 1u);
+}
+
+TEST_F(InvoicePrintingTest, aRunTakesTheCheckedCustomersAtItsStartAndKeepsThePrintButtonsOff)
+{
+    {
+        app::PrintingPageRun run(window->c);
+        EXPECT_FALSE(window->c.cmdPrintSelectedInvoices->enabled());
+        EXPECT_FALSE(window->c.cmdPrintSelectedEnvelopes->enabled());
+        EXPECT_TRUE(window->c.lblPrinting->visible());
+        EXPECT_TRUE(window->c.staPrinting->visible());
+        tree().setChecked("3k", true);
+        tree().setChecked("1k", false);
+        EXPECT_EQ(run.customers(), QStringList({"1k"}));
+        EXPECT_EQ(run.checkedLines("1k"), QStringList({"$12.50 - Lawn mowing (x2)"}));
+    }
+    expectRunOver();
 }

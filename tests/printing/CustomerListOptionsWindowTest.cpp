@@ -112,6 +112,15 @@ TEST_F(CustomerListOptionsTest, choicesAreStoredAsTheyAreMade)
     EXPECT_EQ(stored("PrintEmail"), "True");
     w.chkPCL[4]->setValue(CheckBox::Unchecked);
     EXPECT_FALSE(settings().contains(kSection, "PrintPageNumbers"));
+    w.chkPCL[2]->setValue(CheckBox::Unchecked);
+    w.unload();
+
+    test::reloadSettings();
+    auto& reopened = open();
+    EXPECT_EQ(reopened.cmbColumns->text(), "2") << "the choices survive a restart";
+    EXPECT_EQ(reopened.cmbBlankLines->text(), "0");
+    EXPECT_EQ(reopened.chkPCL[2]->value(), CheckBox::Unchecked);
+    EXPECT_EQ(reopened.chkPCL[4]->value(), CheckBox::Checked) << "page numbers are chosen anew each time";
 }
 
 TEST_F(CustomerListOptionsTest, theChosenFontIsShownAndStoredUnlessTheDialogIsCancelled)
