@@ -39,7 +39,8 @@ InvoicePrinting::InvoicePrinting(MainWindow& window)
 bool InvoicePrinting::askToFillCompanyInfo() const
 {
     const auto& company = w_.c.txtCompanyDetails;
-    if (!company[0]->text().isEmpty() || !company[1]->text().isEmpty() || components::isMessageSilenced(kCompanyInfoQuestion))
+    if (!company[0]->text().isEmpty() || !company[1]->text().isEmpty()
+        || components::isMessageSilenced(kCompanyInfoQuestion))
         return false;
     components::MessageRequest request{
         QStringLiteral("You have not entered your company's name or address.\r\n\r\n"
@@ -55,7 +56,8 @@ QString InvoicePrinting::billDue() const
     // hold a new period's unfinished date.
     const QString period = w_.c.tvwInvoiceRecords[1]->text(NewBillPeriod::kRootKey);
     const qsizetype position = w_.billPeriods.findBillPeriodByName(period);
-    const auto record = position == 0 ? std::nullopt : records::BillPeriodRecord::fromText(w_.db.periods.textAt(position));
+    const auto record
+        = position == 0 ? std::nullopt : records::BillPeriodRecord::fromText(w_.db.periods.textAt(position));
     return record ? DateText(w_.state.formats, host().locale()).shown(record->billDue) : QString();
 }
 

@@ -17,7 +17,8 @@ constexpr double kPdfMarginInches = 0.25;
 
 QString uniquePdfPath(const QString& folder, const QString& title, const QDateTime& now)
 {
-    const QString stem = QDir(folder).filePath(title + QLatin1Char(' ') + now.toString(QStringLiteral("yyyy-MM-dd hh.mm.ss")));
+    const QString stem
+        = QDir(folder).filePath(title + QLatin1Char(' ') + now.toString(QStringLiteral("yyyy-MM-dd hh.mm.ss")));
     QString path = stem + QLatin1String(".pdf");
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = QStringLiteral("%1 (%2).pdf").arg(stem).arg(n);
@@ -35,7 +36,8 @@ PrintTarget choosePrintTarget(const QString& pdfFolder, const QString& defaultPr
     }
     if (!defaultPrinter.isEmpty())
         return {PrintTarget::Kind::Printer, defaultPrinter, QString(), false};
-    const QString folder = !documentsFolder.isEmpty() && QFileInfo(documentsFolder).isDir() ? documentsFolder : homeFolder;
+    const QString folder
+        = !documentsFolder.isEmpty() && QFileInfo(documentsFolder).isDir() ? documentsFolder : homeFolder;
     return {PrintTarget::Kind::PdfFile, QString(), uniquePdfPath(folder, title, now), true};
 }
 

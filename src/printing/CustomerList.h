@@ -43,6 +43,7 @@ QStringList customerEntry(const QString& recordText, const CustomerListOptions& 
 // bottom and left to right; a customer that would pass a column's bottom starts the next column,
 // and one taller than a whole column stands alone in it, cut at the page's bottom. There is always
 // at least one page, with the title (and the page number when chosen).
-std::vector<platform::Page> customerListPages(const records::RecordTable& customers, const CustomerListOptions& options);
+std::vector<platform::Page> customerListPages(
+    const records::RecordTable& customers, const CustomerListOptions& options);
 
 } // namespace tav::printing

@@ -169,7 +169,8 @@ CustomerListOptions CustomerListOptionsWindow::options() const
 void CustomerListOptionsWindow::chkPCL_Click(int index)
 {
     if (index < kStoredBoxes)
-        store(kFieldKeys[index], components::yesNoText(chkPCL[static_cast<size_t>(index)]->value() != CheckBox::Unchecked));
+        store(kFieldKeys[index],
+            components::yesNoText(chkPCL[static_cast<size_t>(index)]->value() != CheckBox::Unchecked));
 }
 
 void CustomerListOptionsWindow::cmdChangeFont_Click()

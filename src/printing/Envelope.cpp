@@ -70,7 +70,8 @@ platform::Page envelopePage(const std::array<QString, 4>& returnAddress, const r
     for (int k = 0; k < 4; ++k)
         writer.print("lblReturnAddress", k, left, returnAddress[static_cast<size_t>(k)], kAddressFont);
     writer.moveDown(kRecipientDropCm * kTwipsPerCentimetre);
-    writer.print("lblRecipient", 0, recipientLeft, field(Field::FName) + QLatin1Char(' ') + field(Field::LName), kNameFont);
+    writer.print(
+        "lblRecipient", 0, recipientLeft, field(Field::FName) + QLatin1Char(' ') + field(Field::LName), kNameFont);
     writer.print("lblRecipient", 1, recipientLeft, field(Field::Add1), kAddressFont);
     writer.print("lblRecipient", 2, recipientLeft, field(Field::Add2), kAddressFont);
     writer.print("lblRecipient", 3, recipientLeft, field(Field::Add3), kAddressFont);

@@ -72,7 +72,8 @@ void fillCompany(Page& page, int layout, const CompanyInfo& company)
 void fillBillTo(Page& page, const CustomerRecord& customer)
 {
     const auto field = [&](CustomerRecord::Field f) { return customerField(customer, f); };
-    page.setText(QStringLiteral("lblBillTo"), 1, field(CustomerRecord::FName) + QLatin1Char(' ') + field(CustomerRecord::LName));
+    page.setText(
+        QStringLiteral("lblBillTo"), 1, field(CustomerRecord::FName) + QLatin1Char(' ') + field(CustomerRecord::LName));
     page.setText(QStringLiteral("lblBillTo"), 2, field(CustomerRecord::Add1));
     page.setText(QStringLiteral("lblBillTo"), 3, field(CustomerRecord::Add2));
     page.setText(QStringLiteral("lblBillTo"), 4, field(CustomerRecord::Add3));
@@ -80,10 +81,11 @@ void fillBillTo(Page& page, const CustomerRecord& customer)
 
 void fillBottomTexts(Page& page, const QString& note, const CompanyInfo& company)
 {
-    const auto after = [](const QString& lead, const QString& text) { return text.isEmpty() ? QString() : lead + text; };
+    const auto after
+        = [](const QString& lead, const QString& text) { return text.isEmpty() ? QString() : lead + text; };
     page.setText(QStringLiteral("lblNote"), after(QStringLiteral("NOTE: "), note));
     page.setText(QStringLiteral("lblChecksPayableTo"),
-                 after(QStringLiteral("Please make all checks payable to: "), company.texts[CompanyInfo::ChecksPayableTo]));
+        after(QStringLiteral("Please make all checks payable to: "), company.texts[CompanyInfo::ChecksPayableTo]));
     page.setText(QStringLiteral("lblCompanyPhone"),
                  after(QStringLiteral("If you have any questions about your bill, please call: "),
                        company.texts[CompanyInfo::CompanyPhone]));

@@ -19,9 +19,10 @@ bool printPages(const PrintJobSetup& setup, const std::vector<Page>& pages)
     }
     const PrintOutcome outcome = job->finish();
     if (!outcome.failure.isEmpty()) {
-        host().messageBox(QStringLiteral("An error has occoured: \r\n%1\r\nThe printing job has been canceled, please try again.")
-                              .arg(outcome.failure),
-                          MessageButtons::Ok, MessageIcon::Critical, QStringLiteral("Printer Error"));
+        host().messageBox(
+            QStringLiteral("An error has occoured: \r\n%1\r\nThe printing job has been canceled, please try again.")
+                .arg(outcome.failure),
+            MessageButtons::Ok, MessageIcon::Critical, QStringLiteral("Printer Error"));
         return false;
     }
     if (!outcome.fallbackPdf.isEmpty()) {

@@ -67,5 +67,6 @@ TEST_F(RealPrinterTest, anInvoiceAndAnEnvelopeReachTheDefaultPrinterWithTheirTex
     window->c.cmdPrintSelectedEnvelopes->click();
     const QString envelope = nextJobText();
     for (const char* expected : {"Green & Sons", "1 Main Street", "Bob Adams", "2 Oak Road"})
-        EXPECT_TRUE(envelope.contains(QLatin1String(expected))) << expected << " is not in:\n" << envelope.toStdString();
+        EXPECT_TRUE(envelope.contains(QLatin1String(expected))) << expected << " is not in:\n"
+                                                                << envelope.toStdString();
 }

@@ -98,8 +98,9 @@ TEST(QtPrintJob, aPdfKeepsTheTextAsTextOnLetterOrLandscapePages)
     EXPECT_TRUE(info.contains("612 x 792")) << info.toStdString();
 
     const QString landscapeFile = test::testFolder() + "/envelopes.pdf";
-    platform::QtPrintJob envelopes({"TAV Envelopes", PrintJobSetup::Paper::Letter, PrintJobSetup::Orientation::Landscape},
-                                   {PrintTarget::Kind::PdfFile, {}, landscapeFile, false});
+    platform::QtPrintJob envelopes(
+        { "TAV Envelopes", PrintJobSetup::Paper::Letter, PrintJobSetup::Orientation::Landscape },
+        { PrintTarget::Kind::PdfFile, {}, landscapeFile, false });
     envelopes.printPage(pageSaying("Envelope"));
     EXPECT_EQ(envelopes.finish().fallbackPdf, "") << "a PDF asked for is no stand-in";
     EXPECT_TRUE(run("pdfinfo", {landscapeFile}).contains("792 x 612"));

@@ -57,7 +57,8 @@ TEST(CustomerList, countsAndFontComeFromTheirTexts)
 
 TEST(CustomerList, anEntryShowsTheChosenFieldsThatAreNotEmpty)
 {
-    const QString text = customerText("Bob", "Adams", {"2 Oak Road", "", "Springfield", "", "555-0199", "Gate\r\ncode 12"});
+    const QString text
+        = customerText("Bob", "Adams", { "2 Oak Road", "", "Springfield", "", "555-0199", "Gate\r\ncode 12" });
     CustomerListOptions options;
     EXPECT_EQ(printing::customerEntry(text, options),
               QStringList({"Adams, Bob", "2 Oak Road", "Springfield", "555-0199", "Gate", "code 12", ""}));

@@ -119,7 +119,8 @@ QString ScriptedHost::inputBox(const QString& prompt, const QString& title, cons
 
 int ScriptedHost::popupMenu(const QStringList& captions)
 {
-    const auto step = nextStep(PromptKind::PopupMenu, Prompt{PromptKind::PopupMenu, captions.join(QLatin1Char('\n')), {}});
+    const auto step
+        = nextStep(PromptKind::PopupMenu, Prompt { PromptKind::PopupMenu, captions.join(QLatin1Char('\n')), {} });
     return step ? step->chosen : -1;
 }
 
