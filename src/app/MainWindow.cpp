@@ -45,6 +45,9 @@ MainWindow::MainWindow()
     , printOptions(*this)
     , versionCheck(*this)
     , developerAccess(*this)
+    , invoicePrinting(*this)
+    , envelopePrinting(*this)
+    , customerListPrinting(*this)
     , accessKeys_(new AccessKeyRouter(widget()))
 {
     setCaption(host().appTitle());

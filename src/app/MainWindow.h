@@ -1,13 +1,16 @@
 #pragma once
 
 #include "BillPeriodEntry.h"
+#include "CustomerListPrinting.h"
 #include "CustomerPage.h"
 #include "CustomerSearch.h"
 #include "DatabaseSession.h"
 #include "Deletion.h"
 #include "DeveloperAccess.h"
 #include "EntryFields.h"
+#include "EnvelopePrinting.h"
 #include "FileCommands.h"
+#include "InvoicePrinting.h"
 #include "InvoiceTrees.h"
 #include "MainControls.h"
 #include "MainState.h"
@@ -71,6 +74,9 @@ public:
     PrintOptionsPage printOptions;
     VersionCheck versionCheck;
     DeveloperAccess developerAccess;
+    InvoicePrinting invoicePrinting;
+    EnvelopePrinting envelopePrinting;
+    CustomerListPrinting customerListPrinting;
 
 protected:
     void onUnload(bool& cancel) override;

@@ -35,6 +35,7 @@ void MainWindow::connectHandlers()
     connect(c.lvwCustomersVis, &ListView::clicked, this, [this] { customers.lvwCustomersVis_Click(); });
     connect(c.lvwCustomersVis, &ListView::keyUp, this,
             [this](int keyCode, int shift) { customers.lvwCustomersVis_KeyUp(keyCode, shift); });
+    connect(c.cmdPrint, &CommandButton::clicked, this, [this] { customerListPrinting.cmdPrint_Click(); });
     connect(c.cmdSearch, &CommandButton::clicked, this, [this] { search.cmdSearch_Click(); });
     connect(c.txtSearch, &TextBox::changed, this, [this] { search.txtSearch_Change(); });
 
@@ -59,6 +60,10 @@ void MainWindow::connectHandlers()
                 [this, i](int button, int shift, double, double) { trees.tvwInvoiceRecords_MouseUp(i, button, shift); });
         connect(c.tvwInvoiceRecords[i], &TreeView::doubleClicked, this, [this, i] { trees.tvwInvoiceRecords_DblClick(i); });
     }
+    connect(c.cmdPrintSelectedInvoices, &CommandButton::clicked, this,
+            [this] { invoicePrinting.cmdPrintSelectedInvoices_Click(); });
+    connect(c.cmdPrintSelectedEnvelopes, &CommandButton::clicked, this,
+            [this] { envelopePrinting.cmdPrintSelectedEnvelopes_Click(); });
     connect(c.cmdResetCustomerAccounts, &CommandButton::clicked, this, [this] { payments.cmdResetCustomerAccounts_Click(); });
     connect(c.cmdAdjustBalance, &CommandButton::clicked, this, [this] { payments.cmdAdjustBalance_Click(); });
 

@@ -9,6 +9,7 @@
 #include "platform/PictureBox.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextBox.h"
+#include "printing/LayoutPreview.h"
 
 namespace tav::app {
 
@@ -27,6 +28,12 @@ void savePrinting(const char* key, const CheckBox* box)
 PrintOptionsPage::PrintOptionsPage(MainWindow& window)
     : w_(window)
 {
+    using printing::BottomPreview;
+    for (int layout = 0; layout < 3; ++layout)
+        w_.c.picPrintPreviewTop[layout]->setPicture(QPixmap::fromImage(printing::layoutPreviewTop(layout)));
+    const BottomPreview bottoms[] = {BottomPreview::TwelveLines, BottomPreview::Shrunk, BottomPreview::ShrunkAndMoved};
+    for (int i = 0; i < 3; ++i)
+        w_.c.picPrintPreviewBottom[i]->setPicture(QPixmap::fromImage(printing::layoutPreviewBottom(bottoms[i])));
 }
 
 void PrintOptionsPage::optInvoiceTitle_Click(int index)

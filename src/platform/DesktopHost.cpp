@@ -1,6 +1,7 @@
 #include "DesktopHost.h"
 
 #include "Form.h"
+#include "QtPrintJob.h"
 #include "Twips.h"
 #include "UrlDownload.h"
 
@@ -88,6 +89,11 @@ void DesktopHost::runModal(Form& form)
 void DesktopHost::sendKey(int qtKey)
 {
     postKeyToFocusedControl(qtKey);
+}
+
+std::unique_ptr<PrintJob> DesktopHost::openPrintJob(const PrintJobSetup& setup)
+{
+    return openSystemPrintJob(setup, now());
 }
 
 bool DesktopHost::previousInstanceRunning()

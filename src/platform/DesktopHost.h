@@ -15,6 +15,7 @@ public:
     int popupMenu(const QStringList& captions) override;
     void runModal(Form& form) override;
     void sendKey(int qtKey) override;
+    std::unique_ptr<PrintJob> openPrintJob(const PrintJobSetup& setup) override;
     bool previousInstanceRunning() override;
     QString programFolder() const override;
     QDateTime now() const override;

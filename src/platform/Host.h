@@ -8,11 +8,14 @@
 #include <QStringList>
 #include <QUrl>
 #include <chrono>
+#include <memory>
 #include <optional>
 
 namespace tav::platform {
 
 class Form;
+class PrintJob;
+struct PrintJobSetup;
 
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageIcon { None, Exclamation, Information, Question, Critical };
@@ -42,6 +45,8 @@ public:
     virtual void runModal(Form& form) = 0;
     // Queues one key press for the focused control; it arrives after the current handler returns.
     virtual void sendKey(int qtKey) = 0;
+    // Starts one print run on the default printer (or a PDF file in its place).
+    virtual std::unique_ptr<PrintJob> openPrintJob(const PrintJobSetup& setup) = 0;
 
     // True when another instance of the program runs for this user. The first caller that gets
     // false holds the instance lock until the process ends.

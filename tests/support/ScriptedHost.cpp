@@ -2,6 +2,7 @@
 
 #include "platform/Form.h"
 #include "platform/UrlDownload.h"
+#include "platform/QtPrintJob.h"
 
 #include <QFileInfo>
 #include <QHostAddress>
@@ -26,6 +27,36 @@ const char* kindName(ScriptedHost::PromptKind kind)
     }
     return "prompt";
 }
+
+// Keeps the pages of one run in the host's record and ends as the host was told to.
+class RecordingPrintJob : public platform::PrintJob {
+public:
+    RecordingPrintJob(std::vector<ScriptedHost::PrintRun>& runs, platform::PrintOutcome outcome)
+        : runs_(runs)
+        , run_(runs.size() - 1)
+        , outcome_(std::move(outcome))
+    {
+    }
+
+    bool printPage(const platform::Page& page) override
+    {
+        if (!outcome_.failure.isEmpty())
+            return false;
+        runs_[run_].pages.push_back(page);
+        return true;
+    }
+
+    platform::PrintOutcome finish() override
+    {
+        runs_[run_].finished = true;
+        return outcome_;
+    }
+
+private:
+    std::vector<ScriptedHost::PrintRun>& runs_;
+    size_t run_;
+    platform::PrintOutcome outcome_;
+};
 
 } // namespace
 
@@ -94,7 +125,8 @@ QString ScriptedHost::inputBox(const QString& prompt, const QString& title, cons
 
 int ScriptedHost::popupMenu(const QStringList& captions)
 {
-    const auto step = nextStep(PromptKind::PopupMenu, Prompt{PromptKind::PopupMenu, captions.join(QLatin1Char('\n')), {}});
+    const auto step
+        = nextStep(PromptKind::PopupMenu, Prompt { PromptKind::PopupMenu, captions.join(QLatin1Char('\n')), {} });
     return step ? step->chosen : -1;
 }
 
@@ -108,6 +140,14 @@ void ScriptedHost::runModal(platform::Form& form)
     }
     if (!form.unloaded())
         form.unload();
+}
+
+std::unique_ptr<platform::PrintJob> ScriptedHost::openPrintJob(const platform::PrintJobSetup& setup)
+{
+    if (printForReal_)
+        return platform::openSystemPrintJob(setup, now_);
+    printRuns_.push_back(PrintRun{setup, {}, false});
+    return std::make_unique<RecordingPrintJob>(printRuns_, printOutcome_);
 }
 
 void ScriptedHost::sendKey(int qtKey)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Host.h"
+#include "platform/PrintJob.h"
 
 #include <QDir>
 #include <deque>
@@ -52,6 +53,17 @@ public:
     // Programs the program started (really started; a test fails on one outside the program
     // folder).
     const QStringList& startedPrograms() const { return startedPrograms_; }
+    // What each print run sent, in order.
+    struct PrintRun {
+        platform::PrintJobSetup setup;
+        std::vector<platform::Page> pages;
+        bool finished = false;
+    };
+    const std::vector<PrintRun>& printRuns() const { return printRuns_; }
+    // Print runs from now on end this way; one that fails takes no page.
+    void setPrintOutcome(const platform::PrintOutcome& outcome) { printOutcome_ = outcome; }
+    // Print runs from now on go to the system's printer (or TAV_PRINT_TO_PDF) instead.
+    void printForReal() { printForReal_ = true; }
 
     void setLocale(const QLocale& locale) { locale_ = locale; }
     void setNow(const QDateTime& now) { now_ = now; }
@@ -64,6 +76,7 @@ public:
     int popupMenu(const QStringList& captions) override;
     void runModal(platform::Form& form) override;
     void sendKey(int qtKey) override;
+    std::unique_ptr<platform::PrintJob> openPrintJob(const platform::PrintJobSetup& setup) override;
     bool previousInstanceRunning() override { return anotherInstance_; }
     QString programFolder() const override { return programFolder_; }
     QDateTime now() const override { return now_; }
@@ -95,6 +108,9 @@ private:
     std::vector<Download> downloads_;
     QStringList openedFiles_;
     QStringList startedPrograms_;
+    std::vector<PrintRun> printRuns_;
+    platform::PrintOutcome printOutcome_;
+    bool printForReal_ = false;
 };
 
 } // namespace tav::test
