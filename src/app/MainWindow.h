@@ -1,27 +1,45 @@
 #pragma once
 
-#include "LocaleFormats.h"
+#include "BillPeriodEntry.h"
+#include "CustomerListPrinting.h"
+#include "CustomerPage.h"
+#include "CustomerSearch.h"
+#include "DatabaseSession.h"
+#include "Deletion.h"
+#include "DeveloperAccess.h"
+#include "EntryFields.h"
+#include "EnvelopePrinting.h"
+#include "FileCommands.h"
+#include "InvoicePrinting.h"
+#include "InvoiceTrees.h"
+#include "MainControls.h"
+#include "MainState.h"
+#include "NewBillPeriod.h"
+#include "OptionsPage.h"
+#include "PageLayout.h"
+#include "Payments.h"
+#include "PrintOptionsPage.h"
+#include "ProductsPage.h"
+#include "VersionCheck.h"
+#include "VisibleLists.h"
 
 #include "platform/Form.h"
-
-#include <array>
+#include "records/Database.h"
 
 namespace tav::platform {
-class CommandButton;
-class Frame;
-class Label;
-} // namespace tav::platform
+class AccessKeyRouter;
+}
 
 namespace tav::app {
 
 // The main window: seven pages switched by the tab buttons down the left edge, the Save and Cancel
 // buttons that show while there are unsaved changes, and the program's start-up and shutdown.
+// It owns the record tables and the company texts for its whole life; its parts, one per page or
+// workflow, call one another through it.
 class MainWindow : public platform::Form {
     Q_OBJECT
 
 public:
-    static constexpr int kPageCount = 7;
-
     MainWindow();
     ~MainWindow() override;
 
@@ -29,39 +47,48 @@ public:
     // reopens the page shown last and shows the window.
     void load();
 
-    int currentTab() const { return currentTab_; }
-    bool isLoading() const { return isLoading_; }
-    const LocaleFormats& formats() const { return formats_; }
+    bool hasUnsavedChanges() const { return session.hasUnsavedChanges(); }
 
-    // Shows page index.
-    void cmdTab_Click(int index);
+    // Makes child an owned window of owner, so that it stays in front of owner.
+    static void alwaysOnTop(platform::Form& child, const platform::Form& owner);
 
-    // The one record of unsaved changes: Save and Cancel show exactly while there are some.
-    void setSaveCancelVisible(bool visible);
-    bool hasUnsavedChanges() const;
+    platform::ControlSet controlSet;
+    MainControls c;
+    records::Database db;
+    MainState state;
 
-    // Controls of the window frame.
-    std::array<platform::CommandButton*, kPageCount> cmdTab{};
-    std::array<platform::CommandButton*, kPageCount> cmdAcceleratorKey{};
-    std::array<platform::Frame*, kPageCount> fraMain{};
-    platform::CommandButton* cmdSave = nullptr;
-    platform::CommandButton* cmdCancel = nullptr;
-    platform::Label* lblVersionNumber = nullptr;
+    PageLayout layout;
+    EntryFields entryFields;
+    VisibleLists lists;
+    DatabaseSession session;
+    CustomerPage customers;
+    CustomerSearch search;
+    ProductsPage products;
+    Deletion deletion;
+    NewBillPeriod newPeriod;
+    BillPeriodEntry billPeriods;
+    InvoiceTrees trees;
+    Payments payments;
+    FileCommands files;
+    OptionsPage options;
+    PrintOptionsPage printOptions;
+    VersionCheck versionCheck;
+    DeveloperAccess developerAccess;
+    InvoicePrinting invoicePrinting;
+    EnvelopePrinting envelopePrinting;
+    CustomerListPrinting customerListPrinting;
 
 protected:
     void onUnload(bool& cancel) override;
+    void onResize() override;
 
 private:
-    void createFrameControls();
-    void loadAndShowDatabase();
-    // Writes the database file; false (and the user told why) when it could not be written.
-    bool saveDatabase();
+    // Hands every control's events to the part that handles them.
+    void connectHandlers();
     void rememberSelectedCustomer();
     void unloadSecondaryWindows();
 
-    int currentTab_ = 0;
-    bool isLoading_ = false;
-    LocaleFormats formats_;
+    platform::AccessKeyRouter* accessKeys_;
 };
 
 } // namespace tav::app

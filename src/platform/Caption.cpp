@@ -22,4 +22,16 @@ QString displayedCaption(const QString& caption)
     return shown;
 }
 
+QChar accessKeyOf(const QString& caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption.at(i) != QLatin1Char('&'))
+            continue;
+        if (caption.at(i + 1) != QLatin1Char('&'))
+            return caption.at(i + 1).toUpper();
+        ++i;
+    }
+    return {};
+}
+
 } // namespace tav::platform

@@ -8,4 +8,7 @@ namespace tav::platform {
 // access key and is not drawn, "&&" draws one "&".
 QString displayedCaption(const QString& caption);
 
+// The letter after the caption's single "&", upper-cased; a null character when there is none.
+QChar accessKeyOf(const QString& caption);
+
 } // namespace tav::platform

@@ -1,11 +1,13 @@
 #include "CheckBox.h"
 
-#include <QCheckBox>
+#include "Caption.h"
+
+#include "WrappingButtons.h"
 
 namespace tav::platform {
 
 CheckBox::CheckBox(QWidget* container, const QString& name, int index)
-    : Control(new QCheckBox(container), name, index)
+    : Control(new WrappingCheckBox(container), name, index)
     , box_(static_cast<QCheckBox*>(widget()))
 {
     // A user's click moves between unchecked and checked only.
@@ -16,6 +18,7 @@ void CheckBox::setCaption(const QString& caption)
 {
     caption_ = caption;
     box_->setText(caption);
+    box_->setShortcut(QKeySequence());
 }
 
 void CheckBox::setValue(int value)
@@ -26,6 +29,18 @@ void CheckBox::setValue(int value)
     box_->setTristate(value == Grayed);
     box_->setCheckState(value == Checked ? Qt::Checked : value == Grayed ? Qt::PartiallyChecked : Qt::Unchecked);
     emit clicked();
+}
+
+QChar CheckBox::accessKey() const
+{
+    return accessKeyOf(caption_);
+}
+
+bool CheckBox::activateAccessKey()
+{
+    setFocus();
+    setValue(value_ == Unchecked ? Checked : Unchecked);
+    return true;
 }
 
 } // namespace tav::platform

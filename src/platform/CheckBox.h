@@ -21,6 +21,9 @@ public:
     int value() const { return value_; }
     void setValue(int value);
 
+    QChar accessKey() const override;
+    bool activateAccessKey() override;
+
 signals:
     void clicked();
 

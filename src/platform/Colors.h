@@ -10,6 +10,8 @@ namespace tav::platform {
 using ColorValue = std::uint32_t;
 
 namespace SystemColor {
+inline constexpr ColorValue MenuText = 0x80000007;
+inline constexpr ColorValue Highlight = 0x8000000D;
 inline constexpr ColorValue ButtonFace = 0x8000000F;
 inline constexpr ColorValue ButtonText = 0x80000012;
 inline constexpr ColorValue ButtonShadow = 0x80000010;

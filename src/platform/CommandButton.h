@@ -2,6 +2,7 @@
 
 #include "Control.h"
 
+class QPixmap;
 class QPushButton;
 
 namespace tav::platform {
@@ -16,10 +17,15 @@ public:
 
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
+    // A picture shown on the button's face (a picture button has no caption).
+    void setPicture(const QPixmap& picture);
     // Enter presses the default button of its window while the button is shown.
     void setDefault(bool isDefault);
     // Clicks the button from code, as the user's click would.
     void click();
+
+    QChar accessKey() const override;
+    bool activateAccessKey() override;
 
 signals:
     void clicked();

@@ -53,6 +53,11 @@ public:
     void setFocus();
     bool hasFocus() const;
 
+    // The letter of the caption's access key (upper case), or a null character.
+    virtual QChar accessKey() const { return {}; }
+    // Does what the access key does for this kind of control; false when it does nothing.
+    virtual bool activateAccessKey() { return false; }
+
 private:
     void applyGeometry();
 

@@ -1,11 +1,17 @@
 #include "DesktopHost.h"
 
 #include "Form.h"
+#include "QtPrintJob.h"
 #include "Twips.h"
+#include "UrlDownload.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QDesktopServices>
 #include <QInputDialog>
+#include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 
 namespace tav::platform {
 
@@ -65,6 +71,15 @@ QString DesktopHost::inputBox(const QString& prompt, const QString& title, const
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
+int DesktopHost::popupMenu(const QStringList& captions)
+{
+    QMenu menu(QApplication::activeWindow());
+    for (const QString& caption : captions)
+        menu.addAction(caption);
+    const QAction* chosen = menu.exec(QCursor::pos());
+    return chosen ? static_cast<int>(menu.actions().indexOf(const_cast<QAction*>(chosen))) : -1;
+}
+
 void DesktopHost::runModal(Form& form)
 {
     form.dialog()->setModal(true);
@@ -74,6 +89,11 @@ void DesktopHost::runModal(Form& form)
 void DesktopHost::sendKey(int qtKey)
 {
     postKeyToFocusedControl(qtKey);
+}
+
+std::unique_ptr<PrintJob> DesktopHost::openPrintJob(const PrintJobSetup& setup)
+{
+    return openSystemPrintJob(setup, now());
 }
 
 bool DesktopHost::previousInstanceRunning()
@@ -94,6 +114,21 @@ QDateTime DesktopHost::now() const
 QLocale DesktopHost::locale() const
 {
     return QLocale();
+}
+
+std::optional<QByteArray> DesktopHost::download(const QUrl& url, std::chrono::milliseconds timeLimit)
+{
+    return downloadWhole(url, timeLimit);
+}
+
+bool DesktopHost::openWithDefaultApplication(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool DesktopHost::startDetached(const QString& program, const QString& workingFolder)
+{
+    return QProcess::startDetached(program, {}, workingFolder);
 }
 
 } // namespace tav::platform

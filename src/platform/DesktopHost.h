@@ -12,12 +12,17 @@ public:
                              const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText,
                      std::optional<QPointF> positionTwips) override;
+    int popupMenu(const QStringList& captions) override;
     void runModal(Form& form) override;
     void sendKey(int qtKey) override;
+    std::unique_ptr<PrintJob> openPrintJob(const PrintJobSetup& setup) override;
     bool previousInstanceRunning() override;
     QString programFolder() const override;
     QDateTime now() const override;
     QLocale locale() const override;
+    std::optional<QByteArray> download(const QUrl& url, std::chrono::milliseconds timeLimit) override;
+    bool openWithDefaultApplication(const QString& path) override;
+    bool startDetached(const QString& program, const QString& workingFolder) override;
 
 private:
     InstanceLock instanceLock_;

@@ -17,8 +17,10 @@ void Frame::setCaption(const QString& caption)
 
 void Frame::setBorder(bool border)
 {
-    static_cast<QGroupBox*>(widget())->setFlat(!border);
-    widget()->setStyleSheet(border ? QString() : QStringLiteral("QGroupBox { border: none; margin: 0; padding: 0; }"));
+    // Addressed by name: a style sheet reaches every group box inside, and those keep their border.
+    widget()->setStyleSheet(border ? QString()
+                                   : QStringLiteral("QGroupBox#%1 { border: none; margin: 0; padding: 0; }")
+                                         .arg(widget()->objectName()));
 }
 
 } // namespace tav::platform

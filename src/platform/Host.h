@@ -1,14 +1,21 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QLocale>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <chrono>
+#include <memory>
 #include <optional>
 
 namespace tav::platform {
 
 class Form;
+class PrintJob;
+struct PrintJobSetup;
 
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageIcon { None, Exclamation, Information, Question, Critical };
@@ -32,10 +39,14 @@ public:
     // box's top-left corner on the screen in twips.
     virtual QString inputBox(const QString& prompt, const QString& title, const QString& defaultText,
                              std::optional<QPointF> positionTwips = std::nullopt) = 0;
+    // Shows a pop-up menu at the pointer; the chosen item's index, or -1 when none was chosen.
+    virtual int popupMenu(const QStringList& captions) = 0;
     // Shows a window modally; returns once the window has been unloaded.
     virtual void runModal(Form& form) = 0;
     // Queues one key press for the focused control; it arrives after the current handler returns.
     virtual void sendKey(int qtKey) = 0;
+    // Starts one print run on the default printer (or a PDF file in its place).
+    virtual std::unique_ptr<PrintJob> openPrintJob(const PrintJobSetup& setup) = 0;
 
     // True when another instance of the program runs for this user. The first caller that gets
     // false holds the instance lock until the process ends.
@@ -44,6 +55,15 @@ public:
     virtual QDateTime now() const = 0;
     // The user's locale, from which the date pattern and the currency form are worked out.
     virtual QLocale locale() const = 0;
+
+    // Fetches an address whole while the user's input to every window waits. Nothing when the
+    // transfer fails, the server answers with an error status or the time limit passes first.
+    virtual std::optional<QByteArray> download(const QUrl& url, std::chrono::milliseconds timeLimit) = 0;
+    // Hands a file to the application the desktop associates with it; false when it could not.
+    virtual bool openWithDefaultApplication(const QString& path) = 0;
+    // Starts a program that lives on by itself, in the given working folder; false when it could
+    // not be started.
+    virtual bool startDetached(const QString& program, const QString& workingFolder) = 0;
 
     QString appTitle() const { return QStringLiteral("TAV"); }
     AppVersion appVersion() const;

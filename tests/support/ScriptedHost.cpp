@@ -1,8 +1,15 @@
 #include "ScriptedHost.h"
 
 #include "platform/Form.h"
+#include "platform/UrlDownload.h"
+#include "platform/QtPrintJob.h"
 
+#include <QFileInfo>
+#include <QHostAddress>
+#include <QProcess>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace tav::test {
 
@@ -16,9 +23,40 @@ const char* kindName(ScriptedHost::PromptKind kind)
     case ScriptedHost::PromptKind::MessageBox: return "message box";
     case ScriptedHost::PromptKind::InputBox: return "input box";
     case ScriptedHost::PromptKind::Modal: return "modal window";
+    case ScriptedHost::PromptKind::PopupMenu: return "pop-up menu";
     }
     return "prompt";
 }
+
+// Keeps the pages of one run in the host's record and ends as the host was told to.
+class RecordingPrintJob : public platform::PrintJob {
+public:
+    RecordingPrintJob(std::vector<ScriptedHost::PrintRun>& runs, platform::PrintOutcome outcome)
+        : runs_(runs)
+        , run_(runs.size() - 1)
+        , outcome_(std::move(outcome))
+    {
+    }
+
+    bool printPage(const platform::Page& page) override
+    {
+        if (!outcome_.failure.isEmpty())
+            return false;
+        runs_[run_].pages.push_back(page);
+        return true;
+    }
+
+    platform::PrintOutcome finish() override
+    {
+        runs_[run_].finished = true;
+        return outcome_;
+    }
+
+private:
+    std::vector<ScriptedHost::PrintRun>& runs_;
+    size_t run_;
+    platform::PrintOutcome outcome_;
+};
 
 } // namespace
 
@@ -32,17 +70,22 @@ ScriptedHost::~ScriptedHost() = default;
 
 void ScriptedHost::answerMessageBox(MessageAnswer answer)
 {
-    script_.push_back(Step{PromptKind::MessageBox, answer, {}, {}});
+    script_.push_back(Step{PromptKind::MessageBox, answer, {}, -1, {}});
 }
 
 void ScriptedHost::answerInputBox(const QString& typed)
 {
-    script_.push_back(Step{PromptKind::InputBox, MessageAnswer::Ok, typed, {}});
+    script_.push_back(Step{PromptKind::InputBox, MessageAnswer::Ok, typed, -1, {}});
+}
+
+void ScriptedHost::answerPopupMenu(int chosen)
+{
+    script_.push_back(Step{PromptKind::PopupMenu, MessageAnswer::Ok, {}, chosen, {}});
 }
 
 void ScriptedHost::answerModal(std::function<void(platform::Form&)> step)
 {
-    script_.push_back(Step{PromptKind::Modal, MessageAnswer::Ok, {}, std::move(step)});
+    script_.push_back(Step{PromptKind::Modal, MessageAnswer::Ok, {}, -1, std::move(step)});
 }
 
 const ScriptedHost::Prompt& ScriptedHost::lastPrompt() const
@@ -80,6 +123,13 @@ QString ScriptedHost::inputBox(const QString& prompt, const QString& title, cons
     return step ? step->typed : QString();
 }
 
+int ScriptedHost::popupMenu(const QStringList& captions)
+{
+    const auto step
+        = nextStep(PromptKind::PopupMenu, Prompt { PromptKind::PopupMenu, captions.join(QLatin1Char('\n')), {} });
+    return step ? step->chosen : -1;
+}
+
 void ScriptedHost::runModal(platform::Form& form)
 {
     const auto step = nextStep(PromptKind::Modal, Prompt{PromptKind::Modal, {}, form.caption()});
@@ -92,10 +142,44 @@ void ScriptedHost::runModal(platform::Form& form)
         form.unload();
 }
 
+std::unique_ptr<platform::PrintJob> ScriptedHost::openPrintJob(const platform::PrintJobSetup& setup)
+{
+    if (printForReal_)
+        return platform::openSystemPrintJob(setup, now_);
+    printRuns_.push_back(PrintRun{setup, {}, false});
+    return std::make_unique<RecordingPrintJob>(printRuns_, printOutcome_);
+}
+
 void ScriptedHost::sendKey(int qtKey)
 {
     sentKeys_.push_back(qtKey);
     postKeyToFocusedControl(qtKey);
+}
+
+std::optional<QByteArray> ScriptedHost::download(const QUrl& url, std::chrono::milliseconds timeLimit)
+{
+    downloads_.push_back(Download{url, timeLimit});
+    if (!QHostAddress(url.host()).isLoopback()) {
+        ADD_FAILURE() << "a download from " << url.toString().toStdString() << ", beyond the loopback address";
+        return std::nullopt;
+    }
+    return platform::downloadWhole(url, std::min(timeLimit, downloadTimeLimit_));
+}
+
+bool ScriptedHost::openWithDefaultApplication(const QString& path)
+{
+    openedFiles_.push_back(path);
+    return true;
+}
+
+bool ScriptedHost::startDetached(const QString& program, const QString& workingFolder)
+{
+    startedPrograms_.push_back(program);
+    if (QFileInfo(program).absolutePath() != QFileInfo(programFolder_).absoluteFilePath()) {
+        ADD_FAILURE() << "a program started from outside the program folder: " << program.toStdString();
+        return false;
+    }
+    return QProcess::startDetached(program, {}, workingFolder);
 }
 
 } // namespace tav::test

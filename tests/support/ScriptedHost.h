@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Host.h"
+#include "platform/PrintJob.h"
 
 #include <QDir>
 #include <deque>
@@ -13,7 +14,7 @@ namespace tav::test {
 // shown, and fails the test on a prompt that the script did not expect.
 class ScriptedHost : public platform::Host {
 public:
-    enum class PromptKind { MessageBox, InputBox, Modal };
+    enum class PromptKind { MessageBox, InputBox, Modal, PopupMenu };
 
     struct Prompt {
         PromptKind kind;
@@ -29,6 +30,8 @@ public:
     // The script, answered in order.
     void answerMessageBox(platform::MessageAnswer answer);
     void answerInputBox(const QString& typed);
+    // The index of the menu item the user chooses, -1 for none.
+    void answerPopupMenu(int chosen);
     // The step plays the user's part in a modal window (ticks a box, presses a button).
     void answerModal(std::function<void(platform::Form&)> step);
 
@@ -36,6 +39,31 @@ public:
     const Prompt& lastPrompt() const;
     bool scriptDone() const { return script_.empty(); }
     const std::vector<int>& sentKeys() const { return sentKeys_; }
+
+    // Downloads reach the loopback address only (a test fails on any other) and wait no longer
+    // than this, whatever time limit the program asks for.
+    void setDownloadTimeLimit(std::chrono::milliseconds limit) { downloadTimeLimit_ = limit; }
+    struct Download {
+        QUrl url;
+        std::chrono::milliseconds timeLimit;
+    };
+    const std::vector<Download>& downloads() const { return downloads_; }
+    // Files handed to the desktop's default application; none is really opened.
+    const QStringList& openedFiles() const { return openedFiles_; }
+    // Programs the program started (really started; a test fails on one outside the program
+    // folder).
+    const QStringList& startedPrograms() const { return startedPrograms_; }
+    // What each print run sent, in order.
+    struct PrintRun {
+        platform::PrintJobSetup setup;
+        std::vector<platform::Page> pages;
+        bool finished = false;
+    };
+    const std::vector<PrintRun>& printRuns() const { return printRuns_; }
+    // Print runs from now on end this way; one that fails takes no page.
+    void setPrintOutcome(const platform::PrintOutcome& outcome) { printOutcome_ = outcome; }
+    // Print runs from now on go to the system's printer (or TAV_PRINT_TO_PDF) instead.
+    void printForReal() { printForReal_ = true; }
 
     void setLocale(const QLocale& locale) { locale_ = locale; }
     void setNow(const QDateTime& now) { now_ = now; }
@@ -45,18 +73,24 @@ public:
                                        platform::MessageIcon icon, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText,
                      std::optional<QPointF> positionTwips) override;
+    int popupMenu(const QStringList& captions) override;
     void runModal(platform::Form& form) override;
     void sendKey(int qtKey) override;
+    std::unique_ptr<platform::PrintJob> openPrintJob(const platform::PrintJobSetup& setup) override;
     bool previousInstanceRunning() override { return anotherInstance_; }
     QString programFolder() const override { return programFolder_; }
     QDateTime now() const override { return now_; }
     QLocale locale() const override { return locale_; }
+    std::optional<QByteArray> download(const QUrl& url, std::chrono::milliseconds timeLimit) override;
+    bool openWithDefaultApplication(const QString& path) override;
+    bool startDetached(const QString& program, const QString& workingFolder) override;
 
 private:
     struct Step {
         PromptKind kind;
         platform::MessageAnswer answer = platform::MessageAnswer::Cancel;
         QString typed;
+        int chosen = -1;
         std::function<void(platform::Form&)> modalStep;
     };
 
@@ -70,6 +104,13 @@ private:
     std::deque<Step> script_;
     std::vector<Prompt> prompts_;
     std::vector<int> sentKeys_;
+    std::chrono::milliseconds downloadTimeLimit_{2000};
+    std::vector<Download> downloads_;
+    QStringList openedFiles_;
+    QStringList startedPrograms_;
+    std::vector<PrintRun> printRuns_;
+    platform::PrintOutcome printOutcome_;
+    bool printForReal_ = false;
 };
 
 } // namespace tav::test

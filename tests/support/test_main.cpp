@@ -1,5 +1,6 @@
 #include "TestEnvironment.h"
 
+#include "components/Dialogs.h"
 #include "platform/SettingsStore.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ struct PerTest {
     QTemporaryDir folder;
     std::unique_ptr<platform::SettingsStore> settings;
     std::unique_ptr<ScriptedHost> host;
+    std::unique_ptr<ScriptedDialogBackend> dialogs;
 };
 
 std::unique_ptr<PerTest> current;
@@ -36,6 +38,7 @@ class IsolationListener : public ::testing::EmptyTestEventListener {
         QFile::setPermissions(base + QLatin1String("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         current->settings = std::make_unique<platform::SettingsStore>(platform::SettingsStore::defaultFilePath());
         current->host = std::make_unique<ScriptedHost>(base + QLatin1String("/program"));
+        current->dialogs = std::make_unique<ScriptedDialogBackend>();
         platform::installSettings(current->settings.get());
         platform::installHost(current->host.get());
     }
@@ -44,8 +47,10 @@ class IsolationListener : public ::testing::EmptyTestEventListener {
     {
         if (!info.result()->Failed() && !current->host->scriptDone())
             ADD_FAILURE() << "the test ended with scripted answers left unused";
-        // Windows that deleted themselves on unload go before the folders do.
+        // Windows that deleted themselves on unload go before the folders do, and the dialog
+        // object before its backend.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        components::releaseDialogs();
         platform::installHost(nullptr);
         platform::installSettings(nullptr);
         current.reset();
@@ -57,6 +62,16 @@ class IsolationListener : public ::testing::EmptyTestEventListener {
 ScriptedHost& scriptedHost()
 {
     return *current->host;
+}
+
+ScriptedDialogBackend& dialogBackend()
+{
+    return *current->dialogs;
+}
+
+void createScriptedDialogs()
+{
+    components::createDialogs(*current->dialogs);
 }
 
 QString testFolder()

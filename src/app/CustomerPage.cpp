@@ -1,0 +1,274 @@
+#include "CustomerPage.h"
+
+#include "MainWindow.h"
+
+#include "platform/CommandButton.h"
+#include "platform/Host.h"
+#include "platform/KeyCodes.h"
+#include "platform/ListView.h"
+#include "platform/SettingsStore.h"
+#include "platform/TextBox.h"
+#include "records/RecordFormats.h"
+#include "records/Separators.h"
+
+namespace tav::app {
+
+using namespace tav::platform;
+using records::CustomerRecord;
+
+namespace {
+
+const QString kNewCustomer = QStringLiteral("&New Customer");
+const QString kAddNew = QStringLiteral("&Add New");
+const QString kApplyEdit = QStringLiteral("Apply &Edit");
+const QString kCancelNew = QStringLiteral("&Cancel New");
+const QString kUndoEdit = QStringLiteral("&Undo Edit");
+const QString kDeleteExisting = QStringLiteral("&Delete Existing");
+constexpr int kNotesField = 7;
+
+bool isListedCustomer(const QString& text)
+{
+    return records::hasFieldCount(text, CustomerRecord::FieldCount) && !text.startsWith(records::ArchivePrefix);
+}
+
+} // namespace
+
+CustomerPage::CustomerPage(MainWindow& window)
+    : w_(window)
+{
+}
+
+void CustomerPage::cmdAddNew_Click()
+{
+    const QString& caption = w_.c.cmdAddNew->caption();
+    if (caption == kNewCustomer)
+        beginNewCustomer();
+    else if (caption == kAddNew)
+        saveCustomerRecord(QString());
+    else if (caption == kApplyEdit)
+        applyCustomerEdit();
+}
+
+void CustomerPage::cmdUndo_Click()
+{
+    const QString& caption = w_.c.cmdUndo->caption();
+    if (caption == kCancelNew)
+        cancelNewCustomer();
+    else if (caption == kUndoEdit)
+        undoCustomerEdit();
+    else if (caption == kDeleteExisting)
+        w_.deletion.deleteCustomer();
+}
+
+void CustomerPage::beginNewCustomer()
+{
+    auto& c = w_.c;
+    w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
+    if (!c.lvwCustomersVis->isEmpty())
+        c.lvwCustomersVis->clearSelectedMark();
+    c.cmdAddNew->setVisible(false);
+    c.cmdAddNew->setCaption(kAddNew);
+    c.cmdUndo->setCaption(kCancelNew);
+    c.cmdUndo->setVisible(true);
+    c.cmdPrint->setVisible(false);
+    w_.entryFields.setFieldHighlight(true);
+    c.txtField[0]->setFocus();
+}
+
+void CustomerPage::txtField_Change(int index)
+{
+    auto& c = w_.c;
+    if (c.cmdUndo->caption() == kCancelNew && c.cmdUndo->visible()) {
+        c.cmdAddNew->setVisible(!c.txtField[0]->text().isEmpty());
+        TextBox* field = c.txtField[index];
+        field->setBackColor(field->text().isEmpty() ? kEntryColor : kNormalColor);
+        return;
+    }
+    const bool edited = std::any_of(c.txtField.begin(), c.txtField.end(),
+                                    [](const TextBox* field) { return field->text() != field->tag(); });
+    if (edited) {
+        c.cmdUndo->setCaption(kUndoEdit);
+        c.cmdUndo->setVisible(true);
+        c.cmdAddNew->setCaption(kApplyEdit);
+        c.cmdAddNew->setVisible(true);
+    } else {
+        c.cmdUndo->setVisible(false);
+        c.cmdAddNew->setCaption(kNewCustomer);
+    }
+}
+
+void CustomerPage::txtField_Click(int)
+{
+    auto& c = w_.c;
+    if (c.lvwCustomersVis->isEmpty() && c.cmdAddNew->caption() == kNewCustomer && c.cmdAddNew->visible())
+        cmdAddNew_Click();
+}
+
+void CustomerPage::lvwCustomersVis_Click()
+{
+    showSelectedCustomer();
+}
+
+void CustomerPage::lvwCustomersVis_KeyUp(int keyCode, int)
+{
+    // The arrows act as a click does; any other key that moved the current entry (Home, End,
+    // the page keys, a letter) shows the customer it moved to, so the buttons always act on the
+    // customer the user sees.
+    if (keyCode == KeyCode::Up || keyCode == KeyCode::Down || w_.c.lvwCustomersVis->currentKey() != shownKey_)
+        showSelectedCustomer();
+}
+
+QString CustomerPage::storedFieldText(int index) const
+{
+    QString text = w_.c.txtField[index]->text();
+    text.removeIf([index](QChar ch) {
+        const bool lineBreak = ch == QLatin1Char('\r') || ch == QLatin1Char('\n');
+        return ch.unicode() < 32 && !(index == kNotesField && lineBreak);
+    });
+    return text;
+}
+
+bool CustomerPage::duplicateNameAccepted(const QString& displayName, const QString& exceptKey) const
+{
+    if (findCustomerByName(displayName, exceptKey) == 0)
+        return true;
+    return host().messageBox(
+               QStringLiteral("A customer with the exact same first name and last name was found.\r\n\r\n"
+                              "Press OK if this is a different customer who happens to share the exact same name,\r\n"
+                              "otherwise press Cancel and edit the original entry for this customer."),
+               MessageButtons::OkCancel, MessageIcon::Exclamation, QStringLiteral("Duplicate Name Found"))
+        == MessageAnswer::Ok;
+}
+
+qsizetype CustomerPage::sortedListPosition(const QString& key) const
+{
+    // The list holds the table's listed customers in table order: count those standing before.
+    const records::RecordTable& customers = w_.db.customers;
+    const qsizetype tablePosition = customers.positionOf(key);
+    qsizetype position = 1;
+    for (qsizetype i = 1; i < tablePosition; ++i) {
+        if (isListedCustomer(customers.textAt(i)))
+            ++position;
+    }
+    return position;
+}
+
+void CustomerPage::saveCustomerRecord(const QString& givenKey)
+{
+    auto& c = w_.c;
+    CustomerRecord record;
+    for (int i = 0; i < 8; ++i)
+        record.values[static_cast<size_t>(i)] = storedFieldText(i);
+    const QString displayName = record.displayName();
+    if (!duplicateNameAccepted(displayName, givenKey))
+        return;
+    const QString key = givenKey.isEmpty() ? records::numberedKey(records::highestKeyNumber(w_.db.customers) + 1) : givenKey;
+    w_.db.customers.add(key, record.text());
+    c.lvwCustomersVis->insert(sortedListPosition(key), key, displayName);
+    c.lvwCustomersVis->select(c.lvwCustomersVis->positionOf(key));
+    c.lvwCustomersVis->setFocus();
+    // The fields now show what is stored, and edits are tracked against that.
+    for (int i = 0; i < 8; ++i) {
+        c.txtField[i]->setTag(record.values[static_cast<size_t>(i)]);
+        c.txtField[i]->setText(record.values[static_cast<size_t>(i)]);
+    }
+    shownKey_ = key;
+    w_.session.setSaveCancelVisible(true);
+    w_.entryFields.setFieldHighlight(false);
+    c.cmdAddNew->setCaption(kNewCustomer);
+    c.cmdUndo->setCaption(kDeleteExisting);
+    // Both buttons show here; refilling the fields must not leave the delete button hidden.
+    c.cmdAddNew->setVisible(true);
+    c.cmdUndo->setVisible(true);
+    c.cmdPrint->setVisible(true);
+}
+
+void CustomerPage::applyCustomerEdit()
+{
+    auto& c = w_.c;
+    const QString key = c.lvwCustomersVis->currentKey();
+    if (key.isEmpty()) {
+        // Typing into the fields of an empty list: store the customer as a new one when it has a
+        // first name, otherwise go back to browsing.
+        if (c.txtField[0]->text().isEmpty())
+            cancelNewCustomer();
+        else
+            saveCustomerRecord(QString());
+        return;
+    }
+    if (platform::settings().value(QStringLiteral("Settings"), QStringLiteral("CheckToConfirmEdits")) != QLatin1String("False")
+        && host().messageBox(QStringLiteral("Are you sure you want to change the details on this existing customer?"),
+                             MessageButtons::OkCancel, MessageIcon::Exclamation,
+                             QStringLiteral("Save Changes to Existing Customer???"))
+            == MessageAnswer::Cancel) {
+        undoCustomerEdit();
+        return;
+    }
+    CustomerRecord record;
+    for (int i = 0; i < 8; ++i)
+        record.values[static_cast<size_t>(i)] = storedFieldText(i);
+    if (!duplicateNameAccepted(record.displayName(), key))
+        return;
+    w_.db.customers.remove(key);
+    c.lvwCustomersVis->remove(key);
+    saveCustomerRecord(key);
+}
+
+void CustomerPage::cancelNewCustomer()
+{
+    auto& c = w_.c;
+    if (c.lvwCustomersVis->isEmpty()) {
+        w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
+        c.cmdUndo->setVisible(false);
+        shownKey_.clear();
+    } else {
+        c.lvwCustomersVis->select(c.lvwCustomersVis->currentPosition());
+        c.lvwCustomersVis->setFocus();
+        lvwCustomersVis_Click();
+        c.cmdPrint->setVisible(true);
+    }
+    w_.entryFields.setFieldHighlight(false);
+    c.cmdAddNew->setCaption(kNewCustomer);
+    c.cmdAddNew->setVisible(true);
+}
+
+void CustomerPage::undoCustomerEdit()
+{
+    auto& c = w_.c;
+    showSelectedCustomer();
+    c.cmdAddNew->setCaption(kNewCustomer);
+    c.cmdAddNew->setVisible(true);
+    c.lvwCustomersVis->setFocus();
+}
+
+void CustomerPage::showSelectedCustomer()
+{
+    auto& c = w_.c;
+    if (c.lvwCustomersVis->isEmpty())
+        return;
+    const QString key = c.lvwCustomersVis->currentKey();
+    const QString* text = w_.db.customers.find(key);
+    const auto record = text ? CustomerRecord::fromText(*text) : std::nullopt;
+    if (!record)
+        return;
+    for (int i = 0; i < 8; ++i) {
+        // The tag first, so that the change tracking sees no edit.
+        c.txtField[i]->setTag(record->values[static_cast<size_t>(i)]);
+        c.txtField[i]->setText(record->values[static_cast<size_t>(i)]);
+    }
+    shownKey_ = key;
+    c.cmdUndo->setCaption(kDeleteExisting);
+    c.cmdUndo->setVisible(true);
+}
+
+qsizetype CustomerPage::findCustomerByName(const QString& name, const QString& exceptKey) const
+{
+    const ListView* list = w_.c.lvwCustomersVis;
+    for (qsizetype i = 1; i <= list->count(); ++i) {
+        if (list->textAt(i) == name && list->keyAt(i) != exceptKey)
+            return i;
+    }
+    return 0;
+}
+
+} // namespace tav::app

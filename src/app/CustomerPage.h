@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+namespace tav::app {
+
+class MainWindow;
+
+// The Customers page: browsing the current customers, adding, editing, undoing and cancelling.
+// The page's mode is carried by the captions and visibility of its two buttons.
+class CustomerPage {
+public:
+    explicit CustomerPage(MainWindow& window);
+
+    void cmdAddNew_Click();
+    void cmdUndo_Click();
+    void txtField_Click(int index);
+    void txtField_Change(int index);
+    void lvwCustomersVis_Click();
+    void lvwCustomersVis_KeyUp(int keyCode, int shift);
+
+    void beginNewCustomer();
+    // Stores the customer typed into the fields; an empty key means a new customer.
+    void saveCustomerRecord(const QString& key);
+    void applyCustomerEdit();
+    void cancelNewCustomer();
+    void undoCustomerEdit();
+    // Fills the fields from the current entry's record.
+    void showSelectedCustomer();
+    // The 1-based position of the first listed customer with exactly this display name, 0 for none.
+    qsizetype findCustomerByName(const QString& name, const QString& exceptKey = QString()) const;
+
+private:
+    // The fields' texts as they are stored: control characters removed, line breaks kept in the notes.
+    QString storedFieldText(int index) const;
+    // False when the user cancels the duplicate-name warning.
+    bool duplicateNameAccepted(const QString& displayName, const QString& exceptKey) const;
+    // Where a customer with this record text belongs in the visible list.
+    qsizetype sortedListPosition(const QString& key) const;
+
+    MainWindow& w_;
+    // The key of the customer whose values the fields show.
+    QString shownKey_;
+};
+
+} // namespace tav::app

@@ -1,0 +1,226 @@
+#include "DatabaseSession.h"
+
+#include "DatabasePath.h"
+#include "MainWindow.h"
+
+#include "components/HoverCommand.h"
+#include "components/MessageWindow.h"
+#include "platform/CommandButton.h"
+#include "platform/Frame.h"
+#include "platform/Host.h"
+#include "platform/ListView.h"
+#include "platform/TextBox.h"
+#include "platform/TreeView.h"
+#include "records/CustomerNames.h"
+#include "records/DatabaseFile.h"
+#include "records/FileReplacement.h"
+
+#include <QFileInfo>
+
+namespace tav::app {
+
+using namespace tav::platform;
+
+namespace {
+
+void warn(const QString& title, const QString& statement, const QString& explanation)
+{
+    host().messageBox(statement + QLatin1String("\r\n\r\n(") + explanation + QLatin1Char(')'), MessageButtons::Ok,
+                      MessageIcon::Exclamation, title);
+}
+
+QString problemText(const records::FileProblem& problem)
+{
+    return problem.path + QLatin1String("\r\n") + problem.reason;
+}
+
+} // namespace
+
+DatabaseSession::DatabaseSession(MainWindow& window)
+    : w_(window)
+{
+}
+
+void DatabaseSession::setSaveCancelVisible(bool visible)
+{
+    unsaved_ = visible;
+    w_.c.cmdCancel->setVisible(visible);
+    w_.c.cmdSave->setVisible(visible);
+}
+
+void DatabaseSession::clearCompanyDetails()
+{
+    for (TextBox* box : w_.c.txtCompanyDetails)
+        box->setText(QString());
+}
+
+void DatabaseSession::takeDatabase(records::Database&& database)
+{
+    w_.db = std::move(database);
+    w_.state.loadingCompanyInfo = true;
+    for (size_t i = 0; i < w_.db.company.texts.size(); ++i)
+        w_.c.txtCompanyDetails[i]->setText(w_.db.company.texts[i]);
+    w_.state.loadingCompanyInfo = false;
+}
+
+void DatabaseSession::warnSkippedEntries(qsizetype skipped, const QString& path) const
+{
+    warn(QStringLiteral("Unreadable Entries Found"),
+         QStringLiteral("%1 %2 of the database file could not be read and %3 left out.")
+             .arg(skipped)
+             .arg(skipped == 1 ? QStringLiteral("entry") : QStringLiteral("entries"),
+                  skipped == 1 ? QStringLiteral("was") : QStringLiteral("were")),
+         QStringLiteral("The file as it was is kept as %1 when you next save.")
+             .arg(QFileInfo(records::FileReplacement::backupPath(path)).fileName()));
+}
+
+bool DatabaseSession::loadDatabase()
+{
+    return loadDatabase(records::loadDatabase(databasePath()));
+}
+
+bool DatabaseSession::loadDatabase(records::LoadResult&& result)
+{
+    auto& c = w_.c;
+    const QString path = databasePath();
+    w_.db = records::Database{};
+    c.lvwCustomersVis->clear();
+    c.lvwProducts[0]->clear();
+    c.lvwProducts[1]->clear();
+    c.tvwInvoiceRecords[0]->clear();
+    c.tvwInvoiceRecords[1]->clear();
+    w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
+    // Emptying a box that held text counts as an edit; reading the file hides the mark again.
+    clearCompanyDetails();
+
+    switch (result.status) {
+    case records::LoadResult::Status::Missing:
+        if (const auto problem = records::createEmptyDatabaseFile(path))
+            warn(QStringLiteral("Database File Not Created"), QStringLiteral("The database file could not be created:\r\n")
+                     + problemText(*problem), QStringLiteral("Choose another file on the Options page."));
+        return true;
+    case records::LoadResult::Status::Unreadable:
+        unreadablePath_ = path;
+        warn(QStringLiteral("Database File Not Read"),
+             QStringLiteral("The database file could not be read:\r\n") + problemText(result.problem),
+             QStringLiteral("The file is left as it is and will not be written over. Open or create another "
+                            "database on the Options page."));
+        return false;
+    case records::LoadResult::Status::Loaded:
+        break;
+    }
+    unreadablePath_.clear();
+    takeDatabase(std::move(result.database));
+    if (result.skippedEntries > 0)
+        warnSkippedEntries(result.skippedEntries, path);
+    setSaveCancelVisible(false);
+    w_.customers.cancelNewCustomer();
+    if (c.fraMain[0]->visible())
+        c.lvwCustomersVis->setFocus();
+    return true;
+}
+
+void DatabaseSession::addCustomerNamesToRecords()
+{
+    const QStringList placeholders = records::addCustomerNamesToRecords(w_.db);
+    if (placeholders.isEmpty())
+        return;
+    for (qsizetype i = 0; i < placeholders.size(); ++i) {
+        if (components::isMessageSilenced(QStringLiteral("DeletedCustomer")))
+            break;
+        components::MessageRequest request{
+            QStringLiteral("An entry in your billing records points to a\r\n"
+                           "customer who is no longer in the database.\r\n\r\n"
+                           "To hold that spot in the records, a customer\r\n"
+                           "named \"Deleted Customer\" will be created."),
+            QStringLiteral("DeletedCustomer"), QStringLiteral("Yes"), QStringLiteral("OK")};
+        components::showMessage(request);
+    }
+    setSaveCancelVisible(true);
+}
+
+void DatabaseSession::loadAndShowDatabase()
+{
+    loadAndShowDatabase(records::loadDatabase(databasePath()));
+}
+
+void DatabaseSession::loadAndShowDatabase(records::LoadResult&& result)
+{
+    w_.c.cmdAddNew->setVisible(true);
+    loadDatabase(std::move(result));
+    addCustomerNamesToRecords();
+    w_.lists.refreshViews();
+    if (!w_.c.lvwCustomersVis->isEmpty())
+        w_.customers.showSelectedCustomer();
+    w_.options.loadOptionSettings();
+    w_.options.applyExpertMode();
+}
+
+bool DatabaseSession::saveDatabase()
+{
+    const QString path = databasePath();
+    if (!unreadablePath_.isEmpty() && QFileInfo(path) == QFileInfo(unreadablePath_)) {
+        warn(QStringLiteral("Database Not Saved"),
+             QStringLiteral("The database file could not be read when it was opened, so it is not written over:\r\n")
+                 + path,
+             QStringLiteral("Save your work under a new name with Sv&&As on the Options page."));
+        return false;
+    }
+    if (!writeDatabase(path, w_.db))
+        return false;
+    setSaveCancelVisible(false);
+    if (w_.c.fraMain[0]->visible())
+        w_.c.lvwCustomersVis->setFocus();
+    return true;
+}
+
+bool DatabaseSession::writeDatabase(const QString& path, const records::Database& database) const
+{
+    const auto problem = records::saveDatabase(path, database);
+    if (problem) {
+        warn(QStringLiteral("Database Not Saved"), QStringLiteral("The database could not be saved to:\r\n")
+                 + problemText(*problem), QStringLiteral("The file is left as it was and your changes are kept."));
+    }
+    return !problem;
+}
+
+void DatabaseSession::cmdSave_Click()
+{
+    saveDatabase();
+}
+
+void DatabaseSession::cmdCancel_Click()
+{
+    const MessageAnswer answer = host().messageBox(
+        QStringLiteral("Are you sure you want to abandon all your changes?\r\n\r\n"
+                       "Press OK to abandon all changes and reload the database file as it was originally.\r\n"
+                       "Press Cancel to keep your changes and continue."),
+        MessageButtons::OkCancel, MessageIcon::Exclamation, QStringLiteral("ABANDON ALL CHANGES???"));
+    if (answer != MessageAnswer::Ok)
+        return;
+    // The file is read into a fresh database first: when it is gone or cannot be read, nothing
+    // that is shown now is dropped.
+    const QString path = databasePath();
+    records::LoadResult result = records::loadDatabase(path);
+    if (result.status != records::LoadResult::Status::Loaded) {
+        warn(QStringLiteral("Changes Not Abandoned"),
+             QStringLiteral("The database file could not be read again:\r\n")
+                 + (result.status == records::LoadResult::Status::Missing ? path + QLatin1String("\r\nThe file is missing.")
+                                                                          : problemText(result.problem)),
+             QStringLiteral("Your changes are kept as they are."));
+        return;
+    }
+    w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
+    takeDatabase(std::move(result.database));
+    if (result.skippedEntries > 0)
+        warnSkippedEntries(result.skippedEntries, path);
+    setSaveCancelVisible(false);
+    w_.customers.cancelNewCustomer();
+    addCustomerNamesToRecords();
+    w_.lists.refreshViews();
+    // After the reload the fields show the customer that the list selects.
+    if (!w_.c.lvwCustomersVis->isEmpty())
+        w_.customers.showSelectedCustomer();
+}
+
+} // namespace tav::app

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+namespace tav::records {
+struct Database;
+struct LoadResult;
+} // namespace tav::records
+
+namespace tav::app {
+
+class MainWindow;
+
+// The database file behind the main window: loading it into the tables, saving it, abandoning the
+// changes, and the one record of unsaved changes that shows the Save and Cancel buttons.
+class DatabaseSession {
+public:
+    explicit DatabaseSession(MainWindow& window);
+
+    void setSaveCancelVisible(bool visible);
+    bool hasUnsavedChanges() const { return unsaved_; }
+
+    // Empties the tables, views and company texts and reads the database file into them; a missing
+    // file is created empty. False when the file could not be read (the user has been told).
+    bool loadDatabase();
+    // The same with the file already read (by a command that reads before it switches files).
+    bool loadDatabase(records::LoadResult&& result);
+    // Names and sorts the loaded invoice records, repairing a missing customer with the
+    // placeholder and telling the user.
+    void addCustomerNamesToRecords();
+    // Loads and shows the database as start-up does.
+    void loadAndShowDatabase();
+    void loadAndShowDatabase(records::LoadResult&& result);
+    // Writes the whole database to its file. False when it could not be written: the user has
+    // been told which file and why, the file is as it was, and the changes stay unsaved.
+    bool saveDatabase();
+    // Writes a database to a file; false when it could not be written (the user has been told).
+    bool writeDatabase(const QString& path, const records::Database& database) const;
+
+    void cmdSave_Click();
+    // Abandons all changes, after the user's confirmation, by reading the file again.
+    void cmdCancel_Click();
+
+private:
+    // Shows a loaded database: its tables, its company texts without marking them as edits.
+    void takeDatabase(records::Database&& database);
+    void clearCompanyDetails();
+    void warnSkippedEntries(qsizetype skipped, const QString& path) const;
+
+    MainWindow& w_;
+    bool unsaved_ = false;
+    // A file that exists but could not be read is never written over by this session.
+    QString unreadablePath_;
+};
+
+} // namespace tav::app

@@ -1,0 +1,158 @@
+#include "Deletion.h"
+
+#include "CheckingWindow.h"
+#include "MainWindow.h"
+
+#include "platform/CommandButton.h"
+#include "platform/Host.h"
+#include "platform/Label.h"
+#include "platform/ListView.h"
+#include "platform/ProgressBar.h"
+#include "platform/SettingsStore.h"
+#include "records/FieldView.h"
+#include "records/RecordFormats.h"
+#include "records/Separators.h"
+
+namespace tav::app {
+
+using namespace tav::platform;
+using records::InvoiceRecord;
+
+Deletion::Deletion(MainWindow& window)
+    : w_(window)
+{
+}
+
+CheckingWindow* Deletion::checkingWindow() const
+{
+    return checking_ && !checking_->unloaded() ? checking_.data() : nullptr;
+}
+
+void Deletion::unloadCheckingWindow()
+{
+    if (CheckingWindow* window = checkingWindow())
+        window->unload();
+}
+
+CheckingWindow& Deletion::showCheckingWindow()
+{
+    if (!checkingWindow())
+        checking_ = new CheckingWindow;
+    checking_->show();
+    return *checking_;
+}
+
+template<class UsesEntry>
+bool Deletion::anyInvoiceRecord(UsesEntry uses)
+{
+    CheckingWindow& window = showCheckingWindow();
+    const records::RecordTable& invoices = w_.db.invoiceRecords;
+    const qsizetype count = invoices.count();
+    for (qsizetype i = 1; i <= count; ++i) {
+        window.staChecking->setValue(static_cast<double>(i) / static_cast<double>(count) * 100.0);
+        if (uses(invoices.textAt(i)))
+            return true;
+    }
+    return false;
+}
+
+bool Deletion::customerHasInvoiceRecords(const QString& key)
+{
+    // Numbers are compared as numbers, so "012" in a record is customer 12.
+    const auto number = records::recordNumberValue(records::keyNumberText(key));
+    // A customer billed in the period being composed is in use as well.
+    return anyInvoiceRecord([&](const QString& text) {
+        return number && records::recordNumberValue(records::fieldView(text, InvoiceRecord::CustomerNumber)) == number;
+    }) || (number && w_.newPeriod.billsCustomer(*number));
+}
+
+bool Deletion::productHasInvoiceRecords(const QString& key)
+{
+    const auto number = records::recordNumberValue(records::keyNumberText(key));
+    return anyInvoiceRecord([&](const QString& text) {
+        if (!number)
+            return false;
+        const QStringView items = records::fieldView(text, InvoiceRecord::Items);
+        for (QStringView item : items.tokenize(records::ItemSeparator)) {
+            const qsizetype x = item.indexOf(QLatin1Char('x'));
+            if (records::recordNumberValue(x < 0 ? item : item.left(x)) == number)
+                return true;
+        }
+        return false;
+    }) || (number && w_.newPeriod.billsProduct(*number));
+}
+
+bool Deletion::confirmed(bool exactFalseOnly, const QString& text, const QString& title) const
+{
+    const QString option = platform::settings().value(QStringLiteral("Settings"), QStringLiteral("CheckToConfirmEdits"));
+    const bool off = exactFalseOnly ? option == QLatin1String("False") : option.toLower() == QLatin1String("false");
+    return off || host().messageBox(text, MessageButtons::OkCancel, MessageIcon::Exclamation, title) == MessageAnswer::Ok;
+}
+
+void Deletion::retire(records::RecordTable& table, const QString& key, bool used, qsizetype displayStart)
+{
+    QString text = *table.find(key);
+    // Removed and added again, so that an archived entry takes its sorted place.
+    table.remove(key);
+    if (used)
+        table.add(key, text.insert(displayStart, records::ArchivePrefix));
+    reportResult(used);
+}
+
+void Deletion::reportResult(bool archived)
+{
+    CheckingWindow& window = *checking_;
+    window.staChecking->setValue(100);
+    window.lblStatus->setCaption(archived ? QStringLiteral("Entry archived.") : QStringLiteral("Entry deleted."));
+}
+
+void Deletion::deleteCustomer()
+{
+    auto& c = w_.c;
+    if (!confirmed(false, QStringLiteral("Are you sure you want to delete this customer from the database?"),
+                   QStringLiteral("Delete Existing Customer???"))) {
+        w_.customers.undoCustomerEdit();
+        return;
+    }
+    c.lvwCustomersVis->setFocus();
+    qsizetype position = c.lvwCustomersVis->currentPosition();
+    const QString key = c.lvwCustomersVis->currentKey();
+    if (!w_.db.customers.contains(key))
+        return;
+    retire(w_.db.customers, key, customerHasInvoiceRecords(key), 0);
+    w_.lists.fillCustomerBrowseList();
+    checking_->cmdOK->setEnabled(true);
+    if (c.lvwCustomersVis->isEmpty()) {
+        w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
+        c.cmdUndo->setVisible(false);
+        c.cmdUndo->setCaption(QStringLiteral("&Cancel New"));
+        c.cmdPrint->setVisible(false);
+    } else {
+        position = std::min(position, c.lvwCustomersVis->count());
+        c.lvwCustomersVis->select(position);
+        w_.customers.lvwCustomersVis_Click();
+        c.cmdPrint->setVisible(true);
+    }
+    w_.entryFields.setFieldHighlight(false);
+    w_.session.setSaveCancelVisible(true);
+    c.cmdAddNew->setCaption(QStringLiteral("&New Customer"));
+}
+
+void Deletion::deleteProductOrService()
+{
+    auto& c = w_.c;
+    if (!confirmed(true, QStringLiteral("Are you sure you want to delete this product or service from the database?"),
+                   QStringLiteral("Delete Existing Product or Service???")))
+        return;
+    c.lvwProducts[0]->setFocus();
+    const QString key = c.lvwProducts[0]->currentKey();
+    if (!w_.db.products.contains(key))
+        return;
+    // A product's display text begins after its twelve-character price prefix.
+    retire(w_.db.products, key, productHasInvoiceRecords(key), 12);
+    w_.lists.fillProductLists();
+    checking_->cmdOK->setEnabled(true);
+    w_.session.setSaveCancelVisible(true);
+}
+
+} // namespace tav::app

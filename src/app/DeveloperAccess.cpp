@@ -1,0 +1,39 @@
+#include "DeveloperAccess.h"
+
+#include "DeveloperView.h"
+#include "MainWindow.h"
+
+#include "platform/Host.h"
+#include "platform/SettingsStore.h"
+
+namespace tav::app {
+
+DeveloperAccess::DeveloperAccess(MainWindow& window)
+    : w_(window)
+{
+}
+
+void DeveloperAccess::picLogo_Click()
+{
+    // Compared exactly: the word in other letter case does not open the view.
+    if (platform::settings().value(QStringLiteral("BrowseRecall"), QStringLiteral("view")) != QLatin1String("plorvex"))
+        return;
+    // A view already open stays as it is.
+    if (view())
+        return;
+    view_ = new DeveloperView(w_.db);
+    view_->load();
+}
+
+DeveloperView* DeveloperAccess::view() const
+{
+    return view_ && !view_->unloaded() ? view_.data() : nullptr;
+}
+
+void DeveloperAccess::unloadView()
+{
+    if (DeveloperView* open = view())
+        open->unload();
+}
+
+} // namespace tav::app

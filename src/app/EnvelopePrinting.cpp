@@ -1,0 +1,54 @@
+#include "EnvelopePrinting.h"
+
+#include "MainWindow.h"
+#include "PrintingPageRun.h"
+
+#include "platform/Host.h"
+#include "platform/SettingsStore.h"
+#include "printing/Envelope.h"
+#include "printing/PrintRun.h"
+
+namespace tav::app {
+
+using namespace tav::platform;
+
+namespace {
+
+const QString kSection = QStringLiteral("Printing");
+const QString kLeftMargin = QStringLiteral("X-Margin");
+const QString kTopMargin = QStringLiteral("Y-Margin");
+
+} // namespace
+
+EnvelopePrinting::EnvelopePrinting(MainWindow& window)
+    : w_(window)
+{
+}
+
+void EnvelopePrinting::cmdPrintSelectedEnvelopes_Click()
+{
+    SettingsStore& store = platform::settings();
+    // Only the left margin is tested: a top margin missing beside it reads as 0.
+    if (store.value(kSection, kLeftMargin).isEmpty()) {
+        store.setValue(kSection, kLeftMargin, QStringLiteral("2"));
+        store.setValue(kSection, kTopMargin, QStringLiteral("12"));
+    }
+    PrintingPageRun run(w_.c);
+    const int left = printing::marginCentimetres(store.value(kSection, kLeftMargin));
+    const int top = printing::marginCentimetres(store.value(kSection, kTopMargin));
+    const auto& company = w_.db.company.texts;
+    const std::array<QString, 4> returnAddress{company[0], company[1], company[2], company[3]};
+    std::vector<Page> pages;
+    for (qsizetype i = 0; i < run.customers().size(); ++i) {
+        run.advance(i + 1);
+        const QString* text = w_.db.customers.find(run.customers()[i]);
+        const auto customer = text ? records::CustomerRecord::fromText(*text) : std::nullopt;
+        if (customer)
+            pages.push_back(printing::envelopePage(returnAddress, *customer, left, top));
+    }
+    printing::printPages({QStringLiteral("TAV Envelopes"), PrintJobSetup::Paper::PrinterDefault,
+                          PrintJobSetup::Orientation::Landscape},
+                         pages);
+}
+
+} // namespace tav::app

@@ -1,0 +1,197 @@
+#include "FileCommands.h"
+
+#include "DatabasePath.h"
+#include "MainWindow.h"
+
+#include "components/Dialogs.h"
+#include "components/MessageWindow.h"
+#include "platform/Host.h"
+#include "platform/TextBox.h"
+#include "platform/TreeView.h"
+#include "records/DatabaseFile.h"
+
+#include <QFileInfo>
+
+namespace tav::app {
+
+using namespace tav::platform;
+
+namespace {
+
+const QString kFilter = QStringLiteral("Harkmoren TAV Database (*.xml)|*.xml");
+const QString kExtension = QStringLiteral(".xml");
+
+bool samePath(const QString& a, const QString& b)
+{
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+} // namespace
+
+FileCommands::FileCommands(MainWindow& window)
+    : w_(window)
+{
+}
+
+void FileCommands::tellUser(const QString& text) const
+{
+    host().messageBox(text, MessageButtons::Ok, MessageIcon::None, host().appTitle());
+}
+
+QString FileCommands::chosenPath(const QString& title, bool saving) const
+{
+    auto& dialogs = components::dialogs();
+    dialogs.setStrTitle(title);
+    dialogs.setBlnAllowMultipleFileSelect(false);
+    dialogs.setStrInitialDir(QString());
+    dialogs.setStrFilter(kFilter);
+    QString path = saving ? dialogs.strGetSaveFileName() : dialogs.strGetOpenFileName();
+    if (!path.isEmpty() && !path.endsWith(kExtension, Qt::CaseInsensitive))
+        path += kExtension;
+    return path;
+}
+
+bool FileCommands::unsavedChangesSettled() const
+{
+    if (!w_.hasUnsavedChanges())
+        return true;
+    switch (host().messageBox(QStringLiteral("Your database has changed.\r\n\r\nDo you want to save the changes?"),
+                              MessageButtons::YesNoCancel, MessageIcon::Exclamation, host().appTitle())) {
+    case MessageAnswer::Yes: return w_.session.saveDatabase();
+    case MessageAnswer::No: return true;
+    default: return false;
+    }
+}
+
+void FileCommands::switchTo(const QString& path)
+{
+    w_.c.txtChangePath->setText(path);
+    setDatabasePath(path);
+}
+
+void FileCommands::cmdChangePath_Click(int index)
+{
+    switch (index) {
+    case New: newDatabase(); break;
+    case Open: openDatabase(); break;
+    case Save: w_.session.saveDatabase(); break;
+    case SaveAs: saveDatabaseAs(); break;
+    default: break;
+    }
+}
+
+void FileCommands::newDatabase()
+{
+    if (!unsavedChangesSettled())
+        return;
+    const QString path = chosenPath(QStringLiteral("Create a New Database"), true);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path)) {
+        tellUser(QStringLiteral("If you want to create a new database,\r\nyou'll need to type in a new (unique) file name."));
+        return;
+    }
+    if (const auto problem = records::createEmptyDatabaseFile(path)) {
+        host().messageBox(QStringLiteral("The new database file could not be created:\r\n%1\r\n%2\r\n\r\n"
+                                         "(The current database stays open.)")
+                              .arg(problem->path, problem->reason),
+                          MessageButtons::Ok, MessageIcon::Exclamation, QStringLiteral("Database File Not Created"));
+        return;
+    }
+    switchTo(path);
+    w_.session.loadAndShowDatabase();
+    w_.session.setSaveCancelVisible(false);
+}
+
+void FileCommands::openDatabase()
+{
+    if (!unsavedChangesSettled())
+        return;
+    const QString path = chosenPath(QStringLiteral("Open an Exisiting Database"), false);
+    if (path.isEmpty())
+        return;
+    if (!QFileInfo::exists(path)) {
+        tellUser(QStringLiteral("The database file could not be found:\r\n") + path);
+        return;
+    }
+    records::LoadResult result = records::loadDatabase(path);
+    if (result.status != records::LoadResult::Status::Loaded) {
+        host().messageBox(QStringLiteral("The database file could not be read:\r\n%1\r\n%2\r\n\r\n"
+                                         "(The current database stays open.)")
+                              .arg(path, result.problem.reason),
+                          MessageButtons::Ok, MessageIcon::Exclamation, QStringLiteral("Database File Not Read"));
+        return;
+    }
+    switchTo(path);
+    w_.session.loadAndShowDatabase(std::move(result));
+    w_.session.setSaveCancelVisible(false);
+}
+
+void FileCommands::saveDatabaseAs()
+{
+    const QString title = QStringLiteral("Save Current Database under a New Name");
+    const QString path = chosenPath(title, true);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path) && !samePath(path, databasePath())
+        && host().messageBox(QStringLiteral("%1 already exists.\r\nDo you want to replace it?").arg(path),
+                             MessageButtons::YesNo, MessageIcon::Exclamation, title)
+            != MessageAnswer::Yes)
+        return;
+    if (!w_.session.writeDatabase(path, w_.db))
+        return;
+    switchTo(path);
+    w_.session.loadAndShowDatabase();
+    w_.session.setSaveCancelVisible(false);
+}
+
+bool FileCommands::confirmCloseBooks() const
+{
+    const QString key = QStringLiteral("DontShowExplanationOfClosingBooks");
+    if (components::isMessageSilenced(key))
+        return true;
+    components::MessageRequest request{
+        QStringLiteral("By \"closing the books,\" the current database will be saved\r\n"
+                       "and you will then start fresh under a new file name with\r\n"
+                       "your existing customers && products.  This allows you to\r\n"
+                       "archive previous bill periods and invoices, keeping your\r\n"
+                       "files smaller and more managable.  (Even after closing the\r\n"
+                       "books on a file, you can always re-open and edit it later.)\r\n"
+                       "\r\n"
+                       "Would you like to close the books on this file and begin a\r\n"
+                       "new file using your current customers && products?"),
+        key, QStringLiteral("No"), QString()};
+    components::showMessage(request);
+    return request.answer != QLatin1String("No");
+}
+
+void FileCommands::cmdCloseBooks_Click()
+{
+    if (!confirmCloseBooks())
+        return;
+    const QString path = chosenPath(QStringLiteral("Create a New Database"), true);
+    if (path.isEmpty() || QFileInfo::exists(path)) {
+        tellUser(QStringLiteral("If you want to close the books and continue with a new database,\r\n"
+                                "you'll need to type in a new (unique) file name for the new database."));
+        return;
+    }
+    // The old file first: it keeps every period and payment, so it must hold the latest of them.
+    if ((w_.hasUnsavedChanges() || !QFileInfo::exists(databasePath())) && !w_.session.saveDatabase())
+        return;
+    records::Database carried;
+    carried.company = w_.db.company;
+    for (qsizetype i = 1; i <= w_.db.customers.count(); ++i)
+        carried.customers.add(w_.db.customers.keyAt(i), w_.db.customers.textAt(i));
+    for (qsizetype i = 1; i <= w_.db.products.count(); ++i)
+        carried.products.add(w_.db.products.keyAt(i), w_.db.products.textAt(i));
+    if (!w_.session.writeDatabase(path, carried))
+        return;
+    switchTo(path);
+    w_.db.periods.clear();
+    w_.db.invoiceRecords.clear();
+    w_.c.tvwInvoiceRecords[1]->clear();
+    w_.lists.refreshViews();
+    w_.session.setSaveCancelVisible(false);
+}
+
+} // namespace tav::app

@@ -1,0 +1,120 @@
+#include "InvoicePrinting.h"
+
+#include "DateText.h"
+#include "MainWindow.h"
+#include "PrintingPageRun.h"
+
+#include "components/MessageWindow.h"
+#include "platform/CheckBox.h"
+#include "platform/Host.h"
+#include "platform/OptionButton.h"
+#include "platform/SettingsStore.h"
+#include "platform/TextBox.h"
+#include "platform/TreeView.h"
+#include "printing/InvoiceLayouts.h"
+#include "printing/PrintRun.h"
+#include "records/RecordFormats.h"
+
+namespace tav::app {
+
+using namespace tav::platform;
+
+namespace {
+
+const QString kCompanyInfoQuestion = QStringLiteral("DontShowNeedToFillCompanyInfo");
+constexpr int kCompanyInfoPage = 6;
+
+bool printingSettingIs(const char* key, const char* value)
+{
+    return platform::settings().value(QStringLiteral("Printing"), QLatin1String(key)).toLower() == QLatin1String(value);
+}
+
+} // namespace
+
+InvoicePrinting::InvoicePrinting(MainWindow& window)
+    : w_(window)
+{
+}
+
+bool InvoicePrinting::askToFillCompanyInfo() const
+{
+    const auto& company = w_.c.txtCompanyDetails;
+    if (!company[0]->text().isEmpty() || !company[1]->text().isEmpty()
+        || components::isMessageSilenced(kCompanyInfoQuestion))
+        return false;
+    components::MessageRequest request{
+        QStringLiteral("You have not entered your company's name or address.\r\n\r\n"
+                       "Would you like to enter this information\r\nbefore printing your invoices?"),
+        kCompanyInfoQuestion, QStringLiteral("Yes"), QStringLiteral("YesNo")};
+    components::showMessage(request);
+    return request.answer == QLatin1String("Yes");
+}
+
+QString InvoicePrinting::billDue() const
+{
+    // The due date of the period the tree shows, from its record: the Bill Periods page's box may
+    // hold a new period's unfinished date.
+    const QString period = w_.c.tvwInvoiceRecords[1]->text(NewBillPeriod::kRootKey);
+    const qsizetype position = w_.billPeriods.findBillPeriodByName(period);
+    const auto record
+        = position == 0 ? std::nullopt : records::BillPeriodRecord::fromText(w_.db.periods.textAt(position));
+    return record ? DateText(w_.state.formats, host().locale()).shown(record->billDue) : QString();
+}
+
+printing::InvoiceContent InvoicePrinting::runContent() const
+{
+    auto& c = w_.c;
+    printing::InvoiceContent content;
+    content.title = c.optInvoiceTitle[0]->value() ? QStringLiteral("INVOICE")
+        : c.optInvoiceTitle[1]->value()           ? QStringLiteral("ESTIMATE")
+                                                  : c.txtInvoiceTitle->text();
+    content.titlePoints = c.optInvoiceTitleSize[0]->value() ? 16 : c.optInvoiceTitleSize[1]->value() ? 24 : 36;
+    content.company = w_.db.company;
+    content.billDue = billDue();
+    if (printingSettingIs("AddInvoiceDateToInvoice", "true")) {
+        content.invoiceDate =
+            DateText(w_.state.formats, host().locale()).shown(host().now().date().toString(Qt::ISODate));
+    }
+    content.keepTwelveLines = !printingSettingIs("KeepTwelveLines", "false");
+    content.moveBottomText = c.chkMoveAccordingly->value() == CheckBox::Checked;
+    content.locale = host().locale();
+    return content;
+}
+
+void InvoicePrinting::cmdPrintSelectedInvoices_Click()
+{
+    if (askToFillCompanyInfo()) {
+        w_.layout.cmdTab_Click(kCompanyInfoPage);
+        return;
+    }
+    PrintingPageRun run(w_.c);
+    const printing::InvoiceContent shared = runContent();
+    const int layout = w_.state.printPreviewSelected;
+    const bool duplicates = w_.c.chkPrintDuplicateInvoices->value() == CheckBox::Checked;
+    const TreeView& tree = *w_.c.tvwInvoiceRecords[1];
+    std::vector<Page> pages;
+    for (qsizetype i = 0; i < run.customers().size(); ++i) {
+        run.advance(i + 1);
+        const QString& key = run.customers()[i];
+        // A customer whose record is missing or damaged gets no page.
+        const QString* text = w_.db.customers.find(key);
+        const auto customer = text ? records::CustomerRecord::fromText(*text) : std::nullopt;
+        if (!customer)
+            continue;
+        printing::InvoiceContent content = shared;
+        content.customer = *customer;
+        content.paid = tree.text(key).endsWith(QLatin1String(" - paid"));
+        content.lines = run.checkedLines(key);
+        Page page = printing::invoiceLayout(layout);
+        if (!printing::fillInvoice(page, layout, content))
+            continue;
+        pages.push_back(page);
+        if (duplicates)
+            pages.push_back(std::move(page));
+    }
+    printing::printPages({QStringLiteral("TAV Invoices"), PrintJobSetup::Paper::Letter,
+                          PrintJobSetup::Orientation::Portrait},
+                         pages);
+}
+
+} // namespace tav::app

@@ -1,0 +1,175 @@
+#include "InvoiceTrees.h"
+
+#include "MainWindow.h"
+
+#include "platform/ComboBox.h"
+#include "platform/CommandButton.h"
+#include "platform/Host.h"
+#include "platform/TreeView.h"
+#include "records/FieldView.h"
+#include "records/RecordFormats.h"
+#include "records/Separators.h"
+
+namespace tav::app {
+
+using namespace tav::platform;
+using records::InvoiceRecord;
+
+namespace {
+
+constexpr ColorValue kOwesRed = rgbValue(192, 0, 0);
+const QString kInvoiceNote = QStringLiteral("INVOICE NOTE: ");
+
+bool isCustomerKey(const QString& key)
+{
+    return key.endsWith(QLatin1Char('k'));
+}
+
+} // namespace
+
+InvoiceTrees::InvoiceTrees(MainWindow& window)
+    : w_(window)
+{
+}
+
+QString InvoiceTrees::customerName(const QString& customerNumber, const QString& recordName) const
+{
+    const QString* text = w_.db.customers.find(customerNumber + records::KeySuffix);
+    QString name = text ? text->left(text->indexOf(records::FieldSeparator)) : recordName;
+    if (name.startsWith(records::ArchivePrefix))
+        name = name.mid(records::ArchivePrefixLength);
+    return name;
+}
+
+QString InvoiceTrees::balanceSuffix(const QString& balance) const
+{
+    const records::Cents cents = records::parseBalanceText(balance).value_or(0);
+    return cents == 0 ? QStringLiteral(" - paid")
+                      : QStringLiteral(" - owes ") + records::currencyText(cents, host().locale());
+}
+
+QString InvoiceTrees::itemText(const QString& entry) const
+{
+    const qsizetype x = entry.indexOf(QLatin1Char('x'));
+    const QString product = x < 0 ? entry : entry.left(x);
+    const qint64 quantity = x < 0 ? 0 : entry.mid(x + 1).toLongLong();
+    const QString* text = w_.db.products.find(product + records::KeySuffix);
+    // A product the table no longer holds keeps its place under a name that says so.
+    QString shown = text ? records::productDisplayText(*text) : QStringLiteral("(product %1 not found)").arg(product);
+    if (quantity != 0)
+        shown += QStringLiteral(" (x%1)").arg(quantity);
+    return shown;
+}
+
+void InvoiceTrees::buildInvoiceTree(int index)
+{
+    auto& c = w_.c;
+    const ComboBox* combo = c.cmbBillPeriod[index + 1];
+    if (combo->listCount() == 0 || combo->listIndex() < 0)
+        return;
+    TreeView* tree = c.tvwInvoiceRecords[index];
+    const bool printing = index == PrintingTree;
+    tree->clear();
+    const QString period = combo->text();
+    tree->add(QString(), NewBillPeriod::kRootKey, period);
+    bool someoneOwes = false;
+    int itemCounter = 0;
+    const records::RecordTable& invoices = w_.db.invoiceRecords;
+    // Every record of the period is shown, wherever it stands in the table.
+    for (qsizetype i = 1; i <= invoices.count(); ++i) {
+        const QString& text = invoices.textAt(i);
+        if (records::fieldView(text, InvoiceRecord::Period) != period)
+            continue;
+        const auto record = InvoiceRecord::fromText(text);
+        if (!record)
+            continue;
+        const QString customerKey = record->customerNumber + records::KeySuffix;
+        const bool owes = records::parseBalanceText(record->balance).value_or(0) != 0;
+        if (!tree->add(NewBillPeriod::kRootKey, customerKey,
+                       customerName(record->customerNumber, record->customerName) + balanceSuffix(record->balance)))
+            continue;
+        const ColorValue color = printing ? (owes ? SystemColor::WindowText : SystemColor::GrayText)
+                                          : (owes ? kOwesRed : SystemColor::WindowText);
+        tree->setForeColor(customerKey, color);
+        if (printing)
+            tree->setChecked(customerKey, owes);
+        someoneOwes = someoneOwes || owes;
+        if (!record->items.isEmpty()) {
+            for (const QString& entry : record->items.split(records::ItemSeparator)) {
+                const QString itemKey = QString::number(++itemCounter) + QLatin1String("bi");
+                tree->add(customerKey, itemKey, itemText(entry));
+                if (printing) {
+                    tree->setForeColor(itemKey, color);
+                    tree->setChecked(itemKey, true);
+                }
+            }
+        }
+        // Every customer and its items are in view once the tree is expanded.
+        tree->setExpanded(customerKey, true);
+        if (!printing && !record->note.isEmpty())
+            tree->add(customerKey, customerKey + QLatin1String("note"), QStringLiteral("NOTE: ") + record->note);
+    }
+    tree->setExpanded(NewBillPeriod::kRootKey, true);
+    if (printing) {
+        if (someoneOwes)
+            tree->setChecked(NewBillPeriod::kRootKey, true);
+        else
+            tree->setForeColor(NewBillPeriod::kRootKey, SystemColor::GrayText);
+    }
+}
+
+void InvoiceTrees::tvwInvoiceRecords_NodeCheck(int, const QString& key)
+{
+    TreeView* tree = w_.c.tvwInvoiceRecords[PrintingTree];
+    if (tree->foreColor(key) == SystemColor::GrayText || key != NewBillPeriod::kRootKey)
+        return;
+    const bool checked = tree->checked(key);
+    const int nodes = tree->nodeCount();
+    for (int i = 1; i <= nodes; ++i)
+        tree->setChecked(tree->keyAt(i), checked);
+}
+
+void InvoiceTrees::tvwInvoiceRecords_MouseUp(int index, int button, int shift)
+{
+    auto& c = w_.c;
+    if (c.tvwInvoiceRecords[BillPeriodsTree]->nodeCount() == 0)
+        return;
+    if (index == PrintingTree) {
+        TreeView* tree = c.tvwInvoiceRecords[PrintingTree];
+        const QString selected = tree->selectedKey();
+        if (button != TreeView::RightButton || !isCustomerKey(selected))
+            return;
+        const QString note = host().inputBox(QStringLiteral("Enter your note to be added\r\nwhen this customer's bill is printed:"),
+                                             QStringLiteral("Add a Note to Customer Bill"), QString());
+        if (note.isEmpty())
+            return;
+        const QString noteKey = selected + QLatin1Char('n');
+        if (tree->add(selected, noteKey, kInvoiceNote + note))
+            tree->ensureVisible(noteKey);
+        tree->setChecked(noteKey, true);
+        return;
+    }
+    if (w_.newPeriod.isComposing()) {
+        w_.newPeriod.treeMouseUp(button, shift);
+        return;
+    }
+    w_.payments.showPaymentButtons();
+}
+
+void InvoiceTrees::tvwInvoiceRecords_DblClick(int index)
+{
+    TreeView* tree = w_.c.tvwInvoiceRecords[BillPeriodsTree];
+    if (index != BillPeriodsTree || tree->nodeCount() == 0)
+        return;
+    if (w_.newPeriod.isComposing()) {
+        w_.newPeriod.treeDoubleClick();
+        return;
+    }
+    const QString selected = tree->selectedKey();
+    if (!isCustomerKey(selected))
+        return;
+    tree->setExpanded(selected, true);
+    w_.payments.logPayment(0, QString());
+}
+
+} // namespace tav::app

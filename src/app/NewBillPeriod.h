@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+namespace tav::app {
+
+class MainWindow;
+
+// Composing a new bill period in the Bill Periods tree: every current customer is listed and
+// marked; double-clicking a product bills it to every marked customer, and billing it again raises
+// the quantity. The mark and the quantity are kept as each node's data (its tag); the "*" in front
+// of a name and the " (x2)" after an item are drawn from it.
+class NewBillPeriod {
+public:
+    static const QString kRootKey;
+
+    explicit NewBillPeriod(MainWindow& window);
+
+    // While a new period is composed, the page's name label reads "Bill Period Name:".
+    bool isComposing() const;
+
+    void buildNewBillPeriodTree();
+    void selectThisCustomerOnly();
+    void mnuSelectAll_Click();
+    void deleteSelectedBillItem();
+    void billSelectedProduct();
+
+    // The tree's events while a new period is composed.
+    void treeMouseUp(int button, int shift);
+    void treeDoubleClick();
+
+    // Whether the composition bills anything to this customer or bills this product (numbers).
+    bool billsCustomer(qint64 customerNumber) const;
+    bool billsProduct(qint64 productNumber) const;
+
+    // A billed item's quantity and the customer's mark, as kept in the node.
+    qint64 itemQuantity(const QString& itemKey) const;
+    bool isMarked(const QString& customerKey) const;
+    // The item key of a product billed to a customer: both numbers with at least eight digits.
+    static QString itemKey(qint64 customerNumber, qint64 productNumber);
+    // The product number of an item node: its key after its customer's part.
+    qint64 productNumberOfItem(const QString& itemKey) const;
+
+private:
+    void setMarked(const QString& customerKey, bool marked);
+    void setQuantity(const QString& itemKey, qint64 quantity);
+    void showResetButton();
+
+    MainWindow& w_;
+};
+
+} // namespace tav::app

@@ -1,0 +1,151 @@
+#include "Payments.h"
+
+#include "MainWindow.h"
+
+#include "platform/ComboBox.h"
+#include "platform/CommandButton.h"
+#include "platform/Host.h"
+#include "platform/TreeView.h"
+#include "records/CustomerNames.h"
+#include "records/RecordFormats.h"
+#include "records/Separators.h"
+
+#include <QRegularExpression>
+
+namespace tav::app {
+
+using namespace tav::platform;
+using records::InvoiceRecord;
+
+namespace {
+
+constexpr ColorValue kOwesRed = rgbValue(192, 0, 0);
+// Balances are kept well inside what the invoices and the file can show exactly.
+constexpr records::Cents kLargestBalance = 99'999'999'999'99;
+
+} // namespace
+
+Payments::Payments(MainWindow& window)
+    : w_(window)
+{
+}
+
+QString Payments::selectedCustomerKey() const
+{
+    const QString key = w_.c.tvwInvoiceRecords[0]->selectedKey();
+    return key.endsWith(QLatin1Char('k')) ? key : QString();
+}
+
+void Payments::showPaymentButtons()
+{
+    const bool customer = !selectedCustomerKey().isEmpty();
+    w_.c.cmdResetCustomerAccounts->setVisible(customer);
+    w_.c.cmdAdjustBalance->setVisible(customer);
+}
+
+void Payments::cmdResetCustomerAccounts_Click()
+{
+    if (w_.c.cmdResetCustomerAccounts->caption() == QLatin1String("&Reset Customer Accounts")) {
+        w_.newPeriod.buildNewBillPeriodTree();
+        return;
+    }
+    logPayment(0, QString());
+    w_.session.setSaveCancelVisible(true);
+}
+
+std::optional<records::Cents> Payments::typedBalance(const QString& answer) const
+{
+    QString text = answer.trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    const QString& prefix = w_.state.formats.currencyPrefix;
+    if (!prefix.isEmpty())
+        text.remove(prefix);
+    text.remove(QLatin1Char(','));
+    text.remove(QLatin1Char(' '));
+    static const QRegularExpression leading(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
+    const QRegularExpressionMatch match = leading.match(text);
+    const auto cents = match.hasMatch() ? records::parseBalanceText(match.captured()) : std::optional<records::Cents>(0);
+    if (!cents || *cents > kLargestBalance || *cents < -kLargestBalance)
+        return std::nullopt;
+    static const QStringList zeros = {QStringLiteral("0"), QStringLiteral("0."), QStringLiteral("0.0"), QStringLiteral("0.00")};
+    if (*cents == 0 && !zeros.contains(answer.trimmed()))
+        return std::nullopt;
+    return cents;
+}
+
+QString Payments::focusedCustomerKey() const
+{
+    TreeView* tree = w_.c.tvwInvoiceRecords[0];
+    if (!tree->visible())
+        return QString();
+    tree->setFocus();
+    return selectedCustomerKey();
+}
+
+void Payments::cmdAdjustBalance_Click()
+{
+    const QString key = focusedCustomerKey();
+    if (key.isEmpty())
+        return;
+    const QString name = w_.trees.customerName(records::keyNumberText(key), QString());
+    const auto boxPosition = [this] { return QPointF(w_.left() + 120, w_.top() + 1800); };
+    const QString balance = host().inputBox(QStringLiteral("Enter the new balance for:\r\n\r\n") + name,
+                                            QStringLiteral("Enter New Balance"), QString(), boxPosition());
+    QString note = host().inputBox(QStringLiteral("Enter any optional note, such as a check number:\r\n\r\n") + name,
+                                   QStringLiteral("Optional Note"), QString(), boxPosition());
+    if (balance.trimmed().isEmpty() && note.isEmpty())
+        return;
+    const auto cents = typedBalance(balance);
+    if (!cents)
+        return;
+    // A note is one line in the records: control characters become blanks.
+    for (QChar& ch : note) {
+        if (ch.unicode() < 32)
+            ch = QLatin1Char(' ');
+    }
+    logPayment(*cents, note);
+}
+
+void Payments::logPayment(records::Cents balance, const QString& note)
+{
+    auto& c = w_.c;
+    TreeView* tree = c.tvwInvoiceRecords[0];
+    const QString key = focusedCustomerKey();
+    if (key.isEmpty())
+        return;
+    if (note.isEmpty() && balance == 0 && tree->foreColor(key) == SystemColor::WindowText)
+        return;
+    QString customerNumber = records::keyNumberText(key);
+    customerNumber.remove(QLatin1Char(' '));
+    const QString period = c.cmbBillPeriod[1]->text();
+    const QString recordKey = InvoiceRecord::key(period, customerNumber);
+    const QString* stored = w_.db.invoiceRecords.find(recordKey);
+    const auto record = stored ? InvoiceRecord::fromText(*stored) : std::nullopt;
+    if (!record)
+        return;
+
+    const QString name = w_.trees.customerName(customerNumber, record->customerName);
+    const QString text = balance == 0 ? name + QLatin1String(" - paid")
+                                      : name + QLatin1String(" - owes ") + records::currencyText(balance, host().locale());
+    const ColorValue color = balance == 0 ? SystemColor::WindowText : kOwesRed;
+    TreeView* printing = c.tvwInvoiceRecords[1];
+    tree->setForeColor(key, color);
+    printing->setForeColor(key, color);
+    tree->setText(key, text);
+    printing->setText(key, text);
+    if (!note.isEmpty()) {
+        const QString noteKey = key + QLatin1String("note");
+        if (!tree->add(key, noteKey, QStringLiteral("NOTE: ") + note))
+            tree->setText(noteKey, QStringLiteral("NOTE: ") + note);
+    }
+    const InvoiceRecord updated{period, records::getCustomerName(w_.db.customers, customerNumber).name, customerNumber,
+                                records::balanceText(balance), record->items, note};
+    w_.db.invoiceRecords.setText(recordKey, updated.text());
+    w_.trees.buildInvoiceTree(1);
+    c.cmdResetCustomerAccounts->setVisible(false);
+    c.cmdAdjustBalance->setVisible(false);
+    w_.session.setSaveCancelVisible(true);
+}
+
+} // namespace tav::app

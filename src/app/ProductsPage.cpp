@@ -1,0 +1,139 @@
+#include "ProductsPage.h"
+
+#include "MainWindow.h"
+
+#include "platform/CommandButton.h"
+#include "platform/Host.h"
+#include "platform/Label.h"
+#include "platform/ListView.h"
+#include "platform/TextBox.h"
+#include "records/QuantitySuffix.h"
+#include "records/RecordFormats.h"
+
+namespace tav::app {
+
+using namespace tav::platform;
+
+namespace {
+const QString kNewProduct = QStringLiteral("&New Product or Service");
+const QString kAddNew = QStringLiteral("&Add New");
+const QString kCancelNew = QStringLiteral("&Cancel New");
+const QString kDeleteExisting = QStringLiteral("&Delete Existing");
+} // namespace
+
+ProductsPage::ProductsPage(MainWindow& window)
+    : w_(window)
+{
+}
+
+void ProductsPage::cmdAddNewItem_Click()
+{
+    if (w_.c.cmdAddNewItem->caption() == kNewProduct)
+        setProductEntryMode(true);
+    else
+        addProductOrService();
+}
+
+void ProductsPage::cmdCancelNewItem_Click()
+{
+    if (w_.c.cmdCancelNewItem->caption() == kDeleteExisting)
+        w_.deletion.deleteProductOrService();
+    else
+        setProductEntryMode(false);
+}
+
+std::optional<records::Cents> ProductsPage::typedPrice() const
+{
+    return records::parsePrice(w_.c.txtPrice->text(), w_.state.formats.currencyPrefix);
+}
+
+std::optional<QString> ProductsPage::typedName() const
+{
+    QString name = w_.c.txtProductOrServiceName->text();
+    name.removeIf([](QChar ch) { return ch.unicode() < 32; });
+    if (name.isEmpty() || records::findQuantitySuffix(name))
+        return std::nullopt;
+    return name;
+}
+
+void ProductsPage::updateAddButton()
+{
+    w_.c.cmdAddNewItem->setVisible(typedPrice() && typedName());
+}
+
+void ProductsPage::txtPrice_Change()
+{
+    updateAddButton();
+    w_.c.txtPrice->setBackColor(typedPrice() ? kNormalColor : kEntryColor);
+}
+
+void ProductsPage::txtProductOrServiceName_Change()
+{
+    updateAddButton();
+    w_.c.txtProductOrServiceName->setBackColor(typedName() ? kNormalColor : kEntryColor);
+}
+
+void ProductsPage::setProductEntryMode(bool entering)
+{
+    auto& c = w_.c;
+    if (entering) {
+        c.txtPrice->setText(QString());
+        c.txtProductOrServiceName->setText(QString());
+        c.cmdCancelNewItem->setCaption(kCancelNew);
+        c.cmdCancelNewItem->setVisible(true);
+        c.cmdAddNewItem->setCaption(kAddNew);
+        c.txtPrice->setBackColor(kEntryColor);
+        c.txtProductOrServiceName->setBackColor(kEntryColor);
+    } else {
+        c.cmdCancelNewItem->setCaption(kDeleteExisting);
+        c.cmdCancelNewItem->setVisible(!c.lvwProducts[0]->isEmpty());
+        c.cmdAddNewItem->setCaption(kNewProduct);
+    }
+    for (Control* control : std::initializer_list<Control*>{c.lblPrice, c.txtPrice, c.lblProductOrServiceName,
+                                                             c.txtProductOrServiceName})
+        control->setVisible(entering);
+    c.cmdAddNewItem->setVisible(!entering);
+    if (entering) {
+        c.txtPrice->setFocus();
+        c.cmdAddNewItem->setDefault(true);
+    }
+}
+
+void ProductsPage::addProductOrService()
+{
+    auto& c = w_.c;
+    const auto price = typedPrice();
+    const auto name = typedName();
+    if (!price || !name)
+        return;
+    records::ProductRecord product;
+    product.price = *price;
+    product.priceText = records::currencyText(*price, host().locale());
+    product.name = *name;
+    if (findProductByText(product.displayText()) != 0) {
+        host().messageBox(QStringLiteral("A product or service was found with the exact same price and name.\r\n\r\n"
+                                         "(Products and Services can share the same name as long as they have unique "
+                                         "prices.)"),
+                          MessageButtons::Ok, MessageIcon::Exclamation, QStringLiteral("Duplicate Product or Service Found"));
+        return;
+    }
+    const QString key = records::numberedKey(records::highestKeyNumber(w_.db.products) + 1);
+    w_.db.products.add(key, product.text());
+    c.lvwProducts[0]->clear();
+    w_.lists.fillProductLists();
+    c.lvwProducts[0]->select(c.lvwProducts[0]->positionOf(key));
+    w_.session.setSaveCancelVisible(true);
+    setProductEntryMode(false);
+}
+
+qsizetype ProductsPage::findProductByText(const QString& text) const
+{
+    const ListView* list = w_.c.lvwProducts[0];
+    for (qsizetype i = 1; i <= list->count(); ++i) {
+        if (list->textAt(i) == text)
+            return i;
+    }
+    return 0;
+}
+
+} // namespace tav::app

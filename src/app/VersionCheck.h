@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPointer>
+#include <QUrl>
+
+namespace tav::app {
+
+class MainWindow;
+class UpdateWindow;
+
+// "check for new version" on the Options page: fetches the version file and either says that the
+// latest version is running or offers the newer one in the update window, which stays in front
+// of the main window and keeps it from closing while it shows.
+class VersionCheck {
+public:
+    explicit VersionCheck(MainWindow& window);
+
+    void lblCheckForNewVersion_Click();
+
+    // The update window while it is loaded, or nullptr.
+    UpdateWindow* updateWindow() const;
+    bool updateWindowShowing() const;
+    // Unloads the update window at shutdown.
+    void unloadUpdateWindow();
+
+    // The version file's address is a build setting; tests point it at a server of their own.
+    void setVersionFileUrl(const QUrl& url) { versionFileUrl_ = url; }
+
+private:
+    // Shows the update window, loading it first when needed.
+    void offerNewVersion();
+
+    MainWindow& w_;
+    QUrl versionFileUrl_;
+    QPointer<UpdateWindow> update_;
+};
+
+} // namespace tav::app

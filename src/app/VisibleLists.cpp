@@ -1,0 +1,96 @@
+#include "VisibleLists.h"
+
+#include "EntryFields.h"
+#include "MainWindow.h"
+#include "ProductsPage.h"
+
+#include "platform/Host.h"
+#include "platform/ComboBox.h"
+#include "platform/ListView.h"
+#include "platform/SettingsStore.h"
+#include "platform/TextBox.h"
+#include "platform/TreeView.h"
+#include "records/RecordFormats.h"
+#include "records/Separators.h"
+#include "records/TextNumbers.h"
+
+namespace tav::app {
+
+using records::CustomerRecord;
+
+VisibleLists::VisibleLists(MainWindow& window)
+    : w_(window)
+{
+}
+
+void VisibleLists::refreshViews()
+{
+    fillCustomerBrowseList();
+    fillBillPeriodCombos();
+    fillProductLists();
+}
+
+void VisibleLists::fillCustomerBrowseList()
+{
+    platform::ListView* list = w_.c.lvwCustomersVis;
+    list->clear();
+    list->setColumnWidth(list->width() - 330);
+    const records::RecordTable& customers = w_.db.customers;
+    for (qsizetype i = 1; i <= customers.count(); ++i) {
+        const QString& text = customers.textAt(i);
+        if (!records::hasFieldCount(text, CustomerRecord::FieldCount) || text.startsWith(records::ArchivePrefix))
+            continue;
+        list->add(customers.keyAt(i), text.left(text.indexOf(records::FieldSeparator)));
+    }
+    // The remembered value is a position in this list, written at shutdown.
+    const QString remembered = platform::settings().value(QStringLiteral("BrowseRecall"), QStringLiteral("LastViewedCustomer"));
+    const qint64 position = records::roundHalfEven(records::leadingNumber(remembered.isEmpty() ? QStringLiteral("1") : remembered));
+    if (position >= 1 && position <= list->count())
+        list->select(position);
+    else if (!list->isEmpty())
+        list->select(1);
+}
+
+void VisibleLists::fillBillPeriodCombos()
+{
+    auto& c = w_.c;
+    c.cmbBillPeriod[1]->clear();
+    c.cmbBillPeriod[2]->clear();
+    c.txtBillPeriod->setText(QString());
+    c.tvwInvoiceRecords[0]->clear();
+    w_.entryFields.resetEntryFields(EntryFields::ShowFinalPeriod);
+    const records::RecordTable& periods = w_.db.periods;
+    for (qsizetype i = 1; i <= periods.count(); ++i) {
+        const auto period = records::BillPeriodRecord::fromText(periods.textAt(i));
+        if (!period)
+            continue;
+        c.cmbBillPeriod[1]->addItem(period->name);
+        c.cmbBillPeriod[2]->addItem(period->name);
+        // Selecting raises the combo's click, which shows the period on both pages.
+        if (i == periods.count())
+            c.cmbBillPeriod[1]->setListIndex(c.cmbBillPeriod[1]->listCount() - 1);
+    }
+}
+
+void VisibleLists::fillProductLists()
+{
+    auto& c = w_.c;
+    c.lvwProducts[0]->clear();
+    c.lvwProducts[1]->clear();
+    const records::RecordTable& products = w_.db.products;
+    for (qsizetype i = 1; i <= products.count(); ++i) {
+        const QString& text = products.textAt(i);
+        if (records::isArchivedProductText(text))
+            continue;
+        const QString display = text.mid(12);
+        c.lvwProducts[0]->add(products.keyAt(i), display);
+        c.lvwProducts[1]->add(products.keyAt(i), display);
+    }
+    w_.products.setProductEntryMode(false);
+    if (!c.lvwProducts[0]->isEmpty()) {
+        c.lvwProducts[0]->select(1);
+        c.lvwProducts[1]->select(1);
+    }
+}
+
+} // namespace tav::app

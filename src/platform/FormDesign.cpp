@@ -1,0 +1,151 @@
+#include "FormDesign.h"
+
+#include "CheckBox.h"
+#include "ComboBox.h"
+#include "CommandButton.h"
+#include "Frame.h"
+#include "Label.h"
+#include "ListView.h"
+#include "OptionButton.h"
+#include "PictureBox.h"
+#include "ProgressBar.h"
+#include "TextBox.h"
+#include "TreeView.h"
+
+#include <QWidget>
+
+#include <algorithm>
+
+namespace tav::platform {
+
+namespace {
+
+QString registryKey(const QString& name, int index)
+{
+    return index < 0 ? name : name + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
+}
+
+Label::Alignment labelAlignment(TextAlign align)
+{
+    switch (align) {
+    case TextAlign::Center: return Label::Alignment::Center;
+    case TextAlign::Right: return Label::Alignment::Right;
+    case TextAlign::Left: break;
+    }
+    return Label::Alignment::Left;
+}
+
+} // namespace
+
+Control* ControlSet::create(QWidget* window, const ControlSpec& spec)
+{
+    QWidget* container = window;
+    if (spec.container) {
+        Control* owner = find(QLatin1String(spec.container), spec.containerIndex);
+        Q_ASSERT_X(owner, spec.name, "its container is not in the design before it");
+        container = owner->widget();
+    }
+    const QString name = QLatin1String(spec.name);
+    const QString caption = QString::fromUtf8(spec.caption);
+    switch (spec.kind) {
+    case ControlKind::Label: {
+        auto* label = new Label(container, name, spec.index);
+        label->setAlignment(labelAlignment(spec.align));
+        label->setWordWrap(spec.wordWrap);
+        label->setCaption(caption);
+        return label;
+    }
+    case ControlKind::TextBox:
+    case ControlKind::MultiLineTextBox: {
+        auto* box = new TextBox(container, name, spec.index,
+                                spec.kind == ControlKind::TextBox ? TextBox::Lines::Single : TextBox::Lines::Multi);
+        box->setText(caption);
+        box->setMaxLength(spec.maxLength);
+        box->setLocked(spec.locked);
+        return box;
+    }
+    case ControlKind::CommandButton: {
+        auto* button = new CommandButton(container, name, spec.index);
+        button->setCaption(caption);
+        return button;
+    }
+    case ControlKind::CheckBox: {
+        auto* box = new CheckBox(container, name, spec.index);
+        box->setCaption(caption);
+        box->setValue(spec.checked ? CheckBox::Checked : CheckBox::Unchecked);
+        return box;
+    }
+    case ControlKind::OptionButton: {
+        auto* option = new OptionButton(container, name, spec.index);
+        option->setCaption(caption);
+        option->setValue(spec.checked);
+        return option;
+    }
+    case ControlKind::ComboBox: return new ComboBox(container, name, spec.index);
+    case ControlKind::ListView: return new ListView(container, name, spec.index);
+    case ControlKind::TreeView: {
+        auto* tree = new TreeView(container, name, spec.index);
+        tree->setCheckBoxes(spec.checkBoxes);
+        return tree;
+    }
+    case ControlKind::Frame: {
+        auto* frame = new Frame(container, name, spec.index);
+        frame->setCaption(caption);
+        frame->setBorder(spec.border);
+        return frame;
+    }
+    case ControlKind::PictureBox: return new PictureBox(container, name, spec.index);
+    case ControlKind::ProgressBar: return new ProgressBar(container, name, spec.index);
+    }
+    return nullptr;
+}
+
+void ControlSet::build(QWidget* window, std::span<const ControlSpec> design)
+{
+    for (const ControlSpec& spec : design) {
+        Control* control = create(window, spec);
+        control->move(spec.left, spec.top, spec.width, spec.height);
+        control->setTabIndex(spec.tabIndex);
+        if (*spec.fontName)
+            control->setFont(QLatin1String(spec.fontName), spec.fontSize, spec.bold);
+        if (spec.foreColor)
+            control->setForeColor(spec.foreColor);
+        if (spec.backColor)
+            control->setBackColor(spec.backColor);
+        control->setVisible(spec.visible);
+        adopt(control);
+    }
+}
+
+void ControlSet::adopt(Control* control)
+{
+    byName_.insert(registryKey(control->name(), control->index()), control);
+    inOrder_.push_back(control);
+}
+
+Control* ControlSet::find(const QString& name, int index) const
+{
+    return byName_.value(registryKey(name, index));
+}
+
+void ControlSet::applyTabOrder() const
+{
+    // A control's place in the chain is the path of tab indexes from the window down to it.
+    const auto path = [this](const Control* control) {
+        std::vector<int> indexes;
+        for (const QWidget* w = control->widget(); w; w = w->parentWidget()) {
+            const auto* owner = w->findChild<Control*>(QString(), Qt::FindDirectChildrenOnly);
+            if (owner)
+                indexes.insert(indexes.begin(), owner->tabIndex());
+        }
+        return indexes;
+    };
+    std::vector<std::pair<std::vector<int>, Control*>> chain;
+    for (Control* control : inOrder_)
+        chain.emplace_back(path(control), control);
+    std::stable_sort(chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1].second->widget(), chain[i].second->widget());
+}
+
+} // namespace tav::platform

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "PageModel.h"
+
+class QPainter;
+
+namespace tav::platform {
+
+// Draws a page's visible elements in their order, the painter's unit being the twip. Line heights
+// come from the installed text measurer, so that printed lines stand where layouts put them.
+void paintPage(QPainter& painter, const Page& page);
+
+} // namespace tav::platform

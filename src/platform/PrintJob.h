@@ -1,0 +1,37 @@
+#pragma once
+
+#include "PageModel.h"
+
+#include <QString>
+
+namespace tav::platform {
+
+struct PrintJobSetup {
+    enum class Paper { PrinterDefault, Letter };
+    enum class Orientation { Portrait, Landscape };
+
+    // The document's name in the printer's queue, and part of a PDF file's name.
+    QString title;
+    Paper paper = Paper::PrinterDefault;
+    Orientation orientation = Orientation::Portrait;
+};
+
+struct PrintOutcome {
+    // Empty when every page went out; else why the job failed.
+    QString failure;
+    // The PDF file that took the pages because there is no printer; the user is to be told.
+    QString fallbackPdf;
+};
+
+// One print run: its pages go out as one job. Each page's area is put at the printable origin at
+// its own size.
+class PrintJob {
+public:
+    virtual ~PrintJob() = default;
+    // False once the job has failed; pages after that are not printed.
+    virtual bool printPage(const Page& page) = 0;
+    // Ends the job, which sends it to the printer or closes its file.
+    virtual PrintOutcome finish() = 0;
+};
+
+} // namespace tav::platform

@@ -1,0 +1,184 @@
+#include "CustomerList.h"
+
+#include "platform/TextMeasurer.h"
+#include "records/RecordFormats.h"
+#include "records/Separators.h"
+#include "records/TextNumbers.h"
+
+#include <array>
+#include <span>
+
+namespace tav::printing {
+
+using platform::Page;
+using platform::PageElement;
+using platform::PageFont;
+
+namespace {
+
+constexpr double kPageWidth = 11520;
+constexpr double kPageHeight = 14655;
+constexpr double kColumnTop = 1560;
+// A column whose text grows past this height is full.
+constexpr double kColumnLimit = 12240;
+constexpr double kPageNumberLeft = 5520;
+constexpr double kPageNumberBottom = 14640;
+constexpr double kDesignPoints = 8.25;
+constexpr int kMaxColumns = 4;
+
+// Left edges of the columns for each column count; a column beyond the count keeps its design
+// place and stays empty.
+constexpr std::array<std::array<double, kMaxColumns>, kMaxColumns> kColumnLefts{{
+    {600, 3240, 5880, 8520},
+    {600, 5880, 5880, 8520},
+    {600, 4120, 7640, 8520},
+    {600, 3240, 5880, 8520},
+}};
+
+void appendLines(QStringList& lines, QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    lines += text.split(QLatin1Char('\n'));
+}
+
+PageElement listLabel(int index, double left, double top, const QString& text, const PageFont& font)
+{
+    PageElement label;
+    label.name = QStringLiteral("lblList");
+    label.index = index;
+    label.left = left;
+    label.top = top;
+    label.text = text;
+    label.font = font;
+    label.autoSize = true;
+    return label;
+}
+
+// Collects the columns of the page being filled and turns each full page into a page model.
+class ListPages {
+public:
+    ListPages(const CustomerListOptions& options, const PageFont& font)
+        : options_(options)
+        , font_(font)
+        , lineHeight_(platform::textMeasurer().lineHeight(font))
+        , columns_(static_cast<size_t>(options.columns))
+    {
+        Q_ASSERT(options.columns >= 1 && options.columns <= kMaxColumns);
+    }
+
+    void add(QStringList entry)
+    {
+        if (!fits(columns_[current_], entry) && !columns_[current_].isEmpty() && ++current_ == columns_.size())
+            finishPage();
+        if (columns_[current_].isEmpty()) {
+            const auto room = std::max<qsizetype>(1, static_cast<qsizetype>((kPageHeight - kColumnTop) / lineHeight_));
+            entry = entry.mid(0, room);
+        }
+        columns_[current_] += entry;
+    }
+
+    std::vector<Page> finish()
+    {
+        finishPage();
+        return std::move(pages_);
+    }
+
+private:
+    bool fits(const QStringList& column, const QStringList& entry) const
+    {
+        return static_cast<double>(column.size() + entry.size()) * lineHeight_ <= kColumnLimit;
+    }
+
+    void finishPage()
+    {
+        Page page(kPageWidth, kPageHeight);
+        PageElement title;
+        title.name = QStringLiteral("lblPageTitle");
+        title.left = 540;
+        title.top = 840;
+        title.width = 10455;
+        title.height = 495;
+        title.text = options_.pageTitle;
+        title.font = {QStringLiteral("Arial"), 18};
+        title.align = PageElement::Align::Center;
+        page.add(std::move(title));
+        const auto& lefts = kColumnLefts[columns_.size() - 1];
+        for (size_t k = 0; k < kMaxColumns; ++k) {
+            const QString text = k < columns_.size() ? columns_[k].join(QLatin1Char('\n')) : QString();
+            page.add(listLabel(static_cast<int>(k), lefts[k], kColumnTop, text, font_));
+        }
+        const QString number = options_.pageNumbers ? QStringLiteral("Page #%1").arg(pages_.size() + 1) : QString();
+        page.add(listLabel(kMaxColumns, kPageNumberLeft, kPageNumberBottom - lineHeight_, number, font_));
+        pages_.push_back(std::move(page));
+        for (QStringList& column : columns_)
+            column.clear();
+        current_ = 0;
+    }
+
+    const CustomerListOptions& options_;
+    PageFont font_;
+    double lineHeight_;
+    std::vector<QStringList> columns_;
+    size_t current_ = 0;
+    std::vector<Page> pages_;
+};
+
+} // namespace
+
+int columnCountFromText(const QString& text)
+{
+    const int count = records::roundHalfEvenToInt(records::leadingNumber(text));
+    return count >= 1 && count <= kMaxColumns ? count : 3;
+}
+
+int blankLineCountFromText(const QString& text)
+{
+    const int count = records::roundHalfEvenToInt(records::leadingNumber(text));
+    return count >= 0 && count <= 4 ? count : 1;
+}
+
+PageFont customerListFont(const QString& face, const QString& styleSize)
+{
+    QString size = styleSize;
+    for (const char* word : {"Bold ", "Italic ", "Regular "})
+        size.remove(QLatin1String(word));
+    const double points = records::leadingNumber(size);
+    return {face, points == 0 ? kDesignPoints : points, styleSize.contains(QLatin1String("Bold ")),
+            styleSize.contains(QLatin1String("Italic "))};
+}
+
+QStringList customerEntry(const QString& recordText, const CustomerListOptions& options)
+{
+    using Field = records::CustomerRecord::Field;
+    if (!records::hasFieldCount(recordText, Field::FieldCount))
+        return {};
+    const QStringList fields = records::splitFields(recordText);
+    QStringList lines;
+    appendLines(lines, fields[Field::DisplayName]);
+    const auto addIfSet = [&](bool chosen, Field field) {
+        if (chosen && !fields[field].isEmpty())
+            appendLines(lines, fields[field]);
+    };
+    for (Field field : {Field::Add1, Field::Add2, Field::Add3})
+        addIfSet(options.address, field);
+    addIfSet(options.email, Field::Email);
+    addIfSet(options.phone, Field::Phone);
+    addIfSet(options.notes, Field::Notes);
+    for (int i = 0; i < options.blankLines; ++i)
+        lines << QString();
+    return lines;
+}
+
+std::vector<Page> customerListPages(const records::RecordTable& customers, const CustomerListOptions& options)
+{
+    ListPages pages(options, customerListFont(options.fontName, options.fontStyleSize));
+    for (qsizetype i = 1; i <= customers.count(); ++i) {
+        const QString& text = customers.textAt(i);
+        QStringList entry = customerEntry(text, options);
+        if (!entry.isEmpty() && !text.startsWith(records::ArchivePrefix))
+            pages.add(std::move(entry));
+    }
+    return pages.finish();
+}
+
+} // namespace tav::printing

@@ -1,0 +1,253 @@
+#include "MainWindowFixture.h"
+
+#include "platform/ComboBox.h"
+#include "platform/CommandButton.h"
+#include "platform/KeyCodes.h"
+#include "platform/Label.h"
+#include "platform/ListView.h"
+#include "platform/TextBox.h"
+#include "platform/TreeView.h"
+#include "records/RecordFormats.h"
+#include "records/Separators.h"
+
+using namespace tav;
+using platform::MessageAnswer;
+using platform::TreeView;
+using test::MainWindowTest;
+using test::scriptedHost;
+
+namespace {
+
+const QChar FS = records::FieldSeparator;
+
+class BillPeriodTest : public MainWindowTest {
+protected:
+    // Customers 12 (Lee, Ann), 30 (Moss, Kim) and archived 5 (Able, Old); products 3 ($5.00 -
+    // Shirt (xl)) and 9 ($1,250.00 - Fence).
+    void startWithCustomersAndProducts()
+    {
+        test::writeDatabaseFile({});
+        start();
+        addCustomer("12k", "Ann", "Lee", false);
+        addCustomer("30k", "Kim", "Moss", false);
+        addCustomer("5k", "Old", "Able", true);
+        window->db.products.add("3k", records::ProductRecord{500, "$5.00", "Shirt (xl)", false}.text());
+        window->db.products.add("9k", records::ProductRecord{125000, "$1,250.00", "Fence", false}.text());
+        window->lists.refreshViews();
+    }
+
+    void addCustomer(const QString& key, const QString& first, const QString& last, bool archived)
+    {
+        records::CustomerRecord record;
+        record.values[0] = first;
+        record.values[1] = last;
+        record.archived = archived;
+        window->db.customers.add(key, record.text());
+    }
+
+    TreeView& tree() { return *window->c.tvwInvoiceRecords[0]; }
+    TreeView& printingTree() { return *window->c.tvwInvoiceRecords[1]; }
+
+    void click(const QString& key, int shift = 0)
+    {
+        tree().select(key);
+        window->trees.tvwInvoiceRecords_MouseUp(0, TreeView::LeftButton, shift);
+    }
+
+    void bill(const QString& productKey)
+    {
+        auto* list = window->c.lvwProducts[1];
+        list->select(list->positionOf(productKey));
+        window->newPeriod.billSelectedProduct();
+    }
+
+    // Enters the name and dates and finalises, answering the confirmation.
+    void finalise(const QString& name, MessageAnswer answer = MessageAnswer::Ok)
+    {
+        auto& c = window->c;
+        c.txtBillPeriod->setText(name);
+        c.txtPField[1]->setText("1/1/2026");
+        c.txtPField[2]->setText("1/31/2026");
+        c.txtPField[3]->setText("2/15/2026");
+        scriptedHost().answerMessageBox(answer);
+        c.cmdAddNewBP->click();
+    }
+};
+
+} // namespace
+
+TEST_F(BillPeriodTest, aNewPeriodListsEveryCurrentCustomerMarked)
+{
+    startWithCustomersAndProducts();
+    window->c.cmdAddNewBP->click();
+    auto& c = window->c;
+    EXPECT_EQ(c.lblBillPeriodName->caption(), "Bill Period Name:");
+    EXPECT_TRUE(c.lvwProducts[1]->visible());
+    EXPECT_TRUE(c.lblExample->visible());
+    EXPECT_EQ(c.lblExample->caption(), "(Example: December 2026)");
+    EXPECT_FALSE(c.cmdAddNewBP->visible());
+    EXPECT_EQ(tree().width(), 4222 - 240) << "the tree shares the page with the product list";
+    ASSERT_EQ(tree().nodeCount(), 3) << "the archived customer is left out";
+    EXPECT_EQ(tree().text("root_node"), "New Bill Period");
+    EXPECT_EQ(tree().text("12k"), "*Lee, Ann");
+    EXPECT_EQ(tree().text("30k"), "*Moss, Kim");
+}
+
+TEST_F(BillPeriodTest, marksFollowClicksMenusAndTheRoot)
+{
+    startWithCustomersAndProducts();
+    window->c.cmdAddNewBP->click();
+    click("30k");
+    EXPECT_EQ(tree().text("12k"), "Lee, Ann");
+    EXPECT_EQ(tree().text("30k"), "*Moss, Kim");
+    EXPECT_TRUE(window->c.cmdResetCustomerAccounts->visible());
+    click("12k", platform::ShiftState::Ctrl);
+    EXPECT_EQ(tree().text("12k"), "*Lee, Ann");
+    click("12k", platform::ShiftState::Ctrl);
+    EXPECT_EQ(tree().text("12k"), "Lee, Ann");
+
+    // A customer whose name starts with "*" is still unmarked by its mark, not by its text.
+    window->db.customers.add("40k", records::CustomerRecord{{"Star", "*Bright"}, false}.text());
+    window->newPeriod.buildNewBillPeriodTree();
+    EXPECT_EQ(tree().text("40k"), "**Bright, Star");
+    click("12k");
+    EXPECT_EQ(tree().text("40k"), "*Bright, Star");
+
+    tree().select("30k");
+    scriptedHost().answerPopupMenu(1);
+    window->trees.tvwInvoiceRecords_MouseUp(0, TreeView::RightButton, 0);
+    EXPECT_EQ(scriptedHost().lastPrompt().text, "Select This Customer Only\nSelect All Customers");
+    EXPECT_TRUE(window->newPeriod.isMarked("40k"));
+    EXPECT_TRUE(window->newPeriod.isMarked("12k"));
+
+    click("12k");
+    tree().select("root_node");
+    window->trees.tvwInvoiceRecords_DblClick(0);
+    EXPECT_TRUE(window->newPeriod.isMarked("30k"));
+    tree().select("root_node");
+    window->trees.tvwInvoiceRecords_MouseUp(0, TreeView::RightButton, 0); // nothing on the root
+}
+
+TEST_F(BillPeriodTest, billingAddsItemsAndRaisesQuantities)
+{
+    startWithCustomersAndProducts();
+    window->c.cmdAddNewBP->click();
+    bill("3k");
+    EXPECT_EQ(tree().text("0000001200000003b"), "$5.00 - Shirt (xl)");
+    EXPECT_EQ(tree().parentKey("0000003000000003b"), "30k");
+    bill("3k");
+    EXPECT_EQ(tree().text("0000001200000003b"), "$5.00 - Shirt (xl) (x2)");
+    bill("3k");
+    EXPECT_EQ(tree().text("0000003000000003b"), "$5.00 - Shirt (xl) (x3)");
+
+    click("30k");
+    for (int i = 0; i < 6; ++i)
+        bill("3k");
+    EXPECT_EQ(tree().text("0000003000000003b"), "$5.00 - Shirt (xl) (x9)");
+    bill("3k");
+    EXPECT_EQ(tree().text("0000003000000003b"), "$5.00 - Shirt (xl) (x10)");
+    EXPECT_EQ(tree().text("0000001200000003b"), "$5.00 - Shirt (xl) (x3)") << "unmarked customers keep theirs";
+    for (int i = 0; i < 89; ++i)
+        bill("3k");
+    EXPECT_EQ(tree().text("0000003000000003b"), "$5.00 - Shirt (xl) (x99)");
+    bill("3k");
+    EXPECT_EQ(tree().text("0000003000000003b"), "$5.00 - Shirt (xl) (x100)");
+    EXPECT_EQ(window->newPeriod.itemQuantity("0000003000000003b"), 100);
+
+    tree().select("0000003000000003b");
+    scriptedHost().answerPopupMenu(0);
+    window->trees.tvwInvoiceRecords_MouseUp(0, TreeView::RightButton, 0);
+    EXPECT_FALSE(tree().contains("0000003000000003b"));
+    tree().select("0000001200000003b");
+    window->trees.tvwInvoiceRecords_DblClick(0);
+    EXPECT_FALSE(tree().contains("0000001200000003b"));
+
+    // Products chosen on the products page bill nothing.
+    window->c.lvwProducts[0]->select(1);
+    emit window->c.lvwProducts[0]->doubleClicked();
+    EXPECT_EQ(tree().nodeCount(), 3);
+}
+
+TEST_F(BillPeriodTest, finalisingStoresThePeriodAndOneRecordPerBilledCustomer)
+{
+    startWithCustomersAndProducts();
+    window->c.cmdAddNewBP->click();
+    click("12k");
+    bill("3k");
+    bill("3k");
+    bill("9k");
+    finalise("January 2026");
+
+    ASSERT_EQ(window->db.periods.count(), 1);
+    EXPECT_EQ(window->db.periods.keyAt(1), "January 2026");
+    EXPECT_EQ(window->db.periods.textAt(1),
+              QString("2026/01/01") + FS + "January 2026" + FS + "2026/01/31" + FS + "2026/02/15");
+    ASSERT_EQ(window->db.invoiceRecords.count(), 1) << "a customer without items gets no record";
+    EXPECT_EQ(window->db.invoiceRecords.keyAt(1), "January 2026" + QString(FS) + "12" + FS);
+    EXPECT_EQ(window->db.invoiceRecords.textAt(1), "January 2026" + QString(FS) + "Lee, Ann" + FS + "12" + FS + "1260" + FS
+                                                        + "3x2" + records::ItemSeparator + "9" + FS);
+    EXPECT_TRUE(window->hasUnsavedChanges());
+    auto& c = window->c;
+    EXPECT_EQ(c.lblBillPeriodName->caption(), "Bill Period:");
+    EXPECT_EQ(c.cmbBillPeriod[1]->text(), "January 2026");
+    EXPECT_EQ(c.cmbBillPeriod[2]->text(), "January 2026");
+    EXPECT_EQ(c.txtPField[3]->text(), "02/15/2026");
+    EXPECT_TRUE(c.txtPField[3]->locked());
+    EXPECT_EQ(tree().text("12k"), "Lee, Ann - owes $1,260.00");
+    EXPECT_EQ(printingTree().text("1bi"), "$5.00 - Shirt (xl) (x2)");
+}
+
+TEST_F(BillPeriodTest, theRefusalsAddNothing)
+{
+    test::writeDatabaseFile({});
+    start();
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    window->c.cmdAddNewBP->click();
+    EXPECT_EQ(scriptedHost().lastPrompt().text, "Please add your Customers and your Products first.");
+    EXPECT_EQ(scriptedHost().lastPrompt().icon, platform::MessageIcon::None);
+    EXPECT_EQ(window->c.lblBillPeriodName->caption(), "Bill Period:");
+    window->unload();
+
+    startWithCustomersAndProducts();
+    auto& c = window->c;
+    c.cmdAddNewBP->click();
+    c.txtBillPeriod->setText("March");
+    EXPECT_FALSE(c.cmdAddNewBP->visible()) << "the bill due date is still missing";
+    c.txtPField[3]->setText("3/15/2026");
+    EXPECT_TRUE(c.cmdAddNewBP->visible());
+    EXPECT_EQ(c.txtPField[3]->backColor(), app::kNormalColor);
+    c.txtPField[3]->setText("2026-03-15");
+    EXPECT_TRUE(c.cmdAddNewBP->visible());
+    EXPECT_EQ(c.txtPField[3]->backColor(), app::kEntryColor) << "the colour asks for two local separators";
+
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    c.cmdAddNewBP->click();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "No Customers Billed for this Period");
+
+    bill("3k");
+    finalise("March", MessageAnswer::Cancel);
+    EXPECT_EQ(window->db.periods.count(), 0);
+    EXPECT_EQ(window->db.invoiceRecords.count(), 0);
+    EXPECT_EQ(c.lblBillPeriodName->caption(), "Bill Period Name:");
+
+    finalise("March");
+    c.cmdAddNewBP->click();
+    bill("9k");
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    c.txtBillPeriod->setText("March");
+    c.txtPField[3]->setText("4/15/2026");
+    c.cmdAddNewBP->click();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Duplicate Name Found");
+    finalise("march");
+    EXPECT_EQ(window->db.periods.count(), 2) << "names differing in case are different periods";
+}
+
+TEST_F(BillPeriodTest, leavingTheEntryWithoutAStoredPeriodEmptiesTheTree)
+{
+    startWithCustomersAndProducts();
+    window->c.cmdAddNewBP->click();
+    bill("3k");
+    window->c.cmdCancelNewBP->click();
+    EXPECT_EQ(tree().nodeCount(), 0);
+    EXPECT_FALSE(window->c.cmdResetCustomerAccounts->visible());
+}

@@ -1,0 +1,267 @@
+#include "MainWindowFixture.h"
+
+#include "app/CheckingWindow.h"
+#include "platform/CommandButton.h"
+#include "platform/Label.h"
+#include "platform/ListView.h"
+#include "platform/ProgressBar.h"
+#include "platform/TextBox.h"
+#include "records/Separators.h"
+
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace tav;
+using platform::MessageAnswer;
+using test::MainWindowTest;
+using test::scriptedHost;
+
+namespace {
+
+void type(app::MainWindow& w, int field, const QString& text)
+{
+    w.c.txtField[field]->setText(text);
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, aNewCustomerIsEnteredAndStoredInItsSortedPlace)
+{
+    test::writeDatabaseFile(test::sampleDatabase());
+    start();
+    auto& c = window->c;
+    c.cmdAddNew->click();
+    EXPECT_EQ(c.cmdAddNew->caption(), "&Add New");
+    EXPECT_FALSE(c.cmdAddNew->visible());
+    EXPECT_EQ(c.cmdUndo->caption(), "&Cancel New");
+    EXPECT_FALSE(c.cmdPrint->visible());
+    EXPECT_EQ(c.txtField[4]->backColor(), app::kEntryColor);
+    EXPECT_EQ(c.lvwCustomersVis->selectedPosition(), 0) << "the current entry loses its mark only";
+
+    type(*window, 1, "Baker");
+    EXPECT_FALSE(c.cmdAddNew->visible()) << "the last name alone does not do";
+    type(*window, 0, "C");
+    EXPECT_TRUE(c.cmdAddNew->visible());
+    EXPECT_EQ(c.txtField[0]->backColor(), app::kNormalColor);
+    type(*window, 0, "");
+    EXPECT_FALSE(c.cmdAddNew->visible());
+    type(*window, 0, "Cy\tril");
+    type(*window, 7, "line one\r\nline two");
+    c.cmdAddNew->click();
+
+    ASSERT_EQ(c.lvwCustomersVis->count(), 3);
+    EXPECT_EQ(c.lvwCustomersVis->textAt(2), "Baker, Cyril") << "between Adams and Lee, as a refill puts it";
+    EXPECT_EQ(c.lvwCustomersVis->currentKey(), "4k") << "customer 3 is archived and keeps its number";
+    const QString stored = *window->db.customers.find("4k");
+    EXPECT_EQ(stored.split(records::FieldSeparator).at(1), "Cyril") << "control characters are not stored";
+    EXPECT_EQ(stored.split(records::FieldSeparator).at(8), "line one\r\nline two");
+    EXPECT_EQ(c.cmdAddNew->caption(), "&New Customer");
+    EXPECT_EQ(c.cmdUndo->caption(), "&Delete Existing");
+    EXPECT_TRUE(c.cmdUndo->visible());
+    EXPECT_TRUE(c.cmdPrint->visible());
+    EXPECT_EQ(c.txtField[0]->tag(), "Cyril") << "edits are tracked against what is stored";
+    EXPECT_TRUE(window->hasUnsavedChanges());
+
+    type(*window, 2, "3 Elm");
+    EXPECT_EQ(c.cmdAddNew->caption(), "Apply &Edit");
+    type(*window, 2, "");
+    EXPECT_EQ(c.cmdAddNew->caption(), "&New Customer");
+    EXPECT_FALSE(c.cmdUndo->visible());
+}
+
+TEST_F(MainWindowTest, theDuplicateNameWarningLetsTheUserChoose)
+{
+    test::writeDatabaseFile(test::sampleDatabase());
+    start();
+    auto& c = window->c;
+    c.cmdAddNew->click();
+    type(*window, 0, "Ann");
+    type(*window, 1, "Lee");
+    scriptedHost().answerMessageBox(MessageAnswer::Cancel);
+    c.cmdAddNew->click();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Duplicate Name Found");
+    EXPECT_EQ(scriptedHost().lastPrompt().buttons, platform::MessageButtons::OkCancel);
+    EXPECT_EQ(c.lvwCustomersVis->count(), 2);
+    EXPECT_EQ(c.cmdAddNew->caption(), "&Add New") << "still entering";
+
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    c.cmdAddNew->click();
+    EXPECT_EQ(c.lvwCustomersVis->count(), 3);
+
+    // Another letter case, or an archived customer of that name, is no duplicate.
+    c.cmdAddNew->click();
+    type(*window, 0, "ann");
+    type(*window, 1, "Lee");
+    c.cmdAddNew->click();
+    c.cmdAddNew->click();
+    type(*window, 0, "Old");
+    type(*window, 1, "Gone");
+    c.cmdAddNew->click();
+    EXPECT_EQ(c.lvwCustomersVis->count(), 5);
+}
+
+TEST_F(MainWindowTest, editingAsksUnlessTheOptionIsExactlyFalse)
+{
+    test::writeDatabaseFile(test::sampleDatabase());
+    start();
+    auto& c = window->c;
+    for (const char* option : {"", "false", "False"}) {
+        platform::settings().setValue("Settings", "CheckToConfirmEdits", option);
+        c.lvwCustomersVis->select(2);
+        window->customers.lvwCustomersVis_Click();
+        type(*window, 5, QString("ann@%1.example").arg(option));
+        const bool asks = QString(option) != "False";
+        if (asks)
+            scriptedHost().answerMessageBox(MessageAnswer::Ok);
+        const auto prompts = scriptedHost().prompts().size();
+        c.cmdAddNew->click();
+        EXPECT_EQ(scriptedHost().prompts().size(), prompts + (asks ? 1 : 0)) << option;
+        EXPECT_TRUE(window->db.customers.find("2k")->endsWith(records::FieldSeparator + QString("ann@%1.example").arg(option)
+                                                                 + records::FieldSeparator + records::FieldSeparator));
+    }
+    // Cancelling the confirmation shows the stored values again.
+    platform::settings().setValue("Settings", "CheckToConfirmEdits", "True");
+    type(*window, 6, "555");
+    scriptedHost().answerMessageBox(MessageAnswer::Cancel);
+    c.cmdAddNew->click();
+    EXPECT_TRUE(c.txtField[6]->text().isEmpty());
+    EXPECT_EQ(c.cmdAddNew->caption(), "&New Customer");
+
+    // Cancelling the duplicate warning during an edit leaves everything as it was.
+    platform::settings().setValue("Settings", "CheckToConfirmEdits", "False");
+    type(*window, 0, "Bob");
+    type(*window, 1, "Adams");
+    const QString before = *window->db.customers.find("2k");
+    scriptedHost().answerMessageBox(MessageAnswer::Cancel);
+    c.cmdAddNew->click();
+    EXPECT_EQ(*window->db.customers.find("2k"), before);
+    EXPECT_EQ(c.lvwCustomersVis->textAt(2), "Lee, Ann");
+    EXPECT_EQ(c.cmdAddNew->caption(), "Apply &Edit");
+
+    c.cmdUndo->click();
+    EXPECT_EQ(c.cmdUndo->caption(), "&Delete Existing");
+    EXPECT_EQ(c.txtField[0]->text(), "Ann");
+}
+
+TEST_F(MainWindowTest, everyKeyThatMovesTheListShowsThatCustomer)
+{
+    test::writeDatabaseFile(test::sampleDatabase());
+    start();
+    auto& c = window->c;
+    window->show();
+    QTreeWidget* tree = c.lvwCustomersVis->treeWidget();
+    tree->setFocus();
+    QTest::keyClick(tree, Qt::Key_End);
+    EXPECT_EQ(c.txtField[0]->text(), "Ann");
+    QTest::keyClick(tree, Qt::Key_Home);
+    EXPECT_EQ(c.txtField[0]->text(), "Bob");
+    QTest::keyClick(tree, Qt::Key_Down);
+    EXPECT_EQ(c.txtField[1]->text(), "Lee");
+    QTest::keyClick(tree, Qt::Key_A);
+    EXPECT_EQ(c.txtField[1]->text(), "Adams") << "type-ahead moved the list";
+}
+
+TEST_F(MainWindowTest, applyEditWithoutACurrentCustomerStoresOrReturns)
+{
+    test::writeDatabaseFile({});
+    start();
+    auto& c = window->c;
+    // Reached by the Tab key, typing into an empty list's fields edits nothing that exists.
+    type(*window, 1, "Lee");
+    EXPECT_EQ(c.cmdAddNew->caption(), "Apply &Edit");
+    c.cmdAddNew->click();
+    EXPECT_TRUE(c.lvwCustomersVis->isEmpty());
+    EXPECT_EQ(c.cmdAddNew->caption(), "&New Customer");
+    type(*window, 0, "Ann");
+    c.cmdAddNew->click();
+    ASSERT_EQ(c.lvwCustomersVis->count(), 1);
+    EXPECT_EQ(c.lvwCustomersVis->textAt(1), "Ann") << "the last name was left behind by the return";
+    EXPECT_EQ(window->db.customers.keyAt(1), "1k");
+}
+
+TEST_F(MainWindowTest, clickingAFieldOfAnEmptyListStartsANewCustomer)
+{
+    test::writeDatabaseFile({});
+    start();
+    window->customers.txtField_Click(3);
+    EXPECT_EQ(window->c.cmdUndo->caption(), "&Cancel New");
+    window->c.cmdUndo->click();
+    EXPECT_FALSE(window->c.cmdUndo->visible());
+    EXPECT_EQ(window->c.cmdAddNew->caption(), "&New Customer");
+}
+
+TEST_F(MainWindowTest, searchShowsTheFirstCustomerThatBeginsWithTheText)
+{
+    test::writeDatabaseFile(test::sampleDatabase());
+    start();
+    auto& c = window->c;
+    c.cmdSearch->click();
+    EXPECT_EQ(c.lblCustomers->caption(), "Search:");
+    EXPECT_TRUE(c.txtSearch->visible());
+    EXPECT_TRUE(c.txtSearch->text().isEmpty());
+    EXPECT_EQ(scriptedHost().sentKeys(), std::vector<int>{Qt::Key_Tab});
+    c.txtSearch->setText("L");
+    EXPECT_EQ(c.txtField[0]->text(), "Ann");
+    c.txtSearch->setText("le");
+    EXPECT_EQ(c.lvwCustomersVis->currentKey(), "2k");
+    type(*window, 4, "edited");
+    c.txtSearch->setText("lex");
+    EXPECT_EQ(c.lvwCustomersVis->currentKey(), "2k") << "no match keeps the current customer";
+    EXPECT_TRUE(c.txtField[4]->text().isEmpty()) << "and shows its stored values again";
+    c.txtSearch->setText("");
+    EXPECT_EQ(c.lvwCustomersVis->currentKey(), "1k");
+    c.cmdSearch->click();
+    EXPECT_EQ(c.lblCustomers->caption(), "List of Customers:");
+    EXPECT_FALSE(c.txtSearch->visible());
+}
+
+TEST_F(MainWindowTest, deletingACustomerRemovesOrArchivesIt)
+{
+    test::writeDatabaseFile(test::sampleDatabase());
+    start();
+    auto& c = window->c;
+    platform::settings().setValue("Settings", "CheckToConfirmEdits", "FALSE");
+    // Adams, Bob (1) has an invoice record: archived.
+    c.lvwCustomersVis->select(1);
+    window->customers.lvwCustomersVis_Click();
+    c.cmdUndo->click();
+    app::CheckingWindow* checking = window->deletion.checkingWindow();
+    ASSERT_TRUE(checking);
+    EXPECT_EQ(checking->lblStatus->caption(), "Entry archived.");
+    EXPECT_EQ(checking->staChecking->value(), 100);
+    EXPECT_TRUE(checking->cmdOK->enabled());
+    EXPECT_TRUE(window->db.customers.find("1k")->startsWith(records::ArchivePrefix + "Adams, Bob"));
+    ASSERT_EQ(c.lvwCustomersVis->count(), 1);
+    EXPECT_EQ(c.txtField[0]->text(), "Ann");
+    EXPECT_TRUE(window->hasUnsavedChanges());
+
+    // Lee, Ann has none: removed, and the page is empty.
+    c.cmdUndo->click();
+    EXPECT_EQ(checking->lblStatus->caption(), "Entry deleted.");
+    EXPECT_FALSE(window->db.customers.contains("2k"));
+    EXPECT_TRUE(c.lvwCustomersVis->isEmpty());
+    EXPECT_FALSE(c.cmdUndo->visible());
+    EXPECT_EQ(c.cmdUndo->caption(), "&Cancel New");
+    EXPECT_FALSE(c.cmdPrint->visible());
+    checking->cmdOK->click();
+    EXPECT_FALSE(window->deletion.checkingWindow());
+
+    // The deleted highest number is given again.
+    c.cmdAddNew->click();
+    type(*window, 0, "Zed");
+    c.cmdAddNew->click();
+    EXPECT_TRUE(window->db.customers.contains("4k"));
+}
+
+TEST_F(MainWindowTest, deletingAsksUnlessTheOptionIsOff)
+{
+    test::writeDatabaseFile(test::sampleDatabase());
+    start();
+    auto& c = window->c;
+    type(*window, 3, "edited");
+    scriptedHost().answerMessageBox(MessageAnswer::Cancel);
+    window->deletion.deleteCustomer();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Delete Existing Customer???");
+    EXPECT_TRUE(c.txtField[3]->text().isEmpty()) << "cancel shows the stored values again";
+    EXPECT_EQ(c.lvwCustomersVis->count(), 2);
+}

@@ -1,0 +1,192 @@
+#include "MainWindowFixture.h"
+
+#include "platform/ComboBox.h"
+#include "platform/CommandButton.h"
+#include "platform/ListView.h"
+#include "platform/TextBox.h"
+
+using namespace tav;
+using platform::MessageAnswer;
+using platform::settings;
+using test::MainWindowTest;
+using test::dialogBackend;
+using test::scriptedHost;
+
+namespace {
+
+QString inFolder(const QString& name)
+{
+    return test::testFolder() + "/" + name;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class FileCommandsTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        test::writeDatabaseFile(test::sampleDatabase());
+        start();
+    }
+    void command(int index) { window->c.cmdChangePath[index]->click(); }
+};
+
+} // namespace
+
+TEST_F(FileCommandsTest, newCreatesAndOpensAnEmptyDatabase)
+{
+    dialogBackend().chooseFiles({inFolder("fresh")});
+    command(app::FileCommands::New);
+    EXPECT_EQ(dialogBackend().fileRequests().back().title, "Create a New Database");
+    EXPECT_EQ(settings().value("FileHandling", "DatabasePath"), inFolder("fresh.xml"));
+    EXPECT_EQ(window->c.txtChangePath->text(), inFolder("fresh.xml"));
+    EXPECT_TRUE(QFile::exists(inFolder("fresh.xml")));
+    EXPECT_TRUE(window->c.lvwCustomersVis->isEmpty());
+    EXPECT_FALSE(window->hasUnsavedChanges());
+
+    // A name that exists is refused; nothing changes.
+    dialogBackend().chooseFiles({test::databaseFile()});
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    command(app::FileCommands::New);
+    EXPECT_EQ(scriptedHost().lastPrompt().text, "If you want to create a new database,\r\nyou'll need to type in a new (unique) file name.");
+    EXPECT_EQ(settings().value("FileHandling", "DatabasePath"), inFolder("fresh.xml"));
+
+    // A file that cannot be created leaves the path as it was.
+    dialogBackend().chooseFiles({inFolder("missing/folder/new.XML")});
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    command(app::FileCommands::New);
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Not Created");
+    EXPECT_EQ(settings().value("FileHandling", "DatabasePath"), inFolder("fresh.xml"));
+}
+
+TEST_F(FileCommandsTest, newAndOpenOfferToSaveUnsavedChangesFirst)
+{
+    window->c.txtCompanyDetails[5]->setText("Slogan");
+    scriptedHost().answerMessageBox(MessageAnswer::Cancel);
+    command(app::FileCommands::New);
+    EXPECT_TRUE(window->hasUnsavedChanges());
+
+    scriptedHost().answerMessageBox(MessageAnswer::Yes);
+    dialogBackend().dismiss(test::ScriptedDialogBackend::Dialog::File);
+    command(app::FileCommands::Open);
+    EXPECT_TRUE(fileBytes(test::databaseFile()).contains("<CompanySlogan>Slogan</CompanySlogan>"));
+    EXPECT_FALSE(window->hasUnsavedChanges());
+}
+
+TEST_F(FileCommandsTest, openReadsTheChosenFileAndSwitchesOnlyWhenItCould)
+{
+    QFile other(inFolder("other.xml"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write(QByteArray(test::sampleDatabase()).replace("Adams", "Baker"));
+    other.close();
+
+    dialogBackend().chooseFiles({inFolder("nothing-here")});
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    command(app::FileCommands::Open);
+    EXPECT_TRUE(scriptedHost().lastPrompt().text.endsWith(inFolder("nothing-here.xml")));
+    EXPECT_FALSE(settings().contains("FileHandling", "DatabasePath"));
+
+    dialogBackend().chooseFiles({inFolder("other")});
+    command(app::FileCommands::Open);
+    EXPECT_EQ(dialogBackend().fileRequests().back().title, "Open an Exisiting Database");
+    EXPECT_EQ(settings().value("FileHandling", "DatabasePath"), inFolder("other.xml"));
+    EXPECT_EQ(window->c.lvwCustomersVis->textAt(1), "Baker, Bob");
+}
+
+TEST_F(FileCommandsTest, saveAsWritesTheNewFileFirst)
+{
+    window->c.txtCompanyDetails[4]->setText("555-0100");
+    const QByteArray old = fileBytes(test::databaseFile());
+
+    dialogBackend().chooseFiles({inFolder("no/folder/copy")});
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    command(app::FileCommands::SaveAs);
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Database Not Saved");
+    EXPECT_TRUE(window->hasUnsavedChanges());
+    EXPECT_FALSE(settings().contains("FileHandling", "DatabasePath"));
+
+    QFile existing(inFolder("taken.xml"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.write("keep me");
+    existing.close();
+    dialogBackend().chooseFiles({inFolder("taken.xml")});
+    scriptedHost().answerMessageBox(MessageAnswer::No);
+    command(app::FileCommands::SaveAs);
+    EXPECT_EQ(fileBytes(inFolder("taken.xml")), "keep me");
+
+    dialogBackend().chooseFiles({inFolder("copy")});
+    command(app::FileCommands::SaveAs);
+    EXPECT_TRUE(fileBytes(inFolder("copy.xml")).contains("<CompanyPhone>555-0100</CompanyPhone>"));
+    EXPECT_EQ(fileBytes(test::databaseFile()), old) << "the old file stays as last saved";
+    EXPECT_EQ(settings().value("FileHandling", "DatabasePath"), inFolder("copy.xml"));
+    EXPECT_FALSE(window->hasUnsavedChanges());
+}
+
+TEST_F(FileCommandsTest, closingTheBooksCarriesCustomersAndProductsOver)
+{
+    window->c.txtCompanyDetails[6]->setText("Garden care");
+    scriptedHost().answerModal([](platform::Form& form) {
+        static_cast<components::MessageWindow&>(form).cmdYes->click();
+    });
+    dialogBackend().chooseFiles({inFolder("2027")});
+    window->c.cmdCloseBooks[4]->click();
+
+    const QByteArray old = fileBytes(test::databaseFile());
+    EXPECT_TRUE(old.contains("<GeneralInvoiceDescription>Garden care</GeneralInvoiceDescription>"))
+        << "the unsaved change went to the old file first";
+    EXPECT_TRUE(old.contains("<BPName>January</BPName>"));
+    EXPECT_TRUE(old.contains("<InvoiceRecord>"));
+    const QList<QByteArray> lines = fileBytes(inFolder("2027.xml")).split('\n');
+    const QByteArray fresh = fileBytes(inFolder("2027.xml"));
+    EXPECT_TRUE(fresh.contains("<GeneralInvoiceDescription>Garden care</GeneralInvoiceDescription>"));
+    EXPECT_TRUE(fresh.contains("<Customer CID=\"3\">")) << "archived customers come along unchanged";
+    EXPECT_TRUE(fresh.contains("<Item>Snow removal</Item>"));
+    EXPECT_FALSE(fresh.contains("<BillPeriod>"));
+    EXPECT_FALSE(fresh.contains("<InvoiceRecord>"));
+    EXPECT_TRUE(lines.contains("\t<BillPeriods>\r"));
+    EXPECT_EQ(settings().value("FileHandling", "DatabasePath"), inFolder("2027.xml"));
+    EXPECT_EQ(window->c.cmbBillPeriod[1]->listCount(), 0);
+    EXPECT_EQ(window->c.cmbBillPeriod[2]->listCount(), 0);
+    EXPECT_FALSE(window->hasUnsavedChanges());
+}
+
+TEST_F(FileCommandsTest, closingTheBooksStopsAtTheFirstFailure)
+{
+    settings().setValue("Messages", "DontShowExplanationOfClosingBooks", "True");
+    dialogBackend().dismiss(test::ScriptedDialogBackend::Dialog::File);
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    window->c.cmdCloseBooks[4]->click();
+    EXPECT_TRUE(scriptedHost().lastPrompt().text.startsWith("If you want to close the books"));
+
+    // The old file cannot be written: nothing switches and the payment stays.
+    window->c.txtCompanyDetails[3]->setText("Unit 9");
+    settings().setValue("FileHandling", "DatabasePath", inFolder("gone/TAV.xml"));
+    dialogBackend().chooseFiles({inFolder("next")});
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    window->c.cmdCloseBooks[4]->click();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Database Not Saved");
+    EXPECT_FALSE(QFile::exists(inFolder("next.xml")));
+    EXPECT_EQ(window->db.periods.count(), 2);
+
+    // The new file cannot be written: the old path and the periods stay.
+    settings().setValue("FileHandling", "DatabasePath", test::databaseFile());
+    dialogBackend().chooseFiles({inFolder("no/folder/next")});
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    window->c.cmdCloseBooks[4]->click();
+    EXPECT_EQ(settings().value("FileHandling", "DatabasePath"), test::databaseFile());
+    EXPECT_EQ(window->db.periods.count(), 2);
+    EXPECT_FALSE(window->hasUnsavedChanges()) << "the old file was saved first";
+}
+
+TEST_F(FileCommandsTest, answeringNoToTheExplanationCancels)
+{
+    scriptedHost().answerModal([](platform::Form& form) {
+        static_cast<components::MessageWindow&>(form).cmdNo->click();
+    });
+    window->c.cmdCloseBooks[4]->click();
+    EXPECT_TRUE(dialogBackend().fileRequests().empty());
+}

@@ -1,0 +1,251 @@
+#include "PrintingPageFixture.h"
+
+#include "app/PrintingPageRun.h"
+
+#include "components/MessageWindow.h"
+#include "platform/CheckBox.h"
+#include "platform/Frame.h"
+#include "platform/OptionButton.h"
+#include "platform/TextBox.h"
+
+using namespace tav;
+using platform::CheckBox;
+using platform::MessageAnswer;
+using platform::Page;
+using test::scriptedHost;
+
+namespace {
+
+class InvoicePrintingTest : public test::PrintingPageTest {
+protected:
+    void print() { window->c.cmdPrintSelectedInvoices->click(); }
+
+    void clearCompanyNameAndAddress()
+    {
+        window->c.txtCompanyDetails[0]->setText("");
+        window->c.txtCompanyDetails[1]->setText("");
+    }
+
+    // Answers the company-information question by the button of that name, ticking "Don't Show
+    // this Message Again." first when asked to.
+    void answerCompanyQuestion(const char* button, bool dontShowAgain = false)
+    {
+        scriptedHost().answerModal([=](platform::Form& form) {
+            auto& message = static_cast<components::MessageWindow&>(form);
+            EXPECT_EQ(message.lblMessage->caption(),
+                      "You have not entered your company's name or address.\r\n\r\n"
+                      "Would you like to enter this information\r\nbefore printing your invoices?");
+            if (dontShowAgain)
+                message.chkDontShow->setValue(CheckBox::Checked);
+            if (QByteArray(button) == "Yes")
+                message.cmdYes->click();
+            else if (QByteArray(button) == "No")
+                message.cmdNo->click();
+            else
+                message.unload();
+        });
+    }
+};
+
+} // namespace
+
+TEST_F(InvoicePrintingTest, eachCheckedCustomerGetsOneLetterPageInOneJob)
+{
+    print();
+    const auto& runs = scriptedHost().printRuns();
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_TRUE(runs[0].finished);
+    EXPECT_EQ(runs[0].setup.paper, platform::PrintJobSetup::Paper::Letter);
+    EXPECT_EQ(runs[0].setup.orientation, platform::PrintJobSetup::Orientation::Portrait);
+    ASSERT_EQ(runs[0].pages.size(), 1u);
+    const Page& page = runs[0].pages[0];
+    EXPECT_EQ(page.text("lblInvoiceTitle"), "INVOICE");
+    EXPECT_EQ(page.element("lblInvoiceTitle").font.points, 36);
+    EXPECT_EQ(page.text("lblCompanyName"), "Green & Sons");
+    EXPECT_EQ(page.text("lblBillTo", 1), "Bob Adams");
+    EXPECT_EQ(page.text("lblBillTo", 2), "2 Oak Road");
+    EXPECT_EQ(page.text("lblPS", 0), "Lawn mowing (x2)");
+    EXPECT_EQ(page.text("lblAm", 0), "$25.00");
+    EXPECT_EQ(page.text("lblTotalAm"), "$25.00");
+    EXPECT_EQ(page.text("lblBillDue"), "BILL DUE: 02/15/2026");
+    EXPECT_FALSE(page.element("lblInvoiceDate").visible);
+    EXPECT_TRUE(scriptedHost().prompts().empty());
+    expectRunOver();
+}
+
+TEST_F(InvoicePrintingTest, thePrintOptionsShapeThePage)
+{
+    auto& c = window->c;
+    c.cmdPrintPreviewForward->click();
+    c.optInvoiceTitle[1]->setValue(true);
+    c.optInvoiceTitleSize[1]->setValue(true);
+    c.chkAddInvoiceDateToInvoice->setValue(CheckBox::Checked);
+    c.chkKeepTwelveLines->setValue(CheckBox::Unchecked);
+    c.chkMoveAccordingly->setValue(CheckBox::Checked);
+    print();
+    ASSERT_EQ(printedPages().size(), 1u);
+    const Page& page = printedPages()[0];
+    EXPECT_EQ(page.element("lblInvoiceTitle").left, 840) << "the previewed layout 1 is the one printed";
+    EXPECT_EQ(page.text("lblInvoiceTitle"), "ESTIMATE");
+    EXPECT_EQ(page.element("lblInvoiceTitle").font.points, 24);
+    EXPECT_TRUE(page.element("lblInvoiceDate").visible);
+    EXPECT_EQ(page.text("lblInvoiceDate"), "INVOICE DATE: 12/09/2026");
+    EXPECT_FALSE(page.element("lnePS", 1).visible);
+    EXPECT_EQ(page.element("lblNote").top, 12600 - 11 * 360);
+}
+
+TEST_F(InvoicePrintingTest, anOwnTitleIsPrintedAsTyped)
+{
+    window->c.optInvoiceTitle[2]->setValue(true);
+    window->c.txtInvoiceTitle->setText("Receipt");
+    window->c.optInvoiceTitleSize[0]->setValue(true);
+    print();
+    ASSERT_EQ(printedPages().size(), 1u);
+    EXPECT_EQ(printedPages()[0].text("lblInvoiceTitle"), "Receipt");
+    EXPECT_EQ(printedPages()[0].element("lblInvoiceTitle").font.points, 16);
+}
+
+TEST_F(InvoicePrintingTest, billDueComesFromThePrintedPeriodsRecordNotTheEntryBox)
+{
+    window->c.txtPField[3]->setText("12/31/2099");
+    print();
+    ASSERT_EQ(printedPages().size(), 1u);
+    EXPECT_EQ(printedPages()[0].text("lblBillDue"), "BILL DUE: 02/15/2026");
+}
+
+TEST_F(InvoicePrintingTest, duplicatesGiveTwoIdenticalPages)
+{
+    window->c.chkPrintDuplicateInvoices->setValue(CheckBox::Checked);
+    print();
+    ASSERT_EQ(printedPages().size(), 2u);
+    EXPECT_TRUE(printedPages()[0] == printedPages()[1]);
+}
+
+TEST_F(InvoicePrintingTest, aCheckedPaidCustomerGetsThePaidMarkAndATotalOfZero)
+{
+    tree().setChecked("3k", true);
+    print();
+    ASSERT_EQ(printedPages().size(), 2u);
+    EXPECT_FALSE(printedPages()[0].element("imgPaid").visible);
+    const Page& paid = printedPages()[1];
+    EXPECT_TRUE(paid.element("imgPaid").visible);
+    EXPECT_EQ(paid.text("lblBillTo", 1), "Old Gone") << "an archived customer prints under the plain name";
+    EXPECT_EQ(paid.text("lblPS", 0), "Snow removal");
+    EXPECT_EQ(paid.text("lblAm", 0), "$40.00");
+    EXPECT_EQ(paid.text("lblTotalAm"), "$0.00");
+}
+
+TEST_F(InvoicePrintingTest, aCustomerWhoseRecordIsGoneGetsNoPageAndTheNextKeepsItsOwnAddress)
+{
+    tree().setChecked("3k", true);
+    window->db.customers.remove("1k");
+    print();
+    ASSERT_EQ(printedPages().size(), 1u);
+    EXPECT_EQ(printedPages()[0].text("lblBillTo", 1), "Old Gone");
+    EXPECT_EQ(printedPages()[0].text("lblBillTo", 2), "");
+}
+
+TEST_F(InvoicePrintingTest, uncheckedLinesAreLeftOutAndAnInvoiceNotePrintsAsTheNote)
+{
+    ASSERT_TRUE(tree().add("1k", "1kn", "INVOICE NOTE: gate code 1234"));
+    tree().setChecked("1kn", true);
+    print();
+    ASSERT_EQ(printedPages().size(), 1u);
+    EXPECT_EQ(printedPages()[0].text("lblNote"), "NOTE: gate code 1234");
+
+    tree().setChecked("1kn", false);
+    tree().setChecked(tree().childKeys("1k").first(), false);
+    print();
+    EXPECT_EQ(scriptedHost().printRuns().size(), 1u) << "a customer without checked lines gets no page, so no job";
+    expectRunOver();
+}
+
+TEST_F(InvoicePrintingTest, nothingCheckedPrintsNothingAndSaysNothing)
+{
+    tree().setChecked("1k", false);
+    print();
+    EXPECT_TRUE(scriptedHost().printRuns().empty());
+    EXPECT_TRUE(scriptedHost().prompts().empty());
+    expectRunOver();
+}
+
+TEST_F(InvoicePrintingTest, aFailingPrinterIsReportedOnceAtTheEnd)
+{
+    tree().setChecked("3k", true);
+    scriptedHost().setPrintOutcome({"The printer is out of paper.", {}});
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    print();
+    ASSERT_EQ(scriptedHost().prompts().size(), 1u);
+    const auto& prompt = scriptedHost().lastPrompt();
+    EXPECT_EQ(prompt.title, "Printer Error");
+    EXPECT_EQ(prompt.icon, platform::MessageIcon::Critical);
+    EXPECT_EQ(prompt.text, "An error has occoured: \r\nThe printer is out of paper.\r\n"
+                           "The printing job has been canceled, please try again.");
+    expectRunOver();
+}
+
+TEST_F(InvoicePrintingTest, theUserIsToldWhereThePagesWentWithoutAPrinter)
+{
+    scriptedHost().setPrintOutcome({{}, "/home/user/Documents/TAV Invoices 2026-12-09 10.00.00.pdf"});
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    print();
+    EXPECT_EQ(scriptedHost().lastPrompt().icon, platform::MessageIcon::Information);
+    EXPECT_TRUE(scriptedHost().lastPrompt().text.contains("/home/user/Documents/TAV Invoices 2026-12-09 10.00.00.pdf"));
+}
+
+TEST_F(InvoicePrintingTest, withoutCompanyNameAndAddressYesOpensTheCompanyInfoPageAndPrintsNothing)
+{
+    clearCompanyNameAndAddress();
+    answerCompanyQuestion("Yes");
+    print();
+    EXPECT_EQ(window->state.currentTab, 6);
+    EXPECT_TRUE(window->c.fraMain[6]->visible());
+    EXPECT_TRUE(scriptedHost().printRuns().empty());
+}
+
+TEST_F(InvoicePrintingTest, withoutCompanyNameAndAddressNoPrints)
+{
+    clearCompanyNameAndAddress();
+    answerCompanyQuestion("No");
+    print();
+    ASSERT_EQ(printedPages().size(), 1u);
+    EXPECT_EQ(printedPages()[0].text("lblCompanyName"), "");
+}
+
+TEST_F(InvoicePrintingTest, oneOfNameAndAddressIsEnoughToPrintWithoutAsking)
+{
+    window->c.txtCompanyDetails[0]->setText("");
+    print();
+    window->c.txtCompanyDetails[0]->setText("Green & Sons");
+    window->c.txtCompanyDetails[1]->setText("");
+    print();
+    EXPECT_EQ(scriptedHost().printRuns().size(), 2u);
+}
+
+TEST_F(InvoicePrintingTest, closingTheQuestionKeepsYesAndTickingTheBoxSilencesItForGood)
+{
+    clearCompanyNameAndAddress();
+    answerCompanyQuestion("close", true);
+    print();
+    EXPECT_EQ(window->state.currentTab, 6);
+    EXPECT_TRUE(scriptedHost().printRuns().empty());
+    EXPECT_EQ(platform::settings().value("Messages", "DontShowNeedToFillCompanyInfo"), "True");
+    print();
+    EXPECT_EQ(scriptedHost().printRuns().size(), 1u);
+}
+
+TEST_F(InvoicePrintingTest, aRunTakesTheCheckedCustomersAtItsStartAndKeepsThePrintButtonsOff)
+{
+    {
+        app::PrintingPageRun run(window->c);
+        EXPECT_FALSE(window->c.cmdPrintSelectedInvoices->enabled());
+        EXPECT_FALSE(window->c.cmdPrintSelectedEnvelopes->enabled());
+        EXPECT_TRUE(window->c.lblPrinting->visible());
+        EXPECT_TRUE(window->c.staPrinting->visible());
+        tree().setChecked("3k", true);
+        tree().setChecked("1k", false);
+        EXPECT_EQ(run.customers(), QStringList({"1k"}));
+        EXPECT_EQ(run.checkedLines("1k"), QStringList({"$12.50 - Lawn mowing (x2)"}));
+    }
+    expectRunOver();
+}

@@ -1,0 +1,199 @@
+#include "MainWindowFixture.h"
+
+#include "platform/ComboBox.h"
+#include "platform/CommandButton.h"
+#include "platform/TreeView.h"
+#include "records/RecordFormats.h"
+#include "records/Separators.h"
+
+using namespace tav;
+using platform::MessageAnswer;
+using platform::SystemColor::GrayText;
+using platform::SystemColor::WindowText;
+using platform::TreeView;
+using records::FieldSeparator;
+using test::MainWindowTest;
+using test::scriptedHost;
+
+namespace {
+
+constexpr platform::ColorValue kOwesRed = platform::rgbValue(192, 0, 0);
+
+QString invoiceKey(const QString& period, const QString& customer)
+{
+    return records::InvoiceRecord::key(period, customer);
+}
+
+// Period "May": customer 12 owes 45 for products 7 (once) and 9 (three times) with a stored note;
+// customer 30 has paid for product 7; between them stands a record of period "April" and after
+// them another record of May (customer 40, owes 5). Customer 40 and product 9 are gone from the
+// tables.
+class InvoiceTreesTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        test::writeDatabaseFile({});
+        start();
+        auto& db = window->db;
+        for (const auto& [key, first, last] : std::vector<std::tuple<QString, QString, QString>>{
+                 {"12k", "Ann", "Lee"}, {"30k", "Kim", "Moss"}}) {
+            records::CustomerRecord customer;
+            customer.values[0] = first;
+            customer.values[1] = last;
+            customer.archived = key == "30k";
+            db.customers.add(key, customer.text());
+        }
+        db.products.add("7k", records::ProductRecord{1500, "$15.00", "Mowing", false}.text());
+        db.periods.add("May", records::BillPeriodRecord{"2026/05/01", "May", "2026/05/31", "2026/06/15"}.text());
+        db.periods.add("April", records::BillPeriodRecord{"2026/04/01", "April", "2026/04/30", "2026/05/15"}.text());
+        const QChar IS = records::ItemSeparator;
+        db.invoiceRecords.add(invoiceKey("May", "12"), records::InvoiceRecord{"May", "Lee, Ann", "12", "45", "7" + QString(IS) + "9x3", "check 88"}.text());
+        db.invoiceRecords.add(invoiceKey("April", "12"), records::InvoiceRecord{"April", "Lee, Ann", "12", "15", "7", ""}.text());
+        db.invoiceRecords.add(invoiceKey("May", "30"), records::InvoiceRecord{"May", "Moss, Kim", "30", "0", "7", ""}.text());
+        db.invoiceRecords.add(invoiceKey("May", "40"), records::InvoiceRecord{"May", "Gone, Jo", "40", "5", "7x2", ""}.text());
+        window->lists.refreshViews();
+        window->c.cmbBillPeriod[1]->setListIndex(1);
+    }
+
+    TreeView& periods() { return *window->c.tvwInvoiceRecords[0]; }
+    TreeView& printing() { return *window->c.tvwInvoiceRecords[1]; }
+};
+
+} // namespace
+
+TEST_F(InvoiceTreesTest, bothTreesShowEveryRecordOfThePeriod)
+{
+    ASSERT_EQ(window->c.cmbBillPeriod[2]->text(), "May");
+    EXPECT_EQ(periods().text("root_node"), "May");
+    EXPECT_EQ(periods().childKeys("root_node"), QStringList({"12k", "30k", "40k"}));
+    EXPECT_EQ(periods().text("12k"), "Lee, Ann - owes $45.00");
+    EXPECT_EQ(periods().text("30k"), "Moss, Kim - paid") << "archived customers show under their plain name";
+    EXPECT_EQ(periods().text("40k"), "Gone, Jo - owes $5.00") << "a customer who is gone shows the record's name";
+    EXPECT_EQ(periods().foreColor("12k"), kOwesRed);
+    EXPECT_EQ(periods().foreColor("30k"), WindowText);
+    EXPECT_EQ(periods().childKeys("12k"), QStringList({"1bi", "2bi", "12knote"}));
+    EXPECT_EQ(periods().text("1bi"), "$15.00 - Mowing");
+    EXPECT_EQ(periods().text("2bi"), "(product 9 not found) (x3)");
+    EXPECT_EQ(periods().text("12knote"), "NOTE: check 88");
+    EXPECT_EQ(periods().childKeys("30k"), QStringList({"3bi"})) << "item keys run on across customers";
+
+    EXPECT_FALSE(printing().contains("12knote")) << "payment notes show on the Bill Periods tree only";
+    EXPECT_TRUE(printing().checked("root_node"));
+    EXPECT_TRUE(printing().checked("12k"));
+    EXPECT_EQ(printing().foreColor("12k"), WindowText);
+    EXPECT_FALSE(printing().checked("30k"));
+    EXPECT_EQ(printing().foreColor("30k"), GrayText);
+    EXPECT_TRUE(printing().checked("3bi")) << "items are checked under a paid customer too";
+    EXPECT_EQ(printing().foreColor("3bi"), GrayText);
+}
+
+TEST_F(InvoiceTreesTest, thePrintingRootSetsEveryNodeAndGreyNodesOnlyThemselves)
+{
+    printing().setChecked("root_node", false);
+    window->trees.tvwInvoiceRecords_NodeCheck(1, "root_node");
+    for (int i = 1; i <= printing().nodeCount(); ++i)
+        EXPECT_FALSE(printing().checked(printing().keyAt(i)));
+    printing().setChecked("30k", true);
+    window->trees.tvwInvoiceRecords_NodeCheck(1, "30k");
+    EXPECT_FALSE(printing().checked("3bi"));
+    printing().setChecked("root_node", true);
+    window->trees.tvwInvoiceRecords_NodeCheck(1, "root_node");
+    EXPECT_TRUE(printing().checked("30k"));
+
+    // A customer named like the period is no root.
+    printing().setText("12k", "May");
+    printing().setChecked("12k", false);
+    window->trees.tvwInvoiceRecords_NodeCheck(1, "12k");
+    EXPECT_TRUE(printing().checked("1bi"));
+}
+
+TEST_F(InvoiceTreesTest, aRightClickAddsOneInvoiceNotePerCustomer)
+{
+    printing().select("12k");
+    scriptedHost().answerInputBox("Thank you!");
+    window->trees.tvwInvoiceRecords_MouseUp(1, TreeView::RightButton, 0);
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Add a Note to Customer Bill");
+    EXPECT_EQ(scriptedHost().lastPrompt().text, "Enter your note to be added\r\nwhen this customer's bill is printed:");
+    EXPECT_EQ(printing().text("12kn"), "INVOICE NOTE: Thank you!");
+    EXPECT_TRUE(printing().checked("12kn"));
+
+    printing().setChecked("12kn", false);
+    scriptedHost().answerInputBox("Another");
+    window->trees.tvwInvoiceRecords_MouseUp(1, TreeView::RightButton, 0);
+    EXPECT_EQ(printing().text("12kn"), "INVOICE NOTE: Thank you!");
+    EXPECT_TRUE(printing().checked("12kn"));
+
+    scriptedHost().answerInputBox("");
+    printing().select("30k");
+    window->trees.tvwInvoiceRecords_MouseUp(1, TreeView::RightButton, 0);
+    EXPECT_FALSE(printing().contains("30kn"));
+    printing().select("1bi");
+    window->trees.tvwInvoiceRecords_MouseUp(1, TreeView::RightButton, 0); // asks nothing
+}
+
+TEST_F(InvoiceTreesTest, paymentsRewriteTheRecordAndBothTrees)
+{
+    auto& c = window->c;
+    periods().select("2bi");
+    window->trees.tvwInvoiceRecords_MouseUp(0, TreeView::LeftButton, 0);
+    EXPECT_FALSE(c.cmdAdjustBalance->visible());
+    periods().select("12k");
+    window->trees.tvwInvoiceRecords_MouseUp(0, TreeView::LeftButton, 0);
+    EXPECT_TRUE(c.cmdAdjustBalance->visible());
+    EXPECT_EQ(c.cmdResetCustomerAccounts->caption(), "&Log Full Payment");
+
+    printing().select("12k");
+    scriptedHost().answerInputBox("Kept?");
+    window->trees.tvwInvoiceRecords_MouseUp(1, TreeView::RightButton, 0);
+
+    scriptedHost().answerInputBox(" $1,260.00 ");
+    scriptedHost().answerInputBox("check\t99");
+    c.cmdAdjustBalance->click();
+    EXPECT_EQ(scriptedHost().prompts().at(scriptedHost().prompts().size() - 2).text, "Enter the new balance for:\r\n\r\nLee, Ann");
+    const records::InvoiceRecord expected{"May", "Lee, Ann", "12", "1260", "7" + QString(records::ItemSeparator) + "9x3",
+                                          "check 99"};
+    EXPECT_EQ(*window->db.invoiceRecords.find(invoiceKey("May", "12")), expected.text());
+    EXPECT_EQ(periods().text("12k"), "Lee, Ann - owes $1,260.00");
+    EXPECT_EQ(periods().text("12knote"), "NOTE: check 99");
+    EXPECT_FALSE(printing().contains("12kn")) << "the Printing tree is rebuilt";
+    EXPECT_FALSE(c.cmdAdjustBalance->visible());
+    EXPECT_TRUE(window->hasUnsavedChanges());
+
+    // A full payment by double-click empties the note.
+    periods().select("12k");
+    window->trees.tvwInvoiceRecords_DblClick(0);
+    EXPECT_EQ(periods().text("12k"), "Lee, Ann - paid");
+    EXPECT_EQ(periods().foreColor("12k"), WindowText);
+    EXPECT_TRUE(window->db.invoiceRecords.find(invoiceKey("May", "12"))->endsWith(QString(FieldSeparator) + "0" + FieldSeparator + "7"
+                                                                                      + records::ItemSeparator + "9x3" + FieldSeparator));
+    EXPECT_FALSE(printing().checked("12k"));
+    EXPECT_EQ(printing().foreColor("12k"), GrayText);
+}
+
+TEST_F(InvoiceTreesTest, unusableBalancesLogNothing)
+{
+    auto& c = window->c;
+    periods().select("12k");
+    const QString before = *window->db.invoiceRecords.find(invoiceKey("May", "12"));
+    for (const char* answer : {"abc", "0.000", "", "1e999", "99999999999999"}) {
+        scriptedHost().answerInputBox(answer);
+        scriptedHost().answerInputBox(QString(answer).isEmpty() ? "a note" : "");
+        c.cmdAdjustBalance->setVisible(true);
+        c.cmdAdjustBalance->click();
+        EXPECT_EQ(*window->db.invoiceRecords.find(invoiceKey("May", "12")), before) << answer;
+    }
+    for (const auto& [answer, expected] : std::vector<std::pair<QString, QString>>{
+             {"12.50", "12.5"}, {"0.00", "0"}, {"-5", "-5"}, {"123456.78", "123456.78"}}) {
+        periods().select("12k");
+        scriptedHost().answerInputBox(answer);
+        scriptedHost().answerInputBox("n");
+        c.cmdAdjustBalance->click();
+        EXPECT_EQ(records::InvoiceRecord::fromText(*window->db.invoiceRecords.find(invoiceKey("May", "12")))->balance, expected);
+    }
+    EXPECT_EQ(periods().text("12k"), "Lee, Ann - owes $123,456.78");
+
+    // With an item selected by the keyboard, the payment buttons do nothing.
+    periods().select("1bi");
+    c.cmdResetCustomerAccounts->click();
+    EXPECT_EQ(periods().text("12k"), "Lee, Ann - owes $123,456.78");
+}

@@ -1,0 +1,140 @@
+#include "MainWindowFixture.h"
+
+#include "platform/CheckBox.h"
+#include "platform/CommandButton.h"
+#include "platform/Label.h"
+#include "platform/ListView.h"
+#include "platform/OptionButton.h"
+#include "platform/PictureBox.h"
+#include "platform/TextBox.h"
+
+using namespace tav;
+using platform::CheckBox;
+using platform::settings;
+using test::MainWindowTest;
+
+TEST_F(MainWindowTest, anEmptyStoreGivesTheDefaultOptions)
+{
+    test::writeDatabaseFile({});
+    start();
+    auto& c = window->c;
+    EXPECT_EQ(c.txtChangePath->text(), test::databaseFile());
+    EXPECT_TRUE(c.txtChangePath->locked());
+    EXPECT_EQ(c.chkCheckToConfirmEdits->value(), CheckBox::Checked);
+    EXPECT_EQ(c.chkExpertMode->value(), CheckBox::Unchecked);
+    EXPECT_TRUE(c.optInvoiceTitle[0]->value());
+    EXPECT_TRUE(c.optInvoiceTitleSize[2]->value());
+    EXPECT_EQ(c.chkKeepTwelveLines->value(), CheckBox::Checked);
+    EXPECT_EQ(c.chkMoveAccordingly->value(), CheckBox::Unchecked);
+    EXPECT_FALSE(c.chkMoveAccordingly->enabled());
+    EXPECT_TRUE(c.picPrintPreviewTop[0]->visible());
+    EXPECT_TRUE(c.picPrintPreviewBottom[0]->visible());
+    EXPECT_FALSE(c.cmdPrintPreviewBack->enabled());
+    EXPECT_TRUE(c.cmdPrintPreviewForward->enabled());
+    EXPECT_EQ(settings().value("Settings", "InvoiceTitleOption"), "0");
+    EXPECT_TRUE(settings().contains("Settings", "InvoiceTitleText"));
+    EXPECT_EQ(settings().value("Settings", "InvoiceTitleSize"), "2");
+    EXPECT_FALSE(settings().contains("Settings", "CheckToConfirmEdits")) << "loading writes nothing it need not";
+    EXPECT_FALSE(settings().contains("FileHandling", "DatabasePath"));
+}
+
+TEST_F(MainWindowTest, storedOptionsAreReadWithoutRegardToCaseAndBadOnesGiveDefaults)
+{
+    test::writeDatabaseFile({});
+    settings().setValue("Settings", "CheckToConfirmEdits", "FALSE");
+    settings().setValue("Settings", "ExpertMode", "TRUE");
+    settings().setValue("Settings", "InvoiceTitleOption", "7");
+    settings().setValue("Settings", "InvoiceTitleText", "Statement");
+    settings().setValue("Settings", "InvoiceTitleSize", "small");
+    settings().setValue("Printing", "KeepTwelveLines", "FALSE");
+    settings().setValue("Printing", "MoveBottomTextAccordingly", "True");
+    settings().setValue("Printing", "PrintPreviewSelected", "2.5");
+    start();
+    auto& c = window->c;
+    EXPECT_EQ(c.chkCheckToConfirmEdits->value(), CheckBox::Unchecked);
+    EXPECT_EQ(c.chkExpertMode->value(), CheckBox::Checked);
+    EXPECT_TRUE(c.optInvoiceTitle[0]->value());
+    EXPECT_EQ(c.txtInvoiceTitle->text(), "Statement") << "the title keeps its letter case";
+    EXPECT_TRUE(c.optInvoiceTitleSize[2]->value());
+    EXPECT_TRUE(c.chkMoveAccordingly->enabled());
+    EXPECT_TRUE(c.picPrintPreviewBottom[2]->visible());
+    EXPECT_EQ(window->state.printPreviewSelected, 0);
+    EXPECT_TRUE(c.picPrintPreviewTop[0]->visible());
+}
+
+TEST_F(MainWindowTest, expertModeHidesTheHintsAndChangesTheBillingLabel)
+{
+    test::writeDatabaseFile({});
+    start();
+    auto& c = window->c;
+    c.chkExpertMode->setValue(CheckBox::Checked);
+    EXPECT_EQ(settings().value("Settings", "ExpertMode"), "True");
+    for (auto* hint : {c.lblRightClickForNote, c.lblExpertMode2, c.lblLeaveOptionalEntriesBlank, c.lblSaveDatabaseToUpdate})
+        EXPECT_FALSE(hint->visible());
+    EXPECT_EQ(c.lblExpertMode1->top(), 3555);
+    EXPECT_EQ(c.lblDoubleClickToAdd->caption(), "List of Products and Services:");
+    EXPECT_EQ(c.lblDoubleClickToAdd->backColor(), platform::SystemColor::ButtonFace);
+    EXPECT_EQ(c.lblDoubleClickToAdd->left(), c.lvwProducts[0]->left());
+
+    window->session.setSaveCancelVisible(true);
+    c.chkExpertMode->setValue(CheckBox::Unchecked);
+    EXPECT_EQ(settings().value("Settings", "ExpertMode"), "False");
+    EXPECT_TRUE(c.lblRightClickForNote->visible());
+    EXPECT_EQ(c.lblExpertMode1->top(), 3450);
+    EXPECT_TRUE(c.lblQuickestWay->visible());
+    EXPECT_EQ(c.lblDoubleClickToAdd->caption(), "  Double-click to Bill *Marked Customers:  ");
+    EXPECT_EQ(c.lblDoubleClickToAdd->backColor(), platform::SystemColor::InfoBackground);
+
+    c.chkCheckToConfirmEdits->setValue(CheckBox::Unchecked);
+    EXPECT_EQ(settings().value("Settings", "CheckToConfirmEdits"), "False");
+}
+
+TEST_F(MainWindowTest, companyEditsMarkChangesButLoadingDoesNot)
+{
+    test::writeDatabaseFile(test::sampleDatabase());
+    start();
+    auto& c = window->c;
+    EXPECT_EQ(c.txtCompanyDetails[1]->text(), "1 Main Street");
+    EXPECT_FALSE(window->hasUnsavedChanges());
+    c.txtCompanyDetails[7]->setText("Green & Sons Ltd");
+    EXPECT_TRUE(window->hasUnsavedChanges());
+    EXPECT_EQ(window->db.company.texts[7], "Green & Sons Ltd");
+}
+
+TEST_F(MainWindowTest, thePrintOptionsAreStoredTheMomentTheyChange)
+{
+    test::writeDatabaseFile({});
+    start();
+    auto& c = window->c;
+    c.cmdPrintPreviewForward->click();
+    c.cmdPrintPreviewForward->click();
+    EXPECT_EQ(settings().value("Printing", "PrintPreviewSelected"), "2");
+    EXPECT_FALSE(c.cmdPrintPreviewForward->enabled());
+    EXPECT_TRUE(c.picPrintPreviewTop[2]->visible());
+    c.cmdPrintPreviewBack->click();
+    EXPECT_EQ(settings().value("Printing", "PrintPreviewSelected"), "1");
+    EXPECT_TRUE(c.cmdPrintPreviewBack->enabled());
+    EXPECT_TRUE(c.cmdPrintPreviewForward->enabled());
+
+    c.optInvoiceTitle[2]->setValue(true);
+    EXPECT_EQ(settings().value("Settings", "InvoiceTitleOption"), "2");
+    c.txtInvoiceTitle->setText("Bill");
+    EXPECT_EQ(settings().value("Settings", "InvoiceTitleText"), "Bill");
+    c.txtInvoiceTitle->setText("");
+    EXPECT_EQ(settings().value("Settings", "InvoiceTitleText"), "");
+    c.optInvoiceTitleSize[0]->setValue(true);
+    EXPECT_EQ(settings().value("Settings", "InvoiceTitleSize"), "0");
+    c.chkAddInvoiceDateToInvoice->setValue(CheckBox::Checked);
+    EXPECT_EQ(settings().value("Printing", "AddInvoiceDateToInvoice"), "True");
+    c.chkPrintDuplicateInvoices->setValue(CheckBox::Checked);
+    EXPECT_EQ(settings().value("Printing", "PrintDuplicateInvoices"), "True");
+
+    c.chkMoveAccordingly->setValue(CheckBox::Checked);
+    EXPECT_TRUE(c.picPrintPreviewBottom[0]->visible()) << "twelve lines win over moving the text";
+    c.chkKeepTwelveLines->setValue(CheckBox::Unchecked);
+    EXPECT_EQ(settings().value("Printing", "KeepTwelveLines"), "False");
+    EXPECT_TRUE(c.chkMoveAccordingly->enabled());
+    EXPECT_TRUE(c.picPrintPreviewBottom[2]->visible());
+    c.chkMoveAccordingly->setValue(CheckBox::Unchecked);
+    EXPECT_TRUE(c.picPrintPreviewBottom[1]->visible());
+}

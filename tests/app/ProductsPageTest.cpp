@@ -1,0 +1,141 @@
+#include "MainWindowFixture.h"
+
+#include "app/CheckingWindow.h"
+#include "platform/CommandButton.h"
+#include "platform/Label.h"
+#include "platform/ListView.h"
+#include "platform/TextBox.h"
+#include "records/Separators.h"
+
+using namespace tav;
+using platform::MessageAnswer;
+using test::MainWindowTest;
+using test::scriptedHost;
+
+namespace {
+
+void enterProduct(app::MainWindow& w, const QString& price, const QString& name)
+{
+    if (w.c.cmdAddNewItem->caption() == "&New Product or Service")
+        w.c.cmdAddNewItem->click();
+    w.c.txtPrice->setText(price);
+    w.c.txtProductOrServiceName->setText(name);
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, aProductIsAddedWithItsPriceAndListedByPrice)
+{
+    test::writeDatabaseFile({});
+    start();
+    auto& c = window->c;
+    EXPECT_FALSE(c.cmdCancelNewItem->visible()) << "nothing to delete in an empty list";
+    c.cmdAddNewItem->click();
+    EXPECT_TRUE(c.txtPrice->visible());
+    EXPECT_EQ(c.cmdCancelNewItem->caption(), "&Cancel New");
+    EXPECT_FALSE(c.cmdAddNewItem->visible());
+    EXPECT_EQ(c.txtPrice->backColor(), app::kEntryColor);
+
+    enterProduct(*window, "12.5", "Lawn mowing");
+    EXPECT_TRUE(c.cmdAddNewItem->visible());
+    c.cmdAddNewItem->click();
+    ASSERT_EQ(window->db.products.count(), 1);
+    EXPECT_EQ(window->db.products.keyAt(1), "1k");
+    EXPECT_EQ(window->db.products.textAt(1), "000000012.50$12.50 - Lawn mowing");
+    EXPECT_EQ(c.lvwProducts[0]->textAt(1), "$12.50 - Lawn mowing");
+    EXPECT_EQ(c.lvwProducts[1]->textAt(1), "$12.50 - Lawn mowing");
+    EXPECT_FALSE(c.txtPrice->visible());
+    EXPECT_EQ(c.cmdAddNewItem->caption(), "&New Product or Service");
+    EXPECT_TRUE(window->hasUnsavedChanges());
+
+    enterProduct(*window, " $1,250 ", "Fence - cedar");
+    c.cmdAddNewItem->click();
+    enterProduct(*window, "0.5", "Bag");
+    c.cmdAddNewItem->click();
+    EXPECT_EQ(c.lvwProducts[0]->textAt(1), "$0.50 - Bag");
+    EXPECT_EQ(c.lvwProducts[0]->textAt(3), "$1,250.00 - Fence - cedar");
+    EXPECT_EQ(c.lvwProducts[0]->currentKey(), "3k") << "the new entry is chosen";
+    EXPECT_TRUE(window->db.products.find("2k")->startsWith("000001250.00"));
+}
+
+TEST_F(MainWindowTest, onlyPricesAndNamesTheProgramCanHoldAreAccepted)
+{
+    test::writeDatabaseFile({});
+    start();
+    auto& c = window->c;
+    for (const char* price : {"abc", "-5", "1,000,000,000", "12.345", "", "1.2.3", "$"}) {
+        enterProduct(*window, price, "Widget");
+        EXPECT_FALSE(c.cmdAddNewItem->visible()) << price;
+        EXPECT_EQ(c.txtPrice->backColor(), app::kEntryColor) << price;
+    }
+    enterProduct(*window, "999,999,999.99", "Widget");
+    EXPECT_TRUE(c.cmdAddNewItem->visible());
+    for (const char* name : {"Pack (x2)", "Box (x12)", ""}) {
+        enterProduct(*window, "5", name);
+        EXPECT_FALSE(c.cmdAddNewItem->visible()) << name;
+        EXPECT_EQ(c.txtProductOrServiceName->backColor(), app::kEntryColor) << name;
+    }
+    enterProduct(*window, "5", "Shirt (xl)");
+    EXPECT_TRUE(c.cmdAddNewItem->visible());
+}
+
+TEST_F(MainWindowTest, aProductWithTheSamePriceAndNameIsRefused)
+{
+    test::writeDatabaseFile(test::sampleDatabase());
+    start();
+    auto& c = window->c;
+    enterProduct(*window, "12.50", "Lawn mowing");
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    c.cmdAddNewItem->click();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Duplicate Product or Service Found");
+    EXPECT_EQ(scriptedHost().lastPrompt().text,
+              "A product or service was found with the exact same price and name.\r\n\r\n"
+              "(Products and Services can share the same name as long as they have unique prices.)");
+    EXPECT_EQ(c.cmdAddNewItem->caption(), "&Add New");
+    EXPECT_EQ(c.txtProductOrServiceName->text(), "Lawn mowing");
+
+    // Another price, another letter case, or an archived product's price and name are new.
+    c.txtProductOrServiceName->setText("lawn mowing");
+    c.cmdAddNewItem->click();
+    enterProduct(*window, "40", "Snow removal");
+    c.cmdAddNewItem->click();
+    EXPECT_EQ(window->db.products.count(), 5);
+    EXPECT_TRUE(window->db.products.contains("5k"));
+}
+
+TEST_F(MainWindowTest, deletingAProductArchivesItWhileInvoiceRecordsUseIt)
+{
+    test::writeDatabaseFile(test::sampleDatabase());
+    start();
+    auto& c = window->c;
+    // Items 12x3 and 21x2 name products 12 and 21, never product 1 or 2.
+    const QString text = *window->db.invoiceRecords.find(QString("January") + records::FieldSeparator + "1" + records::FieldSeparator);
+    QStringList fields = text.split(records::FieldSeparator);
+    fields[4] = QString("12x3") + records::ItemSeparator + "21x2";
+    window->db.invoiceRecords.setText(QString("January") + records::FieldSeparator + "1" + records::FieldSeparator,
+                                      fields.join(records::FieldSeparator));
+    EXPECT_FALSE(window->deletion.productHasInvoiceRecords("1k"));
+    EXPECT_FALSE(window->deletion.productHasInvoiceRecords("2k"));
+    EXPECT_TRUE(window->deletion.productHasInvoiceRecords("12k"));
+    EXPECT_TRUE(window->deletion.productHasInvoiceRecords("021k")) << "numbers are compared as numbers";
+    EXPECT_TRUE(window->deletion.customerHasInvoiceRecords("01k"));
+    EXPECT_FALSE(window->deletion.customerHasInvoiceRecords("2k"));
+
+    // Product 2 ($5.00) is used by no record: removed; the option "FALSE" still asks for products.
+    platform::settings().setValue("Settings", "CheckToConfirmEdits", "FALSE");
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    c.cmdCancelNewItem->click();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Delete Existing Product or Service???");
+    EXPECT_FALSE(window->db.products.contains("2k"));
+    EXPECT_EQ(window->deletion.checkingWindow()->lblStatus->caption(), "Entry deleted.");
+
+    fields[4] = "1";
+    window->db.invoiceRecords.setText(QString("January") + records::FieldSeparator + "1" + records::FieldSeparator,
+                                      fields.join(records::FieldSeparator));
+    platform::settings().setValue("Settings", "CheckToConfirmEdits", "False");
+    c.cmdCancelNewItem->click();
+    EXPECT_EQ(*window->db.products.find("1k"), "000000012.50" + records::ArchivePrefix + "$12.50 - Lawn mowing");
+    EXPECT_EQ(window->deletion.checkingWindow()->lblStatus->caption(), "Entry archived.");
+    EXPECT_TRUE(c.lvwProducts[0]->isEmpty());
+    EXPECT_FALSE(c.cmdCancelNewItem->visible());
+}

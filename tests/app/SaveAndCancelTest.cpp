@@ -1,0 +1,100 @@
+#include "MainWindowFixture.h"
+
+#include "platform/CommandButton.h"
+#include "platform/ListView.h"
+#include "platform/TextBox.h"
+
+using namespace tav;
+using platform::MessageAnswer;
+using test::MainWindowTest;
+using test::scriptedHost;
+
+TEST_F(MainWindowTest, saveWritesTheFileAndHidesSaveAndCancel)
+{
+    test::writeDatabaseFile(test::sampleDatabase());
+    start();
+    auto& c = window->c;
+    c.txtCompanyDetails[5]->setText("We cut it all");
+    EXPECT_TRUE(c.cmdSave->visible());
+    EXPECT_TRUE(c.cmdCancel->visible());
+    emit c.cmdSave->clicked();
+    EXPECT_FALSE(c.cmdSave->visible());
+    EXPECT_FALSE(window->hasUnsavedChanges());
+    EXPECT_TRUE(test::readDatabaseFile().contains("\t\t<CompanySlogan>We cut it all</CompanySlogan>\r\n"));
+    EXPECT_TRUE(QFile::exists(test::databaseFile() + ".bak"));
+}
+
+TEST_F(MainWindowTest, cancelReloadsTheFileAfterItsQuestion)
+{
+    test::writeDatabaseFile(test::sampleDatabase());
+    start();
+    auto& c = window->c;
+    c.txtField[0]->setText("Robert");
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    c.cmdAddNew->click();
+    EXPECT_EQ(c.lvwCustomersVis->textAt(1), "Adams, Robert");
+    c.lvwCustomersVis->select(2);
+
+    scriptedHost().answerMessageBox(MessageAnswer::Cancel);
+    emit c.cmdCancel->clicked();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "ABANDON ALL CHANGES???");
+    EXPECT_TRUE(window->hasUnsavedChanges());
+
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    emit c.cmdCancel->clicked();
+    EXPECT_FALSE(window->hasUnsavedChanges());
+    EXPECT_EQ(c.lvwCustomersVis->textAt(1), "Adams, Bob");
+    // The fields show the customer the list selects, never a selected entry with empty fields.
+    ASSERT_GT(c.lvwCustomersVis->currentPosition(), 0);
+    EXPECT_EQ(c.txtField[0]->text(),
+              c.lvwCustomersVis->currentPosition() == 1 ? QString("Bob") : QString("Ann"));
+}
+
+TEST_F(MainWindowTest, cancelKeepsEverythingWhenTheFileIsGone)
+{
+    test::writeDatabaseFile(test::sampleDatabase());
+    start();
+    auto& c = window->c;
+    c.txtCompanyDetails[1]->setText("5 New Street");
+    QFile::remove(test::databaseFile());
+
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    emit c.cmdCancel->clicked();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Changes Not Abandoned");
+    EXPECT_TRUE(window->hasUnsavedChanges());
+    EXPECT_EQ(c.txtCompanyDetails[1]->text(), "5 New Street");
+    EXPECT_EQ(c.lvwCustomersVis->count(), 2);
+    EXPECT_FALSE(QFile::exists(test::databaseFile())) << "no empty file is made";
+}
+
+TEST_F(MainWindowTest, aSaveThatFailsKeepsTheChangesAndTheFile)
+{
+    test::writeDatabaseFile(test::sampleDatabase());
+    start();
+    platform::settings().setValue("FileHandling", "DatabasePath", test::testFolder() + "/no/such/folder/TAV.xml");
+    window->c.txtCompanyDetails[2]->setText("Suite 4");
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    EXPECT_FALSE(window->session.saveDatabase());
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Database Not Saved");
+    EXPECT_TRUE(scriptedHost().lastPrompt().text.contains("/no/such/folder/TAV.xml"));
+    EXPECT_TRUE(window->c.cmdSave->visible());
+
+    // Closing with Yes to saving keeps the program running when the save fails.
+    scriptedHost().answerMessageBox(MessageAnswer::Yes);
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    EXPECT_FALSE(window->unload());
+    EXPECT_TRUE(components::dialogsExist());
+}
+
+TEST_F(MainWindowTest, startingOnNoFileCreatesAnEmptyOne)
+{
+    start();
+    EXPECT_TRUE(QFile::exists(test::databaseFile()));
+    EXPECT_EQ(QFileInfo(test::databaseFile()).size(), 0);
+    // Emptying the closing line's design text counts as an edit, and no file was read to undo it.
+    EXPECT_TRUE(window->hasUnsavedChanges());
+    EXPECT_TRUE(window->c.txtCompanyDetails[8]->text().isEmpty());
+    EXPECT_TRUE(window->c.lvwCustomersVis->isEmpty());
+    EXPECT_FALSE(window->c.cmdUndo->visible());
+}

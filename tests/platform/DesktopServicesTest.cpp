@@ -1,0 +1,87 @@
+#include "platform/DesktopHost.h"
+#include "platform/UrlDownload.h"
+#include "support/LoopbackHttpServer.h"
+#include "support/TestEnvironment.h"
+
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+using tav::platform::downloadWhole;
+using tav::test::LoopbackHttpServer;
+
+TEST(UrlDownload, aSuccessfulAnswerGivesItsBodyEvenWhenEmpty)
+{
+    LoopbackHttpServer server(200, "3019001\r\n");
+    EXPECT_EQ(downloadWhole(server.url("/tavver.txt"), 2s), QByteArray("3019001\r\n"));
+    EXPECT_EQ(server.requestedPath(), "/tavver.txt");
+
+    LoopbackHttpServer empty(200, "");
+    const auto body = downloadWhole(empty.url("/tavver.txt"), 2s);
+    ASSERT_TRUE(body.has_value());
+    EXPECT_TRUE(body->isEmpty());
+}
+
+TEST(UrlDownload, anErrorStatusOrARefusedConnectionGivesNothing)
+{
+    for (int status : {404, 500}) {
+        LoopbackHttpServer server(status, "<html>no such file</html>");
+        EXPECT_FALSE(downloadWhole(server.url("/tavver.txt"), 2s).has_value()) << status;
+        EXPECT_EQ(server.requestedPath(), "/tavver.txt");
+    }
+    EXPECT_FALSE(downloadWhole(LoopbackHttpServer::refusedUrl("/tavver.txt"), 2s).has_value());
+}
+
+TEST(UrlDownload, aServerThatNeverAnswersIsGivenUpAtTheTimeLimit)
+{
+    const auto server = LoopbackHttpServer::silent();
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(downloadWhole(server->url("/tavver.txt"), 300ms).has_value());
+    EXPECT_GE(clock.elapsed(), 250) << "it waited for the answer";
+    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_EQ(server->requestedPath(), "/tavver.txt") << "the request reached the server";
+}
+
+namespace {
+
+// A program in the test's program folder that writes the folder it runs in to "ran.txt" there.
+QString writeProgram(const QString& name, QFile::Permissions permissions)
+{
+    const QString path = tav::test::testFolder() + "/program/" + name;
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write("#!/bin/sh\npwd > ran.txt\n");
+    file.close();
+    file.setPermissions(permissions);
+    return path;
+}
+
+} // namespace
+
+TEST(DesktopHost, aDetachedProgramRunsInTheGivenFolderAndOneThatCannotRunIsReported)
+{
+    tav::platform::DesktopHost host;
+    const QString folder = tav::test::testFolder() + "/program";
+    const QString ran = folder + "/ran.txt";
+
+    const QString program = writeProgram("t-autoup.exe", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(host.startDetached(program, folder));
+    QDeadlineTimer deadline(5s);
+    while (!QFile::exists(ran) && !deadline.hasExpired())
+        QTest::qWait(20);
+    QTest::qWait(50);
+    QFile written(ran);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll().trimmed(), folder.toLocal8Bit());
+    written.remove();
+
+    EXPECT_FALSE(host.startDetached(folder + "/missing.exe", folder));
+    const QString notExecutable = writeProgram("plain.exe", QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_FALSE(host.startDetached(notExecutable, folder));
+    QTest::qWait(100);
+    EXPECT_FALSE(QFile::exists(ran));
+}

@@ -1,0 +1,151 @@
+#include "platform/ComboBox.h"
+#include "platform/OptionButton.h"
+#include "platform/TextBox.h"
+#include "platform/TreeView.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using namespace tav::platform;
+
+TEST(TextBox, changeIsRaisedOnlyWhenTheTextReallyChanges)
+{
+    QWidget window;
+    TextBox box(&window, "txtField", 0);
+    QSignalSpy changes(&box, &TextBox::changed);
+    box.setText("Ann");
+    box.setText("Ann");
+    EXPECT_EQ(changes.count(), 1);
+    box.setTag("stored");
+    EXPECT_EQ(box.tag(), "stored");
+    EXPECT_EQ(changes.count(), 1) << "the tag is invisible and raises nothing";
+
+    window.show();
+    auto* edit = static_cast<QLineEdit*>(box.widget());
+    edit->setFocus();
+    EXPECT_EQ(edit->cursorPosition(), 0) << "a filled box shows the start of its text";
+    edit->end(false);
+    QTest::keyClick(edit, Qt::Key_E);
+    EXPECT_EQ(box.text(), "Anne");
+    EXPECT_EQ(changes.count(), 2);
+}
+
+TEST(TextBox, theMaximumLengthLimitsTypingButNotCode)
+{
+    QWidget window;
+    TextBox box(&window, "txtField", 0);
+    box.setMaxLength(4);
+    box.setText("longer than four");
+    EXPECT_EQ(box.text(), "longer than four");
+
+    box.setText("abc");
+    window.show();
+    auto* edit = static_cast<QLineEdit*>(box.widget());
+    edit->setFocus();
+    edit->end(false);
+    QTest::keyClicks(edit, "defg");
+    EXPECT_EQ(box.text(), "abcd");
+    EXPECT_EQ(edit->text(), "abcd");
+
+    box.setLocked(true);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(box.text(), "abcd");
+}
+
+TEST(TextBox, aMultiLineBoxKeepsItsLineBreaks)
+{
+    QWidget window;
+    TextBox notes(&window, "txtField", 7, TextBox::Lines::Multi);
+    notes.setText("first\r\nsecond");
+    EXPECT_EQ(notes.text(), "first\r\nsecond");
+    EXPECT_TRUE(notes.multiLine());
+}
+
+TEST(ComboBox, itsIndexStaysMinusOneUntilSetAndClickComesWithEveryChange)
+{
+    QWidget window;
+    ComboBox combo(&window, "cmbBillPeriod", 1);
+    QSignalSpy clicks(&combo, &ComboBox::clicked);
+    combo.addItem("January");
+    combo.addItem("February");
+    EXPECT_EQ(combo.listIndex(), -1);
+    EXPECT_TRUE(combo.text().isEmpty());
+    combo.setListIndex(1);
+    EXPECT_EQ(combo.text(), "February");
+    EXPECT_EQ(clicks.count(), 1);
+    combo.setListIndex(1);
+    EXPECT_EQ(clicks.count(), 1) << "choosing what is shown raises nothing";
+    combo.clear();
+    EXPECT_EQ(combo.listIndex(), -1);
+    combo.addItem("March");
+    EXPECT_EQ(combo.listIndex(), -1);
+}
+
+TEST(OptionButton, choosingOneClearsTheOthersOfItsContainer)
+{
+    QWidget frame;
+    OptionButton first(&frame, "optInvoiceTitle", 0);
+    OptionButton second(&frame, "optInvoiceTitle", 1);
+    first.setValue(true);
+    QSignalSpy clicks(&second, &OptionButton::clicked);
+    second.setValue(true);
+    EXPECT_TRUE(second.value());
+    EXPECT_FALSE(first.value());
+    EXPECT_EQ(clicks.count(), 1);
+    second.setValue(true);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST(TreeView, nodesAreKeyedAndCountedInTheOrderAdded)
+{
+    QWidget window;
+    TreeView tree(&window, "tvwInvoiceRecords", 1);
+    tree.setCheckBoxes(true);
+    ASSERT_TRUE(tree.add({}, "root_node", "January"));
+    ASSERT_TRUE(tree.add("root_node", "12k", "Lee, Ann - owes $5.00"));
+    ASSERT_TRUE(tree.add("12k", "1bi", "$5.00 - Hedge trimming"));
+    ASSERT_TRUE(tree.add("root_node", "30k", "Moss, Kim - paid"));
+    EXPECT_FALSE(tree.add("root_node", "12k", "again"));
+    EXPECT_FALSE(tree.add("99k", "2bi", "no parent"));
+    EXPECT_EQ(tree.nodeCount(), 4);
+    EXPECT_EQ(tree.keyAt(3), "1bi");
+    EXPECT_EQ(tree.parentKey("1bi"), "12k");
+    EXPECT_EQ(tree.childKeys("root_node"), QStringList({"12k", "30k"}));
+
+    tree.setForeColor("30k", SystemColor::GrayText);
+    EXPECT_EQ(tree.foreColor("30k"), SystemColor::GrayText);
+    tree.setTag("12k", "*");
+    EXPECT_EQ(tree.tag("12k"), "*");
+
+    EXPECT_TRUE(tree.remove("12k"));
+    EXPECT_EQ(tree.nodeCount(), 2);
+    EXPECT_FALSE(tree.contains("1bi"));
+    EXPECT_EQ(tree.keyAt(2), "30k");
+}
+
+TEST(TreeView, onlyTheUsersCheckRaisesNodeCheck)
+{
+    QWidget window;
+    TreeView tree(&window, "tvwInvoiceRecords", 1);
+    tree.move(0, 0, 4500, 3000);
+    tree.setCheckBoxes(true);
+    tree.add({}, "root_node", "January");
+    tree.add("root_node", "12k", "Lee, Ann");
+    QSignalSpy checks(&tree, &TreeView::nodeCheck);
+    tree.setChecked("12k", true);
+    tree.setText("12k", "Lee, Ann - paid");
+    tree.ensureVisible("12k");
+    EXPECT_EQ(checks.count(), 0);
+    EXPECT_TRUE(tree.expanded("root_node"));
+
+    // The user's click on the box.
+    QTreeWidget* widget = tree.treeWidget();
+    widget->topLevelItem(0)->child(0)->setCheckState(0, Qt::Unchecked);
+    ASSERT_EQ(checks.count(), 1);
+    EXPECT_EQ(checks.at(0).at(0).toString(), "12k");
+    EXPECT_FALSE(tree.checked("12k"));
+}

@@ -1,0 +1,141 @@
+#include "printing/CustomerList.h"
+
+#include "records/RecordFormats.h"
+#include "support/FixedLineHeights.h"
+
+#include <gtest/gtest.h>
+
+using namespace tav;
+using platform::Page;
+using printing::CustomerListOptions;
+
+namespace {
+
+QString customerText(const QString& first, const QString& last, std::array<QString, 6> rest = {},
+                     bool archived = false)
+{
+    records::CustomerRecord customer;
+    customer.values = {first, last, rest[0], rest[1], rest[2], rest[3], rest[4], rest[5]};
+    customer.archived = archived;
+    return customer.text();
+}
+
+QStringList lines(const Page& page, int column)
+{
+    const QString text = page.text("lblList", column);
+    return text.isEmpty() ? QStringList() : text.split('\n');
+}
+
+// Customers numbered from 1, each with one address line: with one blank line, three lines each.
+records::RecordTable customers(int count)
+{
+    records::RecordTable table(records::RecordTable::Order::Unsorted);
+    for (int i = 1; i <= count; ++i)
+        table.add(records::numberedKey(i), customerText(QStringLiteral("C%1").arg(i), "", {"Street"}));
+    return table;
+}
+
+} // namespace
+
+TEST(CustomerList, countsAndFontComeFromTheirTexts)
+{
+    EXPECT_EQ(printing::columnCountFromText("2"), 2);
+    EXPECT_EQ(printing::columnCountFromText("4"), 4);
+    for (const char* outside : {"0", "5", "-1", "", "many"})
+        EXPECT_EQ(printing::columnCountFromText(outside), 3) << outside;
+    EXPECT_EQ(printing::blankLineCountFromText("0"), 0);
+    EXPECT_EQ(printing::blankLineCountFromText("4"), 4);
+    EXPECT_EQ(printing::blankLineCountFromText("7"), 1);
+    EXPECT_EQ(printing::blankLineCountFromText("-2"), 1);
+
+    EXPECT_EQ(printing::customerListFont("Courier", "Bold Italic 10"), (platform::PageFont{"Courier", 10, true, true}));
+    EXPECT_EQ(printing::customerListFont("Arial", "Regular 8"), (platform::PageFont{"Arial", 8, false, false}));
+    EXPECT_EQ(printing::customerListFont("Arial", "Italic 12"), (platform::PageFont{"Arial", 12, false, true}));
+    EXPECT_EQ(printing::customerListFont("Arial", "Bold"), (platform::PageFont{"Arial", 8.25, false, false}))
+        << "without its blank, \"Bold\" is no style word and no size";
+}
+
+TEST(CustomerList, anEntryShowsTheChosenFieldsThatAreNotEmpty)
+{
+    const QString text
+        = customerText("Bob", "Adams", { "2 Oak Road", "", "Springfield", "", "555-0199", "Gate\r\ncode 12" });
+    CustomerListOptions options;
+    EXPECT_EQ(printing::customerEntry(text, options),
+              QStringList({"Adams, Bob", "2 Oak Road", "Springfield", "555-0199", "Gate", "code 12", ""}));
+    options.address = false;
+    options.notes = false;
+    options.blankLines = 0;
+    EXPECT_EQ(printing::customerEntry(text, options), QStringList({"Adams, Bob", "555-0199"}));
+    options.phone = false;
+    options.blankLines = 3;
+    EXPECT_EQ(printing::customerEntry(text, options), QStringList({"Adams, Bob", "", "", ""}));
+    EXPECT_TRUE(printing::customerEntry("Adams, Bob\x01" "Bob", options).isEmpty()) << "a damaged record";
+}
+
+TEST(CustomerList, columnsFillDownThenAcrossThenOntoTheNextPage)
+{
+    // 8 points at 125 twips a point: lines of 1000 twips, twelve to a column.
+    const test::FixedLineHeights heights(125);
+    CustomerListOptions options;
+    options.pageTitle = "Our customers";
+    const std::vector<Page> pages = printing::customerListPages(customers(13), options);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].text("lblPageTitle"), "Our customers");
+    EXPECT_EQ(lines(pages[0], 0).size(), 12);
+    EXPECT_EQ(lines(pages[0], 0).first(), "C1");
+    EXPECT_EQ(lines(pages[0], 1).first(), "C5") << "the fifth customer would pass the column's bottom";
+    EXPECT_EQ(lines(pages[0], 2).first(), "C9");
+    EXPECT_TRUE(lines(pages[0], 3).isEmpty());
+    EXPECT_EQ(lines(pages[1], 0), QStringList({"C13", "Street", ""}));
+    EXPECT_EQ(pages[0].text("lblList", 4), "Page #1");
+    EXPECT_EQ(pages[1].text("lblList", 4), "Page #2");
+    EXPECT_EQ(pages[1].element("lblList", 4).top, 14640 - 1000);
+    EXPECT_EQ(pages[0].element("lblList", 0).left, 600);
+    EXPECT_EQ(pages[0].element("lblList", 1).left, 4120);
+    EXPECT_EQ(pages[0].element("lblList", 2).left, 7640);
+
+    options.columns = 2;
+    options.pageNumbers = false;
+    const std::vector<Page> twoColumns = printing::customerListPages(customers(9), options);
+    ASSERT_EQ(twoColumns.size(), 2u);
+    EXPECT_EQ(twoColumns[0].element("lblList", 1).left, 5880);
+    EXPECT_EQ(lines(twoColumns[1], 0).first(), "C9");
+    EXPECT_EQ(twoColumns[1].text("lblList", 4), "");
+}
+
+TEST(CustomerList, anEntryTallerThanAColumnStandsAloneCutAtThePageBottom)
+{
+    const test::FixedLineHeights heights(125);
+    CustomerListOptions options;
+    options.blankLines = 0;
+    records::RecordTable table(records::RecordTable::Order::Unsorted);
+    table.add("1k", customerText("Short", ""));
+    QString longNotes;
+    for (int i = 1; i <= 20; ++i)
+        longNotes += QStringLiteral("note %1\r\n").arg(i);
+    table.add("2k", customerText("Long", "", {"", "", "", "", "", longNotes}));
+    table.add("3k", customerText("After", ""));
+    const std::vector<Page> pages = printing::customerListPages(table, options);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(lines(pages[0], 0), QStringList({"Short"}));
+    // (14655 - 1560) / 1000: thirteen lines reach down to the page's bottom.
+    EXPECT_EQ(lines(pages[0], 1).size(), 13);
+    EXPECT_EQ(lines(pages[0], 1).first(), "Long");
+    EXPECT_EQ(lines(pages[0], 2), QStringList({"After"}));
+}
+
+TEST(CustomerList, archivedAndDamagedCustomersAreLeftOutAndAmpersandsPrintAsTyped)
+{
+    records::RecordTable table(records::RecordTable::Order::Unsorted);
+    table.add("1k", customerText("Old", "Gone", {}, true));
+    const std::vector<Page> onlyArchived = printing::customerListPages(table, {});
+    ASSERT_EQ(onlyArchived.size(), 1u);
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(onlyArchived[0].text("lblList", k), "");
+    EXPECT_EQ(onlyArchived[0].text("lblList", 4), "Page #1");
+
+    table.add("2k", "broken");
+    table.add("3k", customerText("Tom & Jo", "Smith", {"Rose & Crown"}));
+    const std::vector<Page> pages = printing::customerListPages(table, {});
+    EXPECT_EQ(lines(pages[0], 0), QStringList({"Smith, Tom & Jo", "Rose & Crown", ""}));
+}

@@ -1,0 +1,213 @@
+#include "printing/InvoiceFilling.h"
+#include "printing/InvoiceLayouts.h"
+
+#include <gtest/gtest.h>
+
+using namespace tav;
+using platform::Page;
+using printing::InvoiceContent;
+using records::CompanyInfo;
+
+namespace {
+
+InvoiceContent content()
+{
+    InvoiceContent c;
+    c.title = "INVOICE";
+    c.company.texts = {"Green & Sons", "1 Main Street", "Springfield", "IL 62701", "555-0100", "Since 1990",
+                       "Garden care", "Green & Sons Ltd", "Thank you!"};
+    c.customer.values = {"Bob", "Adams", "2 Oak Road", "Apt 4", "Springfield", "bob@example.com", "555-0199", ""};
+    c.billDue = "02/15/2026";
+    c.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    return c;
+}
+
+Page filled(int layout, const InvoiceContent& c)
+{
+    Page page = printing::invoiceLayout(layout);
+    EXPECT_TRUE(printing::fillInvoice(page, layout, c));
+    return page;
+}
+
+QStringList items(int count)
+{
+    QStringList lines;
+    for (int i = 1; i <= count; ++i)
+        lines << QStringLiteral("$%1.00 - Item %1").arg(i);
+    return lines;
+}
+
+} // namespace
+
+TEST(InvoiceFilling, headerTakesTheTitleCompanyCustomerAndBillDue)
+{
+    InvoiceContent c = content();
+    c.title = "Statement of account";
+    c.titlePoints = 16;
+    c.lines = items(1);
+    const Page page = filled(0, c);
+    EXPECT_EQ(page.text("lblInvoiceTitle"), "Statement of account");
+    EXPECT_EQ(page.element("lblInvoiceTitle").font.points, 16);
+    EXPECT_EQ(page.text("lblCompanyName"), "Green & Sons");
+    EXPECT_EQ(page.text("lblCompanySlogan"), "Since 1990");
+    EXPECT_EQ(page.text("lblCompanyAddress", 0), "Green & Sons");
+    EXPECT_EQ(page.text("lblCompanyAddress", 3), "IL 62701");
+    EXPECT_EQ(page.element("lblCompanyAddress", 0).top, 2520) << "a full address keeps its place";
+    EXPECT_EQ(page.text("lblBillTo", 0), "Bill To:");
+    EXPECT_EQ(page.text("lblBillTo", 1), "Bob Adams");
+    EXPECT_EQ(page.text("lblBillTo", 2), "2 Oak Road");
+    EXPECT_EQ(page.text("lblBillTo", 4), "Springfield");
+    EXPECT_EQ(page.text("lblFor"), "For:");
+    EXPECT_EQ(page.text("lblGeneralInvoiceDescription"), "Garden care");
+    EXPECT_EQ(page.text("lblBillDue"), "BILL DUE: 02/15/2026");
+    EXPECT_FALSE(page.element("imgPaid").visible);
+}
+
+TEST(InvoiceFilling, anEmptyThirdAddressLineClosesTheAddressUpInLayoutsZeroAndOne)
+{
+    InvoiceContent c = content();
+    c.company.texts[CompanyInfo::CompanyAdd3].clear();
+    c.lines = items(1);
+    for (int layout : {0, 1}) {
+        const Page page = filled(layout, c);
+        EXPECT_EQ(page.element("lblCompanyAddress", 0).top, 2640) << layout;
+        EXPECT_EQ(page.element("lblCompanyAddress", 1).top, 2880) << layout;
+        EXPECT_EQ(page.element("lblCompanyAddress", 2).top, 3120) << layout;
+        EXPECT_EQ(page.text("lblCompanyAddress", 3), "") << layout;
+    }
+    EXPECT_EQ(filled(2, c).element("lblCompanyAddress", 0).top, 2400);
+}
+
+TEST(InvoiceFilling, theBillDueLineMovesWithTheInvoiceDateAsEachLayoutHasIt)
+{
+    InvoiceContent c = content();
+    c.lines = items(1);
+    const double withoutDate[] = {2835, 3840, 2400};
+    const double withDate[] = {3030, 4200, 2760};
+    for (int layout = 0; layout < 3; ++layout) {
+        c.invoiceDate.reset();
+        Page page = filled(layout, c);
+        EXPECT_FALSE(page.element("lblInvoiceDate").visible);
+        EXPECT_EQ(page.element("lblBillDue").top, withoutDate[layout]) << layout;
+        c.invoiceDate = "12/09/2026";
+        page = filled(layout, c);
+        EXPECT_TRUE(page.element("lblInvoiceDate").visible);
+        EXPECT_EQ(page.text("lblInvoiceDate"), "INVOICE DATE: 12/09/2026");
+        EXPECT_EQ(page.element("lblBillDue").top, withDate[layout]) << layout;
+    }
+}
+
+TEST(InvoiceFilling, itemRowsShowDescriptionAndAmountAndANoteTakesARow)
+{
+    InvoiceContent c = content();
+    c.lines = {"$10.00 - Lawn mowing (x3)", "INVOICE NOTE: gate code 1234", "$1,250.50 - Fence - north side"};
+    const Page page = filled(1, c);
+    EXPECT_EQ(page.text("lblPS", 0), "Lawn mowing (x3)");
+    EXPECT_EQ(page.text("lblAm", 0), "$30.00");
+    EXPECT_EQ(page.text("lblPS", 1), "");
+    EXPECT_EQ(page.text("lblAm", 1), "");
+    EXPECT_EQ(page.text("lblPS", 2), "Fence - north side") << "a name holding \" - \" keeps its whole name";
+    EXPECT_EQ(page.text("lblAm", 2), "$1,250.50");
+    EXPECT_EQ(page.text("lblTotalAm"), "$1,280.50");
+    EXPECT_EQ(page.text("lblNote"), "NOTE: gate code 1234");
+    EXPECT_EQ(page.text("lblChecksPayableTo"), "Please make all checks payable to: Green & Sons Ltd");
+    EXPECT_EQ(page.text("lblCompanyPhone"), "If you have any questions about your bill, please call: 555-0100");
+    EXPECT_EQ(page.text("lblInvoiceClosing"), "Thank you!");
+}
+
+TEST(InvoiceFilling, emptyCompanyBoxesLeaveTheBottomTextsEmpty)
+{
+    InvoiceContent c = content();
+    c.company = {};
+    c.lines = items(1);
+    const Page page = filled(0, c);
+    for (const char* name : {"lblNote", "lblChecksPayableTo", "lblCompanyPhone", "lblInvoiceClosing"})
+        EXPECT_EQ(page.text(name), "") << name;
+}
+
+TEST(InvoiceFilling, aQuantityInsideADescriptionIsNoQuantityAndAnItemWithoutPriceStaysBlank)
+{
+    InvoiceContent c = content();
+    c.lines = {"$4.00 - Box (x2) large", "(product 9 not found) (x3)", "$2.00 - Pack (x12)"};
+    const Page page = filled(0, c);
+    EXPECT_EQ(page.text("lblAm", 0), "$4.00");
+    EXPECT_EQ(page.text("lblPS", 1), "");
+    EXPECT_EQ(page.text("lblAm", 1), "");
+    EXPECT_EQ(page.text("lblAm", 2), "$24.00");
+    EXPECT_EQ(page.text("lblTotalAm"), "$28.00");
+}
+
+TEST(InvoiceFilling, twelveRowsAtMostWhileALaterNoteStillCounts)
+{
+    InvoiceContent c = content();
+    c.lines = items(15);
+    Page page = filled(0, c);
+    EXPECT_EQ(page.text("lblPS", 11), "Item 12");
+    EXPECT_EQ(page.text("lblTotalAm"), "$78.00") << "the sum of the twelve printed rows";
+    EXPECT_EQ(page.text("lblNote"), "");
+
+    c.lines = items(13) << "INVOICE NOTE: first" << "INVOICE NOTE: second";
+    page = filled(0, c);
+    EXPECT_EQ(page.text("lblNote"), "NOTE: second") << "the last note is the invoice's note";
+    EXPECT_EQ(page.text("lblTotalAm"), "$78.00");
+
+    c.lines = QStringList{"INVOICE NOTE: first", "$1.00 - A", "INVOICE NOTE: second", "$2.00 - B"};
+    page = filled(0, c);
+    EXPECT_EQ(page.text("lblPS", 1), "A");
+    EXPECT_EQ(page.text("lblPS", 3), "B") << "each note takes a row";
+    EXPECT_EQ(page.text("lblNote"), "NOTE: second");
+}
+
+TEST(InvoiceFilling, aPaidInvoiceShowsItsAmountsThePaidMarkAndATotalOfZero)
+{
+    InvoiceContent c = content();
+    c.paid = true;
+    c.lines = {"$12.50 - Lawn mowing (x2)"};
+    const Page page = filled(2, c);
+    EXPECT_TRUE(page.element("imgPaid").visible);
+    EXPECT_EQ(page.text("lblAm", 0), "$25.00");
+    EXPECT_EQ(page.text("lblTotalAm"), "$0.00");
+}
+
+TEST(InvoiceFilling, aCustomerWithoutLinesGetsNoPage)
+{
+    Page page = printing::invoiceLayout(0);
+    EXPECT_FALSE(printing::fillInvoice(page, 0, content()));
+}
+
+TEST(InvoiceFilling, shrinkingMovesTheTotalsUpAndTheBottomTextsOnlyWhenAsked)
+{
+    InvoiceContent c = content();
+    c.keepTwelveLines = false;
+    c.lines = items(3);
+    Page page = filled(0, c);
+    for (int row = 0; row < 12; ++row)
+        EXPECT_EQ(page.element("lnePS", row).visible, row <= 2) << row;
+    EXPECT_EQ(page.element("lneAboveTotal").y1, 11640 - 3240);
+    EXPECT_EQ(page.element("lneAboveTotal").y2, 11640 - 3240);
+    EXPECT_EQ(page.element("lblTotalDue").top, 11760 - 3240);
+    EXPECT_EQ(page.element("lblTotalAm").top, 11760 - 3240);
+    EXPECT_EQ(page.element("lnePSAmDivider").y1, 6720);
+    EXPECT_EQ(page.element("lnePSAmDivider").y2, 12120 - 3240);
+    EXPECT_EQ(page.element("shpPSBox").height, 5415 - 3240);
+    EXPECT_EQ(page.element("lblNote").top, 12600);
+    EXPECT_EQ(page.element("lblInvoiceClosing").top, 14160);
+    EXPECT_EQ(page.element("imgPaid").top, 7680);
+
+    c.moveBottomText = true;
+    page = filled(0, c);
+    EXPECT_EQ(page.element("lblNote").top, 12600 - 3240);
+    EXPECT_EQ(page.element("lblChecksPayableTo").top, 13320 - 3240);
+    EXPECT_EQ(page.element("lblCompanyPhone").top, 13680 - 3240);
+    EXPECT_EQ(page.element("lblInvoiceClosing").top, 14160 - 3240);
+    EXPECT_EQ(page.element("imgPaid").top, 7680);
+    EXPECT_EQ(page.element("lblDescription").top, 6840);
+
+    c.lines = items(12);
+    page = filled(0, c);
+    EXPECT_TRUE(page.element("lnePS", 11).visible);
+    EXPECT_EQ(page.element("lblTotalAm").top, 11760) << "a full table keeps its size";
+    c.keepTwelveLines = true;
+    c.lines = items(3);
+    EXPECT_TRUE(filled(0, c).element("lnePS", 11).visible);
+}
