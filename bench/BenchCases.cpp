@@ -1,4 +1,5 @@
 #include "BenchCase.h"
+#include "WindowCases.h"
 
 #include "records/CustomerNames.h"
 #include "records/DatabaseFile.h"
@@ -73,6 +74,9 @@ std::vector<std::unique_ptr<BenchCase>> allCases()
     std::vector<std::unique_ptr<BenchCase>> cases;
     cases.push_back(std::make_unique<LoadCase>());
     cases.push_back(std::make_unique<SaveCase>());
+    // The window's cases change the database (a deletion), so they come after the save.
+    for (auto& windowCase : windowCases())
+        cases.push_back(std::move(windowCase));
     return cases;
 }
 

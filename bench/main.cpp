@@ -7,7 +7,7 @@
 #include "records/DatabaseFile.h"
 #include "records/FileReplacement.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
 
 #include <cstdio>
@@ -60,7 +60,9 @@ int run(const QString& path, const QStringList& names)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication application(argc, argv);
+    // The window's cases need a widget application; they draw nothing on a screen.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() >= 3 && arguments[1] == QLatin1String("generate"))
         return generate(arguments[2]);
