@@ -25,9 +25,9 @@ struct BenchContext {
 };
 
 // One measured operation. A case that needs the database loaded says so; the run then loads it
-// first with the "load" case. To add one (deleting a customer, composing a bill period for every
-// customer), derive from this class in a file of its own, report its figures through the context,
-// and list it in allCases(); a case that changes the database goes after those that only read it.
+// first with the "load" case. To add one, derive from this class in a file of its own, report its
+// figures through the context, and list it in fileCases() or windowCases(); a case that changes
+// the database goes after those that only read it.
 class BenchCase {
 public:
     virtual ~BenchCase() = default;
@@ -37,8 +37,9 @@ public:
     virtual bool run(BenchContext& context) = 0;
 };
 
-// Every case the program knows, in the order they run when none is named.
-std::vector<std::unique_ptr<BenchCase>> allCases();
+// The database file's cases (load, save), in the order they run when none is named.
+std::vector<std::unique_ptr<BenchCase>> fileCases();
+std::unique_ptr<BenchCase> loadCase();
 
 // Seconds taken by work.
 double secondsFor(const std::function<void()>& work);

@@ -1,5 +1,4 @@
 #include "BenchCase.h"
-#include "WindowCases.h"
 
 #include "records/CustomerNames.h"
 #include "records/DatabaseFile.h"
@@ -69,14 +68,16 @@ public:
 
 } // namespace
 
-std::vector<std::unique_ptr<BenchCase>> allCases()
+std::unique_ptr<BenchCase> loadCase()
+{
+    return std::make_unique<LoadCase>();
+}
+
+std::vector<std::unique_ptr<BenchCase>> fileCases()
 {
     std::vector<std::unique_ptr<BenchCase>> cases;
-    cases.push_back(std::make_unique<LoadCase>());
+    cases.push_back(loadCase());
     cases.push_back(std::make_unique<SaveCase>());
-    // The window's cases change the database (a deletion), so they come after the save.
-    for (auto& windowCase : windowCases())
-        cases.push_back(std::move(windowCase));
     return cases;
 }
 

@@ -163,6 +163,7 @@ public:
 std::vector<std::unique_ptr<BenchCase>> windowCases()
 {
     std::vector<std::unique_ptr<BenchCase>> cases;
+    cases.push_back(loadCase());
     cases.push_back(std::make_unique<InvoiceTreesCase>());
     cases.push_back(std::make_unique<ComposePeriodCase>());
     cases.push_back(std::make_unique<DeleteCustomerCase>());

@@ -1,8 +1,10 @@
 // The benchmark program: "generate FILE" writes the synthetic database; "run FILE [CASE...]"
-// runs the named cases (all when none is named) on it and reports their figures and the peak
-// memory. bench/run drives it and compares with xmllint and dd.
+// runs the named cases of the database file (all when none is named) and "window FILE [CASE...]"
+// those of the main window, each reporting its figures and the peak memory. bench/run drives it
+// and compares with xmllint and dd.
 #include "BenchCase.h"
 #include "SyntheticDatabase.h"
+#include "WindowCases.h"
 
 #include "records/DatabaseFile.h"
 #include "records/FileReplacement.h"
@@ -12,6 +14,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <sys/resource.h>
 
 namespace {
@@ -30,12 +33,11 @@ int generate(const QString& path)
     return 0;
 }
 
-int run(const QString& path, const QStringList& names)
+int run(std::vector<std::unique_ptr<bench::BenchCase>> cases, const QString& path, const QStringList& names)
 {
     bench::BenchContext context;
     context.databasePath = path;
     context.scratchPath = path + QStringLiteral(".bench-scratch");
-    auto cases = bench::allCases();
     bench::BenchCase* load = nullptr;
     for (const auto& benchCase : cases) {
         if (std::strcmp(benchCase->name(), "load") == 0)
@@ -60,14 +62,19 @@ int run(const QString& path, const QStringList& names)
 
 int main(int argc, char** argv)
 {
-    // The window's cases need a widget application; they draw nothing on a screen.
+    // The window's cases need a widget application (drawing on no screen); the file's cases run
+    // in a process of their own without one, whose start leaves the heap in another state.
+    const bool window = argc >= 2 && std::strcmp(argv[1], "window") == 0;
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    std::unique_ptr<QCoreApplication> application
+        = window ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() >= 3 && arguments[1] == QLatin1String("generate"))
         return generate(arguments[2]);
     if (arguments.size() >= 3 && arguments[1] == QLatin1String("run"))
-        return run(arguments[2], arguments.mid(3));
-    std::fprintf(stderr, "usage: tav_bench generate FILE | run FILE [CASE...]\n");
+        return run(bench::fileCases(), arguments[2], arguments.mid(3));
+    if (window && arguments.size() >= 3)
+        return run(bench::windowCases(), arguments[2], arguments.mid(3));
+    std::fprintf(stderr, "usage: tav_bench generate FILE | run FILE [CASE...] | window FILE [CASE...]\n");
     return 2;
 }
