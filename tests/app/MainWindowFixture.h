@@ -8,6 +8,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QString>
 #include <gtest/gtest.h>

@@ -1,0 +1,84 @@
+#include "MainWindowFixture.h"
+
+#include "platform/CommandButton.h"
+#include "platform/ListView.h"
+#include "platform/TextBox.h"
+#include "records/Separators.h"
+
+using namespace tav;
+using platform::MessageAnswer;
+using test::MainWindowTest;
+using test::scriptedHost;
+
+namespace {
+
+// The sample with an invoice record of customer 9, whom the file does not hold, in two periods.
+QByteArray withMissingCustomer()
+{
+    QByteArray bytes = test::sampleDatabase();
+    const QByteArray record = "\t\t<InvoiceRecord>\r\n\t\t\t<BP>January</BP>\r\n\t\t\t<CID>9</CID>\r\n"
+                              "\t\t\t<AccountBalance>5</AccountBalance>\r\n\t\t\t<PSID Number=\"1\">2</PSID>\r\n"
+                              "\t\t</InvoiceRecord>\r\n";
+    QByteArray again = record;
+    again.replace("January", "February");
+    bytes.replace("\t</InvoiceRecords>", record + again + "\t</InvoiceRecords>");
+    return bytes;
+}
+
+void pressOkay(platform::Form& form)
+{
+    static_cast<components::MessageWindow&>(form).cmdOkay->click();
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, aMissingCustomerGetsOnePlaceholderAndOneNotice)
+{
+    test::writeDatabaseFile(withMissingCustomer());
+    scriptedHost().answerModal(pressOkay);
+    start();
+    EXPECT_EQ(scriptedHost().prompts().size(), 1u);
+    EXPECT_EQ(window->db.customers.find("9k")->section(records::FieldSeparator, 0, 0), "Customer, Deleted");
+    EXPECT_TRUE(window->hasUnsavedChanges()) << "the placeholder is saved with the next save";
+    EXPECT_EQ(window->c.lvwCustomersVis->textAt(2), "Customer, Deleted");
+}
+
+TEST_F(MainWindowTest, aSilencedNoticeStillRepairsAndMarksTheChange)
+{
+    test::writeDatabaseFile(withMissingCustomer());
+    platform::settings().setValue("Messages", "DeletedCustomer", "true");
+    start();
+    EXPECT_TRUE(window->db.customers.contains("9k"));
+    EXPECT_TRUE(window->hasUnsavedChanges());
+}
+
+TEST_F(MainWindowTest, entriesThatCannotBeReadAreToldOnceAndTheRestLoads)
+{
+    QByteArray bytes = test::sampleDatabase();
+    bytes.replace("<Customer CID=\"2\">", "<Customer CID=\"x\">");
+    bytes.replace("<PS PSID=\"2\">", "<PS PSID=\"1\">");
+    test::writeDatabaseFile(bytes);
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    start();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Unreadable Entries Found");
+    EXPECT_EQ(scriptedHost().lastPrompt().text,
+              "2 entries of the database file could not be read and were left out.\r\n\r\n"
+              "(The file as it was is kept as TAV.xml.bak when you next save.)");
+    EXPECT_EQ(window->c.lvwCustomersVis->count(), 1);
+    EXPECT_EQ(window->c.lvwProducts[0]->count(), 1);
+    EXPECT_FALSE(window->hasUnsavedChanges());
+}
+
+TEST_F(MainWindowTest, aFileThatCannotBeReadIsNeverWrittenOver)
+{
+    // A folder where the database file should be: it exists, and it cannot be read as a file.
+    QDir().mkpath(test::databaseFile());
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    start();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Not Read");
+    window->c.txtCompanyDetails[0]->setText("New Co");
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    EXPECT_FALSE(window->session.saveDatabase());
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Database Not Saved");
+    EXPECT_TRUE(QFileInfo(test::databaseFile()).isDir());
+}
