@@ -3,7 +3,6 @@
 #include "components/Dialogs.h"
 #include "components/FormPlacement.h"
 #include "components/SettingsAccess.h"
-#include "platform/AccessKeyRouter.h"
 #include "platform/Frame.h"
 #include "platform/Host.h"
 #include "platform/Label.h"
@@ -48,7 +47,6 @@ MainWindow::MainWindow()
     , invoicePrinting(*this)
     , envelopePrinting(*this)
     , customerListPrinting(*this)
-    , accessKeys_(new AccessKeyRouter(widget()))
 {
     setCaption(host().appTitle());
     connectHandlers();

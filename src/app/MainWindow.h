@@ -26,10 +26,6 @@
 #include "platform/Form.h"
 #include "records/Database.h"
 
-namespace tav::platform {
-class AccessKeyRouter;
-}
-
 namespace tav::app {
 
 // The main window: seven pages switched by the tab buttons down the left edge, the Save and Cancel
@@ -87,8 +83,6 @@ private:
     void connectHandlers();
     void rememberSelectedCustomer();
     void unloadSecondaryWindows();
-
-    platform::AccessKeyRouter* accessKeys_;
 };
 
 } // namespace tav::app

@@ -58,6 +58,10 @@ std::optional<QString> ProductsPage::typedName() const
 
 void ProductsPage::updateAddButton()
 {
+    // Only while a product is entered: emptying the boxes from elsewhere must not hide
+    // "&New Product or Service" while the page is browsing.
+    if (w_.c.cmdAddNewItem->caption() == kNewProduct)
+        return;
     w_.c.cmdAddNewItem->setVisible(typedPrice() && typedName());
 }
 

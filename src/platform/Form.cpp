@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "AccessKeyRouter.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -38,6 +39,8 @@ Form::Form(QString name, BorderStyle borderStyle, QWidget* owner)
     widget_->setObjectName(name_);
     widget_->setWindowFlags(flagsFor(borderStyle));
     widget_->setSizeGripEnabled(false);
+    // Every window routes its own controls' access keys.
+    new AccessKeyRouter(widget_);
 }
 
 Form::~Form()

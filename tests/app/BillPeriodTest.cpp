@@ -251,3 +251,11 @@ TEST_F(BillPeriodTest, leavingTheEntryWithoutAStoredPeriodEmptiesTheTree)
     EXPECT_EQ(tree().nodeCount(), 0);
     EXPECT_FALSE(window->c.cmdResetCustomerAccounts->visible());
 }
+
+TEST_F(BillPeriodTest, startingAPeriodLeavesTheProductsPageBrowsing)
+{
+    startWithCustomersAndProducts();
+    window->c.cmdAddNewBP->click();
+    EXPECT_EQ(window->c.cmdAddNewItem->caption(), "&New Product or Service");
+    EXPECT_TRUE(window->c.cmdAddNewItem->visible()) << "emptying the product boxes must not hide it";
+}

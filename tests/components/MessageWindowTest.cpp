@@ -6,6 +6,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QLabel>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace tav::components;
@@ -109,4 +110,16 @@ TEST(MessageWindow, theTextIsCentredAboveTheButtonsLineByLine)
     EXPECT_EQ(shown.count('\n'), 8);
     EXPECT_FALSE(shown.contains("&&"));
     EXPECT_TRUE(shown.contains("explanation & more"));
+}
+
+TEST(MessageWindow, itsButtonsAnswerTheirAccessKeys)
+{
+    MessageRequest request{"Question?", "Key", "Yes", ""};
+    scriptedHost().answerModal([](Form& form) {
+        auto& window = static_cast<MessageWindow&>(form);
+        window.show();
+        QTest::keyClick(window.cmdYes->widget(), Qt::Key_N, Qt::AltModifier);
+    });
+    showMessage(request);
+    EXPECT_EQ(request.answer, "No");
 }
