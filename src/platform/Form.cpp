@@ -4,6 +4,7 @@
 #include "Twips.h"
 
 #include <QCloseEvent>
+#include <QFont>
 #include <QKeyEvent>
 #include <QResizeEvent>
 
@@ -29,6 +30,14 @@ Qt::WindowFlags flagsFor(Form::BorderStyle style)
     return flags;
 }
 
+// The font of every window, which its controls take unless their design gives them their own.
+QFont windowFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
 } // namespace
 
 Form::Form(QString name, BorderStyle borderStyle, QWidget* owner)
@@ -39,6 +48,7 @@ Form::Form(QString name, BorderStyle borderStyle, QWidget* owner)
     widget_->setObjectName(name_);
     widget_->setWindowFlags(flagsFor(borderStyle));
     widget_->setSizeGripEnabled(false);
+    widget_->setFont(windowFont());
     // Every window routes its own controls' access keys.
     new AccessKeyRouter(widget_);
 }

@@ -13,6 +13,9 @@ class WrappingPushButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
+    // Where the caption is drawn, wrapped onto as many lines as it needs.
+    QRect captionArea() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
@@ -23,6 +26,9 @@ class WrappingCheckBox : public QCheckBox {
 
 public:
     using QCheckBox::QCheckBox;
+
+    // Where the caption is drawn beside the box, wrapped onto as many lines as it needs.
+    QRect captionArea() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
