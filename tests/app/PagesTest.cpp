@@ -192,6 +192,14 @@ TEST_F(MainWindowTest, entryFieldModes)
     EXPECT_EQ(c.txtField[0]->backColor(), app::kNormalColor);
     fields.setFieldHighlight(true);
     EXPECT_EQ(c.txtField[5]->backColor(), app::kEntryColor);
+
+    // Every field shows it where the user types, the multi-line notes box too.
+    window->widget()->show();
+    for (auto* field : c.txtField) {
+        const QImage face = field->widget()->grab().toImage();
+        EXPECT_EQ(face.pixelColor(face.width() / 3, face.height() * 3 / 4), platform::toQColor(app::kEntryColor))
+            << field->index();
+    }
 }
 
 TEST_F(MainWindowTest, theOptionsPageShowsItsSaveCommandAndHintOnlyWithUnsavedChanges)
