@@ -1,5 +1,6 @@
 #include "WrappingButtons.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -49,6 +50,16 @@ void WrappingPushButton::paintEvent(QPaintEvent*)
                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
     painter.setFont(fittedFont(*this, area, caption));
     painter.drawItemText(area, Qt::AlignCenter | kTextFlags, option.palette, isEnabled(), caption, QPalette::ButtonText);
+}
+
+void WrappingPushButton::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 QRect WrappingCheckBox::captionArea() const

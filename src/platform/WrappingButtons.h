@@ -6,7 +6,8 @@
 namespace tav::platform {
 
 // Buttons whose caption wraps onto further lines when it is wider than the button, as the form
-// runtime's buttons do; Qt's own draw one line and cut it off.
+// runtime's buttons do; Qt's own draw one line and cut it off. As there, Enter clicks the button
+// that has the focus.
 class WrappingPushButton : public QPushButton {
     Q_OBJECT
 
@@ -18,6 +19,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A check box whose caption wraps beside the box and whose whole face takes the click.
