@@ -56,8 +56,9 @@ std::optional<Room> roomOf(const Control& control)
 {
     if (const auto* label = qobject_cast<const platform::Label*>(&control)) {
         const auto* widget = static_cast<const QLabel*>(label->widget());
+        // A label that sizes itself to its text must still fit its window.
         if (label->autoSize())
-            return std::nullopt;
+            return Room{widget->text(), widget->geometry().intersected(widget->parentWidget()->rect())};
         return Room{widget->text(), widget->contentsRect(), widget->wordWrap()};
     }
     if (const auto* button = qobject_cast<const platform::CommandButton*>(&control)) {
@@ -178,4 +179,13 @@ TEST_F(MainWindowTest, everyCaptionOfTheSecondaryWindowsShowsWhole)
         EXPECT_EQ(familyOf(form->widget()), familyOf(window->widget())) << form->name().toStdString();
     }
     EXPECT_EQ(foreignFonts(message.widget(), {"cmdYes", "cmdNo", "cmdOkay", "lblMessage"}), "");
+
+    // The longest message there is: the explanation before closing the books.
+    std::string cutInExplanation = "not shown";
+    test::scriptedHost().answerModal([&](platform::Form& form) {
+        cutInExplanation = cutCaptions(form.widget());
+        static_cast<components::MessageWindow&>(form).cmdNo->click();
+    });
+    window->files.cmdCloseBooks_Click();
+    EXPECT_EQ(cutInExplanation, "");
 }
