@@ -87,9 +87,13 @@ std::vector<std::unique_ptr<BenchCase>> fileCases()
 
 double secondsFor(const std::function<void()>& work)
 {
+    ProfilerControl& profiler = ProfilerControl::instance();
+    profiler.send("enable");
     const auto start = std::chrono::steady_clock::now();
     work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    profiler.send("disable");
+    return seconds;
 }
 
 void BenchContext::report(const char* name, double value, const char* unit)

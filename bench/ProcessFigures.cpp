@@ -4,6 +4,8 @@
 #include <QFile>
 
 #include <chrono>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace tav::bench {
 
@@ -52,6 +54,41 @@ std::optional<double> secondsSinceLaunch()
     const auto now
         = std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch());
     return static_cast<double>(now.count() - launched) / 1e9;
+}
+
+ProfilerControl& ProfilerControl::instance()
+{
+    static ProfilerControl control;
+    return control;
+}
+
+ProfilerControl::ProfilerControl()
+{
+    const QByteArray control = qgetenv("TAV_BENCH_PERF_CTL");
+    const QByteArray acknowledgement = qgetenv("TAV_BENCH_PERF_ACK");
+    if (control.isEmpty() || acknowledgement.isEmpty())
+        return;
+    control_ = ::open(control.constData(), O_WRONLY | O_CLOEXEC);
+    acknowledgement_ = ::open(acknowledgement.constData(), O_RDONLY | O_CLOEXEC);
+}
+
+ProfilerControl::~ProfilerControl()
+{
+    if (control_ >= 0)
+        ::close(control_);
+    if (acknowledgement_ >= 0)
+        ::close(acknowledgement_);
+}
+
+void ProfilerControl::send(const char* command)
+{
+    if (!armed_ || control_ < 0 || acknowledgement_ < 0)
+        return;
+    const QByteArray line = QByteArray(command) + '\n';
+    if (::write(control_, line.constData(), static_cast<size_t>(line.size())) != line.size())
+        return;
+    char reply[16];
+    [[maybe_unused]] const ssize_t ignored = ::read(acknowledgement_, reply, sizeof reply);
 }
 
 } // namespace tav::bench

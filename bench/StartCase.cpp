@@ -114,6 +114,7 @@ private:
             std::fprintf(stderr, "start: the Cancel button was not found\n");
             end(1);
         }
+        ProfilerControl::instance().arm(true);
         const double seconds = secondsFor([&] {
             emit command->clicked();
             QCoreApplication::sendPostedEvents();

@@ -48,12 +48,17 @@ int run(std::vector<std::unique_ptr<bench::BenchCase>> cases, const QString& pat
             load = benchCase.get();
     }
     bool ok = true;
+    bench::ProfilerControl& profiler = bench::ProfilerControl::instance();
     for (const auto& benchCase : cases) {
         if (!names.isEmpty() && !names.contains(QLatin1String(benchCase->name())))
             continue;
-        if (benchCase->needsLoadedDatabase() && !context.loaded)
+        if (benchCase->needsLoadedDatabase() && !context.loaded) {
+            profiler.arm(names.contains(QLatin1String(load->name())));
             ok = load->run(context) && ok;
+        }
+        profiler.arm(true);
         ok = benchCase->run(context) && ok;
+        profiler.arm(false);
     }
     QFile::remove(context.scratchPath);
     context.report("peak-memory", bench::peakResidentMiB(), "MiB");
