@@ -86,7 +86,7 @@ public:
         const qint64 bytes = QFileInfo(pdf).size();
         QFile::remove(pdf);
         if (bytes <= 0 || window.host().messages() != messagesBefore) {
-            std::fprintf(stderr, "print-invoices: no PDF file was written\n");
+            std::fprintf(stderr, "print-invoices: no PDF file was written, or the run showed a message\n");
             return false;
         }
         context.report("print-invoices", seconds, "s");
