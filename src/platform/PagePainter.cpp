@@ -46,17 +46,24 @@ void paintAutoSized(QPainter& painter, const PageElement& label, double lineHeig
     }
 }
 
-Qt::Alignment horizontal(PageElement::Align align)
+// A line's alignment, and how much of the measuring slack lies before its start, so that the text
+// keeps to the label's own edges.
+struct LineAlignment {
+    Qt::Alignment side;
+    double slackBefore;
+};
+
+LineAlignment lineAlignment(PageElement::Align align)
 {
     switch (align) {
     case PageElement::Align::Center:
-        return Qt::AlignHCenter;
+        return { Qt::AlignHCenter, kMeasuringSlack / 2 };
     case PageElement::Align::Right:
-        return Qt::AlignRight;
+        return { Qt::AlignRight, kMeasuringSlack };
     case PageElement::Align::Left:
         break;
     }
-    return Qt::AlignLeft;
+    return { Qt::AlignLeft, 0 };
 }
 
 // A label that keeps its size: each typed line broken at word boundaries to the label's width (a
@@ -67,12 +74,8 @@ void paintWrapped(QPainter& painter, const PageElement& label, double lineHeight
 {
     const QRectF box(label.left, label.top, label.width, label.height);
     const int room = std::max(1, static_cast<int>(std::floor((label.height + kMeasuringSlack) / lineHeight)));
-    // The slack is shared out so that the text keeps its alignment to the label's own edges.
-    const Qt::Alignment align = horizontal(label.align);
-    const double slackLeft = align == Qt::AlignLeft ? 0
-        : align == Qt::AlignRight                   ? kMeasuringSlack
-                                                    : kMeasuringSlack / 2;
-    QTextOption option(align);
+    const LineAlignment align = lineAlignment(label.align);
+    QTextOption option(align.side);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 
     painter.save();
@@ -92,7 +95,7 @@ void paintWrapped(QPainter& painter, const PageElement& label, double lineHeight
                 break;
         }
         layout.endLayout();
-        layout.draw(&painter, QPointF(box.left() - slackLeft, box.top() + paragraphTop));
+        layout.draw(&painter, QPointF(box.left() - align.slackBefore, box.top() + paragraphTop));
     }
     painter.restore();
 }
