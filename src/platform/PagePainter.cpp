@@ -56,14 +56,11 @@ struct LineAlignment {
 LineAlignment lineAlignment(PageElement::Align align)
 {
     switch (align) {
-    case PageElement::Align::Center:
-        return { Qt::AlignHCenter, kMeasuringSlack / 2 };
-    case PageElement::Align::Right:
-        return { Qt::AlignRight, kMeasuringSlack };
-    case PageElement::Align::Left:
-        break;
+    case PageElement::Align::Center: return {Qt::AlignHCenter, kMeasuringSlack / 2};
+    case PageElement::Align::Right: return {Qt::AlignRight, kMeasuringSlack};
+    case PageElement::Align::Left: break;
     }
-    return { Qt::AlignLeft, 0 };
+    return {Qt::AlignLeft, 0};
 }
 
 // A label that keeps its size: each typed line broken at word boundaries to the label's width (a
@@ -114,9 +111,7 @@ void paintLabel(QPainter& painter, const PageElement& label)
 void paintElement(QPainter& painter, const PageElement& element)
 {
     switch (element.kind) {
-    case PageElement::Kind::Label:
-        paintLabel(painter, element);
-        break;
+    case PageElement::Kind::Label: paintLabel(painter, element); break;
     case PageElement::Kind::Line:
         painter.setPen(borderPen(element));
         painter.drawLine(QPointF(element.x1, element.y1), QPointF(element.x2, element.y2));
