@@ -84,15 +84,15 @@ void paintWrapped(QPainter& painter, const PageElement& label, double lineHeight
         QTextLayout layout(typed, painter.font());
         layout.setTextOption(option);
         layout.beginLayout();
-        const double paragraphTop = static_cast<double>(lines) * lineHeight;
+        const double typedLineTop = static_cast<double>(lines) * lineHeight;
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLineWidth(label.width + kMeasuringSlack);
-            line.setPosition(QPointF(0, static_cast<double>(lines) * lineHeight - paragraphTop));
+            line.setPosition(QPointF(0, static_cast<double>(lines) * lineHeight - typedLineTop));
             if (++lines == room)
                 break;
         }
         layout.endLayout();
-        layout.draw(&painter, QPointF(box.left() - align.slackBefore, box.top() + paragraphTop));
+        layout.draw(&painter, QPointF(box.left() - align.slackBefore, box.top() + typedLineTop));
     }
     painter.restore();
 }

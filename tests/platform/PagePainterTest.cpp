@@ -16,16 +16,16 @@ namespace {
 // Five twips to a pixel: fine enough to see a descender pass a label's bottom.
 constexpr double kTwipsPerPixel = 5;
 constexpr double kOnePixel = kTwipsPerPixel;
-const PageFont kItemFont {"Arial", 11.25};
+const PageFont kItemFont{"Arial", 11.25};
 
-double lineHeight(const PageFont& font = kItemFont)
+double lineHeight()
 {
-    return platform::textMeasurer().lineHeight(font);
+    return platform::textMeasurer().lineHeight(kItemFont);
 }
 
-double advance(const QString& text, const PageFont& font = kItemFont)
+double advance(const QString& text)
 {
-    return QFontMetricsF(platform::pageQFont(font)).horizontalAdvance(text);
+    return QFontMetricsF(platform::pageQFont(kItemFont)).horizontalAdvance(text);
 }
 
 PageElement label(const QString& text, const QRectF& box, Align align = Align::Left, const PageFont& font = kItemFont)
