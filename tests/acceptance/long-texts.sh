@@ -47,7 +47,7 @@ readonly CLOSING='Thank you for your business - we look forward to serving you a
 # --- Where the texts belong, in twips of the page area (the same on every layout) ----------------
 # Item row 0: its description (lblPS(0)) left of the divider at 8640, its amount (lblAm(0), centred)
 # right of it; the total's caption (lblTotalDue, right-aligned); the note and the closing line.
-readonly ROW_TOP=7320 ROW_HEIGHT=255 DIVIDER=8640
+readonly DIVIDER=8640
 readonly DESCRIPTION=(840 7320 7695 255) AMOUNT=(8640 7320 2175 255) TOTAL_DUE=(6120 11760 2175 255)
 readonly NOTE_LABEL=(600 12600 10215 255) CLOSING_LABEL=(600 14160 10215 375)
 # A PDF page keeps a margin of a quarter of an inch, 18 points, around the page area.
@@ -65,8 +65,6 @@ words_in_band() {
             split($0, part, "\"")
             word = part[9]
             sub(/^>/, "", word); sub(/<\/word>$/, "", word)
-            gsub(/&lt;/, "<", word); gsub(/&gt;/, ">", word); gsub(/&quot;/, "\"", word); gsub(/&apos;/, "'\''", word)
-            gsub(/&amp;/, "\\&", word)
             for (i = 2; i <= 8; i += 2) at[i] = (part[i] - margin) * 20
             middle = (at[4] + at[8]) / 2
             if (middle >= top && middle <= bottom) printf "%.0f %.0f %.0f %.0f %s\n", at[2], at[4], at[6], at[8], word
@@ -101,7 +99,7 @@ right_of_divider() { awk -v divider=$DIVIDER '$1 + $3 >= 2 * divider'; }
 # shellcheck disable=SC2016 # the dollar sign in the amount is its own
 expect_long_texts_inside() {
     local name=$1 problems words
-    words=$(words_in_band "$name" $ROW_TOP $ROW_HEIGHT)
+    words=$(words_in_band "$name" "${DESCRIPTION[1]}" "${DESCRIPTION[3]}")
     problems=$(left_of_divider <<<"$words" | misplaced_words "${DESCRIPTION[@]}" "$PRODUCT")
     [ -z "$problems" ] || fail "$name.pdf, the item's description: $problems"
     problems=$(right_of_divider <<<"$words" | misplaced_words "${AMOUNT[@]}" '$1,234.56')
