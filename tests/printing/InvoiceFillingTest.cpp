@@ -245,3 +245,25 @@ TEST(InvoiceFilling, longTextsPrintInsideTheirLabelsOnEveryLayout)
         }
     }
 }
+
+TEST(InvoiceFilling, aTitleWiderThanItsLabelPrintsWholeFromItsAlignedEdge)
+{
+    InvoiceContent c = content();
+    c.title = "ESTIMATE";
+    c.titlePoints = 36;
+    c.lines = items(1);
+    for (int layout = 0; layout < printing::kInvoiceLayoutCount; ++layout) {
+        const platform::PageElement designed = printing::invoiceLayout(layout).element("lblInvoiceTitle");
+        const platform::PageElement title = filled(layout, c).element("lblInvoiceTitle");
+        Page alone(11520, 14535);
+        alone.add(title);
+        const QRectF ink = test::PageInk(alone, 15).bounds();
+        SCOPED_TRACE(layout);
+        EXPECT_GT(ink.width(), designed.width) << "ESTIMATE in 36 points is wider than the designed label";
+        if (designed.align == platform::PageElement::Align::Right && !designed.autoSize) {
+            EXPECT_NEAR(ink.right(), designed.left + designed.width, 60) << "a right-aligned title keeps its right edge";
+        } else {
+            EXPECT_NEAR(ink.left(), designed.left, 60) << "a left-aligned title keeps its left edge";
+        }
+    }
+}
