@@ -17,6 +17,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace tav::app {
 
 using namespace tav::platform;
@@ -74,9 +76,25 @@ void DatabaseSession::warnSkippedEntries(qsizetype skipped, const QString& path)
              .arg(QFileInfo(records::FileReplacement::backupPath(path)).fileName()));
 }
 
+void DatabaseSession::warnUnreadablePrices(const QStringList& products) const
+{
+    if (products.isEmpty())
+        return;
+    constexpr qsizetype kListed = 5;
+    QString listed = products.first(std::min(products.size(), kListed)).join(QLatin1String("\r\n"));
+    if (products.size() > kListed)
+        listed += QStringLiteral("\r\n(and %1 more)").arg(products.size() - kListed);
+    warn(QStringLiteral("Prices Not Read"),
+         QStringLiteral("These prices in the database file could not be read as amounts with this computer's "
+                        "number settings:\r\n\r\n")
+             + listed,
+         QStringLiteral("They count as 0 when billed. Delete these products and services and enter them again "
+                        "with their prices."));
+}
+
 bool DatabaseSession::loadDatabase()
 {
-    return loadDatabase(records::loadDatabase(databasePath()));
+    return loadDatabase(records::loadDatabase(databasePath(), host().locale()));
 }
 
 bool DatabaseSession::loadDatabase(records::LoadResult&& result)
@@ -113,6 +131,7 @@ bool DatabaseSession::loadDatabase(records::LoadResult&& result)
     takeDatabase(std::move(result.database));
     if (result.skippedEntries > 0)
         warnSkippedEntries(result.skippedEntries, path);
+    warnUnreadablePrices(result.unreadablePrices);
     setSaveCancelVisible(false);
     w_.customers.cancelNewCustomer();
     if (c.fraMain[0]->visible())
@@ -141,7 +160,7 @@ void DatabaseSession::addCustomerNamesToRecords()
 
 void DatabaseSession::loadAndShowDatabase()
 {
-    loadAndShowDatabase(records::loadDatabase(databasePath()));
+    loadAndShowDatabase(records::loadDatabase(databasePath(), host().locale()));
 }
 
 void DatabaseSession::loadAndShowDatabase(records::LoadResult&& result)
@@ -201,7 +220,7 @@ void DatabaseSession::cmdCancel_Click()
     // The file is read into a fresh database first: when it is gone or cannot be read, nothing
     // that is shown now is dropped.
     const QString path = databasePath();
-    records::LoadResult result = records::loadDatabase(path);
+    records::LoadResult result = records::loadDatabase(path, host().locale());
     if (result.status != records::LoadResult::Status::Loaded) {
         warn(QStringLiteral("Changes Not Abandoned"),
              QStringLiteral("The database file could not be read again:\r\n")
@@ -214,6 +233,7 @@ void DatabaseSession::cmdCancel_Click()
     takeDatabase(std::move(result.database));
     if (result.skippedEntries > 0)
         warnSkippedEntries(result.skippedEntries, path);
+    warnUnreadablePrices(result.unreadablePrices);
     setSaveCancelVisible(false);
     w_.customers.cancelNewCustomer();
     addCustomerNamesToRecords();

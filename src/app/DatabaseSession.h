@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tav::records {
 struct Database;
@@ -46,6 +47,7 @@ private:
     void takeDatabase(records::Database&& database);
     void clearCompanyDetails();
     void warnSkippedEntries(qsizetype skipped, const QString& path) const;
+    void warnUnreadablePrices(const QStringList& products) const;
 
     MainWindow& w_;
     bool unsaved_ = false;
