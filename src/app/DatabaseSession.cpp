@@ -50,6 +50,17 @@ void DatabaseSession::setSaveCancelVisible(bool visible)
     w_.c.cmdSave->setVisible(visible);
 }
 
+void DatabaseSession::clearViews()
+{
+    auto& c = w_.c;
+    c.lvwCustomersVis->clear();
+    c.lvwProducts[0]->clear();
+    c.lvwProducts[1]->clear();
+    c.tvwInvoiceRecords[0]->clear();
+    c.tvwInvoiceRecords[1]->clear();
+    w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
+}
+
 void DatabaseSession::clearCompanyDetails()
 {
     for (TextBox* box : w_.c.txtCompanyDetails)
@@ -102,12 +113,7 @@ bool DatabaseSession::loadDatabase(records::LoadResult&& result)
     auto& c = w_.c;
     const QString path = databasePath();
     w_.db = records::Database{};
-    c.lvwCustomersVis->clear();
-    c.lvwProducts[0]->clear();
-    c.lvwProducts[1]->clear();
-    c.tvwInvoiceRecords[0]->clear();
-    c.tvwInvoiceRecords[1]->clear();
-    w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
+    clearViews();
     // Emptying a box that held text counts as an edit; reading the file hides the mark again.
     clearCompanyDetails();
 
@@ -229,7 +235,9 @@ void DatabaseSession::cmdCancel_Click()
              QStringLiteral("Your changes are kept as they are."));
         return;
     }
-    w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
+    // Nothing shown may stay from the changes abandoned: the Printing tree above all, which a print
+    // run would otherwise print.
+    clearViews();
     takeDatabase(std::move(result.database));
     if (result.skippedEntries > 0)
         warnSkippedEntries(result.skippedEntries, path);

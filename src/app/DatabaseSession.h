@@ -45,6 +45,9 @@ public:
 private:
     // Shows a loaded database: its tables, its company texts without marking them as edits.
     void takeDatabase(records::Database&& database);
+    // Empties the views of the tables that are about to be replaced: the lists, both trees and
+    // the customer entry fields.
+    void clearViews();
     void clearCompanyDetails();
     void warnSkippedEntries(qsizetype skipped, const QString& path) const;
     void warnUnreadablePrices(const QStringList& products) const;
