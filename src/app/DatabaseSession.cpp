@@ -150,18 +150,37 @@ void DatabaseSession::addCustomerNamesToRecords()
     const QStringList placeholders = records::addCustomerNamesToRecords(w_.db);
     if (placeholders.isEmpty())
         return;
-    for (qsizetype i = 0; i < placeholders.size(); ++i) {
-        if (components::isMessageSilenced(QStringLiteral("DeletedCustomer")))
-            break;
-        components::MessageRequest request{
-            QStringLiteral("An entry in your billing records points to a\r\n"
-                           "customer who is no longer in the database.\r\n\r\n"
-                           "To hold that spot in the records, a customer\r\n"
-                           "named \"Deleted Customer\" will be created."),
-            QStringLiteral("DeletedCustomer"), QStringLiteral("Yes"), QStringLiteral("OK")};
-        components::showMessage(request);
-    }
+    for (qsizetype i = 0; i < placeholders.size(); ++i)
+        tellAboutPlaceholder();
     setSaveCancelVisible(true);
+}
+
+void DatabaseSession::tellAboutPlaceholder() const
+{
+    if (components::isMessageSilenced(QStringLiteral("DeletedCustomer")))
+        return;
+    components::MessageRequest request{QStringLiteral("An entry in your billing records points to a\r\n"
+                                                      "customer who is no longer in the database.\r\n\r\n"
+                                                      "To hold that spot in the records, a customer\r\n"
+                                                      "named \"Deleted Customer\" will be created."),
+                                       QStringLiteral("DeletedCustomer"), QStringLiteral("Yes"), QStringLiteral("OK")};
+    components::showMessage(request);
+}
+
+QString DatabaseSession::customerNameForRecord(const QString& customerNumber)
+{
+    const records::CustomerName name = records::getCustomerName(w_.db.customers, customerNumber);
+    if (!name.placeholderAdded)
+        return name.name;
+    tellAboutPlaceholder();
+    setSaveCancelVisible(true);
+    // The list shows the placeholder at its place, and keeps the customer the page shows.
+    ListView* list = w_.c.lvwCustomersVis;
+    const QString shown = list->currentKey();
+    w_.lists.fillCustomerBrowseList();
+    if (const qsizetype position = list->positionOf(shown); position > 0)
+        list->select(position);
+    return name.name;
 }
 
 void DatabaseSession::loadAndShowDatabase()

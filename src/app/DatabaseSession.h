@@ -29,6 +29,10 @@ public:
     // Names and sorts the loaded invoice records, repairing a missing customer with the
     // placeholder and telling the user.
     void addCustomerNamesToRecords();
+    // The customer's name for an invoice record being written (GetCustomerName). A customer the
+    // table lacks gets the placeholder, as after loading: the user is told, the customer list
+    // shows it, and the data counts as changed.
+    QString customerNameForRecord(const QString& customerNumber);
     // Loads and shows the database as start-up does.
     void loadAndShowDatabase();
     void loadAndShowDatabase(records::LoadResult&& result);
@@ -51,6 +55,8 @@ private:
     void clearCompanyDetails();
     void warnSkippedEntries(qsizetype skipped, const QString& path) const;
     void warnUnreadablePrices(const QStringList& products) const;
+    // The notice about a placeholder customer, unless the user has silenced it.
+    void tellAboutPlaceholder() const;
 
     MainWindow& w_;
     bool unsaved_ = false;

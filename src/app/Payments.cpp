@@ -6,7 +6,6 @@
 #include "platform/CommandButton.h"
 #include "platform/Host.h"
 #include "platform/TreeView.h"
-#include "records/CustomerNames.h"
 #include "records/LocalAmounts.h"
 #include "records/RecordFormats.h"
 #include "records/Separators.h"
@@ -129,7 +128,7 @@ void Payments::logPayment(records::Cents balance, const QString& note)
         if (!tree->add(key, noteKey, QStringLiteral("NOTE: ") + note))
             tree->setText(noteKey, QStringLiteral("NOTE: ") + note);
     }
-    const InvoiceRecord updated{period, records::getCustomerName(w_.db.customers, customerNumber).name, customerNumber,
+    const InvoiceRecord updated{period, w_.session.customerNameForRecord(customerNumber), customerNumber,
                                 records::balanceText(balance), record->items, note};
     w_.db.invoiceRecords.setText(recordKey, updated.text());
     w_.trees.buildInvoiceTree(1);
