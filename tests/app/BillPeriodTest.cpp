@@ -11,6 +11,9 @@
 #include "records/RecordFormats.h"
 #include "records/Separators.h"
 
+#include <QTest>
+#include <QTreeWidget>
+
 using namespace tav;
 using platform::MessageAnswer;
 using platform::TreeView;
@@ -167,6 +170,24 @@ TEST_F(BillPeriodTest, billingAddsItemsAndRaisesQuantities)
     window->c.lvwProducts[0]->select(1);
     emit window->c.lvwProducts[0]->doubleClicked();
     EXPECT_EQ(tree().nodeCount(), 3);
+}
+
+TEST_F(BillPeriodTest, theReleaseThatEndsADoubleClickIsNoClickOfItsOwn)
+{
+    startWithCustomersAndProducts();
+    window->c.cmdAddNewBP->click();
+    bill("3k");
+    // Lee's only item, double-clicked with the mouse: it goes, the selection moves to her, and the
+    // button's last release must not then mark her alone.
+    QWidget* viewport = tree().treeWidget()->viewport();
+    QTreeWidgetItem* item = tree().treeWidget()->topLevelItem(0)->child(0)->child(0);
+    const QPoint at = tree().treeWidget()->visualItemRect(item).center();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+    EXPECT_FALSE(tree().contains("0000001200000003b"));
+    EXPECT_TRUE(window->newPeriod.isMarked("12k"));
+    EXPECT_TRUE(window->newPeriod.isMarked("30k"));
 }
 
 TEST_F(BillPeriodTest, finalisingStoresThePeriodAndOneRecordPerBilledCustomer)
