@@ -192,10 +192,7 @@ void DatabaseSession::loadAndShowDatabase(records::LoadResult&& result)
 {
     w_.c.cmdAddNew->setVisible(true);
     loadDatabase(std::move(result));
-    addCustomerNamesToRecords();
-    w_.lists.refreshViews();
-    if (!w_.c.lvwCustomersVis->isEmpty())
-        w_.customers.showSelectedCustomer();
+    showTables();
     w_.options.loadOptionSettings();
     w_.options.applyExpertMode();
 }
@@ -263,11 +260,18 @@ void DatabaseSession::cmdCancel_Click()
     warnUnreadablePrices(result.unreadablePrices);
     setSaveCancelVisible(false);
     w_.customers.cancelNewCustomer();
+    showTables();
+}
+
+void DatabaseSession::showTables()
+{
     addCustomerNamesToRecords();
     w_.lists.refreshViews();
-    // After the reload the fields show the customer that the list selects.
-    if (!w_.c.lvwCustomersVis->isEmpty())
-        w_.customers.showSelectedCustomer();
+    if (w_.c.lvwCustomersVis->isEmpty())
+        return;
+    w_.customers.showSelectedCustomer();
+    // A new customer being entered hid the printout button; the list it prints is back.
+    w_.c.cmdPrint->setVisible(true);
 }
 
 } // namespace tav::app

@@ -52,6 +52,9 @@ private:
     // Empties the views of the tables that are about to be replaced: the lists, both trees and
     // the customer entry fields.
     void clearViews();
+    // Names the invoice records of the tables just taken and fills every view from the tables;
+    // the customer fields show the customer the list selects.
+    void showTables();
     void clearCompanyDetails();
     void warnSkippedEntries(qsizetype skipped, const QString& path) const;
     void warnUnreadablePrices(const QStringList& products) const;

@@ -84,14 +84,19 @@ TEST_F(MainWindowTest, cancelLeavesNothingOfAnAbandonedPeriodToShowOrPrint)
     EXPECT_TRUE(scriptedHost().printRuns().empty());
 
     // A period being composed when the changes are abandoned is dropped with them.
+    // So is a new customer being entered.
     finalise("April");
     c.cmdAddNewBP->click();
     window->newPeriod.billSelectedProduct();
+    c.cmdAddNew->click();
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     emit c.cmdCancel->clicked();
     EXPECT_EQ(c.lblBillPeriodName->caption(), "Bill Period:");
     EXPECT_FALSE(c.lvwProducts[1]->visible());
     EXPECT_EQ(c.tvwInvoiceRecords[0]->nodeCount(), 0);
+    EXPECT_EQ(c.cmdAddNew->caption(), "&New Customer");
+    EXPECT_EQ(c.txtField[0]->text(), c.lvwCustomersVis->currentPosition() == 1 ? QString("Bob") : QString("Ann"));
+    EXPECT_TRUE(c.cmdPrint->visible());
 }
 
 TEST_F(MainWindowTest, cancelKeepsEverythingWhenTheFileIsGone)
