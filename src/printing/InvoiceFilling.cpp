@@ -3,8 +3,12 @@
 #include "CustomerField.h"
 #include "InvoiceLayouts.h"
 
+#include "platform/TextMeasurer.h"
+#include "records/LocalAmounts.h"
 #include "records/Money.h"
 #include "records/QuantitySuffix.h"
+
+#include <QFontMetricsF>
 
 #include <limits>
 
@@ -44,14 +48,15 @@ struct ItemAmount {
 
 // An item line reads "price - description", the description ending in the quantity suffix when
 // more than one was billed. Everything after the first " - " is the description, so a product
-// name holding " - " keeps its whole name and its quantity.
-std::optional<ItemAmount> readItem(const QString& line)
+// name holding " - " keeps its whole name and its quantity. The price is read as it was when the
+// product was loaded, so the invoice bills what the period did.
+std::optional<ItemAmount> readItem(const QString& line, const records::LocalAmounts& amounts)
 {
     const qsizetype split = line.indexOf(kItemSeparator);
     if (split < 0)
         return std::nullopt;
     ItemAmount item{line.mid(split + kItemSeparator.size()), std::nullopt};
-    if (const auto price = records::storedPriceAmount(QStringView(line).left(split)))
+    if (const auto price = amounts.stored(QStringView(line).left(split)))
         item.amount = saturatedProduct(*price, records::quantityFromText(item.description));
     return item;
 }
@@ -92,6 +97,22 @@ void fillBottomTexts(Page& page, const QString& note, const CompanyInfo& company
     page.setText(QStringLiteral("lblInvoiceClosing"), company.texts[CompanyInfo::InvoiceClosing]);
 }
 
+// The title labels are drawn as wide as "INVOICE" in large print, so "ESTIMATE" or a title of the
+// user's own would be cut. A title wider than its label widens the label away from its aligned
+// edge: the title is printed whole, on one line, where the design puts it.
+void fitTitle(platform::PageElement& title)
+{
+    const double width = QFontMetricsF(platform::pageQFont(title.font)).horizontalAdvance(title.text);
+    if (title.autoSize || width <= title.width)
+        return;
+    const double growth = width - title.width;
+    if (title.align == platform::PageElement::Align::Right)
+        title.left -= growth;
+    else if (title.align == platform::PageElement::Align::Center)
+        title.left -= growth / 2;
+    title.width = width;
+}
+
 } // namespace
 
 void placeInvoiceDate(Page& page, int layout, const std::optional<QString>& date)
@@ -129,12 +150,14 @@ bool fillInvoice(Page& page, int layout, const InvoiceContent& content)
     platform::PageElement& title = page.element(QStringLiteral("lblInvoiceTitle"));
     title.font.points = content.titlePoints;
     title.text = content.title;
+    fitTitle(title);
     page.element(QStringLiteral("imgPaid")).visible = content.paid;
     fillCompany(page, layout, content.company);
     fillBillTo(page, content.customer);
     page.setText(QStringLiteral("lblBillDue"), QStringLiteral("BILL DUE: ") + content.billDue);
     placeInvoiceDate(page, layout, content.invoiceDate);
 
+    const records::LocalAmounts amounts(content.locale);
     Cents total = 0;
     QString note;
     int lastRow = -1;
@@ -145,7 +168,7 @@ bool fillInvoice(Page& page, int layout, const InvoiceContent& content)
         if (lastRow == kItemRows - 1)
             continue;
         ++lastRow;
-        const auto item = isNote ? std::nullopt : readItem(line);
+        const auto item = isNote ? std::nullopt : readItem(line, amounts);
         if (!item)
             continue;
         page.setText(QStringLiteral("lblPS"), lastRow, item->description);

@@ -69,7 +69,7 @@ private:
 
 } // namespace
 
-LoadResult loadDatabase(const QString& path)
+LoadResult loadDatabase(const QString& path, const QLocale& locale)
 {
     LoadResult result;
     FileByteSource source;
@@ -78,7 +78,7 @@ LoadResult loadDatabase(const QString& path)
         result.problem = FileProblem{path, qt_error_string(error)};
         return result;
     }
-    ReadOutcome outcome = readDatabase(source);
+    ReadOutcome outcome = readDatabase(source, locale);
     if (outcome.readFailed) {
         result.status = LoadResult::Status::Unreadable;
         result.problem = FileProblem{path, outcome.readError};
@@ -87,6 +87,7 @@ LoadResult loadDatabase(const QString& path)
     result.status = LoadResult::Status::Loaded;
     result.database = std::move(outcome.database);
     result.skippedEntries = outcome.skippedEntries;
+    result.unreadablePrices = std::move(outcome.unreadablePrices);
     return result;
 }
 

@@ -1,6 +1,7 @@
 #include "DatabaseReader.h"
 
 #include "CustomerNames.h"
+#include "LocalAmounts.h"
 #include "Money.h"
 #include "RecordFormats.h"
 #include "Separators.h"
@@ -75,9 +76,10 @@ bool isElementLine(QByteArrayView line)
 
 class DatabaseReader {
 public:
-    DatabaseReader(XmlLineReader& lines, TextEncoding encoding, Database& database)
+    DatabaseReader(XmlLineReader& lines, TextEncoding encoding, const QLocale& locale, Database& database)
         : lines_(lines)
         , encoding_(encoding)
+        , amounts_(locale)
         , database_(database)
         , customerNames_(database.customers)
     {
@@ -85,6 +87,7 @@ public:
 
     void readDatabase();
     qsizetype skippedEntries() const { return skippedEntries_; }
+    const QStringList& unreadablePrices() const { return unreadablePrices_; }
 
 private:
     using AddRecord = void (DatabaseReader::*)(const GatheredRecord&, const RecordElements&);
@@ -108,12 +111,14 @@ private:
 
     XmlLineReader& lines_;
     TextEncoding encoding_;
+    LocalAmounts amounts_;
     Database& database_;
     InvoiceCustomerNames customerNames_;
     // Takes the records of the section being read: a million records are added much faster so,
     // and a file whose records stand in reverse order cannot make the load quadratic.
     RecordTable::Loader* loader_ = nullptr;
     qsizetype skippedEntries_ = 0;
+    QStringList unreadablePrices_;
 };
 
 void DatabaseReader::readDatabase()
@@ -299,7 +304,11 @@ void DatabaseReader::addProduct(const GatheredRecord& record, const RecordElemen
     ProductRecord product;
     product.priceText = text(elements, ItemPrice);
     product.name = text(elements, Item);
-    product.price = std::clamp<Cents>(storedPriceAmount(product.priceText).value_or(0), 0, kMaxPrice);
+    const std::optional<Cents> price = amounts_.stored(product.priceText);
+    if (price && *price >= 0 && *price <= kMaxPrice)
+        product.price = *price;
+    else
+        unreadablePrices_ << product.displayText();
     product.archived = text(elements, ProductCurrent).toLower() == QLatin1String("no");
     loader_->add(number + KeySuffix, product.text());
 }
@@ -371,7 +380,7 @@ void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElement
 
 } // namespace
 
-ReadOutcome readDatabase(ByteSource& source)
+ReadOutcome readDatabase(ByteSource& source, const QLocale& locale)
 {
     for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Windows1252}) {
         ReadOutcome outcome;
@@ -381,7 +390,7 @@ ReadOutcome readDatabase(ByteSource& source)
             return outcome;
         }
         XmlLineReader lines(source, encoding);
-        DatabaseReader reader(lines, encoding, outcome.database);
+        DatabaseReader reader(lines, encoding, locale, outcome.database);
         reader.readDatabase();
         if (lines.readFailed()) {
             ReadOutcome failed;
@@ -391,6 +400,7 @@ ReadOutcome readDatabase(ByteSource& source)
         }
         if (!lines.foundInvalidUtf8()) {
             outcome.skippedEntries = reader.skippedEntries();
+            outcome.unreadablePrices = reader.unreadablePrices();
             return outcome;
         }
     }
