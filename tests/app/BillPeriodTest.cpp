@@ -238,8 +238,23 @@ TEST_F(BillPeriodTest, theRefusalsAddNothing)
     c.txtPField[3]->setText("4/15/2026");
     c.cmdAddNewBP->click();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Duplicate Name Found");
+    tree().select("0000001200000009b");
+    window->trees.tvwInvoiceRecords_DblClick(0);
     finalise("march");
     EXPECT_EQ(window->db.periods.count(), 2) << "names differing in case are different periods";
+    EXPECT_EQ(c.cmbBillPeriod[1]->text(), "march");
+    EXPECT_EQ(tree().childKeys("root_node"), QStringList{"30k"}) << "and never share records";
+
+    // A record whose period is gone still holds its key: a period that would reuse it is refused whole.
+    window->db.invoiceRecords.add(records::InvoiceRecord::key("April", "12"),
+                                  records::InvoiceRecord{"April", "Lee, Ann", "12", "5", "3", ""}.text());
+    const qsizetype records = window->db.invoiceRecords.count();
+    c.cmdAddNewBP->click();
+    bill("9k");
+    finalise("April");
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Duplicate Name Found");
+    EXPECT_EQ(window->db.periods.count(), 2);
+    EXPECT_EQ(window->db.invoiceRecords.count(), records);
 }
 
 TEST_F(BillPeriodTest, leavingTheEntryWithoutAStoredPeriodEmptiesTheTree)
