@@ -5,8 +5,12 @@
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QApplication>
 #include <QFile>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
@@ -84,4 +88,25 @@ TEST(DesktopHost, aDetachedProgramRunsInTheGivenFolderAndOneThatCannotRunIsRepor
     EXPECT_FALSE(host.startDetached(notExecutable, folder));
     QTest::qWait(100);
     EXPECT_FALSE(QFile::exists(ran));
+}
+
+TEST(DesktopHost, theInputBoxKeepsItsSizeAndTakesTypingButNoAltLetter)
+{
+    bool fixed = false;
+    QTimer::singleShot(0, [&fixed] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        auto* box = dialog ? dialog->findChild<QLineEdit*>() : nullptr;
+        if (!box) {
+            ADD_FAILURE() << "no input box is showing";
+            if (QWidget* other = QApplication::activeModalWidget())
+                other->close();
+            return;
+        }
+        fixed = dialog->minimumSize() == dialog->maximumSize();
+        QTest::keyClicks(box, "30");
+        QTest::keyClick(box, Qt::Key_Z, Qt::AltModifier);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(tav::platform::DesktopHost().inputBox("Enter New Balance", "Log Payment", "", std::nullopt).toStdString(), "30");
+    EXPECT_TRUE(fixed);
 }
