@@ -73,6 +73,11 @@ bool isElementLine(QByteArrayView line)
     return line.size() > 1 && std::memchr(line.data() + 1, '<', static_cast<size_t>(line.size() - 1));
 }
 
+bool isRootLine(QByteArrayView line)
+{
+    return equalsIgnoringCase(line, "<tav-db>") || equalsIgnoringCase(line, "</tav-db>");
+}
+
 class DatabaseReader {
 public:
     DatabaseReader(XmlLineReader& lines, TextEncoding encoding, Database& database)
@@ -85,6 +90,8 @@ public:
 
     void readDatabase();
     qsizetype skippedEntries() const { return skippedEntries_; }
+    // Whether the lines held the root line or a section: any other text is not a database file.
+    bool foundDatabase() const { return foundDatabase_; }
 
 private:
     using AddRecord = void (DatabaseReader::*)(const GatheredRecord&, const RecordElements&);
@@ -114,6 +121,7 @@ private:
     // and a file whose records stand in reverse order cannot make the load quadratic.
     RecordTable::Loader* loader_ = nullptr;
     qsizetype skippedEntries_ = 0;
+    bool foundDatabase_ = false;
 };
 
 void DatabaseReader::readDatabase()
@@ -125,9 +133,13 @@ void DatabaseReader::readDatabase()
             if (!line)
                 return;
             next = sectionOpenedBy(*line);
+            if (next == Section::None && isRootLine(*line))
+                foundDatabase_ = true;
         }
-        if (next != Section::None)
+        if (next != Section::None) {
+            foundDatabase_ = true;
             next = readSection(next);
+        }
     }
 }
 
@@ -389,10 +401,18 @@ ReadOutcome readDatabase(ByteSource& source)
             failed.readError = source.errorText();
             return failed;
         }
-        if (!lines.foundInvalidUtf8()) {
-            outcome.skippedEntries = reader.skippedEntries();
-            return outcome;
+        if (lines.foundInvalidUtf8())
+            continue;
+        // Plain text, a page, a copy in UTF-16: loaded as an empty database, the next save would
+        // replace it. A file of no bytes at all is a new, empty database.
+        if (!reader.foundDatabase() && lines.readAnyByte()) {
+            ReadOutcome foreign;
+            foreign.readFailed = true;
+            foreign.readError = QStringLiteral("Not a TAV database file");
+            return foreign;
         }
+        outcome.skippedEntries = reader.skippedEntries();
+        return outcome;
     }
     Q_UNREACHABLE();
 }

@@ -13,7 +13,8 @@ struct ReadOutcome {
     // period name or period-and-customer pair came before, and records cut off by the end of
     // the file. The user is told about them once.
     qsizetype skippedEntries = 0;
-    // Set when the bytes could not be read; the database is then empty.
+    // Set when the bytes could not be read, or when they hold neither the root line nor a section
+    // (a file of no bytes is an empty database); the database is then empty.
     bool readFailed = false;
     QString readError;
 };

@@ -155,6 +155,8 @@ bool XmlLineReader::fill()
     }
     if (count == 0)
         atEnd_ = true;
+    else
+        readAnyByte_ = true;
     end_ += static_cast<size_t>(count);
     return true;
 }

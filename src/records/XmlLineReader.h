@@ -26,6 +26,8 @@ public:
     std::optional<QByteArrayView> readXmlLine();
 
     bool readFailed() const { return readFailed_; }
+    // Whether the source held any byte at all, blank lines and comments included.
+    bool readAnyByte() const { return readAnyByte_; }
     bool foundInvalidUtf8() const { return foundInvalidUtf8_; }
 
 private:
@@ -43,6 +45,7 @@ private:
     bool atEnd_ = false;
     bool atFirstLine_ = true;
     bool readFailed_ = false;
+    bool readAnyByte_ = false;
     bool foundInvalidUtf8_ = false;
     std::string withoutTabs_;
 };

@@ -82,3 +82,20 @@ TEST_F(MainWindowTest, aFileThatCannotBeReadIsNeverWrittenOver)
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database Not Saved");
     EXPECT_TRUE(QFileInfo(test::databaseFile()).isDir());
 }
+
+TEST_F(MainWindowTest, aFileThatIsNoDatabaseIsToldAndNeverWrittenOver)
+{
+    const QByteArray text = "Shopping list\r\nmilk\r\n";
+    test::writeDatabaseFile(text);
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    start();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Not Read");
+    EXPECT_TRUE(scriptedHost().lastPrompt().text.contains("Not a TAV database file"));
+    window->c.txtCompanyDetails[0]->setText("New Co");
+    for (int save = 0; save < 2; ++save) {
+        scriptedHost().answerMessageBox(MessageAnswer::Ok);
+        EXPECT_FALSE(window->session.saveDatabase());
+    }
+    EXPECT_EQ(test::readDatabaseFile(), text);
+    EXPECT_FALSE(QFileInfo::exists(test::databaseFile() + ".bak"));
+}

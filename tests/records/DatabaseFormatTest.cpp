@@ -100,12 +100,19 @@ TEST(DatabaseFormat, readsWindows1252WhenTheFileIsNotUtf8)
     EXPECT_EQ(fromUtf8->values[0], QStringLiteral("Ren\u00e9"));
 }
 
-TEST(DatabaseFormat, aZeroByteFileAndARootOnlyFileAreEmptyDatabases)
+TEST(DatabaseFormat, aZeroByteFileAndARootOnlyFileAreEmptyDatabasesAndOtherTextIsNoDatabase)
 {
     for (const QByteArray& bytes : {QByteArray(), QByteArray("<TAV-DB>\r\n</TAV-DB>\r\n")}) {
         const ReadOutcome outcome = readBytes(bytes);
+        EXPECT_FALSE(outcome.readFailed);
         EXPECT_EQ(outcome.database.customers.count() + outcome.database.invoiceRecords.count(), 0);
         EXPECT_EQ(outcome.skippedEntries, 0);
+    }
+    for (const QByteArray& bytes : {QByteArray("\r\n"), QByteArray("Customers\r\nAnna Smith\r\n"),
+                                    QByteArray("<Customer CID=\"1\">\r\n<FName>Anna</FName>\r\n")}) {
+        const ReadOutcome outcome = readBytes(bytes);
+        EXPECT_TRUE(outcome.readFailed) << bytes.toStdString();
+        EXPECT_EQ(outcome.readError, "Not a TAV database file");
     }
 }
 
