@@ -7,6 +7,7 @@
 #include "XmlElements.h"
 #include "XmlLineReader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <span>
 #include <string>
@@ -57,6 +58,8 @@ constexpr RecordSyntax kProductSyntax{"</productsandservices>", "ps", "</ps>", "
 constexpr RecordSyntax kBillPeriodSyntax{"</billperiods>", "billperiod", "</billperiod>", {}, kBillPeriodElements, {}};
 constexpr RecordSyntax kInvoiceRecordSyntax{"</invoicerecords>",    "invoicerecord", "</invoicerecord>", {},
                                             kInvoiceRecordElements, kItemOpening};
+constexpr const RecordSyntax* kRecordSyntaxes[]
+    = {&kCustomerSyntax, &kProductSyntax, &kBillPeriodSyntax, &kInvoiceRecordSyntax};
 
 // One record's lines as gathered, with what its start line said.
 struct GatheredRecord {
@@ -78,6 +81,20 @@ bool isRootLine(QByteArrayView line)
     return equalsIgnoringCase(line, "<tav-db>") || equalsIgnoringCase(line, "</tav-db>");
 }
 
+bool isAnyRecordStartLine(QByteArrayView line)
+{
+    return line.startsWith('<')
+        && std::any_of(std::begin(kRecordSyntaxes), std::end(kRecordSyntaxes),
+                       [&](const RecordSyntax* syntax) { return isRecordStartLine(line, syntax->recordName); });
+}
+
+// Whether the line holds an element: an opening tag, then a closing tag.
+bool holdsElement(QByteArrayView line)
+{
+    const qsizetype opening = line.indexOf('<');
+    return opening >= 0 && line.indexOf("</", opening + 1) > opening;
+}
+
 class DatabaseReader {
 public:
     DatabaseReader(XmlLineReader& lines, TextEncoding encoding, Database& database)
@@ -97,6 +114,7 @@ private:
     using AddRecord = void (DatabaseReader::*)(const GatheredRecord&, const RecordElements&);
 
     Section sectionOpenedBy(QByteArrayView line) const;
+    void passOver(QByteArrayView line);
     Section readSection(Section section);
     // Reads a section of records into its table; returns the section whose opening line ended
     // this one, if any.
@@ -122,6 +140,9 @@ private:
     RecordTable::Loader* loader_ = nullptr;
     qsizetype skippedEntries_ = 0;
     bool foundDatabase_ = false;
+    // Where the lines passed over outside the sections stand: in no entry, in one that has shown
+    // only its start line so far, or in one that has been counted.
+    enum class StrayEntry { None, Started, Counted } strayEntry_ = StrayEntry::None;
 };
 
 void DatabaseReader::readDatabase()
@@ -133,13 +154,31 @@ void DatabaseReader::readDatabase()
             if (!line)
                 return;
             next = sectionOpenedBy(*line);
-            if (next == Section::None && isRootLine(*line))
-                foundDatabase_ = true;
+            if (next == Section::None) {
+                passOver(*line);
+                continue;
+            }
         }
-        if (next != Section::None) {
+        foundDatabase_ = true;
+        strayEntry_ = StrayEntry::None;
+        next = readSection(next);
+    }
+}
+
+void DatabaseReader::passOver(QByteArrayView line)
+{
+    // The entries among these lines (the records of a section whose opening line is damaged) are
+    // counted, so that the user hears of them before the next save leaves them out.
+    if (isAnyRecordStartLine(line)) {
+        strayEntry_ = StrayEntry::Started;
+    } else if (holdsElement(line)) {
+        if (strayEntry_ != StrayEntry::Counted)
+            ++skippedEntries_;
+        strayEntry_ = StrayEntry::Counted;
+    } else {
+        if (isRootLine(line))
             foundDatabase_ = true;
-            next = readSection(next);
-        }
+        strayEntry_ = StrayEntry::None;
     }
 }
 

@@ -10,8 +10,9 @@ namespace tav::records {
 struct ReadOutcome {
     Database database;
     // Entries that could not be read: records without a usable number, records whose number,
-    // period name or period-and-customer pair came before, and records cut off by the end of
-    // the file. The user is told about them once.
+    // period name or period-and-customer pair came before, records cut off by the end of the
+    // file, and entries outside every section (behind a damaged section line). The user is told
+    // about them once.
     qsizetype skippedEntries = 0;
     // Set when the bytes could not be read, or when they hold neither the root line nor a section
     // (a file of no bytes is an empty database); the database is then empty.
@@ -21,7 +22,7 @@ struct ReadOutcome {
 
 // Reads a database file's bytes into fresh tables and company texts. The bytes are read as UTF-8
 // when they are valid UTF-8 and as Windows-1252 otherwise. Sections may stand in any order; lines
-// outside them are passed over. Invoice records come out in file order, named where their customer
+// outside them are passed over, and the entries among them counted as unreadable. Invoice records come out in file order, named where their customer
 // was read before them; addCustomerNamesToRecords names the rest and sorts them.
 ReadOutcome readDatabase(ByteSource& source);
 

@@ -120,6 +120,26 @@ TEST(DatabaseRecovery, aMissingOrStrayLineCostsNoSoundRecord)
     EXPECT_EQ(outcome.skippedEntries, 1); // the record that lost its start line
 }
 
+TEST(DatabaseRecovery, entriesBehindADamagedSectionLineAreCountedAndNothingElseIsLost)
+{
+    // The company information counts as one entry.
+    const auto entryCount = [](const Database& database) {
+        return database.customers.count() + database.products.count() + database.periods.count()
+            + database.invoiceRecords.count() + (database.company == CompanyInfo() ? 0 : 1);
+    };
+    const qsizetype all = entryCount(readBytes(sampleDatabaseFile()).database);
+    const std::pair<const char*, qsizetype> damaged[] = {{"<CompanyInfo>", 1}, {"<Customers>", 3},
+                                                         {"<BillPeriods>", 1}, {"<ProductsAndServices>", 2},
+                                                         {"<InvoiceRecords>", 2}, {"<TAV-DB>", 0}};
+    for (const auto& [line, lost] : damaged) {
+        QByteArray bytes = sampleDatabaseFile();
+        bytes.insert(bytes.indexOf(line), 'x');
+        const ReadOutcome outcome = readBytes(bytes);
+        EXPECT_EQ(outcome.skippedEntries, lost) << line;
+        EXPECT_EQ(entryCount(outcome.database), all - lost) << line;
+    }
+}
+
 TEST(DatabaseRecovery, aFileCutAnywhereLoadsWhatIsComplete)
 {
     const QByteArray whole = sampleDatabaseFile();
