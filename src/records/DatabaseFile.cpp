@@ -46,14 +46,6 @@ public:
         }
     }
 
-    bool rewind() override
-    {
-        if (::lseek(fd_, 0, SEEK_SET) == 0)
-            return true;
-        error_ = errno;
-        return false;
-    }
-
     QString errorText() const override { return qt_error_string(error_); }
 
     qint64 size() const override

@@ -97,9 +97,8 @@ bool holdsElement(QByteArrayView line)
 
 class DatabaseReader {
 public:
-    DatabaseReader(XmlLineReader& lines, TextEncoding encoding, Database& database)
+    DatabaseReader(XmlLineReader& lines, Database& database)
         : lines_(lines)
-        , encoding_(encoding)
         , database_(database)
         , customerNames_(database.customers)
     {
@@ -132,7 +131,6 @@ private:
     QString text(const RecordElements& elements, size_t index) const;
 
     XmlLineReader& lines_;
-    TextEncoding encoding_;
     Database& database_;
     InvoiceCustomerNames customerNames_;
     // Takes the records of the section being read: a million records are added much faster so,
@@ -231,7 +229,7 @@ Section DatabaseReader::readTable(RecordTable& table, const RecordSyntax& syntax
 
 QString DatabaseReader::text(const RecordElements& elements, size_t index) const
 {
-    return valueText(elements.valueOrEmpty(index), encoding_);
+    return valueText(elements.valueOrEmpty(index));
 }
 
 Section DatabaseReader::readCompanyInfoXml()
@@ -252,7 +250,7 @@ Section DatabaseReader::readCompanyInfoXml()
     // Only the elements the section holds: a stray second opening line must not empty the rest.
     for (size_t box = 0; box < database_.company.texts.size(); ++box) {
         if (const std::optional<QByteArrayView> value = elements.value(box))
-            database_.company.texts[box] = valueText(*value, encoding_);
+            database_.company.texts[box] = valueText(*value);
     }
     return next;
 }
@@ -374,10 +372,10 @@ void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElement
     // Built in place: a load makes a million of these, and every temporary text shows.
     QString key;
     key.reserve(elements.valueOrEmpty(Period).size() + elements.valueOrEmpty(CustomerNumber).size() + 2);
-    appendValueText(key, elements.valueOrEmpty(Period), encoding_);
+    appendValueText(key, elements.valueOrEmpty(Period));
     const qsizetype periodLength = key.size();
     key += FieldSeparator;
-    appendValueText(key, elements.valueOrEmpty(CustomerNumber), encoding_);
+    appendValueText(key, elements.valueOrEmpty(CustomerNumber));
     key += FieldSeparator;
     const QStringView number = QStringView(key).sliced(periodLength + 1, key.size() - periodLength - 2);
     // The customer's name when the customer has been read already, as in every file this program
@@ -394,7 +392,7 @@ void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElement
     invoice.append(number).append(FieldSeparator);
     // Older files may hold other forms of an amount; balances are kept in the writer's.
     const qsizetype balanceStart = invoice.size();
-    appendValueText(invoice, balance, encoding_);
+    appendValueText(invoice, balance);
     if (!isPlainBalanceText(QStringView(invoice).sliced(balanceStart))) {
         const QString plain = plainBalanceText(QStringView(invoice).sliced(balanceStart));
         invoice.truncate(balanceStart);
@@ -407,13 +405,13 @@ void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElement
         if (before > itemsStart)
             invoice.append(ItemSeparator);
         const qsizetype entryStart = invoice.size();
-        appendValueText(invoice, item, encoding_);
+        appendValueText(invoice, item);
         // An entry without a product number bills nothing, and could not be written back.
         if (invoice.size() == entryStart)
             invoice.truncate(before);
     }
     invoice.append(FieldSeparator);
-    appendValueText(invoice, note, encoding_);
+    appendValueText(invoice, note);
     // Separators alone: an entry without a single value holds nothing, and no line of it would be written.
     if (invoice.size() == InvoiceRecord::FieldCount - 1)
         return;
@@ -424,36 +422,26 @@ void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElement
 
 ReadOutcome readDatabase(ByteSource& source)
 {
-    for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Windows1252}) {
-        ReadOutcome outcome;
-        if (!source.rewind()) {
-            outcome.readFailed = true;
-            outcome.readError = source.errorText();
-            return outcome;
-        }
-        XmlLineReader lines(source, encoding);
-        DatabaseReader reader(lines, encoding, outcome.database);
-        reader.readDatabase();
-        if (lines.readFailed()) {
-            ReadOutcome failed;
-            failed.readFailed = true;
-            failed.readError = source.errorText();
-            return failed;
-        }
-        if (lines.foundInvalidUtf8())
-            continue;
-        // Plain text, a page, a copy in UTF-16: loaded as an empty database, the next save would
-        // replace it. A file of no bytes at all is a new, empty database.
-        if (!reader.foundDatabase() && lines.readAnyByte()) {
-            ReadOutcome foreign;
-            foreign.readFailed = true;
-            foreign.readError = QStringLiteral("Not a TAV database file");
-            return foreign;
-        }
-        outcome.skippedEntries = reader.skippedEntries();
-        return outcome;
+    ReadOutcome outcome;
+    XmlLineReader lines(source);
+    DatabaseReader reader(lines, outcome.database);
+    reader.readDatabase();
+    if (lines.readFailed()) {
+        ReadOutcome failed;
+        failed.readFailed = true;
+        failed.readError = source.errorText();
+        return failed;
     }
-    Q_UNREACHABLE();
+    // Plain text, a page, a copy in UTF-16: loaded as an empty database, the next save would
+    // replace it. A file of no bytes at all is a new, empty database.
+    if (!reader.foundDatabase() && lines.readAnyByte()) {
+        ReadOutcome foreign;
+        foreign.readFailed = true;
+        foreign.readError = QStringLiteral("Not a TAV database file");
+        return foreign;
+    }
+    outcome.skippedEntries = reader.skippedEntries();
+    return outcome;
 }
 
 } // namespace tav::records

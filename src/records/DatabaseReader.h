@@ -20,10 +20,11 @@ struct ReadOutcome {
     QString readError;
 };
 
-// Reads a database file's bytes into fresh tables and company texts. The bytes are read as UTF-8
-// when they are valid UTF-8 and as Windows-1252 otherwise. Sections may stand in any order; lines
-// outside them are passed over, and the entries among them counted as unreadable. Invoice records come out in file order, named where their customer
-// was read before them; addCustomerNamesToRecords names the rest and sorts them.
+// Reads a database file's bytes into fresh tables and company texts. Each line is read as UTF-8
+// when it is valid UTF-8 and as Windows-1252 otherwise. Sections may stand in any order; lines
+// outside them are passed over, and the entries among them counted as unreadable. Invoice records
+// come out in file order, named where their customer was read before them;
+// addCustomerNamesToRecords names the rest and sorts them.
 ReadOutcome readDatabase(ByteSource& source);
 
 } // namespace tav::records

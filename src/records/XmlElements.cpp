@@ -48,7 +48,7 @@ constexpr Reference kReferences[] = {
     {"&quot;", '"'}, {"&#13;", '\r'}, {"&#10;", '\n'}, {"&#9;", '\t'},
 };
 
-// Text that reads the same in every encoding and holds nothing to resolve or remove.
+// ASCII text that holds nothing to resolve or remove.
 bool isPlainAscii(QByteArrayView value)
 {
     for (const char c : value) {
@@ -200,21 +200,21 @@ QByteArray recordStartNumber(QByteArrayView line, QByteArrayView lowerRecordName
     return compact.mid(start.size(), numberEnd - start.size());
 }
 
-QString valueText(QByteArrayView value, TextEncoding encoding)
+QString valueText(QByteArrayView value)
 {
     QString text;
-    appendValueText(text, value, encoding);
+    appendValueText(text, value);
     return text;
 }
 
-void appendValueText(QString& text, QByteArrayView value, TextEncoding encoding)
+void appendValueText(QString& text, QByteArrayView value)
 {
     if (isPlainAscii(value)) {
         text.append(QLatin1StringView(value));
         return;
     }
     if (!needsRewriting(value)) {
-        text.append(decodeText(value, encoding));
+        text.append(QString::fromUtf8(value));
         return;
     }
     std::string plain;
@@ -235,7 +235,7 @@ void appendValueText(QString& text, QByteArrayView value, TextEncoding encoding)
         }
         plain.push_back(c);
     }
-    text.append(decodeText(QByteArrayView(plain.data(), static_cast<qsizetype>(plain.size())), encoding));
+    text.append(QString::fromUtf8(plain.data(), static_cast<qsizetype>(plain.size())));
 }
 
 } // namespace tav::records
