@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -95,12 +96,31 @@ bool holdsElement(QByteArrayView line)
     return opening >= 0 && line.indexOf("</", opening + 1) > opening;
 }
 
+// How the records of one table are taken in. A table's first section is indexed as soon as it
+// ends, so that the invoice records after it find their customers' names. The records of its later
+// sections are indexed together at the end of the file: merging each section into the sorted table
+// as it ends would make a file of many small sections load in quadratic time.
+struct TableLoading {
+    explicit TableLoading(RecordTable& loaded)
+        : table(loaded)
+    {
+    }
+
+    RecordTable& table;
+    bool sectionRead = false;
+    std::optional<RecordTable::Loader> laterSections;
+};
+
 class DatabaseReader {
 public:
     DatabaseReader(XmlLineReader& lines, Database& database)
         : lines_(lines)
         , database_(database)
         , customerNames_(database.customers)
+        , customers_(database.customers)
+        , products_(database.products)
+        , periods_(database.periods)
+        , invoiceRecords_(database.invoiceRecords)
     {
     }
 
@@ -117,7 +137,8 @@ private:
     Section readSection(Section section);
     // Reads a section of records into its table; returns the section whose opening line ended
     // this one, if any.
-    Section readTable(RecordTable& table, const RecordSyntax& syntax, AddRecord add);
+    Section readTable(TableLoading& loading, const RecordSyntax& syntax, AddRecord add);
+    void finishLaterSections();
     Section readCompanyInfoXml();
     // Gathers the section's records and hands each to add.
     Section readRecords(const RecordSyntax& syntax, AddRecord add);
@@ -136,6 +157,10 @@ private:
     // Takes the records of the section being read: a million records are added much faster so,
     // and a file whose records stand in reverse order cannot make the load quadratic.
     RecordTable::Loader* loader_ = nullptr;
+    TableLoading customers_;
+    TableLoading products_;
+    TableLoading periods_;
+    TableLoading invoiceRecords_;
     qsizetype skippedEntries_ = 0;
     bool foundDatabase_ = false;
     // Where the lines passed over outside the sections stand: in no entry, in one that has shown
@@ -149,8 +174,10 @@ void DatabaseReader::readDatabase()
     for (;;) {
         if (next == Section::None) {
             const std::optional<QByteArrayView> line = lines_.readXmlLine();
-            if (!line)
+            if (!line) {
+                finishLaterSections();
                 return;
+            }
             next = sectionOpenedBy(*line);
             if (next == Section::None) {
                 passOver(*line);
@@ -203,28 +230,45 @@ Section DatabaseReader::readSection(Section section)
     case Section::CompanyInfo:
         return readCompanyInfoXml();
     case Section::Customers:
-        return readTable(database_.customers, kCustomerSyntax, &DatabaseReader::addCustomer);
+        return readTable(customers_, kCustomerSyntax, &DatabaseReader::addCustomer);
     case Section::BillPeriods:
-        return readTable(database_.periods, kBillPeriodSyntax, &DatabaseReader::addBillPeriod);
+        return readTable(periods_, kBillPeriodSyntax, &DatabaseReader::addBillPeriod);
     case Section::Products:
-        return readTable(database_.products, kProductSyntax, &DatabaseReader::addProduct);
+        return readTable(products_, kProductSyntax, &DatabaseReader::addProduct);
     case Section::InvoiceRecords:
-        return readTable(database_.invoiceRecords, kInvoiceRecordSyntax, &DatabaseReader::addInvoiceRecord);
+        return readTable(invoiceRecords_, kInvoiceRecordSyntax, &DatabaseReader::addInvoiceRecord);
     case Section::None:
         break;
     }
     return Section::None;
 }
 
-Section DatabaseReader::readTable(RecordTable& table, const RecordSyntax& syntax, AddRecord add)
+Section DatabaseReader::readTable(TableLoading& loading, const RecordSyntax& syntax, AddRecord add)
 {
-    RecordTable::Loader loader(table);
+    if (loading.sectionRead) {
+        if (!loading.laterSections)
+            loading.laterSections.emplace(loading.table);
+        loader_ = &*loading.laterSections;
+        const Section next = readRecords(syntax, add);
+        loader_ = nullptr;
+        return next;
+    }
+    loading.sectionRead = true;
+    RecordTable::Loader loader(loading.table);
     loader_ = &loader;
     const Section next = readRecords(syntax, add);
     loader_ = nullptr;
     // Refused entries: a number, period name or period-and-customer pair that came before.
     skippedEntries_ += loader.finish();
     return next;
+}
+
+void DatabaseReader::finishLaterSections()
+{
+    for (TableLoading* loading : {&customers_, &products_, &periods_, &invoiceRecords_}) {
+        if (loading->laterSections)
+            skippedEntries_ += loading->laterSections->finish();
+    }
 }
 
 QString DatabaseReader::text(const RecordElements& elements, size_t index) const

@@ -24,10 +24,12 @@ bool startsWithIgnoringCase(const char* text, const char* end, QByteArrayView lo
     return true;
 }
 
+constexpr qsizetype kMaxNumberDigits = 9;
+
 // The whole number written in canonical decimal form (no sign, no leading zero), or -1.
 qsizetype canonicalNumber(QByteArrayView digits)
 {
-    if (digits.isEmpty() || digits.size() > 9 || digits[0] == '0')
+    if (digits.isEmpty() || digits.size() > kMaxNumberDigits || digits[0] == '0')
         return -1;
     qsizetype number = 0;
     for (const char c : digits) {
@@ -117,7 +119,10 @@ void RecordElements::noteTag(QByteArrayView record, qsizetype at)
         }
         if (rest.startsWith(numberedOpening_)) {
             const qsizetype digitsStart = numberedOpening_.size();
-            const qsizetype quote = rest.indexOf("\">", digitsStart);
+            // The closing quote is looked for only where a number's could stand: in a record of
+            // openings without one, every search would run to the record's end.
+            const QByteArrayView numberPart = rest.first(std::min(rest.size(), digitsStart + kMaxNumberDigits + 2));
+            const qsizetype quote = numberPart.indexOf("\">", digitsStart);
             const qsizetype number = quote < 0 ? -1 : canonicalNumber(rest.sliced(digitsStart, quote - digitsStart));
             if (number > 0)
                 numberedOpenings_.emplace_back(number, at + quote + 2);

@@ -4,6 +4,7 @@
 
 #include "records/DatabaseWriter.h"
 
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 namespace tav::records::test {
@@ -154,6 +155,36 @@ TEST(DatabaseRecovery, aFileCutAnywhereLoadsWhatIsComplete)
     const ReadOutcome cutInCompany = readBytes(whole.left(whole.indexOf("</CompanyAdd3>")));
     EXPECT_EQ(cutInCompany.database.company.texts[CompanyInfo::CompanyAdd2], QStringLiteral("Z\u00fcrich"));
     EXPECT_TRUE(cutInCompany.database.company.texts[CompanyInfo::CompanyAdd3].isEmpty());
+}
+
+TEST(DatabaseRecovery, everyInputLoadsInTimeLinearInItsSize)
+{
+    const auto millisecondsToLoad = [](const QByteArray& bytes) {
+        QElapsedTimer timer;
+        timer.start();
+        loadBytes(bytes);
+        return timer.elapsed();
+    };
+    // Inputs that took time quadratic in their size: numbered-item openings without the quote
+    // that ends their number, and many small sections of a sorted table, each sorting first.
+    const QByteArray openings
+        = crlfLines({"<InvoiceRecords>", "<InvoiceRecord>"}) + QByteArray("<PSID Number=\"").repeated(40'000);
+    QByteArray sections;
+    QByteArray ordinary = "<Customers>\r\n";
+    for (int i = 20'000; i > 0; --i) {
+        const QByteArray number = QByteArray::number(i).rightJustified(6, '0');
+        const QByteArray customer
+            = "<Customer CID=\"" + QByteArray::number(i) + "\">\r\n<FName>" + number + "</FName>\r\n</Customer>\r\n";
+        sections += "<Customers>\r\n" + customer + "</Customers>\r\n";
+        ordinary += customer;
+    }
+    // Measured against a well-formed file, loaded by the same build on the same machine at the
+    // same time.
+    const double millisecondsPerByte = double(millisecondsToLoad(ordinary)) / double(ordinary.size());
+    for (const QByteArray& bytes : {openings, sections}) {
+        EXPECT_LT(millisecondsToLoad(bytes), 10 * millisecondsPerByte * double(bytes.size()) + 100)
+            << bytes.left(60).toStdString();
+    }
 }
 
 TEST(DatabaseRecovery, separatorsInsideValuesAndEmptyItemsAreDropped)
