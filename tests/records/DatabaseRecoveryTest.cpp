@@ -2,6 +2,7 @@
 // and never takes a sound record down with a damaged one.
 #include "RecordsTestSupport.h"
 
+#include "records/DatabaseFile.h"
 #include "records/DatabaseWriter.h"
 
 #include <QElapsedTimer>
@@ -13,6 +14,13 @@ namespace {
 QByteArray customers(const QStringList& lines)
 {
     return crlfLines(QStringList{"<Customers>"} + lines + QStringList{"</Customers>"});
+}
+
+// Every record, and the company information as one entry.
+qsizetype entryCount(const Database& database)
+{
+    return database.customers.count() + database.products.count() + database.periods.count()
+        + database.invoiceRecords.count() + (database.company == CompanyInfo() ? 0 : 1);
 }
 
 TEST(DatabaseRecovery, recordsWithoutAUsableNumberAreLeftOutAndCounted)
@@ -123,11 +131,6 @@ TEST(DatabaseRecovery, aMissingOrStrayLineCostsNoSoundRecord)
 
 TEST(DatabaseRecovery, entriesBehindADamagedSectionLineAreCountedAndNothingElseIsLost)
 {
-    // The company information counts as one entry.
-    const auto entryCount = [](const Database& database) {
-        return database.customers.count() + database.products.count() + database.periods.count()
-            + database.invoiceRecords.count() + (database.company == CompanyInfo() ? 0 : 1);
-    };
     const qsizetype all = entryCount(readBytes(sampleDatabaseFile()).database);
     const std::pair<const char*, qsizetype> damaged[] = {{"<CompanyInfo>", 1}, {"<Customers>", 3},
                                                          {"<BillPeriods>", 1}, {"<ProductsAndServices>", 2},
@@ -139,6 +142,43 @@ TEST(DatabaseRecovery, entriesBehindADamagedSectionLineAreCountedAndNothingElseI
         EXPECT_EQ(outcome.skippedEntries, lost) << line;
         EXPECT_EQ(entryCount(outcome.database), all - lost) << line;
     }
+}
+
+TEST(DatabaseRecovery, eachFileOfTheCorpusHasItsOutcome)
+{
+    struct Expected {
+        const char* file;
+        bool database;
+        qsizetype entries;
+        qsizetype skipped;
+    };
+    const Expected corpus[] = {
+        {"sample.xml", true, 6, 0},
+        {"windows-1252-lf.xml", true, 6, 0},
+        {"empty.xml", true, 0, 0},
+        {"root-only.xml", true, 0, 0},
+        {"plain-text.txt", false, 0, 0},
+        {"page.html", false, 0, 0},
+        {"utf16le-bom.xml", false, 0, 0},
+        {"utf16be.xml", false, 0, 0},
+        // One byte before a section's opening line: the section's entries are counted.
+        {"section-lines-shifted.xml", true, 0, 6},
+        {"products-line-shifted.xml", true, 5, 1},
+        {"mixed-encodings.xml", true, 6, 0},
+        // Openings of numbered items without the quote that ends their number.
+        {"unterminated-numbers.xml", true, 1, 0},
+    };
+    for (const Expected& expected : corpus) {
+        const LoadResult result = loadDatabase(QStringLiteral(TAV_SEED_FOLDER "/") + QLatin1String(expected.file));
+        EXPECT_EQ(result.status, expected.database ? LoadResult::Status::Loaded : LoadResult::Status::Unreadable)
+            << expected.file;
+        EXPECT_EQ(entryCount(result.database), expected.entries) << expected.file;
+        EXPECT_EQ(result.skippedEntries, expected.skipped) << expected.file;
+    }
+    // The text of a file of UTF-8 with a line in Windows-1252 keeps both.
+    const Database mixed = loadDatabase(QStringLiteral(TAV_SEED_FOLDER "/mixed-encodings.xml")).database;
+    EXPECT_TRUE(mixed.company.texts[CompanyInfo::CompanyName].startsWith(QStringLiteral("M\u00fcller &")));
+    EXPECT_TRUE(mixed.customers.find(QStringLiteral("3k"))->startsWith(QStringLiteral("Gr\u00fcn \u20ac, Zo\u00eb")));
 }
 
 TEST(DatabaseRecovery, aFileCutAnywhereLoadsWhatIsComplete)
