@@ -45,7 +45,8 @@ private:
     // Shows a loaded database: its tables, its company texts without marking them as edits.
     void takeDatabase(records::Database&& database);
     void clearCompanyDetails();
-    void warnSkippedEntries(qsizetype skipped, const QString& path) const;
+    // Tells the user, once, of the entries a load left out, if any.
+    void warnLeftOutEntries(const records::LoadResult& result, const QString& path) const;
 
     MainWindow& w_;
     bool unsaved_ = false;

@@ -79,6 +79,7 @@ LoadResult loadDatabase(const QString& path)
     result.status = LoadResult::Status::Loaded;
     result.database = std::move(outcome.database);
     result.skippedEntries = outcome.skippedEntries;
+    result.duplicateEntries = outcome.duplicateEntries;
     return result;
 }
 

@@ -15,8 +15,8 @@ namespace tav::records {
 //
 // Loading, as the main window does it:
 //   1. result = loadDatabase(path);
-//   2. Loaded: take result.database; when result.skippedEntries > 0 tell the user once that some
-//      entries could not be read and that the file as it was is kept as
+//   2. Loaded: take result.database; when entries were left out (skippedEntries, duplicateEntries)
+//      tell the user once which kind and how many, and that the file as it was is kept as
 //      FileReplacement::backupPath(path) at the next save.
 //      Missing: createEmptyDatabaseFile(path) and start with an empty database; a failure is told.
 //      Unreadable: tell the user (result.problem) and never save over that file with this data.
@@ -32,8 +32,9 @@ struct LoadResult {
 
     Status status = Status::Missing;
     Database database;
-    // Entries that could not be read and were left out (see ReadOutcome).
+    // Entries that could not be read, and duplicates, that were left out (see ReadOutcome).
     qsizetype skippedEntries = 0;
+    qsizetype duplicateEntries = 0;
     FileProblem problem;
 };
 

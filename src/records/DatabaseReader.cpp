@@ -126,6 +126,7 @@ public:
 
     void readDatabase();
     qsizetype skippedEntries() const { return skippedEntries_; }
+    qsizetype duplicateEntries() const { return duplicateEntries_; }
     // Whether the lines held the root line or a section: any other text is not a database file.
     bool foundDatabase() const { return foundDatabase_; }
 
@@ -162,6 +163,7 @@ private:
     TableLoading periods_;
     TableLoading invoiceRecords_;
     qsizetype skippedEntries_ = 0;
+    qsizetype duplicateEntries_ = 0;
     bool foundDatabase_ = false;
     // Where the lines passed over outside the sections stand: in no entry, in one that has shown
     // only its start line so far, or in one that has been counted.
@@ -259,7 +261,7 @@ Section DatabaseReader::readTable(TableLoading& loading, const RecordSyntax& syn
     const Section next = readRecords(syntax, add);
     loader_ = nullptr;
     // Refused entries: a number, period name or period-and-customer pair that came before.
-    skippedEntries_ += loader.finish();
+    duplicateEntries_ += loader.finish();
     return next;
 }
 
@@ -267,7 +269,7 @@ void DatabaseReader::finishLaterSections()
 {
     for (TableLoading* loading : {&customers_, &products_, &periods_, &invoiceRecords_}) {
         if (loading->laterSections)
-            skippedEntries_ += loading->laterSections->finish();
+            duplicateEntries_ += loading->laterSections->finish();
     }
 }
 
@@ -485,6 +487,7 @@ ReadOutcome readDatabase(ByteSource& source)
         return foreign;
     }
     outcome.skippedEntries = reader.skippedEntries();
+    outcome.duplicateEntries = reader.duplicateEntries();
     return outcome;
 }
 

@@ -9,11 +9,12 @@ namespace tav::records {
 
 struct ReadOutcome {
     Database database;
-    // Entries that could not be read: records without a usable number, records whose number,
-    // period name or period-and-customer pair came before, records cut off by the end of the
-    // file, and entries outside every section (behind a damaged section line). The user is told
-    // about them once.
+    // Entries that could not be read: records without a usable number, records cut off by the end
+    // of the file, and entries outside every section (behind a damaged section line).
     qsizetype skippedEntries = 0;
+    // Records left out because their number, period name or period-and-customer pair came
+    // before: the first of each is kept. The user is told about both kinds once.
+    qsizetype duplicateEntries = 0;
     // Set when the bytes could not be read, or when they hold neither the root line nor a section
     // (a file of no bytes is an empty database); the database is then empty.
     bool readFailed = false;

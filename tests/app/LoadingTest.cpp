@@ -62,11 +62,25 @@ TEST_F(MainWindowTest, entriesThatCannotBeReadAreToldOnceAndTheRestLoads)
     start();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Unreadable Entries Found");
     EXPECT_EQ(scriptedHost().lastPrompt().text,
-              "2 entries of the database file could not be read and were left out.\r\n\r\n"
+              "1 entry of the database file could not be read and was left out.\r\n"
+              "1 entry of the database file repeated the number or name of an earlier entry and was left out; "
+              "the earlier entry was kept.\r\n\r\n"
               "(The file as it was is kept as TAV.xml.bak when you next save.)");
     EXPECT_EQ(window->c.lvwCustomersVis->count(), 1);
     EXPECT_EQ(window->c.lvwProducts[0]->count(), 1);
+    EXPECT_TRUE(window->db.products.find("1k")->endsWith("Lawn mowing"));
     EXPECT_FALSE(window->hasUnsavedChanges());
+
+    // Duplicates alone are told as such.
+    bytes.replace("<Customer CID=\"x\">", "<Customer CID=\"1\">");
+    bytes.replace("<PS PSID=\"3\">", "<PS PSID=\"1\">");
+    test::writeDatabaseFile(bytes);
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    window->session.loadDatabase();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Duplicate Entries Found");
+    EXPECT_TRUE(scriptedHost().lastPrompt().text.startsWith(
+        "3 entries of the database file repeated the number or name of an earlier entry and were left out; "
+        "the earlier entries were kept.\r\n\r\n"));
 }
 
 TEST_F(MainWindowTest, aFileThatCannotBeReadIsNeverWrittenOver)
@@ -80,6 +94,9 @@ TEST_F(MainWindowTest, aFileThatCannotBeReadIsNeverWrittenOver)
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     EXPECT_FALSE(window->session.saveDatabase());
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database Not Saved");
+    EXPECT_EQ(scriptedHost().lastPrompt().text,
+              "The database file could not be read when it was opened, so it is not written over:\r\n"
+                  + test::databaseFile() + "\r\n\r\n(Save your work under a new name with SvAs on the Options page.)");
     EXPECT_TRUE(QFileInfo(test::databaseFile()).isDir());
 }
 

@@ -102,7 +102,8 @@ TEST(DatabaseRecovery, theFirstOfTwoEntriesWithOneKeyIsKept)
     EXPECT_TRUE(database.products.find(QStringLiteral("2k"))->contains(QLatin1String("First")));
     EXPECT_EQ(entries(database.periods), QStringList{"May| = 1|May||"});
     EXPECT_EQ(entries(database.invoiceRecords), QStringList{"May|1| = May|First|1|||First"});
-    EXPECT_EQ(outcome.skippedEntries, 4);
+    EXPECT_EQ(outcome.duplicateEntries, 4);
+    EXPECT_EQ(outcome.skippedEntries, 0);
 }
 
 TEST(DatabaseRecovery, aMissingOrStrayLineCostsNoSoundRecord)
