@@ -111,6 +111,7 @@ bool DatabaseSession::loadDatabase(records::LoadResult&& result)
 
     switch (result.status) {
     case records::LoadResult::Status::Missing:
+        prepareDatabaseFolder(path);
         if (const auto problem = records::createEmptyDatabaseFile(path))
             warn(QStringLiteral("Database File Not Created"), QStringLiteral("The database file could not be created:\r\n")
                      + problemText(*problem), QStringLiteral("Choose another file on the Options page."));

@@ -5,6 +5,11 @@
 #include "platform/TextBox.h"
 #include "records/Separators.h"
 
+#include <QDirIterator>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace tav;
 using platform::MessageAnswer;
 using test::MainWindowTest;
@@ -30,6 +35,37 @@ void pressOkay(platform::Form& form)
     static_cast<components::MessageWindow&>(form).cmdOkay->click();
 }
 
+// Root writes into any folder: where the tests run as root, the test runs as an ordinary user
+// while this lives, with the test's folders but the program folder handed to that user.
+class OrdinaryUser {
+public:
+    OrdinaryUser()
+    {
+        if (::geteuid() != 0)
+            return;
+        const QString program = test::testFolder() + "/program";
+        ::chown(QFile::encodeName(test::testFolder()).constData(), kUser, kUser);
+        QDirIterator files(test::testFolder(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            if (path != program && !path.startsWith(program + "/"))
+                ::chown(QFile::encodeName(path).constData(), kUser, kUser);
+        }
+        // The real user as well, which access() asks; root stays the saved user, to come back to.
+        switched_ = ::setresuid(kUser, kUser, 0) == 0;
+    }
+    ~OrdinaryUser()
+    {
+        if (switched_)
+            ::setresuid(0, 0, 0);
+    }
+
+private:
+    static constexpr uid_t kUser = 65534;
+    bool switched_ = false;
+};
+
 } // namespace
 
 TEST_F(MainWindowTest, aMissingCustomerGetsOnePlaceholderAndOneNotice)
@@ -50,6 +86,27 @@ TEST_F(MainWindowTest, aSilencedNoticeStillRepairsAndMarksTheChange)
     start();
     EXPECT_TRUE(window->db.customers.contains("9k"));
     EXPECT_TRUE(window->hasUnsavedChanges());
+}
+
+TEST_F(MainWindowTest, aFreshAccountKeepsTheDatabaseInTheDataFolderWhenTheProgramFolderIsReadOnly)
+{
+    const QString program = test::testFolder() + "/program";
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                                       | QFile::ReadOther | QFile::ExeOther);
+    const OrdinaryUser user;
+    ASSERT_FALSE(QFileInfo(program).isWritable());
+    start(); // the scripted host fails the test on any message, such as "Database File Not Created"
+    window->c.txtCompanyDetails[0]->setText("New Co");
+    EXPECT_TRUE(window->session.saveDatabase());
+
+    const QString folder = test::testFolder() + "/data/TAV";
+    QFile file(folder + "/TAV.xml");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("<CompanyName>New Co</CompanyName>"));
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0700u) << "the folder is the user's own";
+    EXPECT_TRUE(QDir(program).isEmpty());
 }
 
 TEST_F(MainWindowTest, entriesThatCannotBeReadAreToldOnceAndTheRestLoads)
