@@ -81,7 +81,7 @@ public:
     QString programFolder() const override { return programFolder_; }
     QDateTime now() const override { return now_; }
     QLocale locale() const override { return locale_; }
-    std::optional<QByteArray> download(const QUrl& url, std::chrono::milliseconds timeLimit) override;
+    std::optional<QByteArray> download(const QUrl& url, std::chrono::milliseconds timeLimit, qint64 sizeLimit) override;
     bool openWithDefaultApplication(const QString& path) override;
     bool startDetached(const QString& program, const QString& workingFolder) override;
 
