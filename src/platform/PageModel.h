@@ -40,7 +40,8 @@ struct PageElement {
     ColorValue color = SystemColor::WindowText;
 
     // Labels: the text (lines separated by CR LF or LF) as printed, its font and alignment. A label
-    // that sizes itself to its text is drawn from its left edge, whatever its alignment.
+    // that sizes itself to its text is drawn from its left edge, whatever its alignment; any other
+    // is wrapped to its width, aligned, and cut at its rectangle's edges.
     QString text;
     PageFont font;
     Align align = Align::Left;

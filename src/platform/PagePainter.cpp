@@ -4,12 +4,20 @@
 #include "Twips.h"
 
 #include <QPainter>
+#include <QTextLayout>
+
+#include <cmath>
 
 namespace tav::platform {
 
 namespace {
 
 constexpr double kCornerRadius = 120;
+// The layouts were drawn on a screen of 15 twips to a pixel, where text is measured in whole
+// pixels; printed outlines may come out a fraction of a pixel larger (as "INVOICE" in 36-point
+// bold does in its 2955-twip title label). A line may pass the label's edge by up to a pixel
+// before it is broken or left out; the clip keeps its ink inside the rectangle all the same.
+constexpr double kMeasuringSlack = kTwipsPerPixel;
 
 QPen borderPen(const PageElement& element)
 {
@@ -19,16 +27,74 @@ QPen borderPen(const PageElement& element)
     return pen;
 }
 
-Qt::Alignment horizontal(const PageElement& label)
+// The lines of a label's text as typed: CR LF or LF ends a line.
+QStringList typedLines(QString text)
 {
-    if (label.autoSize)
-        return Qt::AlignLeft;
-    switch (label.align) {
-    case PageElement::Align::Center: return Qt::AlignHCenter;
-    case PageElement::Align::Right: return Qt::AlignRight;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text.split(QLatin1Char('\n'));
+}
+
+// A label that sizes itself to its text: each typed line from its left edge, whatever its
+// alignment, as wide and as many as the text needs.
+void paintAutoSized(QPainter& painter, const PageElement& label, double lineHeight)
+{
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine;
+    const QStringList lines = typedLines(label.text);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QRectF line(label.left, label.top + static_cast<double>(i) * lineHeight, label.width, lineHeight);
+        painter.drawText(line, flags, lines[i]);
+    }
+}
+
+// A line's alignment, and how much of the measuring slack lies before its start, so that the text
+// keeps to the label's own edges.
+struct LineAlignment {
+    Qt::Alignment side;
+    double slackBefore;
+};
+
+LineAlignment lineAlignment(PageElement::Align align)
+{
+    switch (align) {
+    case PageElement::Align::Center: return {Qt::AlignHCenter, kMeasuringSlack / 2};
+    case PageElement::Align::Right: return {Qt::AlignRight, kMeasuringSlack};
     case PageElement::Align::Left: break;
     }
-    return Qt::AlignLeft;
+    return {Qt::AlignLeft, 0};
+}
+
+// A label that keeps its size: each typed line broken at word boundaries to the label's width (a
+// word wider than the label where it must), every line aligned as designed. The first line always
+// stands, further ones only while they fit above the label's bottom, and nothing is drawn outside
+// the rectangle, so a long text never runs into its neighbours.
+void paintWrapped(QPainter& painter, const PageElement& label, double lineHeight)
+{
+    const QRectF box(label.left, label.top, label.width, label.height);
+    const int room = std::max(1, static_cast<int>(std::floor((label.height + kMeasuringSlack) / lineHeight)));
+    const LineAlignment align = lineAlignment(label.align);
+    QTextOption option(align.side);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+    painter.save();
+    painter.setClipRect(box, Qt::IntersectClip);
+    int lines = 0;
+    for (const QString& typed : typedLines(label.text)) {
+        if (lines == room)
+            break;
+        QTextLayout layout(typed, painter.font());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const double typedLineTop = static_cast<double>(lines) * lineHeight;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(label.width + kMeasuringSlack);
+            line.setPosition(QPointF(0, static_cast<double>(lines) * lineHeight - typedLineTop));
+            if (++lines == room)
+                break;
+        }
+        layout.endLayout();
+        layout.draw(&painter, QPointF(box.left() - align.slackBefore, box.top() + typedLineTop));
+    }
+    painter.restore();
 }
 
 void paintLabel(QPainter& painter, const PageElement& label)
@@ -36,14 +102,10 @@ void paintLabel(QPainter& painter, const PageElement& label)
     painter.setFont(pageQFont(label.font));
     painter.setPen(toQColor(label.color));
     const double lineHeight = textMeasurer().lineHeight(label.font);
-    const int flags = horizontal(label) | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine;
-    QString text = label.text;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QRectF line(label.left, label.top + static_cast<double>(i) * lineHeight, label.width, lineHeight);
-        painter.drawText(line, flags, lines[i]);
-    }
+    if (label.autoSize)
+        paintAutoSized(painter, label, lineHeight);
+    else
+        paintWrapped(painter, label, lineHeight);
 }
 
 void paintElement(QPainter& painter, const PageElement& element)

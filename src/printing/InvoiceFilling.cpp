@@ -3,8 +3,11 @@
 #include "CustomerField.h"
 #include "InvoiceLayouts.h"
 
+#include "platform/TextMeasurer.h"
 #include "records/Money.h"
 #include "records/QuantitySuffix.h"
+
+#include <QFontMetricsF>
 
 #include <limits>
 
@@ -92,6 +95,22 @@ void fillBottomTexts(Page& page, const QString& note, const CompanyInfo& company
     page.setText(QStringLiteral("lblInvoiceClosing"), company.texts[CompanyInfo::InvoiceClosing]);
 }
 
+// The title labels are drawn as wide as "INVOICE" in large print, so "ESTIMATE" or a title of the
+// user's own would be cut. A title wider than its label widens the label away from its aligned
+// edge: the title is printed whole, on one line, where the design puts it.
+void fitTitle(platform::PageElement& title)
+{
+    const double width = QFontMetricsF(platform::pageQFont(title.font)).horizontalAdvance(title.text);
+    if (title.autoSize || width <= title.width)
+        return;
+    const double growth = width - title.width;
+    if (title.align == platform::PageElement::Align::Right)
+        title.left -= growth;
+    else if (title.align == platform::PageElement::Align::Center)
+        title.left -= growth / 2;
+    title.width = width;
+}
+
 } // namespace
 
 void placeInvoiceDate(Page& page, int layout, const std::optional<QString>& date)
@@ -129,6 +148,7 @@ bool fillInvoice(Page& page, int layout, const InvoiceContent& content)
     platform::PageElement& title = page.element(QStringLiteral("lblInvoiceTitle"));
     title.font.points = content.titlePoints;
     title.text = content.title;
+    fitTitle(title);
     page.element(QStringLiteral("imgPaid")).visible = content.paid;
     fillCompany(page, layout, content.company);
     fillBillTo(page, content.customer);

@@ -1,5 +1,6 @@
 #include "printing/InvoiceFilling.h"
 #include "printing/InvoiceLayouts.h"
+#include "support/PageInk.h"
 
 #include <gtest/gtest.h>
 
@@ -210,4 +211,59 @@ TEST(InvoiceFilling, shrinkingMovesTheTotalsUpAndTheBottomTextsOnlyWhenAsked)
     c.keepTwelveLines = true;
     c.lines = items(3);
     EXPECT_TRUE(filled(0, c).element("lnePS", 11).visible);
+}
+
+TEST(InvoiceFilling, longTextsPrintInsideTheirLabelsOnEveryLayout)
+{
+    const QString words = "Weekly lawn mowing, edging, trimming of hedges and shrubs, leaf blowing, and removal of "
+                          "all garden waste";
+    InvoiceContent c = content();
+    c.title = "ESTIMATE";
+    for (QString& text : c.company.texts)
+        text = "Green & Sons " + words;
+    for (int field = 0; field < 5; ++field)
+        c.customer.values[static_cast<size_t>(field)] = words;
+    c.invoiceDate = "12/09/2026";
+    c.lines = {"$1,234.56 - " + words, "$1.00 - " + QString(80, 'W'),
+               "INVOICE NOTE: Your account is past due; please pay the balance within fourteen days to avoid a fee."};
+    for (int layout = 0; layout < printing::kInvoiceLayoutCount; ++layout) {
+        const Page page = filled(layout, c);
+        for (const platform::PageElement& label : page.elements()) {
+            if (label.kind != platform::PageElement::Kind::Label || !label.visible || label.text.isEmpty())
+                continue;
+            // Each label painted alone, at the 15 twips to a pixel of the screen the layouts were drawn on.
+            Page alone(page.width(), page.height());
+            alone.add(label);
+            const QRectF ink = test::PageInk(alone, 15).bounds();
+            const QRectF box(label.left, label.top, label.width, label.height);
+            const std::string name = QStringLiteral("layout %1 %2(%3)").arg(layout).arg(label.name).arg(label.index)
+                                         .toStdString();
+            EXPECT_FALSE(ink.isEmpty()) << name;
+            if (!label.autoSize) {
+                EXPECT_TRUE(box.adjusted(-15, -15, 15, 15).contains(ink)) << name;
+            }
+        }
+    }
+}
+
+TEST(InvoiceFilling, aTitleWiderThanItsLabelPrintsWholeFromItsAlignedEdge)
+{
+    InvoiceContent c = content();
+    c.title = "ESTIMATE";
+    c.titlePoints = 36;
+    c.lines = items(1);
+    for (int layout = 0; layout < printing::kInvoiceLayoutCount; ++layout) {
+        const platform::PageElement designed = printing::invoiceLayout(layout).element("lblInvoiceTitle");
+        const platform::PageElement title = filled(layout, c).element("lblInvoiceTitle");
+        Page alone(11520, 14535);
+        alone.add(title);
+        const QRectF ink = test::PageInk(alone, 15).bounds();
+        SCOPED_TRACE(layout);
+        EXPECT_GT(ink.width(), designed.width) << "ESTIMATE in 36 points is wider than the designed label";
+        if (designed.align == platform::PageElement::Align::Right && !designed.autoSize) {
+            EXPECT_NEAR(ink.right(), designed.left + designed.width, 60) << "a right-aligned title keeps its right edge";
+        } else {
+            EXPECT_NEAR(ink.left(), designed.left, 60) << "a left-aligned title keeps its left edge";
+        }
+    }
 }

@@ -1,0 +1,125 @@
+#include "platform/TextMeasurer.h"
+#include "support/PageInk.h"
+
+#include <QFontMetricsF>
+#include <gtest/gtest.h>
+
+using namespace tav;
+using platform::Page;
+using platform::PageElement;
+using platform::PageFont;
+using test::PageInk;
+using Align = PageElement::Align;
+
+namespace {
+
+// Five twips to a pixel: fine enough to see a descender pass a label's bottom.
+constexpr double kTwipsPerPixel = 5;
+constexpr double kOnePixel = kTwipsPerPixel;
+const PageFont kItemFont{"Arial", 11.25};
+
+double lineHeight()
+{
+    return platform::textMeasurer().lineHeight(kItemFont);
+}
+
+double advance(const QString& text)
+{
+    return QFontMetricsF(platform::pageQFont(kItemFont)).horizontalAdvance(text);
+}
+
+PageElement label(const QString& text, const QRectF& box, Align align = Align::Left, const PageFont& font = kItemFont)
+{
+    PageElement label;
+    label.name = "lblText";
+    label.left = box.left();
+    label.top = box.top();
+    label.width = box.width();
+    label.height = box.height();
+    label.text = text;
+    label.font = font;
+    label.align = align;
+    return label;
+}
+
+PageInk inkOf(const PageElement& element)
+{
+    Page page(9000, 3000);
+    page.add(element);
+    return PageInk(page, kTwipsPerPixel);
+}
+
+// The ink of line `line` (from 0) of a label's rectangle; the pixel row that the line above may
+// just reach with its descenders is left out.
+QRectF lineInk(const PageInk& ink, const QRectF& box, int line)
+{
+    return ink.bounds(box.top() + line * lineHeight() + kOnePixel, box.top() + (line + 1) * lineHeight());
+}
+
+void expectInside(const QRectF& ink, const QRectF& box)
+{
+    EXPECT_FALSE(ink.isEmpty()) << "nothing was painted";
+    EXPECT_GE(ink.left(), box.left() - kOnePixel);
+    EXPECT_LE(ink.right(), box.right() + kOnePixel);
+    EXPECT_GE(ink.top(), box.top() - kOnePixel);
+    EXPECT_LE(ink.bottom(), box.bottom() + kOnePixel);
+}
+
+} // namespace
+
+TEST(PagePainter, everyLineStandsAtTheSideItsLabelIsAlignedTo)
+{
+    // An amount in a column as wide as the invoices' amount column.
+    const QRectF column(600, 600, 2175, 255);
+    const QRectF left = inkOf(label("$1,234.56", column, Align::Left)).bounds();
+    EXPECT_NEAR(left.left(), column.left(), 40);
+    const QRectF right = inkOf(label("$1,234.56", column, Align::Right)).bounds();
+    EXPECT_NEAR(right.right(), column.right(), 40);
+    const QRectF centred = inkOf(label("$1,234.56", column, Align::Center)).bounds();
+    EXPECT_NEAR(centred.center().x(), column.center().x(), 20);
+    for (const QRectF& ink : {left, right, centred})
+        expectInside(ink, column);
+
+    // Typed line breaks and wrapped lines keep to the same side, each line on its own.
+    const QRectF box(600, 600, 2500, 3 * lineHeight());
+    const PageInk wrapped = inkOf(label("Lawn mowing\r\nHedge trimming and leaf removal", box, Align::Right));
+    for (int line = 0; line < 3; ++line) {
+        const QRectF ink = lineInk(wrapped, box, line);
+        EXPECT_NEAR(ink.right(), box.right(), 40) << "line " << line;
+        expectInside(ink, box);
+    }
+    EXPECT_NEAR(lineInk(wrapped, box, 0).width(), advance("Lawn mowing"), 60);
+}
+
+TEST(PagePainter, aLongTextBreaksAtWordsToTheLabelsWidthAndIsCutAtItsBottom)
+{
+    const QString text = "Weekly lawn mowing, edging, trimming of hedges and shrubs, leaf blowing, and removal of all "
+                         "garden waste";
+    const QRectF twoLines(600, 600, 3000, 2 * lineHeight());
+    const PageInk ink = inkOf(label(text, twoLines));
+    expectInside(ink.bounds(), twoLines);
+    for (int line = 0; line < 2; ++line)
+        EXPECT_GT(lineInk(ink, twoLines, line).width(), 0.6 * twoLines.width()) << "line " << line << " is filled";
+
+    // A line ends at the last whole word that fits; a word wider than the label is broken.
+    const QRectF narrow(600, 600, advance("Lawn mowing tw"), 2 * lineHeight());
+    EXPECT_NEAR(lineInk(inkOf(label("Lawn mowing twice", narrow)), narrow, 1).width(), advance("twice"), 60);
+    const PageInk longWord = inkOf(label(QString(60, 'W'), twoLines));
+    expectInside(longWord.bounds(), twoLines);
+    EXPECT_GT(lineInk(longWord, twoLines, 1).width(), 0.8 * twoLines.width());
+
+    // A label lower than its font's line keeps its one line, cut at the bottom: as the invoice
+    // note, 12 points bold in 255 twips.
+    const QRectF note(600, 600, 3000, 255);
+    expectInside(inkOf(label("Paying: gjpqy, " + text, note, Align::Center, {"Arial", 12, true})).bounds(), note);
+}
+
+TEST(PagePainter, aLabelThatSizesItselfToItsTextIsNeitherWrappedNorCut)
+{
+    PageElement grown = label("Weekly lawn mowing, edging and trimming", {600, 600, 600, 100}, Align::Right);
+    grown.autoSize = true;
+    const QRectF ink = inkOf(grown).bounds();
+    EXPECT_NEAR(ink.left(), 600, 40) << "drawn from its left edge, whatever its alignment";
+    EXPECT_NEAR(ink.width(), advance(grown.text), 60);
+    EXPECT_LT(ink.height(), lineHeight());
+}
