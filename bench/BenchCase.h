@@ -21,7 +21,7 @@ struct BenchContext {
     bool loaded = false;
 
     // Prints "name value unit" on a line of its own, for the script to pick up.
-    void report(const char* name, double value, const char* unit) const;
+    static void report(const char* name, double value, const char* unit);
 };
 
 // One measured operation. A case that needs the database loaded says so; the run then loads it

@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QRandomGenerator>
 
+#include <cmath>
+
 namespace tav::bench {
 
 namespace {
@@ -74,6 +76,16 @@ QString storedDate(QDate date)
 
 } // namespace
 
+SyntheticSize SyntheticSize::scaled(double scale)
+{
+    const SyntheticSize full;
+    SyntheticSize size;
+    size.customers = std::max(10, static_cast<int>(std::lround(full.customers * scale)));
+    size.products = std::max(10, static_cast<int>(std::lround(full.products * scale)));
+    size.invoiceRecords = size.customers * size.periods;
+    return size;
+}
+
 records::Database syntheticDatabase(const SyntheticSize& size)
 {
     QRandomGenerator random(20061231);
@@ -99,10 +111,6 @@ records::Database syntheticDatabase(const SyntheticSize& size)
                                                storedDate(start.addMonths(1).addDays(-1)),
                                                storedDate(start.addMonths(1).addDays(14))};
         database.periods.add(record.name + records::FieldSeparator, record.text());
-        // The two newest periods were billed after the last load: their records stand unsorted
-        // at the end, as the app appends them.
-        if (period == size.periods - 2)
-            database.invoiceRecords.sortByText();
         const bool recent = period >= size.periods - 12;
         for (int i = 0; i < perPeriod; ++i) {
             const int customer = i % size.customers + 1;

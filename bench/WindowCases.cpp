@@ -1,18 +1,16 @@
 #include "WindowCases.h"
 
-#include "app/MainWindow.h"
-#include "components/Dialogs.h"
+#include "BenchWindow.h"
+#include "ProcessFigures.h"
+#include "SyntheticDatabase.h"
+
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
-#include "platform/Host.h"
 #include "platform/ListView.h"
-#include "platform/PrintJob.h"
-#include "platform/SettingsStore.h"
 #include "platform/TreeView.h"
 #include "records/RecordFormats.h"
 
-#include <QDir>
-#include <QTemporaryDir>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -20,96 +18,140 @@ namespace tav::bench {
 
 namespace {
 
-// A host without a screen: nothing the measured steps do asks the user anything.
-class QuietHost final : public platform::Host {
-public:
-    explicit QuietHost(QString folder)
-        : folder_(std::move(folder))
-    {
-    }
-    platform::MessageAnswer messageBox(const QString&, platform::MessageButtons, platform::MessageIcon,
-                                       const QString&) override
-    {
-        return platform::MessageAnswer::Ok;
-    }
-    QString inputBox(const QString&, const QString&, const QString&, std::optional<QPointF>) override { return {}; }
-    int popupMenu(const QStringList&) override { return -1; }
-    void runModal(platform::Form& form) override { form.unload(); }
-    void sendKey(int) override {}
-    bool previousInstanceRunning() override { return false; }
-    QString programFolder() const override { return folder_; }
-    QDateTime now() const override { return QDateTime::currentDateTime(); }
-    QLocale locale() const override { return QLocale(QLocale::English, QLocale::UnitedStates); }
-    std::optional<QByteArray> download(const QUrl&, std::chrono::milliseconds, qint64) override
-    {
-        return std::nullopt;
-    }
-    bool openWithDefaultApplication(const QString&) override { return false; }
-    bool startDetached(const QString&, const QString&) override { return false; }
-    std::unique_ptr<platform::PrintJob> openPrintJob(const platform::PrintJobSetup&) override { return nullptr; }
+using platform::TreeView;
 
-private:
-    QString folder_;
+const QString& kRootKey = app::NewBillPeriod::kRootKey;
+
+bool isCustomerKey(const QString& key)
+{
+    return key.endsWith(QLatin1Char('k'));
+}
+
+// Choosing the oldest period on the Bill Periods page, which shows it in both trees.
+class ChoosePeriodCase final : public BenchCase {
+public:
+    const char* name() const override { return "choose-period"; }
+
+    bool run(BenchContext& context) override
+    {
+        BenchWindow window(context.database, BenchWindow::BillPeriodsPage);
+        auto& c = window->c;
+        if (c.cmbBillPeriod[1]->listCount() < 2) {
+            std::fprintf(stderr, "choose-period: fewer than two periods\n");
+            return false;
+        }
+        const double seconds = secondsFor([&] {
+            c.cmbBillPeriod[1]->setListIndex(0);
+            BenchWindow::settle();
+        });
+        const QString period = c.cmbBillPeriod[1]->itemText(0);
+        if (c.tvwInvoiceRecords[0]->text(kRootKey) != period || c.tvwInvoiceRecords[1]->text(kRootKey) != period) {
+            std::fprintf(stderr, "choose-period: the trees do not show the period chosen\n");
+            return false;
+        }
+        context.report("choose-period", seconds, "s");
+        context.report(
+            "choose-period-nodes", c.tvwInvoiceRecords[0]->nodeCount() + c.tvwInvoiceRecords[1]->nodeCount(), "");
+        return true;
+    }
 };
 
-// The main window on the loaded database, as start-up leaves it; the database goes back to the
-// context when the case is done.
-class Window {
+// "Print Selected as Invoices" for every customer of the newest period, into a PDF file: its
+// time, and how much more memory the process takes while it prints and keeps afterwards.
+class PrintInvoicesCase final : public BenchCase {
 public:
-    explicit Window(BenchContext& context)
-        : context_(context)
-        , host_(scratch_.path())
-        , settings_(scratch_.filePath(QStringLiteral("TAV.ini")))
-    {
-        platform::installHost(&host_);
-        platform::installSettings(&settings_);
-        settings_.setValue(QStringLiteral("Settings"), QStringLiteral("CheckToConfirmEdits"), QStringLiteral("False"));
-        settings_.setValue(QStringLiteral("FileHandling"), QStringLiteral("DatabasePath"),
-                           scratch_.filePath(QStringLiteral("TAV.xml")));
-        components::createDialogs();
-        window_ = new app::MainWindow;
-        window_->db = std::move(context.database);
-        window_->state.formats = app::probeLocaleFormats(host_.locale());
-        window_->lists.refreshViews();
-    }
-    ~Window()
-    {
-        context_.database = std::move(window_->db);
-        window_->session.setSaveCancelVisible(false);
-        window_->unload();
-        components::releaseDialogs();
-        platform::installHost(nullptr);
-        platform::installSettings(nullptr);
-    }
-    app::MainWindow& operator*() { return *window_; }
-    app::MainWindow* operator->() { return window_; }
+    const char* name() const override { return "print-invoices"; }
 
-private:
-    BenchContext& context_;
-    QTemporaryDir scratch_;
-    QuietHost host_;
-    platform::SettingsStore settings_;
-    app::MainWindow* window_ = nullptr;
+    bool run(BenchContext& context) override
+    {
+        const QString pdf = context.scratchPath + QLatin1String(".pdf");
+        QFile::remove(pdf);
+        BenchWindow window(context.database, BenchWindow::PrintingPage, pdf);
+        TreeView* tree = window->c.tvwInvoiceRecords[1];
+        // The root's check box checks every customer, as the user's click on it does.
+        tree->setChecked(kRootKey, true);
+        window->trees.tvwInvoiceRecords_NodeCheck(1, kRootKey);
+        int customers = 0;
+        for (int i = 1; i <= tree->nodeCount(); ++i)
+            customers += isCustomerKey(tree->keyAt(i)) && tree->checked(tree->keyAt(i));
+        const int messagesBefore = window.host().messages();
+        const double before = residentMiB();
+        resetPeakResident();
+        const double seconds = secondsFor([&] {
+            window->invoicePrinting.cmdPrintSelectedInvoices_Click();
+            BenchWindow::settle();
+        });
+        const double peak = peakResidentMiB();
+        const double held = residentMiB() - before;
+        const qint64 bytes = QFileInfo(pdf).size();
+        QFile::remove(pdf);
+        if (bytes <= 0 || window.host().messages() != messagesBefore) {
+            std::fprintf(stderr, "print-invoices: no PDF file was written, or the run showed a message\n");
+            return false;
+        }
+        context.report("print-invoices", seconds, "s");
+        context.report("print-invoices-pages", customers, "");
+        context.report("print-invoices-pdf", static_cast<double>(bytes) / 1048576.0, "MiB");
+        context.report("print-memory-growth", peak - before, "MiB");
+        context.report("print-memory-held", held, "MiB");
+        return true;
+    }
 };
 
-// Deleting a customer whom no record names walks every invoice record to the end.
+// A full payment logged for a customer who owes, in the newest period on the Bill Periods page.
+class LogPaymentCase final : public BenchCase {
+public:
+    const char* name() const override { return "log-payment"; }
+
+    bool run(BenchContext& context) override
+    {
+        BenchWindow window(context.database, BenchWindow::BillPeriodsPage);
+        auto& c = window->c;
+        TreeView* tree = c.tvwInvoiceRecords[0];
+        QString owing;
+        for (int i = 1; i <= tree->nodeCount() && owing.isEmpty(); ++i) {
+            const QString key = tree->keyAt(i);
+            if (isCustomerKey(key) && tree->foreColor(key) != platform::SystemColor::WindowText)
+                owing = key;
+        }
+        if (owing.isEmpty()) {
+            std::fprintf(stderr, "log-payment: nobody owes in the newest period\n");
+            return false;
+        }
+        tree->select(owing);
+        const double seconds = secondsFor([&] {
+            c.cmdResetCustomerAccounts->click();
+            BenchWindow::settle();
+        });
+        if (!tree->text(owing).endsWith(QLatin1String(" - paid"))) {
+            std::fprintf(stderr, "log-payment: the payment was not logged\n");
+            return false;
+        }
+        context.report("log-payment", seconds, "s");
+        return true;
+    }
+};
+
+// Deleting a customer whom no record names, which walks every invoice record to the end.
 class DeleteCustomerCase final : public BenchCase {
 public:
     const char* name() const override { return "delete-customer"; }
 
     bool run(BenchContext& context) override
     {
-        Window window(context);
-        const QString key = records::numberedKey(records::highestKeyNumber(window->db.customers) + 1);
+        const QString key = records::numberedKey(records::highestKeyNumber(context.database.customers) + 1);
         records::CustomerRecord customer;
         customer.values[0] = QStringLiteral("Unbilled");
-        window->db.customers.add(key, customer.text());
-        window->lists.fillCustomerBrowseList();
+        context.database.customers.add(key, customer.text());
+        BenchWindow window(context.database, BenchWindow::CustomersPage);
         auto* list = window->c.lvwCustomersVis;
         list->select(list->positionOf(key));
-        const double seconds = secondsFor([&] { window->deletion.deleteCustomer(); });
+        const double seconds = secondsFor([&] {
+            window->deletion.deleteCustomer();
+            BenchWindow::settle();
+        });
         if (window->db.customers.contains(key)) {
-            std::fprintf(stderr, "the customer was not deleted\n");
+            std::fprintf(stderr, "delete-customer: the customer was not deleted\n");
             return false;
         }
         context.report("delete-customer", seconds, "s");
@@ -117,47 +159,52 @@ public:
     }
 };
 
-// A new period for every current customer: the new-period tree, then one product billed to all.
-class ComposePeriodCase final : public BenchCase {
+// A new period for every current customer: the new-period tree, then one product billed to all
+// of them by a double click. Done at the loaded database's number of customers and at twice
+// that, each on a database of just customers and products, to show whether it grows linearly.
+class BillProductCase final : public BenchCase {
 public:
-    const char* name() const override { return "compose-period"; }
+    const char* name() const override { return "bill-product"; }
 
     bool run(BenchContext& context) override
     {
-        Window window(context);
-        auto* products = window->c.lvwProducts[1];
-        const double seconds = secondsFor([&] {
-            window->billPeriods.setBillPeriodEntryMode(true);
-            products->select(1);
-            window->newPeriod.billSelectedProduct();
-        });
-        const int nodes = window->c.tvwInvoiceRecords[0]->nodeCount();
-        window->billPeriods.setBillPeriodEntryMode(false);
-        context.report("compose-period", seconds, "s");
-        context.report("compose-period-nodes", nodes, "");
-        return nodes > 1;
-    }
-};
-
-// Both trees of a period, one node per customer and item: the Bill Periods tree and the Printing
-// tree, each built on its own as choosing the period builds them.
-class InvoiceTreesCase final : public BenchCase {
-public:
-    const char* name() const override { return "invoice-trees"; }
-
-    bool run(BenchContext& context) override
-    {
-        Window window(context);
-        auto& c = window->c;
-        if (c.cmbBillPeriod[1]->listCount() < 2)
+        SyntheticSize size;
+        size.customers = static_cast<int>(context.database.customers.count());
+        size.products = static_cast<int>(context.database.products.count());
+        size.periods = 0;
+        size.invoiceRecords = 0;
+        if (!billOnce(context, size, ""))
             return false;
-        c.cmbBillPeriod[1]->setListIndex(0);
-        const double billPeriods = secondsFor([&] { window->trees.buildInvoiceTree(0); });
-        const double printing = secondsFor([&] { window->trees.buildInvoiceTree(1); });
-        context.report("bill-periods-tree", billPeriods, "s");
-        context.report("printing-tree", printing, "s");
-        context.report("tree-nodes", c.tvwInvoiceRecords[1]->nodeCount(), "");
-        return c.tvwInvoiceRecords[0]->nodeCount() > 1;
+        size.customers *= 2;
+        return billOnce(context, size, "-2x");
+    }
+
+private:
+    static bool billOnce(BenchContext& context, const SyntheticSize& size, const char* suffix)
+    {
+        records::Database database = syntheticDatabase(size);
+        BenchWindow window(database, BenchWindow::BillPeriodsPage);
+        TreeView* tree = window->c.tvwInvoiceRecords[0];
+        const double entering = secondsFor([&] {
+            window->billPeriods.setBillPeriodEntryMode(true);
+            BenchWindow::settle();
+        });
+        const int customers = tree->nodeCount() - 1;
+        window->c.lvwProducts[1]->select(1);
+        const double billing = secondsFor([&] {
+            window->newPeriod.billSelectedProduct();
+            BenchWindow::settle();
+        });
+        const int items = tree->nodeCount() - 1 - customers;
+        window->billPeriods.setBillPeriodEntryMode(false);
+        if (customers < 1 || items != customers) {
+            std::fprintf(stderr, "bill-product: %d items billed to %d customers\n", items, customers);
+            return false;
+        }
+        context.report(qPrintable(QStringLiteral("new-period") + QLatin1String(suffix)), entering, "s");
+        context.report(qPrintable(QStringLiteral("bill-product") + QLatin1String(suffix)), billing, "s");
+        context.report(qPrintable(QStringLiteral("bill-product-customers") + QLatin1String(suffix)), customers, "");
+        return true;
     }
 };
 
@@ -167,8 +214,10 @@ std::vector<std::unique_ptr<BenchCase>> windowCases()
 {
     std::vector<std::unique_ptr<BenchCase>> cases;
     cases.push_back(loadCase());
-    cases.push_back(std::make_unique<InvoiceTreesCase>());
-    cases.push_back(std::make_unique<ComposePeriodCase>());
+    cases.push_back(std::make_unique<ChoosePeriodCase>());
+    cases.push_back(std::make_unique<PrintInvoicesCase>());
+    cases.push_back(std::make_unique<BillProductCase>());
+    cases.push_back(std::make_unique<LogPaymentCase>());
     cases.push_back(std::make_unique<DeleteCustomerCase>());
     return cases;
 }

@@ -7,8 +7,9 @@
 
 namespace tav::bench {
 
-// The cases that run in the main window, offscreen, on the loaded database: deleting a customer,
-// composing a bill period for every customer, and building both invoice trees of a period.
+// The cases that run in the main window, shown offscreen, on the loaded database: choosing
+// another period, printing a period's invoices, logging a payment, deleting a customer, and
+// billing one product to every customer at the database's size and at twice that.
 std::vector<std::unique_ptr<BenchCase>> windowCases();
 
 } // namespace tav::bench

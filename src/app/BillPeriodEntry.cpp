@@ -10,7 +10,6 @@
 #include "platform/ListView.h"
 #include "platform/TextBox.h"
 #include "platform/TreeView.h"
-#include "records/CustomerNames.h"
 #include "records/RecordFormats.h"
 #include "records/Separators.h"
 
@@ -202,7 +201,7 @@ void BillPeriodEntry::createBillPeriod()
                                   dates.stored(c.txtPField[3]->text())};
     w_.db.periods.add(name, period.text());
     for (const BilledCustomer& customer : billed) {
-        const InvoiceRecord record{name, records::getCustomerName(w_.db.customers, customer.customerNumber).name,
+        const InvoiceRecord record{name, w_.session.customerNameForRecord(customer.customerNumber),
                                    customer.customerNumber, records::balanceText(customer.total), customer.items, QString()};
         w_.db.invoiceRecords.add(record.key(), record.text());
     }

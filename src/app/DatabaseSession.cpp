@@ -17,6 +17,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace tav::app {
 
 using namespace tav::platform;
@@ -46,6 +48,17 @@ void DatabaseSession::setSaveCancelVisible(bool visible)
     unsaved_ = visible;
     w_.c.cmdCancel->setVisible(visible);
     w_.c.cmdSave->setVisible(visible);
+}
+
+void DatabaseSession::clearViews()
+{
+    auto& c = w_.c;
+    c.lvwCustomersVis->clear();
+    c.lvwProducts[0]->clear();
+    c.lvwProducts[1]->clear();
+    c.tvwInvoiceRecords[0]->clear();
+    c.tvwInvoiceRecords[1]->clear();
+    w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
 }
 
 void DatabaseSession::clearCompanyDetails()
@@ -90,9 +103,25 @@ void DatabaseSession::warnLeftOutEntries(const records::LoadResult& result, cons
              .arg(QFileInfo(records::FileReplacement::backupPath(path)).fileName()));
 }
 
+void DatabaseSession::warnUnreadablePrices(const QStringList& products) const
+{
+    if (products.isEmpty())
+        return;
+    constexpr qsizetype kListed = 5;
+    QString listed = products.first(std::min(products.size(), kListed)).join(QLatin1String("\r\n"));
+    if (products.size() > kListed)
+        listed += QStringLiteral("\r\n(and %1 more)").arg(products.size() - kListed);
+    warn(QStringLiteral("Prices Not Read"),
+         QStringLiteral("These prices in the database file could not be read as amounts with this computer's "
+                        "number settings:\r\n\r\n")
+             + listed,
+         QStringLiteral("They count as 0 when billed. Delete these products and services and enter them again "
+                        "with their prices."));
+}
+
 bool DatabaseSession::loadDatabase()
 {
-    return loadDatabase(records::loadDatabase(databasePath()));
+    return loadDatabase(records::loadDatabase(databasePath(), host().locale()));
 }
 
 bool DatabaseSession::loadDatabase(records::LoadResult&& result)
@@ -100,12 +129,7 @@ bool DatabaseSession::loadDatabase(records::LoadResult&& result)
     auto& c = w_.c;
     const QString path = databasePath();
     w_.db = records::Database{};
-    c.lvwCustomersVis->clear();
-    c.lvwProducts[0]->clear();
-    c.lvwProducts[1]->clear();
-    c.tvwInvoiceRecords[0]->clear();
-    c.tvwInvoiceRecords[1]->clear();
-    w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
+    clearViews();
     // Emptying a box that held text counts as an edit; reading the file hides the mark again.
     clearCompanyDetails();
 
@@ -129,6 +153,7 @@ bool DatabaseSession::loadDatabase(records::LoadResult&& result)
     unreadablePath_.clear();
     takeDatabase(std::move(result.database));
     warnLeftOutEntries(result, path);
+    warnUnreadablePrices(result.unreadablePrices);
     setSaveCancelVisible(false);
     w_.customers.cancelNewCustomer();
     if (c.fraMain[0]->visible())
@@ -141,33 +166,49 @@ void DatabaseSession::addCustomerNamesToRecords()
     const QStringList placeholders = records::addCustomerNamesToRecords(w_.db);
     if (placeholders.isEmpty())
         return;
-    for (qsizetype i = 0; i < placeholders.size(); ++i) {
-        if (components::isMessageSilenced(QStringLiteral("DeletedCustomer")))
-            break;
-        components::MessageRequest request{
-            QStringLiteral("An entry in your billing records points to a\r\n"
-                           "customer who is no longer in the database.\r\n\r\n"
-                           "To hold that spot in the records, a customer\r\n"
-                           "named \"Deleted Customer\" will be created."),
-            QStringLiteral("DeletedCustomer"), QStringLiteral("Yes"), QStringLiteral("OK")};
-        components::showMessage(request);
-    }
+    for (qsizetype i = 0; i < placeholders.size(); ++i)
+        tellAboutPlaceholder();
     setSaveCancelVisible(true);
+}
+
+void DatabaseSession::tellAboutPlaceholder() const
+{
+    if (components::isMessageSilenced(QStringLiteral("DeletedCustomer")))
+        return;
+    components::MessageRequest request{QStringLiteral("An entry in your billing records points to a\r\n"
+                                                      "customer who is no longer in the database.\r\n\r\n"
+                                                      "To hold that spot in the records, a customer\r\n"
+                                                      "named \"Deleted Customer\" will be created."),
+                                       QStringLiteral("DeletedCustomer"), QStringLiteral("Yes"), QStringLiteral("OK")};
+    components::showMessage(request);
+}
+
+QString DatabaseSession::customerNameForRecord(const QString& customerNumber)
+{
+    const records::CustomerName name = records::getCustomerName(w_.db.customers, customerNumber);
+    if (!name.placeholderAdded)
+        return name.name;
+    tellAboutPlaceholder();
+    setSaveCancelVisible(true);
+    // The list shows the placeholder at its place, and keeps the customer the page shows.
+    ListView* list = w_.c.lvwCustomersVis;
+    const QString shown = list->currentKey();
+    w_.lists.fillCustomerBrowseList();
+    if (const qsizetype position = list->positionOf(shown); position > 0)
+        list->select(position);
+    return name.name;
 }
 
 void DatabaseSession::loadAndShowDatabase()
 {
-    loadAndShowDatabase(records::loadDatabase(databasePath()));
+    loadAndShowDatabase(records::loadDatabase(databasePath(), host().locale()));
 }
 
 void DatabaseSession::loadAndShowDatabase(records::LoadResult&& result)
 {
     w_.c.cmdAddNew->setVisible(true);
     loadDatabase(std::move(result));
-    addCustomerNamesToRecords();
-    w_.lists.refreshViews();
-    if (!w_.c.lvwCustomersVis->isEmpty())
-        w_.customers.showSelectedCustomer();
+    showTables();
     w_.options.loadOptionSettings();
     w_.options.applyExpertMode();
 }
@@ -217,7 +258,7 @@ void DatabaseSession::cmdCancel_Click()
     // The file is read into a fresh database first: when it is gone or cannot be read, nothing
     // that is shown now is dropped.
     const QString path = databasePath();
-    records::LoadResult result = records::loadDatabase(path);
+    records::LoadResult result = records::loadDatabase(path, host().locale());
     if (result.status != records::LoadResult::Status::Loaded) {
         warn(QStringLiteral("Changes Not Abandoned"),
              QStringLiteral("The database file could not be read again:\r\n")
@@ -226,16 +267,26 @@ void DatabaseSession::cmdCancel_Click()
              QStringLiteral("Your changes are kept as they are."));
         return;
     }
-    w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
+    // Nothing shown may stay from the changes abandoned: the Printing tree above all, which a print
+    // run would otherwise print.
+    clearViews();
     takeDatabase(std::move(result.database));
     warnLeftOutEntries(result, path);
+    warnUnreadablePrices(result.unreadablePrices);
     setSaveCancelVisible(false);
     w_.customers.cancelNewCustomer();
+    showTables();
+}
+
+void DatabaseSession::showTables()
+{
     addCustomerNamesToRecords();
     w_.lists.refreshViews();
-    // After the reload the fields show the customer that the list selects.
-    if (!w_.c.lvwCustomersVis->isEmpty())
-        w_.customers.showSelectedCustomer();
+    if (w_.c.lvwCustomersVis->isEmpty())
+        return;
+    w_.customers.showSelectedCustomer();
+    // A new customer being entered hid the printout button; the list it prints is back.
+    w_.c.cmdPrint->setVisible(true);
 }
 
 } // namespace tav::app

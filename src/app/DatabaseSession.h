@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tav::records {
 struct Database;
@@ -28,6 +29,10 @@ public:
     // Names and sorts the loaded invoice records, repairing a missing customer with the
     // placeholder and telling the user.
     void addCustomerNamesToRecords();
+    // The customer's name for an invoice record being written (GetCustomerName). A customer the
+    // table lacks gets the placeholder, as after loading: the user is told, the customer list
+    // shows it, and the data counts as changed.
+    QString customerNameForRecord(const QString& customerNumber);
     // Loads and shows the database as start-up does.
     void loadAndShowDatabase();
     void loadAndShowDatabase(records::LoadResult&& result);
@@ -44,9 +49,18 @@ public:
 private:
     // Shows a loaded database: its tables, its company texts without marking them as edits.
     void takeDatabase(records::Database&& database);
+    // Empties the views of the tables that are about to be replaced: the lists, both trees and
+    // the customer entry fields.
+    void clearViews();
+    // Names the invoice records of the tables just taken and fills every view from the tables;
+    // the customer fields show the customer the list selects.
+    void showTables();
     void clearCompanyDetails();
     // Tells the user, once, of the entries a load left out, if any.
     void warnLeftOutEntries(const records::LoadResult& result, const QString& path) const;
+    void warnUnreadablePrices(const QStringList& products) const;
+    // The notice about a placeholder customer, unless the user has silenced it.
+    void tellAboutPlaceholder() const;
 
     MainWindow& w_;
     bool unsaved_ = false;

@@ -60,10 +60,9 @@ bool Deletion::customerHasInvoiceRecords(const QString& key)
 {
     // Numbers are compared as numbers, so "012" in a record is customer 12.
     const auto number = records::recordNumberValue(records::keyNumberText(key));
-    // A customer billed in the period being composed is in use as well.
     return anyInvoiceRecord([&](const QString& text) {
         return number && records::recordNumberValue(records::fieldView(text, InvoiceRecord::CustomerNumber)) == number;
-    }) || (number && w_.newPeriod.billsCustomer(*number));
+    });
 }
 
 bool Deletion::productHasInvoiceRecords(const QString& key)
@@ -120,6 +119,7 @@ void Deletion::deleteCustomer()
     if (!w_.db.customers.contains(key))
         return;
     retire(w_.db.customers, key, customerHasInvoiceRecords(key), 0);
+    w_.newPeriod.dropCustomer(key);
     w_.lists.fillCustomerBrowseList();
     checking_->cmdOK->setEnabled(true);
     if (c.lvwCustomersVis->isEmpty()) {

@@ -114,7 +114,7 @@ void FileCommands::openDatabase()
         tellUser(QStringLiteral("The database file could not be found:\r\n") + path);
         return;
     }
-    records::LoadResult result = records::loadDatabase(path);
+    records::LoadResult result = records::loadDatabase(path, host().locale());
     if (result.status != records::LoadResult::Status::Loaded) {
         host().messageBox(QStringLiteral("The database file could not be read:\r\n%1\r\n%2\r\n\r\n"
                                          "(The current database stays open.)")

@@ -24,9 +24,6 @@ LocaleFormats probeLocaleFormats(const QLocale& locale)
     } else {
         formats.dateFormat = QStringLiteral("mm/dd/yyyy");
     }
-    const QString nine = locale.toCurrencyString(9.0);
-    const qsizetype digits = nine.indexOf(QLatin1Char('9'));
-    formats.currencyPrefix = digits > 0 ? nine.left(digits) : QString();
     return formats;
 }
 

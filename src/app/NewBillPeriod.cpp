@@ -216,16 +216,11 @@ void NewBillPeriod::treeDoubleClick()
     }
 }
 
-bool NewBillPeriod::billsCustomer(qint64 customerNumber) const
+void NewBillPeriod::dropCustomer(const QString& customerKey)
 {
-    const TreeView* tree = w_.c.tvwInvoiceRecords[0];
-    if (!isComposing())
-        return false;
-    for (const QString& key : tree->childKeys(kRootKey)) {
-        if (keyNumber(key) == customerNumber && !tree->childKeys(key).isEmpty())
-            return true;
-    }
-    return false;
+    // Outside the composition the tree shows a stored period, whose nodes are not to be touched.
+    if (isComposing())
+        w_.c.tvwInvoiceRecords[0]->remove(customerKey);
 }
 
 bool NewBillPeriod::billsProduct(qint64 productNumber) const

@@ -29,9 +29,12 @@ public:
     void treeMouseUp(int button, int shift);
     void treeDoubleClick();
 
-    // Whether the composition bills anything to this customer or bills this product (numbers).
-    bool billsCustomer(qint64 customerNumber) const;
+    // Whether the composition bills this product (by number).
     bool billsProduct(qint64 productNumber) const;
+    // Takes a customer who is deleted or archived out of the composition, billed items and all:
+    // only current customers are billed, and a customer the table lacks would be billed as a
+    // placeholder.
+    void dropCustomer(const QString& customerKey);
 
     // A billed item's quantity and the customer's mark, as kept in the node.
     qint64 itemQuantity(const QString& itemKey) const;

@@ -6,11 +6,9 @@
 #include "platform/CommandButton.h"
 #include "platform/Host.h"
 #include "platform/TreeView.h"
-#include "records/CustomerNames.h"
+#include "records/LocalAmounts.h"
 #include "records/RecordFormats.h"
 #include "records/Separators.h"
-
-#include <QRegularExpression>
 
 namespace tav::app {
 
@@ -55,21 +53,12 @@ void Payments::cmdResetCustomerAccounts_Click()
 
 std::optional<records::Cents> Payments::typedBalance(const QString& answer) const
 {
-    QString text = answer.trimmed();
-    if (text.isEmpty())
-        return std::nullopt;
-    const QString& prefix = w_.state.formats.currencyPrefix;
-    if (!prefix.isEmpty())
-        text.remove(prefix);
-    text.remove(QLatin1Char(','));
-    text.remove(QLatin1Char(' '));
-    static const QRegularExpression leading(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
-    const QRegularExpressionMatch match = leading.match(text);
-    const auto cents = match.hasMatch() ? records::parseBalanceText(match.captured()) : std::optional<records::Cents>(0);
+    const records::LocalAmounts amounts(host().locale());
+    const auto cents = amounts.typed(answer);
     if (!cents || *cents > kLargestBalance || *cents < -kLargestBalance)
         return std::nullopt;
-    static const QStringList zeros = {QStringLiteral("0"), QStringLiteral("0."), QStringLiteral("0.0"), QStringLiteral("0.00")};
-    if (*cents == 0 && !zeros.contains(answer.trimmed()))
+    // A zero written any other way (0.004, -0) is more likely a slip than a full payment.
+    if (*cents == 0 && !amounts.isPlainZero(answer))
         return std::nullopt;
     return cents;
 }
@@ -139,7 +128,7 @@ void Payments::logPayment(records::Cents balance, const QString& note)
         if (!tree->add(key, noteKey, QStringLiteral("NOTE: ") + note))
             tree->setText(noteKey, QStringLiteral("NOTE: ") + note);
     }
-    const InvoiceRecord updated{period, records::getCustomerName(w_.db.customers, customerNumber).name, customerNumber,
+    const InvoiceRecord updated{period, w_.session.customerNameForRecord(customerNumber), customerNumber,
                                 records::balanceText(balance), record->items, note};
     w_.db.invoiceRecords.setText(recordKey, updated.text());
     w_.trees.buildInvoiceTree(1);

@@ -23,9 +23,10 @@ public:
     // Writes the new balance (0 = paid) and note into the selected customer's record.
     void logPayment(records::Cents balance, const QString& note);
 
-    // Reads a typed balance: the currency prefix and digit-grouping commas are dropped, and the
-    // leading number is read to the cent. Nothing for an empty answer, a zero written otherwise
-    // than 0, 0., 0.0 or 0.00, or a number out of range.
+    // Reads a typed balance as the user's locale writes amounts (see LocalAmounts::typed), with
+    // or without the currency symbol. Nothing for an empty answer or any text that is not an
+    // amount, a zero written otherwise than 0, 0., 0.0 or 0.00 (with the locale's decimal mark),
+    // or an amount out of range.
     std::optional<records::Cents> typedBalance(const QString& answer) const;
 
 private:

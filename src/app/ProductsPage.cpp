@@ -7,6 +7,7 @@
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/TextBox.h"
+#include "records/LocalAmounts.h"
 #include "records/QuantitySuffix.h"
 #include "records/RecordFormats.h"
 
@@ -44,7 +45,11 @@ void ProductsPage::cmdCancelNewItem_Click()
 
 std::optional<records::Cents> ProductsPage::typedPrice() const
 {
-    return records::parsePrice(w_.c.txtPrice->text(), w_.state.formats.currencyPrefix);
+    const auto price = records::LocalAmounts(host().locale()).typed(w_.c.txtPrice->text());
+    // A price below 0 or of a billion or more would not fit the twelve-character sort prefix.
+    if (!price || *price < 0 || *price > records::kMaxPrice)
+        return std::nullopt;
+    return price;
 }
 
 std::optional<QString> ProductsPage::typedName() const

@@ -6,6 +6,7 @@
 
 #include "platform/Host.h"
 #include "platform/ComboBox.h"
+#include "platform/CommandButton.h"
 #include "platform/ListView.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextBox.h"
@@ -27,6 +28,9 @@ void VisibleLists::refreshViews()
 {
     fillCustomerBrowseList();
     fillBillPeriodCombos();
+    // A period being composed was built on the tables just replaced: it is dropped with them.
+    if (w_.newPeriod.isComposing())
+        w_.billPeriods.setBillPeriodEntryMode(false);
     fillProductLists();
 }
 
@@ -57,7 +61,14 @@ void VisibleLists::fillBillPeriodCombos()
     c.cmbBillPeriod[1]->clear();
     c.cmbBillPeriod[2]->clear();
     c.txtBillPeriod->setText(QString());
-    c.tvwInvoiceRecords[0]->clear();
+    // Whatever showed the period of the combos goes with them, until a period is selected again:
+    // both trees, the dates and the payment buttons.
+    for (platform::TreeView* tree : c.tvwInvoiceRecords)
+        tree->clear();
+    for (int i = 1; i <= 3; ++i)
+        c.txtPField[i]->setText(QString());
+    c.cmdResetCustomerAccounts->setVisible(false);
+    c.cmdAdjustBalance->setVisible(false);
     w_.entryFields.resetEntryFields(EntryFields::ShowFinalPeriod);
     const records::RecordTable& periods = w_.db.periods;
     for (qsizetype i = 1; i <= periods.count(); ++i) {

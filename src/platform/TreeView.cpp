@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QTreeWidget>
 
+#include <utility>
+
 namespace tav::platform {
 
 namespace {
@@ -235,7 +237,20 @@ void TreeView::select(const QString& key)
 bool TreeView::eventFilter(QObject* watched, QEvent* event)
 {
     // Compares pointers only: events also arrive while the widget is being destroyed.
-    if (watched == viewport_ && event->type() == QEvent::MouseButtonRelease) {
+    if (watched != viewport_)
+        return Control::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        releaseEndsDoubleClick_ = false;
+        break;
+    case QEvent::MouseButtonDblClick:
+        // The release that ends a double-click is no click of its own: by then the double-click
+        // may have moved the selection, and a mouse-up would act on another node.
+        releaseEndsDoubleClick_ = true;
+        break;
+    case QEvent::MouseButtonRelease: {
+        if (std::exchange(releaseEndsDoubleClick_, false))
+            break;
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const int button = mouse->button() == Qt::LeftButton ? LeftButton
             : mouse->button() == Qt::RightButton             ? RightButton
@@ -245,6 +260,10 @@ bool TreeView::eventFilter(QObject* watched, QEvent* event)
             | (modifiers & Qt::ControlModifier ? ShiftState::Ctrl : 0) | (modifiers & Qt::AltModifier ? ShiftState::Alt : 0);
         emit mouseUp(button, shift, pixelsToTwips(mouse->position().toPoint().x()),
                      pixelsToTwips(mouse->position().toPoint().y()));
+        break;
+    }
+    default:
+        break;
     }
     return Control::eventFilter(watched, event);
 }

@@ -14,7 +14,8 @@ namespace tav::platform {
 
 // A tree of keyed nodes, optionally with a check box at every node. Positions count from 1 in the
 // order the nodes were added. Each node has its own text colour and an invisible Tag. NodeCheck,
-// MouseUp and DblClick are raised only for the user's own actions, never for changes by code.
+// MouseUp and DblClick are raised only for the user's own actions, never for changes by code; the
+// release that ends a double-click raises no MouseUp.
 class TreeView : public Control {
     Q_OBJECT
 
@@ -77,6 +78,7 @@ private:
     std::vector<QTreeWidgetItem*> order_;
     bool checkBoxes_ = false;
     bool changingByCode_ = false;
+    bool releaseEndsDoubleClick_ = false;
 };
 
 } // namespace tav::platform

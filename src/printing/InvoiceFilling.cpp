@@ -4,6 +4,7 @@
 #include "InvoiceLayouts.h"
 
 #include "platform/TextMeasurer.h"
+#include "records/LocalAmounts.h"
 #include "records/Money.h"
 #include "records/QuantitySuffix.h"
 
@@ -47,14 +48,15 @@ struct ItemAmount {
 
 // An item line reads "price - description", the description ending in the quantity suffix when
 // more than one was billed. Everything after the first " - " is the description, so a product
-// name holding " - " keeps its whole name and its quantity.
-std::optional<ItemAmount> readItem(const QString& line)
+// name holding " - " keeps its whole name and its quantity. The price is read as it was when the
+// product was loaded, so the invoice bills what the period did.
+std::optional<ItemAmount> readItem(const QString& line, const records::LocalAmounts& amounts)
 {
     const qsizetype split = line.indexOf(kItemSeparator);
     if (split < 0)
         return std::nullopt;
     ItemAmount item{line.mid(split + kItemSeparator.size()), std::nullopt};
-    if (const auto price = records::storedPriceAmount(QStringView(line).left(split)))
+    if (const auto price = amounts.stored(QStringView(line).left(split)))
         item.amount = saturatedProduct(*price, records::quantityFromText(item.description));
     return item;
 }
@@ -155,6 +157,7 @@ bool fillInvoice(Page& page, int layout, const InvoiceContent& content)
     page.setText(QStringLiteral("lblBillDue"), QStringLiteral("BILL DUE: ") + content.billDue);
     placeInvoiceDate(page, layout, content.invoiceDate);
 
+    const records::LocalAmounts amounts(content.locale);
     Cents total = 0;
     QString note;
     int lastRow = -1;
@@ -165,7 +168,7 @@ bool fillInvoice(Page& page, int layout, const InvoiceContent& content)
         if (lastRow == kItemRows - 1)
             continue;
         ++lastRow;
-        const auto item = isNote ? std::nullopt : readItem(line);
+        const auto item = isNote ? std::nullopt : readItem(line, amounts);
         if (!item)
             continue;
         page.setText(QStringLiteral("lblPS"), lastRow, item->description);

@@ -61,7 +61,7 @@ private:
 
 } // namespace
 
-LoadResult loadDatabase(const QString& path)
+LoadResult loadDatabase(const QString& path, const QLocale& locale)
 {
     LoadResult result;
     FileByteSource source;
@@ -70,7 +70,7 @@ LoadResult loadDatabase(const QString& path)
         result.problem = FileProblem{path, qt_error_string(error)};
         return result;
     }
-    ReadOutcome outcome = readDatabase(source);
+    ReadOutcome outcome = readDatabase(source, locale);
     if (outcome.readFailed) {
         result.status = LoadResult::Status::Unreadable;
         result.problem = FileProblem{path, outcome.readError};
@@ -80,6 +80,7 @@ LoadResult loadDatabase(const QString& path)
     result.database = std::move(outcome.database);
     result.skippedEntries = outcome.skippedEntries;
     result.duplicateEntries = outcome.duplicateEntries;
+    result.unreadablePrices = std::move(outcome.unreadablePrices);
     return result;
 }
 

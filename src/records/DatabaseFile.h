@@ -4,7 +4,9 @@
 #include "FileProblem.h"
 #include "FileReplacement.h"
 
+#include <QLocale>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -17,7 +19,8 @@ namespace tav::records {
 //   1. result = loadDatabase(path);
 //   2. Loaded: take result.database; when entries were left out (skippedEntries, duplicateEntries)
 //      tell the user once which kind and how many, and that the file as it was is kept as
-//      FileReplacement::backupPath(path) at the next save.
+//      FileReplacement::backupPath(path) at the next save. When result.unreadablePrices is not
+//      empty, tell the user which prices could not be read.
 //      Missing: createEmptyDatabaseFile(path) and start with an empty database; a failure is told.
 //      Unreadable: tell the user (result.problem) and never save over that file with this data.
 //   3. addCustomerNamesToRecords(database); for each number it returns, tell the user about the
@@ -35,11 +38,14 @@ struct LoadResult {
     // Entries that could not be read, and duplicates, that were left out (see ReadOutcome).
     qsizetype skippedEntries = 0;
     qsizetype duplicateEntries = 0;
+    // Products loaded with a price of 0 because their price text could not be read (see ReadOutcome).
+    QStringList unreadablePrices;
     FileProblem problem;
 };
 
-// Reads the file at path into a fresh database. A file of zero bytes is an empty database.
-LoadResult loadDatabase(const QString& path);
+// Reads the file at path into a fresh database, its prices under the given locale (the user's). A
+// file of zero bytes is an empty database.
+LoadResult loadDatabase(const QString& path, const QLocale& locale = QLocale());
 
 // Creates a missing database file with no content. Never touches a file that exists, even one
 // made in the meantime. Nothing on success.

@@ -1,6 +1,7 @@
 #include "DatabaseReader.h"
 
 #include "CustomerNames.h"
+#include "LocalAmounts.h"
 #include "Money.h"
 #include "RecordFormats.h"
 #include "Separators.h"
@@ -113,8 +114,9 @@ struct TableLoading {
 
 class DatabaseReader {
 public:
-    DatabaseReader(XmlLineReader& lines, Database& database)
+    DatabaseReader(XmlLineReader& lines, const QLocale& locale, Database& database)
         : lines_(lines)
+        , amounts_(locale)
         , database_(database)
         , customerNames_(database.customers)
         , customers_(database.customers)
@@ -129,6 +131,7 @@ public:
     qsizetype duplicateEntries() const { return duplicateEntries_; }
     // Whether the lines held the root line or a section: any other text is not a database file.
     bool foundDatabase() const { return foundDatabase_; }
+    const QStringList& unreadablePrices() const { return unreadablePrices_; }
 
 private:
     using AddRecord = void (DatabaseReader::*)(const GatheredRecord&, const RecordElements&);
@@ -153,6 +156,7 @@ private:
     QString text(const RecordElements& elements, size_t index) const;
 
     XmlLineReader& lines_;
+    LocalAmounts amounts_;
     Database& database_;
     InvoiceCustomerNames customerNames_;
     // Takes the records of the section being read: a million records are added much faster so,
@@ -168,6 +172,7 @@ private:
     // Where the lines passed over outside the sections stand: in no entry, in one that has shown
     // only its start line so far, or in one that has been counted.
     enum class StrayEntry { None, Started, Counted } strayEntry_ = StrayEntry::None;
+    QStringList unreadablePrices_;
 };
 
 void DatabaseReader::readDatabase()
@@ -394,7 +399,11 @@ void DatabaseReader::addProduct(const GatheredRecord& record, const RecordElemen
     ProductRecord product;
     product.priceText = text(elements, ItemPrice);
     product.name = text(elements, Item);
-    product.price = std::clamp<Cents>(storedPriceAmount(product.priceText).value_or(0), 0, kMaxPrice);
+    const std::optional<Cents> price = amounts_.stored(product.priceText);
+    if (price && *price >= 0 && *price <= kMaxPrice)
+        product.price = *price;
+    else
+        unreadablePrices_ << product.displayText();
     product.archived = text(elements, ProductCurrent).toLower() == QLatin1String("no");
     loader_->add(number + KeySuffix, product.text());
 }
@@ -466,11 +475,11 @@ void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElement
 
 } // namespace
 
-ReadOutcome readDatabase(ByteSource& source)
+ReadOutcome readDatabase(ByteSource& source, const QLocale& locale)
 {
     ReadOutcome outcome;
     XmlLineReader lines(source);
-    DatabaseReader reader(lines, outcome.database);
+    DatabaseReader reader(lines, locale, outcome.database);
     reader.readDatabase();
     if (lines.readFailed()) {
         ReadOutcome failed;
@@ -488,6 +497,7 @@ ReadOutcome readDatabase(ByteSource& source)
     }
     outcome.skippedEntries = reader.skippedEntries();
     outcome.duplicateEntries = reader.duplicateEntries();
+    outcome.unreadablePrices = reader.unreadablePrices();
     return outcome;
 }
 

@@ -1,7 +1,5 @@
 #include "Money.h"
 
-#include "TextNumbers.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -17,12 +15,6 @@ QString twoDigits(qint64 value)
 bool isAsciiDigit(QChar c)
 {
     return c.unicode() >= '0' && c.unicode() <= '9';
-}
-
-bool isDigitSeparator(QChar c)
-{
-    return c == QLatin1Char('.') || c == QLatin1Char(',') || c == QLatin1Char(' ') || c == QLatin1Char('\'')
-        || c == QChar(0x00A0) || c == QChar(0x202F);
 }
 
 } // namespace
@@ -59,33 +51,37 @@ std::optional<Cents> parseBalanceText(QStringView text)
         ++i;
     quint64 whole = 0;
     qsizetype wholeDigits = 0;
-    for (; i < trimmed.size() && trimmed[i].isDigit() && trimmed[i].unicode() < 128; ++i, ++wholeDigits) {
+    for (; i < trimmed.size() && isAsciiDigit(trimmed[i]); ++i, ++wholeDigits) {
         whole = whole * 10 + static_cast<quint64>(trimmed[i].unicode() - '0');
         if (whole > 90'000'000'000'000'000ull / 100)
             return std::nullopt;
     }
     quint64 fraction = 0;
     qsizetype fractionDigits = 0;
+    bool roundUp = false;
     if (i < trimmed.size() && trimmed[i] == QLatin1Char('.')) {
-        for (++i; i < trimmed.size() && trimmed[i].isDigit() && trimmed[i].unicode() < 128; ++i, ++fractionDigits) {
+        for (++i; i < trimmed.size() && isAsciiDigit(trimmed[i]); ++i, ++fractionDigits) {
+            const int digit = trimmed[i].unicode() - '0';
             if (fractionDigits < 2)
-                fraction = fraction * 10 + static_cast<quint64>(trimmed[i].unicode() - '0');
+                fraction = fraction * 10 + static_cast<quint64>(digit);
+            else if (fractionDigits == 2)
+                roundUp = digit >= 5;
         }
     }
     if (wholeDigits + fractionDigits == 0)
         return std::nullopt;
-    if (i == trimmed.size() && fractionDigits <= 2) {
+    if (i == trimmed.size()) {
         if (fractionDigits == 1)
             fraction *= 10;
-        const Cents cents = static_cast<Cents>(whole * 100 + fraction);
+        const Cents cents = static_cast<Cents>(whole * 100 + fraction) + (roundUp ? 1 : 0);
         return negative ? -cents : cents;
     }
-    // Anything longer (an exponent, more decimals) is read as a number and rounded to the cent.
+    // Anything longer (an exponent) is read as a number and rounded to the cent.
     bool ok = false;
     const double value = trimmed.toString().toDouble(&ok);
     if (!ok || !std::isfinite(value) || std::fabs(value) >= 9.0e16 / 100)
         return std::nullopt;
-    return roundHalfEven(value * 100);
+    return static_cast<Cents>(std::round(value * 100));
 }
 
 bool isPlainBalanceText(QStringView text)
@@ -121,87 +117,6 @@ QString priceSortPrefix(Cents price)
 {
     const Cents clamped = std::clamp<Cents>(price, 0, kMaxPrice);
     return QStringLiteral("%1.%2").arg(clamped / 100, 9, 10, QLatin1Char('0')).arg(twoDigits(clamped % 100));
-}
-
-std::optional<Cents> parsePrice(QStringView text, QStringView currencyPrefix)
-{
-    QStringView rest = text.trimmed();
-    const QStringView prefix = currencyPrefix.trimmed();
-    if (!prefix.isEmpty() && rest.startsWith(prefix))
-        rest = rest.sliced(prefix.size()).trimmed();
-    Cents whole = 0;
-    bool digits = false;
-    qsizetype i = 0;
-    for (; i < rest.size(); ++i) {
-        const QChar c = rest[i];
-        if (c.isDigit() && c.unicode() < 128) {
-            whole = whole * 10 + (c.unicode() - '0');
-            digits = true;
-            if (whole > kMaxPrice / 100)
-                return std::nullopt;
-        } else if (c == QLatin1Char(',') && digits) {
-            continue;
-        } else {
-            break;
-        }
-    }
-    Cents cents = 0;
-    if (i < rest.size() && rest[i] == QLatin1Char('.')) {
-        qsizetype decimals = 0;
-        for (++i; i < rest.size() && rest[i].isDigit() && rest[i].unicode() < 128; ++i, ++decimals) {
-            if (decimals == 2)
-                return std::nullopt;
-            cents = cents * 10 + (rest[i].unicode() - '0');
-            digits = true;
-        }
-        if (decimals == 1)
-            cents *= 10;
-    }
-    if (!digits || i != rest.size() || rest.endsWith(QLatin1Char(',')))
-        return std::nullopt;
-    return whole * 100 + cents;
-}
-
-std::optional<Cents> storedPriceAmount(QStringView text)
-{
-    constexpr Cents tooLarge = kMaxPrice + 1;
-    qsizetype i = 0;
-    bool negative = false;
-    for (; i < text.size() && !isAsciiDigit(text[i]); ++i)
-        negative = negative || text[i] == QLatin1Char('-');
-    if (i == text.size())
-        return std::nullopt;
-    Cents whole = 0;
-    Cents decimals = 0;
-    qsizetype decimalDigits = 0;
-    qsizetype digitsAfterSeparator = 0;
-    QChar lastSeparator;
-    for (; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (isAsciiDigit(c)) {
-            ++digitsAfterSeparator;
-            continue;
-        }
-        if (!isDigitSeparator(c) || i + 1 == text.size() || !isAsciiDigit(text[i + 1]))
-            break;
-        lastSeparator = c;
-        digitsAfterSeparator = 0;
-    }
-    // Read the digits again now that the decimal mark is known.
-    const bool hasDecimals = (lastSeparator == QLatin1Char('.') || lastSeparator == QLatin1Char(','))
-        && digitsAfterSeparator >= 1 && digitsAfterSeparator <= 2;
-    const qsizetype end = i;
-    const qsizetype decimalsStart = hasDecimals ? end - digitsAfterSeparator : end;
-    for (i = 0; i < decimalsStart; ++i) {
-        if (isAsciiDigit(text[i]))
-            whole = std::min<Cents>(whole * 10 + (text[i].unicode() - '0'), tooLarge);
-    }
-    for (i = decimalsStart; i < end; ++i, ++decimalDigits)
-        decimals = decimals * 10 + (text[i].unicode() - '0');
-    if (decimalDigits == 1)
-        decimals *= 10;
-    const Cents cents = std::min<Cents>(whole * 100 + decimals, tooLarge);
-    return negative ? -cents : cents;
 }
 
 QString currencyText(Cents cents, const QLocale& locale)

@@ -8,7 +8,9 @@
 #     with its name and dates, finalised;
 #  4. a partial payment with a note for one customer;
 #  5. the period's invoices and envelopes printed (to PDF files);
-#  6. save, close, start again.
+#  6. save, close, start again;
+#  7. on a file without bill periods, a period finalised and abandoned with Cancel: the Printing
+#     page then prints nothing.
 #
 # Then it checks the database file, the printed text, and that the second start shows the same
 # data: its invoices print the same, its customer-list printout holds every customer detail, and
@@ -337,4 +339,43 @@ compare -metric AE "$out/period-tree.png" "$out/period-tree-second-start.png" nu
 cp "$database" "$work/database-before"
 close_program
 cmp -s "$work/database-before" "$database" || fail "the second run changed the database file without an edit"
+
+# --- 7. Cancel after finalising a period leaves nothing of it to print --------------------------
+# The same file without its bill period: a new period is billed and finalised, the Printing page
+# shows it, and Cancel abandons it. Printing invoices and envelopes then prints nothing.
+sed -e '/<BillPeriods>/,/<\/BillPeriods>/{/BillPeriods>/!d}' \
+    -e '/<InvoiceRecords>/,/<\/InvoiceRecords>/{/InvoiceRecords>/!d}' "$work/database-before" >"$database"
+cp "$database" "$work/database-without-periods"
+start_program
+show_page $BILL_PERIODS
+keys "$main" alt+n
+type_text "$main" "April 2026"
+keys "$main" Tab Tab Tab
+type_text "$main" 05/15/2026
+view_width=$((half - 240))
+list_left=$((PAGE_LEFT + half + 120))
+measure_rows list "$main" "$list_left" 1560 "$view_width" $((page_height - 2400))
+bill 0
+keys "$main" alt+a
+wait_window TAV "$main"
+keys "$window" Return
+wait_window_gone "$window"
+show_page $PRINTING
+settle
+screenshot abandoned-period-on-printing-page
+click_control "$main" 2160 135 390 480
+wait_window 'ABANDON ALL CHANGES[?][?][?]' # a title is matched as a regular expression
+screenshot abandon-question
+keys "$window" Return
+wait_window_gone "$window"
+settle
+screenshot period-abandoned
+keys "$main" alt+p
+answer_no_in_message_window abandoned-period-company-info-question
+keys "$main" alt+e
+sleep 3
+files=("$work/pdf"/*.pdf)
+[ ! -e "${files[0]}" ] || fail "the Printing page printed the abandoned period: ${files[*]}"
+close_program
+cmp -s "$work/database-without-periods" "$database" || fail "abandoning the period changed the database file"
 echo "The main road passed; screenshots and files are in $out"

@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "platform/ComboBox.h"
+#include "platform/SettingsStore.h"
 #include "platform/CommandButton.h"
 #include "platform/KeyCodes.h"
 #include "platform/Label.h"
@@ -9,6 +10,9 @@
 #include "platform/TreeView.h"
 #include "records/RecordFormats.h"
 #include "records/Separators.h"
+
+#include <QTest>
+#include <QTreeWidget>
 
 using namespace tav;
 using platform::MessageAnswer;
@@ -168,6 +172,24 @@ TEST_F(BillPeriodTest, billingAddsItemsAndRaisesQuantities)
     EXPECT_EQ(tree().nodeCount(), 3);
 }
 
+TEST_F(BillPeriodTest, theReleaseThatEndsADoubleClickIsNoClickOfItsOwn)
+{
+    startWithCustomersAndProducts();
+    window->c.cmdAddNewBP->click();
+    bill("3k");
+    // Lee's only item, double-clicked with the mouse: it goes, the selection moves to her, and the
+    // button's last release must not then mark her alone.
+    QWidget* viewport = tree().treeWidget()->viewport();
+    QTreeWidgetItem* item = tree().treeWidget()->topLevelItem(0)->child(0)->child(0);
+    const QPoint at = tree().treeWidget()->visualItemRect(item).center();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+    EXPECT_FALSE(tree().contains("0000001200000003b"));
+    EXPECT_TRUE(window->newPeriod.isMarked("12k"));
+    EXPECT_TRUE(window->newPeriod.isMarked("30k"));
+}
+
 TEST_F(BillPeriodTest, finalisingStoresThePeriodAndOneRecordPerBilledCustomer)
 {
     startWithCustomersAndProducts();
@@ -240,6 +262,34 @@ TEST_F(BillPeriodTest, theRefusalsAddNothing)
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Duplicate Name Found");
     finalise("march");
     EXPECT_EQ(window->db.periods.count(), 2) << "names differing in case are different periods";
+}
+
+TEST_F(BillPeriodTest, aCustomerDeletedWhileAPeriodIsComposedLeavesItAtOnce)
+{
+    startWithCustomersAndProducts();
+    auto& c = window->c;
+    c.cmdAddNewBP->click();
+    platform::settings().setValue("Settings", "CheckToConfirmEdits", "False");
+    c.lvwCustomersVis->select(c.lvwCustomersVis->positionOf("12k"));
+    window->deletion.deleteCustomer();
+    EXPECT_FALSE(tree().contains("12k"));
+    bill("3k");
+    finalise("January 2026");
+    ASSERT_EQ(window->db.invoiceRecords.count(), 1);
+    EXPECT_EQ(window->db.invoiceRecords.keyAt(1), "January 2026" + QString(FS) + "30" + FS);
+    EXPECT_FALSE(window->db.customers.contains("12k")) << "no placeholder is billed in her place";
+
+    // Wherever a placeholder is still made, the user is told and the customer list shows it.
+    c.cmdAddNewBP->click();
+    bill("3k");
+    window->db.customers.remove("30k");
+    c.txtBillPeriod->setText("February 2026");
+    c.txtPField[3]->setText("3/15/2026");
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    scriptedHost().answerModal(
+        [](platform::Form& form) { static_cast<components::MessageWindow&>(form).cmdOkay->click(); });
+    c.cmdAddNewBP->click();
+    EXPECT_EQ(c.lvwCustomersVis->textAt(1), "Customer, Deleted");
 }
 
 TEST_F(BillPeriodTest, leavingTheEntryWithoutAStoredPeriodEmptiesTheTree)

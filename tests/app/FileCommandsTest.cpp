@@ -4,6 +4,7 @@
 #include "platform/CommandButton.h"
 #include "platform/ListView.h"
 #include "platform/TextBox.h"
+#include "platform/TreeView.h"
 
 using namespace tav;
 using platform::MessageAnswer;
@@ -124,6 +125,36 @@ TEST_F(FileCommandsTest, saveAsWritesTheNewFileFirst)
     EXPECT_EQ(fileBytes(test::databaseFile()), old) << "the old file stays as last saved";
     EXPECT_EQ(settings().value("FileHandling", "DatabasePath"), inFolder("copy.xml"));
     EXPECT_FALSE(window->hasUnsavedChanges());
+}
+
+TEST_F(FileCommandsTest, afterNewOpenOrClosingTheBooksNoViewShowsAPeriodTheTablesDoNotHold)
+{
+    auto& c = window->c;
+    const auto expectNoPeriodShown = [&](const char* after) {
+        EXPECT_FALSE(window->newPeriod.isComposing()) << after;
+        EXPECT_EQ(c.tvwInvoiceRecords[0]->nodeCount(), 0) << after;
+        EXPECT_EQ(c.tvwInvoiceRecords[1]->nodeCount(), 0) << after;
+        for (int i = 1; i <= 3; ++i)
+            EXPECT_EQ(c.txtPField[i]->text(), "") << after;
+        EXPECT_FALSE(c.cmdAdjustBalance->visible()) << after;
+    };
+    c.cmbBillPeriod[1]->setListIndex(0);
+    c.tvwInvoiceRecords[0]->select("1k");
+    window->trees.tvwInvoiceRecords_MouseUp(0, platform::TreeView::LeftButton, 0);
+    ASSERT_TRUE(c.cmdAdjustBalance->visible());
+    dialogBackend().chooseFiles({inFolder("fresh")});
+    command(app::FileCommands::New);
+    expectNoPeriodShown("New");
+
+    dialogBackend().chooseFiles({test::databaseFile()});
+    command(app::FileCommands::Open);
+    EXPECT_EQ(c.tvwInvoiceRecords[1]->text("root_node"), "February");
+    c.cmdAddNewBP->click();
+    window->newPeriod.billSelectedProduct();
+    settings().setValue("Messages", "DontShowExplanationOfClosingBooks", "True");
+    dialogBackend().chooseFiles({inFolder("2027")});
+    window->c.cmdCloseBooks[4]->click();
+    expectNoPeriodShown("closing the books");
 }
 
 TEST_F(FileCommandsTest, closingTheBooksCarriesCustomersAndProductsOver)

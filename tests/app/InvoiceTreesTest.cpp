@@ -170,7 +170,7 @@ TEST_F(InvoiceTreesTest, paymentsRewriteTheRecordAndBothTrees)
     EXPECT_EQ(printing().foreColor("12k"), GrayText);
 }
 
-TEST_F(InvoiceTreesTest, unusableBalancesLogNothing)
+TEST_F(InvoiceTreesTest, balancesAreReadAsTheLocaleShowsThemAndUnusableOnesLogNothing)
 {
     auto& c = window->c;
     periods().select("12k");
@@ -182,18 +182,30 @@ TEST_F(InvoiceTreesTest, unusableBalancesLogNothing)
         c.cmdAdjustBalance->click();
         EXPECT_EQ(*window->db.invoiceRecords.find(invoiceKey("May", "12")), before) << answer;
     }
-    for (const auto& [answer, expected] : std::vector<std::pair<QString, QString>>{
-             {"12.50", "12.5"}, {"0.00", "0"}, {"-5", "-5"}, {"123456.78", "123456.78"}}) {
+    const auto pay = [&](const QString& answer) {
         periods().select("12k");
         scriptedHost().answerInputBox(answer);
         scriptedHost().answerInputBox("n");
         c.cmdAdjustBalance->click();
-        EXPECT_EQ(records::InvoiceRecord::fromText(*window->db.invoiceRecords.find(invoiceKey("May", "12")))->balance, expected);
-    }
+        return records::InvoiceRecord::fromText(*window->db.invoiceRecords.find(invoiceKey("May", "12")))->balance;
+    };
+    // A zero is a full payment with or without the currency sign; typed decimals are rounded half
+    // away from zero, exactly as typed.
+    for (const auto& [answer, expected] : std::vector<std::pair<QString, QString>>{
+             {"12.50", "12.5"}, {"0.00", "0"}, {"-5", "-5"}, {"$0", "0"}, {"12.345", "12.35"}, {"$0.00", "0"},
+             {"0.125", "0.13"}, {"123456.78", "123456.78"}})
+        EXPECT_EQ(pay(answer), expected) << answer.toStdString();
     EXPECT_EQ(periods().text("12k"), "Lee, Ann - owes $123,456.78");
 
     // With an item selected by the keyboard, the payment buttons do nothing.
     periods().select("1bi");
     c.cmdResetCustomerAccounts->click();
     EXPECT_EQ(periods().text("12k"), "Lee, Ann - owes $123,456.78");
+
+    // On a German computer the balance is read as German amounts are shown: "3.5" is no amount.
+    const test::UserLocale german(QLocale(QLocale::German, QLocale::Germany));
+    for (const auto& [answer, expected] : std::vector<std::pair<QString, QString>>{
+             {"1.234,5 €", "1234.5"}, {"3.5", "1234.5"}, {"0,00", "0"}, {"12,5", "12.5"}})
+        EXPECT_EQ(pay(answer), expected) << answer.toStdString();
+    EXPECT_EQ(periods().text("12k"), QString("Lee, Ann - owes 12,50\u00A0€"));
 }

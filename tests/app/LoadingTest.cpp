@@ -140,6 +140,26 @@ TEST_F(MainWindowTest, entriesThatCannotBeReadAreToldOnceAndTheRestLoads)
         "the earlier entries were kept.\r\n\r\n"));
 }
 
+TEST_F(MainWindowTest, pricesWrittenUnderAnotherLocaleKeepTheirAmountsOrAreTold)
+{
+    QByteArray bytes = test::sampleDatabase();
+    bytes.replace("<ItemPrice>$12.50</ItemPrice>", "<ItemPrice>CHF 1\u2019234.50</ItemPrice>");
+    bytes.replace("<ItemPrice>$5.00</ItemPrice>", "<ItemPrice>$1,234</ItemPrice>");
+    test::writeDatabaseFile(bytes);
+    const test::UserLocale german(QLocale(QLocale::German, QLocale::Germany));
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    start();
+    EXPECT_EQ(window->db.products.find("1k")->left(12), "000001234.50");
+    // A comma and three digits may be a group or three decimals: the price is not guessed.
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Prices Not Read");
+    EXPECT_EQ(scriptedHost().lastPrompt().text,
+              "These prices in the database file could not be read as amounts with this computer's number "
+              "settings:\r\n\r\n$1,234 - Hedge trimming\r\n\r\n(They count as 0 when billed. Delete these "
+              "products and services and enter them again with their prices.)");
+    EXPECT_EQ(window->db.products.find("2k")->left(12), "000000000.00");
+    EXPECT_EQ(window->c.lvwProducts[0]->textAt(1), "$1,234 - Hedge trimming");
+}
+
 TEST_F(MainWindowTest, aFileThatCannotBeReadIsNeverWrittenOver)
 {
     // A folder where the database file should be: it exists, and it cannot be read as a file.

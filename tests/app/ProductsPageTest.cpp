@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, onlyPricesAndNamesTheProgramCanHoldAreAccepted)
     test::writeDatabaseFile({});
     start();
     auto& c = window->c;
-    for (const char* price : {"abc", "-5", "1,000,000,000", "12.345", "", "1.2.3", "$"}) {
+    for (const char* price : {"abc", "-5", "1,000,000,000", "12,5", "", "1.2.3", "$"}) {
         enterProduct(*window, price, "Widget");
         EXPECT_FALSE(c.cmdAddNewItem->visible()) << price;
         EXPECT_EQ(c.txtPrice->backColor(), app::kEntryColor) << price;
@@ -77,6 +77,56 @@ TEST_F(MainWindowTest, onlyPricesAndNamesTheProgramCanHoldAreAccepted)
     }
     enterProduct(*window, "5", "Shirt (xl)");
     EXPECT_TRUE(c.cmdAddNewItem->visible());
+}
+
+TEST_F(MainWindowTest, pricesAreReadAsTheUsersLocaleShowsThemAndLoadUnchanged)
+{
+    using namespace Qt::StringLiterals;
+    test::writeDatabaseFile({});
+    start();
+    // Decimals are read as typed and rounded half away from zero, never through a binary number.
+    enterProduct(*window, "0.125", "Seed");
+    window->c.cmdAddNewItem->click();
+    ASSERT_EQ(window->db.products.count(), 1);
+    EXPECT_EQ(window->db.products.textAt(1), "000000000.13$0.13 - Seed");
+    window->session.saveDatabase();
+    window->unload();
+
+    {
+        const test::UserLocale german(QLocale(QLocale::German, QLocale::Germany));
+        start();
+        auto& c = window->c;
+        for (const char* refused : {"3.5", "12.34", "1,2,3"}) {
+            enterProduct(*window, refused, "Rake");
+            EXPECT_FALSE(c.cmdAddNewItem->visible()) << refused;
+        }
+        enterProduct(*window, "12,5", "Rake");
+        c.cmdAddNewItem->click();
+        enterProduct(*window, "1.234,5", "Fence");
+        c.cmdAddNewItem->click();
+        ASSERT_EQ(window->db.products.count(), 3);
+        EXPECT_EQ(window->db.products.textAt(2), u"000000012.5012,50\u00A0€ - Rake"_s);
+        EXPECT_EQ(window->db.products.textAt(3), u"000001234.501.234,50\u00A0€ - Fence"_s);
+        window->session.saveDatabase();
+        const QByteArray saved = test::readDatabaseFile();
+        window->unload();
+        start();
+        EXPECT_EQ(window->db.products.textAt(3), u"000001234.501.234,50\u00A0€ - Fence"_s);
+        window->session.saveDatabase();
+        EXPECT_EQ(test::readDatabaseFile(), saved) << "loaded and saved again under the same locale, unchanged";
+        window->unload();
+    }
+    // Moved to an American computer, every price keeps its amount and its text.
+    start();
+    EXPECT_EQ(window->c.lvwProducts[0]->textAt(3), u"1.234,50\u00A0€ - Fence"_s);
+    EXPECT_EQ(window->db.products.textAt(3).left(12), "000001234.50");
+    EXPECT_EQ(window->c.lvwProducts[0]->textAt(1), "$0.13 - Seed");
+
+    const test::UserLocale french(QLocale(QLocale::French, QLocale::France));
+    enterProduct(*window, "1 234,567", "Gate");
+    window->c.cmdAddNewItem->click();
+    ASSERT_EQ(window->db.products.count(), 4);
+    EXPECT_EQ(window->db.products.textAt(4), u"000001234.571\u202F234,57\u00A0€ - Gate"_s);
 }
 
 TEST_F(MainWindowTest, aProductWithTheSamePriceAndNameIsRefused)

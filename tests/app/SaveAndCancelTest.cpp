@@ -1,8 +1,11 @@
 #include "MainWindowFixture.h"
 
+#include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
+#include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/TextBox.h"
+#include "platform/TreeView.h"
 
 using namespace tav;
 using platform::MessageAnswer;
@@ -48,6 +51,52 @@ TEST_F(MainWindowTest, cancelReloadsTheFileAfterItsQuestion)
     ASSERT_GT(c.lvwCustomersVis->currentPosition(), 0);
     EXPECT_EQ(c.txtField[0]->text(),
               c.lvwCustomersVis->currentPosition() == 1 ? QString("Bob") : QString("Ann"));
+}
+
+TEST_F(MainWindowTest, cancelLeavesNothingOfAnAbandonedPeriodToShowOrPrint)
+{
+    QByteArray bytes = test::sampleDatabase();
+    bytes.remove(bytes.indexOf("\t\t<BillPeriod>"), bytes.indexOf("\t</BillPeriods>") - bytes.indexOf("\t\t<BillPeriod>"));
+    bytes.remove(bytes.indexOf("\t\t<InvoiceRecord>"),
+                 bytes.indexOf("\t</InvoiceRecords>") - bytes.indexOf("\t\t<InvoiceRecord>"));
+    test::writeDatabaseFile(bytes);
+    start();
+    auto& c = window->c;
+    const auto finalise = [&](const QString& name) {
+        c.cmdAddNewBP->click();
+        window->newPeriod.billSelectedProduct();
+        c.txtBillPeriod->setText(name);
+        c.txtPField[3]->setText("2/15/2026");
+        scriptedHost().answerMessageBox(MessageAnswer::Ok);
+        c.cmdAddNewBP->click();
+    };
+    finalise("March");
+    ASSERT_EQ(c.tvwInvoiceRecords[1]->childKeys("root_node").size(), 2);
+
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    emit c.cmdCancel->clicked();
+    EXPECT_EQ(c.cmbBillPeriod[2]->listCount(), 0);
+    EXPECT_EQ(c.tvwInvoiceRecords[0]->nodeCount(), 0);
+    EXPECT_EQ(c.tvwInvoiceRecords[1]->nodeCount(), 0) << "the Printing tree still shows the abandoned period";
+    EXPECT_EQ(c.txtPField[3]->text(), "");
+    c.cmdPrintSelectedInvoices->click();
+    c.cmdPrintSelectedEnvelopes->click();
+    EXPECT_TRUE(scriptedHost().printRuns().empty());
+
+    // A period being composed when the changes are abandoned is dropped with them.
+    // So is a new customer being entered.
+    finalise("April");
+    c.cmdAddNewBP->click();
+    window->newPeriod.billSelectedProduct();
+    c.cmdAddNew->click();
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    emit c.cmdCancel->clicked();
+    EXPECT_EQ(c.lblBillPeriodName->caption(), "Bill Period:");
+    EXPECT_FALSE(c.lvwProducts[1]->visible());
+    EXPECT_EQ(c.tvwInvoiceRecords[0]->nodeCount(), 0);
+    EXPECT_EQ(c.cmdAddNew->caption(), "&New Customer");
+    EXPECT_EQ(c.txtField[0]->text(), c.lvwCustomersVis->currentPosition() == 1 ? QString("Bob") : QString("Ann"));
+    EXPECT_TRUE(c.cmdPrint->visible());
 }
 
 TEST_F(MainWindowTest, cancelKeepsEverythingWhenTheFileIsGone)

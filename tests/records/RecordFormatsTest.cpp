@@ -1,3 +1,4 @@
+#include "records/LocalAmounts.h"
 #include "records/Money.h"
 #include "records/RecordFormats.h"
 #include "records/RecordTable.h"
@@ -8,6 +9,8 @@
 
 namespace tav::records {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 QString shown(QString text)
 {
@@ -92,7 +95,10 @@ TEST(Money, balancesAreWrittenShortestToTheCentAndReadBackExactly)
     }
     EXPECT_EQ(parseBalanceText(u"1.234568E+07"), 1'234'568'000);
     EXPECT_EQ(parseBalanceText(u"12,5"), 1250);
-    EXPECT_EQ(parseBalanceText(u" 7.006"), 701); // more decimals are rounded to the cent
+    // More decimals are rounded to the cent, an exact half away from zero.
+    EXPECT_EQ(parseBalanceText(u" 7.006"), 701);
+    EXPECT_EQ(parseBalanceText(u"0.125"), 13);
+    EXPECT_EQ(parseBalanceText(u"-12.345"), -1235);
     for (const char* bad : {"", "abc", "1,234.5", "1e999", "nan", "-", "."})
         EXPECT_FALSE(parseBalanceText(QString::fromLatin1(bad))) << bad;
     for (const char* plain : {"0", "12.5", "-3.05", "1260"})
@@ -104,24 +110,97 @@ TEST(Money, balancesAreWrittenShortestToTheCentAndReadBackExactly)
     EXPECT_EQ(plainBalanceText(u"owes"), QStringLiteral("owes"));
 }
 
-TEST(Money, pricePrefixesAndPriceTexts)
+TEST(Money, pricePrefixesAndCurrencyTexts)
 {
     EXPECT_EQ(priceSortPrefix(50), QStringLiteral("000000000.50"));
     EXPECT_EQ(priceSortPrefix(1250), QStringLiteral("000000012.50"));
     EXPECT_EQ(priceSortPrefix(kMaxPrice), QStringLiteral("999999999.99"));
     EXPECT_EQ(priceSortPrefix(kMaxPrice + 1).size(), 12);
     EXPECT_EQ(priceSortPrefix(-5), QStringLiteral("000000000.00"));
-    EXPECT_EQ(parsePrice(u" $1,260.5 ", u"$"), 126050);
-    EXPECT_FALSE(parsePrice(u"12.505", u"$"));
-    EXPECT_FALSE(parsePrice(u"-3", u"$"));
-    const std::pair<const char*, Cents> stored[]
-        = {{"$12.50", 1250}, {"$1,260.00", 126000}, {"1.260,00 EUR", 126000}, {"Fr. 12.5", 1250},
-           {"12,50", 1250},  {"1,260", 126000},     {"-$5.00", -500},         {"$1 - 2", 100}};
-    for (const auto& [text, cents] : stored)
-        EXPECT_EQ(storedPriceAmount(QString::fromLatin1(text)), cents) << text;
-    EXPECT_FALSE(storedPriceAmount(u"free"));
-    EXPECT_EQ(storedPriceAmount(u"$99999999999999999999"), kMaxPrice + 1);
     EXPECT_EQ(currencyText(126050, QLocale(QLocale::English, QLocale::UnitedStates)), QStringLiteral("$1,260.50"));
+}
+
+const QLocale kAmerican(QLocale::English, QLocale::UnitedStates);
+const QLocale kGerman(QLocale::German, QLocale::Germany);
+// The currency symbol follows the amount after a no-break space; digits are grouped by narrow ones.
+const QLocale kFrench(QLocale::French, QLocale::France);
+
+TEST(LocalAmounts, typedAmountsAreReadAsTheUsersLocaleWritesThem)
+{
+    const std::tuple<const QLocale&, QString, std::optional<Cents>> cases[] = {
+        {kAmerican, " $1,260.5 ", 126050},
+        {kAmerican, "12.345", 1235},
+        {kAmerican, "0.125", 13},
+        {kAmerican, "-0.125", -13},
+        {kAmerican, "12.3449", 1234},
+        {kAmerican, "($5.00)", -500},
+        {kAmerican, "-$5", -500},
+        {kAmerican, ".5", 50},
+        {kAmerican, "12,34,567.00", 1234567'00},
+        {kAmerican, "12,5", {}},
+        {kAmerican, "1,2345", {}},
+        {kAmerican, "12abc", {}},
+        {kAmerican, "1.2.3", {}},
+        {kAmerican, "1e3", {}},
+        {kAmerican, "$", {}},
+        {kAmerican, "", {}},
+        {kAmerican, "1234567890123456", {}},
+        {kGerman, "12,5", 1250},
+        {kGerman, "1.234,5", 123450},
+        {kGerman, "1234,50 €", 123450},
+        {kGerman, "-3,5 €", -350},
+        {kGerman, "3.5", {}},
+        {kGerman, "12.34", {}},
+        {kGerman, "$12.50", {}},
+        {kFrench, u"1\u202F234,50\u00A0€"_s, 123450},
+        {kFrench, "1 234,5", 123450},
+        {kFrench, "12.5", {}},
+    };
+    for (const auto& [locale, text, cents] : cases)
+        EXPECT_EQ(LocalAmounts(locale).typed(text), cents) << (locale.name() + " " + text).toStdString();
+
+    for (const char* zero : {"0", "0.", "0.0", "0.00", "$0", "$0.00", " 0 "})
+        EXPECT_TRUE(LocalAmounts(kAmerican).isPlainZero(QString::fromLatin1(zero))) << zero;
+    for (const char* other : {"0.000", "0.004", "-0", "00", "0.5", "abc", ""})
+        EXPECT_FALSE(LocalAmounts(kAmerican).isPlainZero(QString::fromLatin1(other))) << other;
+    EXPECT_TRUE(LocalAmounts(kGerman).isPlainZero(u"0,00 €"));
+    EXPECT_FALSE(LocalAmounts(kGerman).isPlainZero(u"0.00"));
+}
+
+TEST(LocalAmounts, everyLocalesOwnCurrencyAndNumberFormsReadBackUnchanged)
+{
+    const QList<QLocale> locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    for (const QLocale& locale : locales) {
+        const LocalAmounts amounts(locale);
+        for (const Cents cents : {Cents(0), Cents(5), Cents(1250), Cents(-500), Cents(123456789), kMaxPrice}) {
+            const QString currency = currencyText(cents, locale);
+            EXPECT_EQ(amounts.typed(currency), cents) << (locale.name() + " " + currency).toStdString();
+            EXPECT_EQ(amounts.stored(currency), cents) << (locale.name() + " " + currency).toStdString();
+            const QString number = locale.toString(static_cast<double>(cents) / 100, 'f', 2);
+            EXPECT_EQ(amounts.typed(number), cents) << (locale.name() + " " + number).toStdString();
+        }
+    }
+}
+
+TEST(LocalAmounts, aPriceWrittenUnderAnotherLocaleIsReadByItsOwnMarksOrNotAtAll)
+{
+    const LocalAmounts german(kGerman);
+    const LocalAmounts american(kAmerican);
+    EXPECT_EQ(german.stored(u"$1,234.50"), 123450) << "neither 1,23 nor 123.450,00";
+    EXPECT_EQ(german.stored(u"$12.50"), 1250);
+    EXPECT_EQ(german.stored(u"$1,234,567.00"), 123456700);
+    EXPECT_EQ(american.stored(u"1.234,50 €"), 123450);
+    EXPECT_EQ(american.stored(currencyText(123450, kFrench)), 123450);
+    EXPECT_EQ(american.stored(u"CHF 1’234.50"), 123450);
+    EXPECT_EQ(american.stored(u"Fr. 12.5"), 1250);
+    EXPECT_EQ(american.stored(u"1.234,567 €"), 123457);
+    EXPECT_EQ(american.stored(currencyText(-123450, QLocale(QLocale::Arabic, QLocale::Egypt))), -123450);
+    EXPECT_EQ(american.stored(u"$1,234"), 123400) << "the locale's own form";
+    EXPECT_EQ(german.stored(u"1,234 €"), 123) << "the locale's own form";
+    EXPECT_FALSE(german.stored(u"$1,234")) << "1.234 or 1234: never guessed";
+    EXPECT_FALSE(american.stored(u"1.234 €"));
+    EXPECT_FALSE(american.stored(u"free"));
+    EXPECT_FALSE(american.stored(u"$99999999999999999999"));
 }
 
 TEST(TextNumbers, leadingNumbersAndRounding)

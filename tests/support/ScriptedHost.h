@@ -65,7 +65,6 @@ public:
     // Print runs from now on go to the system's printer (or TAV_PRINT_TO_PDF) instead.
     void printForReal() { printForReal_ = true; }
 
-    void setLocale(const QLocale& locale) { locale_ = locale; }
     void setNow(const QDateTime& now) { now_ = now; }
     void setAnotherInstanceRunning(bool running) { anotherInstance_ = running; }
 
@@ -80,7 +79,8 @@ public:
     bool previousInstanceRunning() override { return anotherInstance_; }
     QString programFolder() const override { return programFolder_; }
     QDateTime now() const override { return now_; }
-    QLocale locale() const override { return locale_; }
+    // The default locale, as on the desktop: a test makes another the user's with UserLocale.
+    QLocale locale() const override { return QLocale(); }
     std::optional<QByteArray> download(const QUrl& url, std::chrono::milliseconds timeLimit, qint64 sizeLimit) override;
     bool openWithDefaultApplication(const QString& path) override;
     bool startDetached(const QString& program, const QString& workingFolder) override;
@@ -98,7 +98,6 @@ private:
     std::optional<Step> nextStep(PromptKind kind, const Prompt& prompt);
 
     QString programFolder_;
-    QLocale locale_;
     QDateTime now_;
     bool anotherInstance_ = false;
     std::deque<Step> script_;

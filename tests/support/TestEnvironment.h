@@ -3,6 +3,7 @@
 #include "ScriptedDialogBackend.h"
 #include "ScriptedHost.h"
 
+#include <QLocale>
 #include <QString>
 
 namespace tav::test {
@@ -18,5 +19,15 @@ void createScriptedDialogs();
 QString testFolder();
 // Re-reads the settings file, as a restart of the program would.
 void reloadSettings();
+
+// Makes a locale the user's (QLocale::setDefault) while it lives; the tests otherwise run in
+// American English.
+class UserLocale {
+public:
+    explicit UserLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~UserLocale() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    UserLocale(const UserLocale&) = delete;
+    UserLocale& operator=(const UserLocale&) = delete;
+};
 
 } // namespace tav::test

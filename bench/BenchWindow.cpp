@@ -1,0 +1,96 @@
+#include "BenchWindow.h"
+
+#include "components/Dialogs.h"
+#include "platform/QtPrintJob.h"
+#include "platform/TextBox.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+
+namespace tav::bench {
+
+namespace {
+
+// The main window's size when it first opens, in twips.
+constexpr double kStartWidth = 10110;
+constexpr double kStartHeight = 6765;
+
+} // namespace
+
+QuietHost::QuietHost(QString folder, QString pdfPath)
+    : folder_(std::move(folder))
+    , pdfPath_(std::move(pdfPath))
+{
+}
+
+platform::MessageAnswer QuietHost::messageBox(
+    const QString& text, platform::MessageButtons, platform::MessageIcon, const QString& title)
+{
+    ++messages_;
+    std::fprintf(stderr, "message \"%s\": %s\n", qPrintable(title),
+        qPrintable(QString(text).replace(QLatin1String("\r\n"), QLatin1String(" "))));
+    return platform::MessageAnswer::Ok;
+}
+
+void QuietHost::runModal(platform::Form& form)
+{
+    form.unload();
+}
+
+std::unique_ptr<platform::PrintJob> QuietHost::openPrintJob(const platform::PrintJobSetup& setup)
+{
+    const QString path = pdfPath_.isEmpty() ? QDir(folder_).filePath(QStringLiteral("print.pdf")) : pdfPath_;
+    return std::make_unique<platform::QtPrintJob>(
+        setup, platform::PrintTarget { platform::PrintTarget::Kind::PdfFile, QString(), path, false });
+}
+
+BenchWindow::BenchWindow(records::Database& database, Page page, const QString& pdfPath)
+    : database_(database)
+    , host_(scratch_.path(), pdfPath)
+    , settings_(scratch_.filePath(QStringLiteral("TAV.ini")))
+{
+    platform::installHost(&host_);
+    platform::installSettings(&settings_);
+    settings_.setValue(QStringLiteral("Settings"), QStringLiteral("CheckToConfirmEdits"), QStringLiteral("False"));
+    settings_.setValue(
+        QStringLiteral("FileHandling"), QStringLiteral("DatabasePath"), scratch_.filePath(QStringLiteral("TAV.xml")));
+    components::createDialogs();
+    window_ = new app::MainWindow;
+    window_->db = std::move(database);
+    window_->state.isLoading = true;
+    window_->state.formats = app::probeLocaleFormats(host_.locale());
+    window_->state.loadingCompanyInfo = true;
+    for (size_t i = 0; i < window_->db.company.texts.size(); ++i)
+        window_->c.txtCompanyDetails[i]->setText(window_->db.company.texts[i]);
+    window_->state.loadingCompanyInfo = false;
+    window_->lists.refreshViews();
+    window_->setWidth(kStartWidth);
+    window_->setHeight(kStartHeight);
+    window_->layout.cmdTab_Click(page);
+    window_->state.isLoading = false;
+    window_->show();
+    settle();
+}
+
+BenchWindow::~BenchWindow()
+{
+    database_ = std::move(window_->db);
+    window_->session.setSaveCancelVisible(false);
+    window_->unload();
+    components::releaseDialogs();
+    platform::installHost(nullptr);
+    platform::installSettings(nullptr);
+    settle();
+}
+
+void BenchWindow::settle()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    // Unloaded windows delete themselves from the event loop, which a case never returns to.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace tav::bench
