@@ -94,7 +94,10 @@ QString CustomerRecord::text() const
 {
     QStringList fields;
     fields.reserve(FieldCount);
-    fields << (archived ? ArchivePrefix + displayName() : displayName());
+    // A name that begins with the mark reads as archived already. A second mark would make it read
+    // differently once saved (as not current) and loaded again.
+    const QString name = displayName();
+    fields << (archived && !name.startsWith(ArchivePrefix) ? ArchivePrefix + name : name);
     for (const QString& value : values)
         fields << value;
     return joinFields(fields);

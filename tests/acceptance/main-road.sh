@@ -4,8 +4,9 @@
 #
 #  1. first start on no database file;
 #  2. two customers and three products and services with prices;
-#  3. a bill period that bills one product twice to both customers and another to one of them,
-#     with its name and dates, finalised;
+#  3. a bill period that bills one product seven times to both customers and another three times
+#     to one of them, with its name and dates, finalised (prices that binary fractions cannot hold,
+#     so every amount and total shows whether money is counted exactly);
 #  4. a partial payment with a note for one customer;
 #  5. the period's invoices and envelopes printed (to PDF files);
 #  6. save, close, start again;
@@ -190,9 +191,10 @@ expect_lines() {
 check_first_printouts() {
     local bill_due='BILL DUE: 04/15/2026'
     expect_lines invoices 1 '^ *INVOICE *$' "$bill_due" '^Grace Hopper\b' '^1 Navy Road\b' '^Arlington VA 22201\b' \
-        '^Lawn Mowing \(x2\) +\$50\.00 *$' 'TOTAL DUE: +\$50\.00 *$'
+        '^Lawn Mowing \(x7\) +\$139\.93 *$' 'TOTAL DUE: +\$139\.93 *$'
     expect_lines invoices 2 '^ *INVOICE *$' "$bill_due" '^Ada Lovelace\b' "^12 St James's Square\b" '^London\b' \
-        '^SW1Y 4JH\b' '^Lawn Mowing \(x2\) +\$50\.00 *$' '^Hedge Trimming +\$40\.00 *$' 'TOTAL DUE: +\$90\.00 *$'
+        '^SW1Y 4JH\b' '^Lawn Mowing \(x7\) +\$139\.93 *$' '^Hedge Trimming \(x3\) +\$0\.30 *$' \
+        'TOTAL DUE: +\$140\.23 *$'
     if grep -q 'Leaf Removal' "$out/invoices.txt"; then fail "an invoice bills Leaf Removal, which was never billed"; fi
     expect_lines envelopes 1 '^ *Grace Hopper *$' '^ *1 Navy Road *$' '^ *Arlington VA 22201 *$'
     expect_lines envelopes 2 '^ *Ada Lovelace *$' "^ *12 St James's Square *\$" '^ *London *$' '^ *SW1Y 4JH *$'
@@ -213,8 +215,8 @@ settle
 screenshot customers-added
 
 show_page $PRODUCTS
-add_product 25 "Lawn Mowing"
-add_product 40.00 "Hedge Trimming"
+add_product 19.99 "Lawn Mowing"
+add_product 0.10 "Hedge Trimming"
 add_product 12.5 "Leaf Removal"
 settle
 screenshot products-added
@@ -239,12 +241,11 @@ list_left=$((PAGE_LEFT + half + 120))
 measure_rows tree "$main" "$tree_left" 1560 "$view_width" "$view_height"
 measure_rows list "$main" "$list_left" 1560 "$view_width" "$view_height"
 bill() { double_click_row list "$main" "$list_left" "$view_width" "$1"; }
-# Products stand by price: 0 Leaf Removal, 1 Lawn Mowing, 2 Hedge Trimming. Every customer starts
+# Products stand by price: 0 Hedge Trimming, 1 Leaf Removal, 2 Lawn Mowing. Every customer starts
 # marked ("*"); the tree then reads: 0 the period, 1 Hopper, 2 her item, 3 Lovelace, 4 her item.
-bill 1
-bill 1
+for _ in 1 2 3 4 5 6 7; do bill 2; done
 click_row tree "$main" "$tree_left" "$view_width" 3
-bill 2
+for _ in 1 2 3; do bill 0; done
 settle
 screenshot period-composed
 
@@ -263,7 +264,7 @@ screenshot period-finalised
 click_row tree "$main" "$tree_left" "$view_width" 3
 keys "$main" alt+p
 wait_window "Enter New Balance"
-type_text "$window" 30
+type_text "$window" 100.10
 screenshot new-balance
 keys "$window" Return
 wait_window "Optional Note"

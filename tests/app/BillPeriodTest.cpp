@@ -193,11 +193,16 @@ TEST_F(BillPeriodTest, theReleaseThatEndsADoubleClickIsNoClickOfItsOwn)
 TEST_F(BillPeriodTest, finalisingStoresThePeriodAndOneRecordPerBilledCustomer)
 {
     startWithCustomersAndProducts();
+    // Prices that binary fractions cannot hold: the total is still exact to the cent.
+    window->db.products.add("4k", records::ProductRecord{1999, "$19.99", "Socks", false}.text());
+    window->db.products.add("6k", records::ProductRecord{10, "$0.10", "Button", false}.text());
+    window->lists.refreshViews();
     window->c.cmdAddNewBP->click();
     click("12k");
-    bill("3k");
-    bill("3k");
-    bill("9k");
+    for (int i = 0; i < 7; ++i)
+        bill("4k");
+    for (int i = 0; i < 3; ++i)
+        bill("6k");
     finalise("January 2026");
 
     ASSERT_EQ(window->db.periods.count(), 1);
@@ -206,8 +211,8 @@ TEST_F(BillPeriodTest, finalisingStoresThePeriodAndOneRecordPerBilledCustomer)
               QString("2026/01/01") + FS + "January 2026" + FS + "2026/01/31" + FS + "2026/02/15");
     ASSERT_EQ(window->db.invoiceRecords.count(), 1) << "a customer without items gets no record";
     EXPECT_EQ(window->db.invoiceRecords.keyAt(1), "January 2026" + QString(FS) + "12" + FS);
-    EXPECT_EQ(window->db.invoiceRecords.textAt(1), "January 2026" + QString(FS) + "Lee, Ann" + FS + "12" + FS + "1260" + FS
-                                                        + "3x2" + records::ItemSeparator + "9" + FS);
+    EXPECT_EQ(window->db.invoiceRecords.textAt(1), "January 2026" + QString(FS) + "Lee, Ann" + FS + "12" + FS + "140.23" + FS
+                                                        + "4x7" + records::ItemSeparator + "6x3" + FS);
     EXPECT_TRUE(window->hasUnsavedChanges());
     auto& c = window->c;
     EXPECT_EQ(c.lblBillPeriodName->caption(), "Bill Period:");
@@ -215,8 +220,8 @@ TEST_F(BillPeriodTest, finalisingStoresThePeriodAndOneRecordPerBilledCustomer)
     EXPECT_EQ(c.cmbBillPeriod[2]->text(), "January 2026");
     EXPECT_EQ(c.txtPField[3]->text(), "02/15/2026");
     EXPECT_TRUE(c.txtPField[3]->locked());
-    EXPECT_EQ(tree().text("12k"), "Lee, Ann - owes $1,260.00");
-    EXPECT_EQ(printingTree().text("1bi"), "$5.00 - Shirt (xl) (x2)");
+    EXPECT_EQ(tree().text("12k"), "Lee, Ann - owes $140.23");
+    EXPECT_EQ(printingTree().text("1bi"), "$19.99 - Socks (x7)");
 }
 
 TEST_F(BillPeriodTest, theRefusalsAddNothing)
@@ -260,8 +265,23 @@ TEST_F(BillPeriodTest, theRefusalsAddNothing)
     c.txtPField[3]->setText("4/15/2026");
     c.cmdAddNewBP->click();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Duplicate Name Found");
+    tree().select("0000001200000009b");
+    window->trees.tvwInvoiceRecords_DblClick(0);
     finalise("march");
     EXPECT_EQ(window->db.periods.count(), 2) << "names differing in case are different periods";
+    EXPECT_EQ(c.cmbBillPeriod[1]->text(), "march");
+    EXPECT_EQ(tree().childKeys("root_node"), QStringList{"30k"}) << "and never share records";
+
+    // A record whose period is gone still holds its key: a period that would reuse it is refused whole.
+    window->db.invoiceRecords.add(records::InvoiceRecord::key("April", "12"),
+                                  records::InvoiceRecord{"April", "Lee, Ann", "12", "5", "3", ""}.text());
+    const qsizetype records = window->db.invoiceRecords.count();
+    c.cmdAddNewBP->click();
+    bill("9k");
+    finalise("April");
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Duplicate Name Found");
+    EXPECT_EQ(window->db.periods.count(), 2);
+    EXPECT_EQ(window->db.invoiceRecords.count(), records);
 }
 
 TEST_F(BillPeriodTest, aCustomerDeletedWhileAPeriodIsComposedLeavesItAtOnce)

@@ -210,6 +210,8 @@ TEST_F(MainWindowTest, searchShowsTheFirstCustomerThatBeginsWithTheText)
     EXPECT_TRUE(c.txtField[4]->text().isEmpty()) << "and shows its stored values again";
     c.txtSearch->setText("");
     EXPECT_EQ(c.lvwCustomersVis->currentKey(), "1k");
+    c.txtSearch->setText("ann");
+    EXPECT_EQ(c.lvwCustomersVis->currentKey(), "1k") << "\"Lee, Ann\" does not begin with it";
     c.cmdSearch->click();
     EXPECT_EQ(c.lblCustomers->caption(), "List of Customers:");
     EXPECT_FALSE(c.txtSearch->visible());

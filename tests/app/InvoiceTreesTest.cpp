@@ -105,6 +105,20 @@ TEST_F(InvoiceTreesTest, thePrintingRootSetsEveryNodeAndGreyNodesOnlyThemselves)
     printing().setChecked("12k", false);
     window->trees.tvwInvoiceRecords_NodeCheck(1, "12k");
     EXPECT_TRUE(printing().checked("1bi"));
+
+    // Where everyone has paid, the root is grey and checking it changes its own box only.
+    window->db.periods.add("June", records::BillPeriodRecord{"2026/06/01", "June", "2026/06/30", "2026/07/15"}.text());
+    window->db.invoiceRecords.add(invoiceKey("June", "30"),
+                                  records::InvoiceRecord{"June", "Moss, Kim", "30", "0", "7", ""}.text());
+    window->lists.refreshViews();
+    window->c.cmbBillPeriod[1]->setListIndex(2);
+    ASSERT_EQ(printing().text("root_node"), "June");
+    EXPECT_EQ(printing().foreColor("root_node"), GrayText);
+    EXPECT_FALSE(printing().checked("root_node"));
+    printing().setChecked("root_node", true);
+    window->trees.tvwInvoiceRecords_NodeCheck(1, "root_node");
+    EXPECT_TRUE(printing().checked("root_node"));
+    EXPECT_FALSE(printing().checked("30k"));
 }
 
 TEST_F(InvoiceTreesTest, aRightClickAddsOneInvoiceNotePerCustomer)
@@ -134,6 +148,14 @@ TEST_F(InvoiceTreesTest, aRightClickAddsOneInvoiceNotePerCustomer)
 TEST_F(InvoiceTreesTest, paymentsRewriteTheRecordAndBothTrees)
 {
     auto& c = window->c;
+    // A double-click on a customer already paid changes nothing and leaves nothing to save.
+    const QString paid = *window->db.invoiceRecords.find(invoiceKey("May", "30"));
+    periods().select("30k");
+    window->trees.tvwInvoiceRecords_DblClick(0);
+    EXPECT_EQ(*window->db.invoiceRecords.find(invoiceKey("May", "30")), paid);
+    EXPECT_FALSE(c.cmdSave->visible());
+    EXPECT_FALSE(c.cmdCancel->visible());
+
     periods().select("2bi");
     window->trees.tvwInvoiceRecords_MouseUp(0, TreeView::LeftButton, 0);
     EXPECT_FALSE(c.cmdAdjustBalance->visible());

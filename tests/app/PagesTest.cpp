@@ -14,60 +14,47 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <array>
+#include <map>
+
 using namespace tav;
 using test::MainWindowTest;
 
 namespace {
 
-// What the layout gives every movable control for a frame of w x h twips.
-void expectLayout(app::MainWindow& window, int w, int h)
+// A control as the user sees it on its page: its box, and its distance to the page's right and
+// bottom edges.
+struct Placement {
+    double left, top, width, height, rightGap, bottomGap;
+};
+using ShownPage = std::map<const platform::Control*, Placement>;
+
+// Shows a page and tells where each control it shows stands.
+ShownPage showPage(app::MainWindow& window, int page)
 {
-    const auto& c = window.c;
-    const int half = (w / 2) + ((w % 2 == 1 && (w / 2) % 2 == 1) ? 1 : 0);
-    window.layout.cmdTab_Click(0);
-    EXPECT_EQ(c.fraMain[0]->width(), w);
-    EXPECT_EQ(c.fraMain[0]->height(), h);
-    EXPECT_EQ(c.lblTop[0]->width(), w);
-    EXPECT_EQ(c.cmdPrint->left(), half - 600);
-    EXPECT_EQ(c.txtSearch->width(), half - 2025);
-    EXPECT_EQ(c.lvwCustomersVis->width(), half - 360);
-    EXPECT_EQ(c.lvwCustomersVis->height(), h - 1080);
-    EXPECT_EQ(c.lblNotes->left(), half - 240);
-    EXPECT_EQ(c.txtField[6]->left(), half + 1200);
-    EXPECT_EQ(c.txtField[6]->width(), w - (half + 1200) - 120);
-    EXPECT_EQ(c.txtField[7]->left(), half + 840);
-    EXPECT_EQ(c.txtField[7]->height(), h - 4305);
-    EXPECT_EQ(c.cmdUndo->left(), w - 4210);
-    EXPECT_EQ(c.cmdAddNew->left(), w - 2050);
-    EXPECT_EQ(c.cmdAddNew->top(), h - 720);
+    window.layout.cmdTab_Click(page);
+    const platform::Frame& frame = *window.c.fraMain[page];
+    ShownPage shown;
+    for (const QWidget* child : frame.widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const auto* control = child->findChild<platform::Control*>(QString(), Qt::FindDirectChildrenOnly);
+        if (control && control->visible())
+            shown[control] = {control->left(), control->top(), control->width(), control->height(),
+                              frame.width() - control->left() - control->width(),
+                              frame.height() - control->top() - control->height()};
+    }
+    return shown;
+}
 
-    window.layout.cmdTab_Click(1);
-    EXPECT_EQ(c.lvwProducts[0]->width(), w - 225);
-    EXPECT_EQ(c.lvwProducts[0]->columnWidth(), w - 300);
+std::string nameOf(const platform::Control* control)
+{
+    return (control->name() + (control->index() < 0 ? QString() : QString::number(control->index()))).toStdString();
+}
 
-    window.layout.cmdTab_Click(2);
-    EXPECT_EQ(c.tvwInvoiceRecords[0]->width(), w - 240) << "the tree takes the width while a period is viewed";
-    EXPECT_EQ(c.tvwInvoiceRecords[0]->height(), h - 2400);
-    EXPECT_EQ(c.lblDoubleClickToAdd->left(), w - 240 + 360);
-    EXPECT_EQ(c.cmdAdjustBalance->top(), h - 720);
-
-    window.layout.cmdTab_Click(3);
-    EXPECT_EQ(c.staPrinting->left(), w - 3000);
-    EXPECT_EQ(c.tvwInvoiceRecords[1]->height(), h - 2145);
-    EXPECT_EQ(c.lblRightClickForNote->top(), h - 720 + 120);
-
-    window.layout.cmdTab_Click(4);
-    EXPECT_EQ(c.fraPrintPreview->left(), half + 240);
-
-    window.layout.cmdTab_Click(5);
-    EXPECT_EQ(c.lblVersionNumber->left(), w - 3495);
-    EXPECT_EQ(c.fraDocumentation->top(), h - 1080);
-
-    window.layout.cmdTab_Click(6);
-    EXPECT_EQ(c.txtCompanyDetails[4]->width(), half - 240);
-    EXPECT_EQ(c.txtCompanyDetails[4]->left(), 120);
-    EXPECT_EQ(c.txtCompanyDetails[8]->left(), half + 120);
-    EXPECT_EQ(c.lblSaveDatabaseToUpdate->top(), h - 300);
+void expectNothingCutOff(const ShownPage& page)
+{
+    for (const auto& [control, at] : page)
+        EXPECT_GE(std::min({at.left, at.top, at.rightGap, at.bottomGap}), 0) << nameOf(control) << " is cut off";
 }
 
 } // namespace
@@ -75,16 +62,58 @@ void expectLayout(app::MainWindow& window, int w, int h)
 TEST_F(MainWindowTest, everyPageFollowsTheWindowsSizeAboveItsMinimum)
 {
     start();
-    // The start size: a frame of 8445 x 6255, whose half 4222.5 goes to the even 4222.
-    expectLayout(*window, 8445, 6255);
-    window->setWidth(13005);
-    window->setHeight(9000);
-    expectLayout(*window, 11340, 8490);
+    auto& c = window->c;
+    std::array<ShownPage, 7> before;
+    for (int page = 0; page < 7; ++page)
+        before[page] = showPage(*window, page);
+    const double wider = 2895;
+    const double taller = 2235;
+    window->setWidth(window->width() + wider);
+    window->setHeight(window->height() + taller);
+    std::array<ShownPage, 7> after;
+    for (int page = 0; page < 7; ++page) {
+        after[page] = showPage(*window, page);
+        expectNothingCutOff(before[page]);
+        expectNothingCutOff(after[page]);
+    }
+
+    // Lists and fields take the room the window gains: all of it, or half of it where a page is
+    // split down the middle, and the right half moves over by as much.
+    const auto grows = [&](int page, const platform::Control* control, double width, double height) {
+        const Placement& was = before[page].at(control);
+        const Placement& is = after[page].at(control);
+        EXPECT_NEAR(is.width - was.width, width, 1) << nameOf(control);
+        EXPECT_NEAR(is.height - was.height, height, 1) << nameOf(control);
+    };
+    grows(0, c.lvwCustomersVis, wider / 2, taller);
+    grows(0, c.txtField[0], wider / 2, 0);
+    grows(0, c.txtField[7], wider / 2, taller);
+    grows(1, c.lvwProducts[0], wider, taller);
+    grows(2, c.tvwInvoiceRecords[0], wider, taller);
+    grows(3, c.tvwInvoiceRecords[1], wider, taller);
+    grows(6, c.txtCompanyDetails[0], wider / 2, 0);
+    grows(6, c.txtCompanyDetails[8], wider / 2, 0);
+    const auto movesRight = [&](int page, const platform::Control* control, double by) {
+        EXPECT_NEAR(after[page].at(control).left - before[page].at(control).left, by, 1) << nameOf(control);
+    };
+    movesRight(0, c.cmdPrint, wider / 2);
+    movesRight(0, c.lblFirstName, wider / 2);
+    movesRight(4, c.fraPrintPreview, wider / 2);
+    movesRight(6, c.txtCompanyDetails[8], wider / 2);
+    // What stands in the bottom right corner keeps its distance to it.
+    for (const auto& [page, control] : std::vector<std::pair<int, const platform::Control*>>{
+             {0, c.cmdAddNew}, {1, c.cmdAddNewItem}, {2, c.cmdAddNewBP}, {3, c.cmdPrintSelectedInvoices},
+             {3, c.cmdPrintSelectedEnvelopes}, {5, c.fraDocumentation}}) {
+        EXPECT_EQ(after[page].at(control).rightGap, before[page].at(control).rightGap) << nameOf(control);
+        EXPECT_EQ(after[page].at(control).bottomGap, before[page].at(control).bottomGap) << nameOf(control);
+    }
 
     window->setWidth(9000);
     window->setHeight(3000);
     EXPECT_EQ(window->width(), app::PageLayout::kMinimumWidth);
     EXPECT_EQ(window->height(), app::PageLayout::kMinimumHeight);
+    for (int page = 0; page < 7; ++page)
+        expectNothingCutOff(showPage(*window, page));
 }
 
 TEST_F(MainWindowTest, tabsAndAltLettersSwitchPagesAndThePageShownWinsALetter)

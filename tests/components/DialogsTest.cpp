@@ -98,6 +98,9 @@ TEST_F(DialogsTest, theLastFolderFileAndTypeOfEachKindSurviveARestart)
     EXPECT_EQ(backend.fileRequests().back().initialFolder, "/srv/books/");
     EXPECT_EQ(backend.fileRequests().back().fileTypeIndex, 2);
     EXPECT_EQ(restarted.strInitialDir(), "/srv/books/") << "a cancel still moves the next dialog to its folder";
+    backend.dismiss(Dialog::File);
+    restarted.strGetOpenFileName();
+    EXPECT_EQ(backend.fileRequests().back().fileTypeIndex, 1) << "the open dialog keeps its own type";
 }
 
 TEST_F(DialogsTest, pathsOfAnyLengthAndOddCharactersRoundTripButALineBreakIsWrittenEmpty)

@@ -17,6 +17,7 @@ TEST(ListSearch, findsTheFirstEntryThatBeginsWithTheTextWhateverItsCase)
     EXPECT_EQ(findListViewItem(list, "l", flags), 2);
     EXPECT_EQ(findListViewItem(list, "LEE, z", flags), 3);
     EXPECT_EQ(findListViewItem(list, "x", flags), 0);
+    EXPECT_EQ(findListViewItem(list, "ann", flags), 0) << "a text inside an entry is no match";
     EXPECT_EQ(findListViewItem(list, "", flags), 1);
     EXPECT_EQ(findListViewItem(list, "lee", 0), 0) << "without the partial flag the whole text must match";
     EXPECT_EQ(findListViewItem(list, "lee, ann", 0), 2);

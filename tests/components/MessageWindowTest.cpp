@@ -31,7 +31,7 @@ void press(Form& form, const char* button, bool tick, MessageWindow** seen = nul
     else if (QString(button) == "Okay")
         window.cmdOkay->click();
     else
-        window.unload(); // the close box
+        window.widget()->close(); // the close box
 }
 
 } // namespace
@@ -79,6 +79,11 @@ TEST(MessageWindow, theCloseBoxKeepsTheDefaultAnswerAndATickedBoxSilencesTheKey)
     EXPECT_EQ(request.answer, "No");
     EXPECT_EQ(tav::platform::settings().value("Messages", "DontShowExplanationOfClosingBooks"), "True");
     EXPECT_TRUE(isMessageSilenced("DontShowExplanationOfClosingBooks"));
+
+    MessageRequest notice{"Customer deleted.", "DeletedCustomer", "Yes", "OK"};
+    scriptedHost().answerModal([](Form& form) { press(form, "close", true); });
+    showMessage(notice);
+    EXPECT_TRUE(isMessageSilenced("DeletedCustomer")) << "the close box keeps the tick too";
 
     tav::platform::settings().setValue("Messages", "DeletedCustomer", "TRUE");
     EXPECT_TRUE(isMessageSilenced("DeletedCustomer"));

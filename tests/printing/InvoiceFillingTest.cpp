@@ -101,15 +101,17 @@ TEST(InvoiceFilling, theBillDueLineMovesWithTheInvoiceDateAsEachLayoutHasIt)
 TEST(InvoiceFilling, itemRowsShowDescriptionAndAmountAndANoteTakesARow)
 {
     InvoiceContent c = content();
-    c.lines = {"$10.00 - Lawn mowing (x3)", "INVOICE NOTE: gate code 1234", "$1,250.50 - Fence - north side"};
+    // Amounts that binary fractions cannot hold, exact to the cent all the same.
+    c.lines = {"$19.99 - Lawn mowing (x7)", "INVOICE NOTE: gate code 1234", "$0.10 - Nail - galvanised", "$0.10 - Screw",
+               "$0.10 - Washer"};
     const Page page = filled(1, c);
-    EXPECT_EQ(page.text("lblPS", 0), "Lawn mowing (x3)");
-    EXPECT_EQ(page.text("lblAm", 0), "$30.00");
+    EXPECT_EQ(page.text("lblPS", 0), "Lawn mowing (x7)");
+    EXPECT_EQ(page.text("lblAm", 0), "$139.93");
     EXPECT_EQ(page.text("lblPS", 1), "");
     EXPECT_EQ(page.text("lblAm", 1), "");
-    EXPECT_EQ(page.text("lblPS", 2), "Fence - north side") << "a name holding \" - \" keeps its whole name";
-    EXPECT_EQ(page.text("lblAm", 2), "$1,250.50");
-    EXPECT_EQ(page.text("lblTotalAm"), "$1,280.50");
+    EXPECT_EQ(page.text("lblPS", 2), "Nail - galvanised") << "a name holding \" - \" keeps its whole name";
+    EXPECT_EQ(page.text("lblAm", 2), "$0.10");
+    EXPECT_EQ(page.text("lblTotalAm"), "$140.23");
     EXPECT_EQ(page.text("lblNote"), "NOTE: gate code 1234");
     EXPECT_EQ(page.text("lblChecksPayableTo"), "Please make all checks payable to: Green & Sons Ltd");
     EXPECT_EQ(page.text("lblCompanyPhone"), "If you have any questions about your bill, please call: 555-0100");

@@ -54,6 +54,37 @@ TEST(RecordTable, orderIsByFieldWithoutCaseArchivedLastAndNonAsciiAlike)
     EXPECT_GT(compareRecordTexts(u"\u00e9", u"Z"), 0);
 }
 
+// Full-width letters fold and order among themselves as ASCII letters do, so a pair of texts must
+// compare alike in both forms: names in ASCII take a fast path, all others the general one.
+TEST(RecordTable, namesInFullWidthLettersSortAsTheirAsciiTwins)
+{
+    const auto fullWidth = [](QString text) {
+        for (QChar& c : text) {
+            if (c.unicode() > u' ' && c.unicode() <= u'~')
+                c = QChar(c.unicode() + 0xfee0);
+        }
+        return text;
+    };
+    const auto sign = [](int result) { return (result > 0) - (result < 0); };
+    const QString alphabet = QStringLiteral("aAdDnN, ") + FieldSeparator;
+    QRandomGenerator random(19);
+    const auto randomText = [&] {
+        QString text;
+        for (int i = random.bounded(9); i > 0; --i)
+            text += alphabet[random.bounded(static_cast<int>(alphabet.size()))];
+        return text;
+    };
+    EXPECT_EQ(sign(compareRecordTexts(u"MacDonald, Ann", u"Macdonald, ANN")), -1) << "the first difference decides";
+    EXPECT_EQ(sign(compareRecordTexts(fullWidth("MacDonald, Ann"), fullWidth("Macdonald, ANN"))), -1);
+    for (int i = 0; i < 20000; ++i) {
+        const QString a = randomText();
+        const QString b = randomText();
+        ASSERT_EQ(sign(compareRecordTexts(a, b)), sign(compareRecordTexts(fullWidth(a), fullWidth(b))))
+            << QString(a).replace(FieldSeparator, '|').toStdString() << " / "
+            << QString(b).replace(FieldSeparator, '|').toStdString();
+    }
+}
+
 TEST(RecordTable, aKeyIsAddedOnceAndSortedTablesPlaceNewEntries)
 {
     RecordTable table(RecordTable::Order::Sorted);

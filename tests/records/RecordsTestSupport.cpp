@@ -77,7 +77,7 @@ Database sampleDatabase()
     cher.values[0] = QStringLiteral("Cher");
     database.customers.add(QStringLiteral("1k"), anna.text());
     database.customers.add(QStringLiteral("2k"), bob.text());
-    database.customers.add(QStringLiteral("3k"), cher.text());
+    database.customers.add(QStringLiteral("007k"), cher.text()); // leading zeros are part of the number
     database.products.add(QStringLiteral("7k"),
                           ProductRecord{1250, QStringLiteral("$12.50"), QStringLiteral("Lawn mowing"), false}.text());
     database.products.add(QStringLiteral("8k"),
@@ -86,7 +86,7 @@ Database sampleDatabase()
                                   QStringLiteral("2006/01/31"), QStringLiteral("2006/02/15")};
     database.periods.add(period.name + FieldSeparator, period.text());
     // In the order a load sorts them: by period, then customer name.
-    const InvoiceRecord cherPaid{period.name,         QStringLiteral("Cher"), QStringLiteral("3"),
+    const InvoiceRecord cherPaid{period.name,         QStringLiteral("Cher"), QStringLiteral("007"),
                                  QStringLiteral("0"), QStringLiteral("7"),    {}};
     const InvoiceRecord annaOwes{period.name,
                                  QStringLiteral("Smith, Anna"),
@@ -117,7 +117,7 @@ QByteArray sampleDatabaseFile()
         "\t</CompanyInfo>",
         "",
         "\t<Customers>",
-        "\t\t<Customer CID=\"3\">",
+        "\t\t<Customer CID=\"007\">",
         "\t\t\t<FName>Cher</FName>",
         "\t\t\t<Current>Yes</Current>",
         "\t\t</Customer>",
@@ -161,7 +161,7 @@ QByteArray sampleDatabaseFile()
         "\t<InvoiceRecords>",
         "\t\t<InvoiceRecord>",
         "\t\t\t<BP>January 2006</BP>",
-        "\t\t\t<CID>3</CID>",
+        "\t\t\t<CID>007</CID>",
         "\t\t\t<AccountBalance>0</AccountBalance>",
         "\t\t\t<PSID Number=\"1\">7</PSID>",
         "\t\t</InvoiceRecord>",
