@@ -123,9 +123,9 @@ QLocale DesktopHost::locale() const
     return QLocale();
 }
 
-std::optional<QByteArray> DesktopHost::download(const QUrl& url, std::chrono::milliseconds timeLimit)
+std::optional<QByteArray> DesktopHost::download(const QUrl& url, std::chrono::milliseconds timeLimit, qint64 sizeLimit)
 {
-    return downloadWhole(url, timeLimit);
+    return downloadWhole(url, timeLimit, sizeLimit);
 }
 
 bool DesktopHost::openWithDefaultApplication(const QString& path)

@@ -17,26 +17,29 @@ using namespace std::chrono_literals;
 using tav::platform::downloadWhole;
 using tav::test::LoopbackHttpServer;
 
-TEST(UrlDownload, aSuccessfulAnswerGivesItsBodyEvenWhenEmpty)
+TEST(UrlDownload, aSuccessfulAnswerGivesItsBodyEvenWhenEmptyButNoneLongerThanTheLimit)
 {
     LoopbackHttpServer server(200, "3019001\r\n");
-    EXPECT_EQ(downloadWhole(server.url("/tavver.txt"), 2s), QByteArray("3019001\r\n"));
+    EXPECT_EQ(downloadWhole(server.url("/tavver.txt"), 2s, 9), QByteArray("3019001\r\n"));
     EXPECT_EQ(server.requestedPath(), "/tavver.txt");
 
     LoopbackHttpServer empty(200, "");
-    const auto body = downloadWhole(empty.url("/tavver.txt"), 2s);
+    const auto body = downloadWhole(empty.url("/tavver.txt"), 2s, 9);
     ASSERT_TRUE(body.has_value());
     EXPECT_TRUE(body->isEmpty());
+
+    LoopbackHttpServer tooLong(200, "3019001\r\n");
+    EXPECT_FALSE(downloadWhole(tooLong.url("/tavver.txt"), 2s, 8).has_value());
 }
 
 TEST(UrlDownload, anErrorStatusOrARefusedConnectionGivesNothing)
 {
     for (int status : {404, 500}) {
         LoopbackHttpServer server(status, "<html>no such file</html>");
-        EXPECT_FALSE(downloadWhole(server.url("/tavver.txt"), 2s).has_value()) << status;
+        EXPECT_FALSE(downloadWhole(server.url("/tavver.txt"), 2s, 9).has_value()) << status;
         EXPECT_EQ(server.requestedPath(), "/tavver.txt");
     }
-    EXPECT_FALSE(downloadWhole(LoopbackHttpServer::refusedUrl("/tavver.txt"), 2s).has_value());
+    EXPECT_FALSE(downloadWhole(LoopbackHttpServer::refusedUrl("/tavver.txt"), 2s, 9).has_value());
 }
 
 TEST(UrlDownload, aServerThatNeverAnswersIsGivenUpAtTheTimeLimit)
@@ -44,7 +47,7 @@ TEST(UrlDownload, aServerThatNeverAnswersIsGivenUpAtTheTimeLimit)
     const auto server = LoopbackHttpServer::silent();
     QElapsedTimer clock;
     clock.start();
-    EXPECT_FALSE(downloadWhole(server->url("/tavver.txt"), 300ms).has_value());
+    EXPECT_FALSE(downloadWhole(server->url("/tavver.txt"), 300ms, 9).has_value());
     EXPECT_GE(clock.elapsed(), 250) << "it waited for the answer";
     EXPECT_LT(clock.elapsed(), 3000);
     EXPECT_EQ(server->requestedPath(), "/tavver.txt") << "the request reached the server";
