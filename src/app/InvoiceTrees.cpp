@@ -74,13 +74,10 @@ void InvoiceTrees::buildInvoiceTree(int index)
     tree->add(QString(), NewBillPeriod::kRootKey, period);
     bool someoneOwes = false;
     int itemCounter = 0;
-    const records::RecordTable& invoices = w_.db.invoiceRecords;
+    const records::InvoiceRecordTable& invoices = w_.db.invoiceRecords;
     // Every record of the period is shown, wherever it stands in the table.
-    for (qsizetype i = 1; i <= invoices.count(); ++i) {
-        const QString& text = invoices.textAt(i);
-        if (records::fieldView(text, InvoiceRecord::Period) != period)
-            continue;
-        const auto record = InvoiceRecord::fromText(text);
+    for (const qsizetype i : invoices.positionsInPeriod(period)) {
+        const auto record = InvoiceRecord::fromText(invoices.textAt(i));
         if (!record)
             continue;
         const QString customerKey = record->customerNumber + records::KeySuffix;

@@ -122,7 +122,6 @@ public:
         , customers_(database.customers)
         , products_(database.products)
         , periods_(database.periods)
-        , invoiceRecords_(database.invoiceRecords)
     {
     }
 
@@ -165,7 +164,12 @@ private:
     TableLoading customers_;
     TableLoading products_;
     TableLoading periods_;
-    TableLoading invoiceRecords_;
+    // The invoice records of every section, in file order: they are sorted after the load anyway.
+    std::optional<InvoiceRecordTable::Loader> invoiceRecords_;
+    // An invoice record's fields as they are made into text, kept from record to record.
+    QString period_;
+    QString number_;
+    QString rest_;
     qsizetype skippedEntries_ = 0;
     qsizetype duplicateEntries_ = 0;
     bool foundDatabase_ = false;
@@ -243,7 +247,9 @@ Section DatabaseReader::readSection(Section section)
     case Section::Products:
         return readTable(products_, kProductSyntax, &DatabaseReader::addProduct);
     case Section::InvoiceRecords:
-        return readTable(invoiceRecords_, kInvoiceRecordSyntax, &DatabaseReader::addInvoiceRecord);
+        if (!invoiceRecords_)
+            invoiceRecords_.emplace(database_.invoiceRecords);
+        return readRecords(kInvoiceRecordSyntax, &DatabaseReader::addInvoiceRecord);
     case Section::None:
         break;
     }
@@ -272,10 +278,12 @@ Section DatabaseReader::readTable(TableLoading& loading, const RecordSyntax& syn
 
 void DatabaseReader::finishLaterSections()
 {
-    for (TableLoading* loading : {&customers_, &products_, &periods_, &invoiceRecords_}) {
+    for (TableLoading* loading : {&customers_, &products_, &periods_}) {
         if (loading->laterSections)
             duplicateEntries_ += loading->laterSections->finish();
     }
+    if (invoiceRecords_)
+        duplicateEntries_ += invoiceRecords_->finish();
 }
 
 QString DatabaseReader::text(const RecordElements& elements, size_t index) const
@@ -420,57 +428,37 @@ void DatabaseReader::addBillPeriod(const GatheredRecord&, const RecordElements& 
 
 void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElements& elements)
 {
-    const QByteArrayView balance = elements.valueOrEmpty(AccountBalance);
-    const QByteArrayView note = elements.valueOrEmpty(Note);
-    const std::vector<QByteArrayView>& items = elements.numberedValues();
-
-    // Built in place: a load makes a million of these, and every temporary text shows.
-    QString key;
-    key.reserve(elements.valueOrEmpty(Period).size() + elements.valueOrEmpty(CustomerNumber).size() + 2);
-    appendValueText(key, elements.valueOrEmpty(Period));
-    const qsizetype periodLength = key.size();
-    key += FieldSeparator;
-    appendValueText(key, elements.valueOrEmpty(CustomerNumber));
-    key += FieldSeparator;
-    const QStringView number = QStringView(key).sliced(periodLength + 1, key.size() - periodLength - 2);
+    // Made in buffers kept from record to record: a load makes a million of these.
+    period_.resize(0);
+    appendValueText(period_, elements.valueOrEmpty(Period));
+    number_.resize(0);
+    appendValueText(number_, elements.valueOrEmpty(CustomerNumber));
+    rest_.resize(0);
+    // Older files may hold other forms of an amount; balances are kept in the writer's.
+    appendValueText(rest_, elements.valueOrEmpty(AccountBalance));
+    if (!isPlainBalanceText(rest_))
+        rest_ = plainBalanceText(rest_);
+    rest_.append(FieldSeparator);
+    const qsizetype itemsStart = rest_.size();
+    for (const QByteArrayView item : elements.numberedValues()) {
+        const qsizetype before = rest_.size();
+        if (before > itemsStart)
+            rest_.append(ItemSeparator);
+        const qsizetype entryStart = rest_.size();
+        appendValueText(rest_, item);
+        // An entry without a product number bills nothing, and could not be written back.
+        if (rest_.size() == entryStart)
+            rest_.truncate(before);
+    }
+    rest_.append(FieldSeparator);
+    appendValueText(rest_, elements.valueOrEmpty(Note));
     // The customer's name when the customer has been read already, as in every file this program
     // writes; addCustomerNamesToRecords sees to the others.
-    const QStringView name = customerNames_.nameOf(number).value_or(QStringView());
-
-    qsizetype room = key.size() + name.size() + balance.size() + note.size() + 3;
-    for (const QByteArrayView item : items)
-        room += item.size() + 1;
-    QString invoice;
-    invoice.reserve(room);
-    invoice.append(QStringView(key).first(periodLength)).append(FieldSeparator);
-    invoice.append(name).append(FieldSeparator);
-    invoice.append(number).append(FieldSeparator);
-    // Older files may hold other forms of an amount; balances are kept in the writer's.
-    const qsizetype balanceStart = invoice.size();
-    appendValueText(invoice, balance);
-    if (!isPlainBalanceText(QStringView(invoice).sliced(balanceStart))) {
-        const QString plain = plainBalanceText(QStringView(invoice).sliced(balanceStart));
-        invoice.truncate(balanceStart);
-        invoice.append(plain);
-    }
-    invoice.append(FieldSeparator);
-    const qsizetype itemsStart = invoice.size();
-    for (const QByteArrayView item : items) {
-        const qsizetype before = invoice.size();
-        if (before > itemsStart)
-            invoice.append(ItemSeparator);
-        const qsizetype entryStart = invoice.size();
-        appendValueText(invoice, item);
-        // An entry without a product number bills nothing, and could not be written back.
-        if (invoice.size() == entryStart)
-            invoice.truncate(before);
-    }
-    invoice.append(FieldSeparator);
-    appendValueText(invoice, note);
-    // Separators alone: an entry without a single value holds nothing, and no line of it would be written.
-    if (invoice.size() == InvoiceRecord::FieldCount - 1)
+    const QStringView name = customerNames_.nameOf(number_).value_or(QStringView());
+    // An entry without a single value holds nothing, and no line of it would be written.
+    if (period_.isEmpty() && name.isEmpty() && number_.isEmpty() && rest_.size() == 2)
         return;
-    loader_->add(std::move(key), std::move(invoice));
+    invoiceRecords_->add(period_, name, number_, rest_);
 }
 
 } // namespace
