@@ -166,6 +166,9 @@ private:
     TableLoading periods_;
     // The invoice records of every section, in file order: they are sorted after the load anyway.
     std::optional<InvoiceRecordTable::Loader> invoiceRecords_;
+    // How many invoice records had been read when the first customers section ended: those read
+    // after it are named from its customers.
+    std::optional<qsizetype> invoiceRecordsBeforeCustomers_;
     // An invoice record's fields as they are made into text, kept from record to record.
     QString period_;
     QString number_;
@@ -273,11 +276,21 @@ Section DatabaseReader::readTable(TableLoading& loading, const RecordSyntax& syn
     loader_ = nullptr;
     // Refused entries: a number, period name or period-and-customer pair that came before.
     duplicateEntries_ += loader.finish();
+    if (&loading == &customers_)
+        invoiceRecordsBeforeCustomers_ = invoiceRecords_ ? invoiceRecords_->added() : 0;
     return next;
 }
 
 void DatabaseReader::finishLaterSections()
 {
+    // Named from the customers of the first section alone, as the records were read. The later
+    // sections' customers have to wait for addCustomerNamesToRecords, as every customer does in a
+    // file whose invoice records come first.
+    if (invoiceRecords_ && invoiceRecordsBeforeCustomers_) {
+        invoiceRecords_->nameFrom(*invoiceRecordsBeforeCustomers_, [this](QStringView number) {
+            return customerNames_.nameOf(number).value_or(QStringView()).toString();
+        });
+    }
     for (TableLoading* loading : {&customers_, &products_, &periods_}) {
         if (loading->laterSections)
             duplicateEntries_ += loading->laterSections->finish();
@@ -452,13 +465,11 @@ void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElement
     }
     rest_.append(FieldSeparator);
     appendValueText(rest_, elements.valueOrEmpty(Note));
-    // The customer's name when the customer has been read already, as in every file this program
-    // writes; addCustomerNamesToRecords sees to the others.
-    const QStringView name = customerNames_.nameOf(number_).value_or(QStringView());
     // An entry without a single value holds nothing, and no line of it would be written.
-    if (period_.isEmpty() && name.isEmpty() && number_.isEmpty() && rest_.size() == 2)
+    if (period_.isEmpty() && number_.isEmpty() && rest_.size() == 2)
         return;
-    invoiceRecords_->add(period_, name, number_, rest_);
+    // Named at the end of the file, each customer once (see finishLaterSections).
+    invoiceRecords_->add(period_, number_, rest_);
 }
 
 } // namespace

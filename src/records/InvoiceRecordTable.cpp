@@ -249,14 +249,19 @@ bool InvoiceRecordTable::anyBillsProduct(qint64 number) const
 
 void InvoiceRecordTable::nameRecords(const std::function<QString(QStringView number)>& nameOf)
 {
+    nameRows(0, nameOf);
+}
+
+void InvoiceRecordTable::nameRows(size_t first, const std::function<QString(QStringView number)>& nameOf)
+{
     std::vector<Id> names(static_cast<size_t>(texts_.count()), kAbsent);
-    for (Row& row : rows_) {
-        if (row.number == kAbsent || row.name != TextPool::Empty)
+    for (auto row = rows_.begin() + static_cast<qsizetype>(first); row != rows_.end(); ++row) {
+        if (row->number == kAbsent || row->name != TextPool::Empty)
             continue;
-        Id& name = names[row.number];
+        Id& name = names[row->number];
         if (name == kAbsent)
-            name = texts_.intern(nameOf(texts_.text(row.number)));
-        row.name = name;
+            name = texts_.intern(nameOf(texts_.text(row->number)));
+        row->name = name;
     }
 }
 
@@ -271,7 +276,7 @@ InvoiceRecordTable::Loader::~Loader()
     finish();
 }
 
-void InvoiceRecordTable::Loader::add(QStringView period, QStringView name, QStringView number, QStringView rest)
+void InvoiceRecordTable::Loader::add(QStringView period, QStringView number, QStringView rest)
 {
     TextPool& texts = table_.texts_;
     // The records of a period stand together in most files.
@@ -280,11 +285,16 @@ void InvoiceRecordTable::Loader::add(QStringView period, QStringView name, QStri
     Row row;
     row.period = row.keyPeriod = lastPeriod_;
     row.number = row.keyNumber = texts.intern(number);
-    row.name = texts.intern(name);
+    row.name = TextPool::Empty;
     row.restStart = static_cast<qsizetype>(table_.rest_.size());
     row.restSize = static_cast<quint32>(rest.size());
     table_.rest_.insert(table_.rest_.end(), rest.utf16(), rest.utf16() + rest.size());
     table_.rows_.push_back(row);
+}
+
+void InvoiceRecordTable::Loader::nameFrom(qsizetype added, const std::function<QString(QStringView number)>& nameOf)
+{
+    table_.nameRows(firstNew_ + static_cast<size_t>(added), nameOf);
 }
 
 qsizetype InvoiceRecordTable::Loader::finish()

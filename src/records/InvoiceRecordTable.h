@@ -69,9 +69,13 @@ public:
         Loader(const Loader&) = delete;
         Loader& operator=(const Loader&) = delete;
 
-        // The entry keyed by period and number whose text is period, name, number and then the
-        // rest (the fields after the number, joined by FieldSeparator).
-        void add(QStringView period, QStringView name, QStringView number, QStringView rest);
+        // The entry keyed by period and number whose text is period, an empty customer name,
+        // number and then the rest (the fields after the number, joined by FieldSeparator).
+        void add(QStringView period, QStringView number, QStringView rest);
+        // How many entries were added so far.
+        qsizetype added() const { return static_cast<qsizetype>(table_.rows_.size() - firstNew_); }
+        // Names the entries added from the given count on as nameRecords() does.
+        void nameFrom(qsizetype added, const std::function<QString(QStringView number)>& nameOf);
         // Indexes what was added. An entry whose key came before is dropped; returns how many were.
         qsizetype finish();
 
@@ -114,6 +118,7 @@ private:
     void reserveIndex(size_t count, size_t indexed);
     // Indexes the first count rows, whose keys differ, and no other.
     void indexRows(size_t count);
+    void nameRows(size_t first, const std::function<QString(QStringView number)>& nameOf);
     // Indexes the row unless its key is there already; returns whether it was indexed.
     bool index(size_t row);
 
