@@ -90,6 +90,23 @@ bool isAnyRecordStartLine(QByteArrayView line)
                        [&](const RecordSyntax* syntax) { return isRecordStartLine(line, syntax->recordName); });
 }
 
+Section sectionOpenedBy(QByteArrayView line)
+{
+    if (line.size() < 11 || line[0] != '<')
+        return Section::None;
+    if (equalsIgnoringCase(line, "<companyinfo>"))
+        return Section::CompanyInfo;
+    if (equalsIgnoringCase(line, "<customers>"))
+        return Section::Customers;
+    if (equalsIgnoringCase(line, "<billperiods>"))
+        return Section::BillPeriods;
+    if (equalsIgnoringCase(line, "<productsandservices>"))
+        return Section::Products;
+    if (equalsIgnoringCase(line, "<invoicerecords>"))
+        return Section::InvoiceRecords;
+    return Section::None;
+}
+
 // Whether the line holds an element: an opening tag, then a closing tag.
 bool holdsElement(QByteArrayView line)
 {
@@ -135,7 +152,6 @@ public:
 private:
     using AddRecord = void (DatabaseReader::*)(const GatheredRecord&, const RecordElements&);
 
-    Section sectionOpenedBy(QByteArrayView line) const;
     void passOver(QByteArrayView line);
     Section readSection(Section section);
     // Reads a section of records into its table; returns the section whose opening line ended
@@ -219,23 +235,6 @@ void DatabaseReader::passOver(QByteArrayView line)
             foundDatabase_ = true;
         strayEntry_ = StrayEntry::None;
     }
-}
-
-Section DatabaseReader::sectionOpenedBy(QByteArrayView line) const
-{
-    if (line.size() < 11 || line[0] != '<')
-        return Section::None;
-    if (equalsIgnoringCase(line, "<companyinfo>"))
-        return Section::CompanyInfo;
-    if (equalsIgnoringCase(line, "<customers>"))
-        return Section::Customers;
-    if (equalsIgnoringCase(line, "<billperiods>"))
-        return Section::BillPeriods;
-    if (equalsIgnoringCase(line, "<productsandservices>"))
-        return Section::Products;
-    if (equalsIgnoringCase(line, "<invoicerecords>"))
-        return Section::InvoiceRecords;
-    return Section::None;
 }
 
 Section DatabaseReader::readSection(Section section)
@@ -474,6 +473,18 @@ void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElement
 
 } // namespace
 
+bool isDatabaseFile(QByteArrayView bytes)
+{
+    // As readDatabase decides it: the first root or section line stands outside every section.
+    MemoryByteSource source(bytes);
+    XmlLineReader lines(source);
+    while (const std::optional<QByteArrayView> line = lines.readXmlLine()) {
+        if (isRootLine(*line) || sectionOpenedBy(*line) != Section::None)
+            return true;
+    }
+    return !lines.readAnyByte();
+}
+
 ReadOutcome readDatabase(ByteSource& source, const QLocale& locale)
 {
     ReadOutcome outcome;
@@ -491,7 +502,7 @@ ReadOutcome readDatabase(ByteSource& source, const QLocale& locale)
     if (!reader.foundDatabase() && lines.readAnyByte()) {
         ReadOutcome foreign;
         foreign.readFailed = true;
-        foreign.readError = QStringLiteral("Not a TAV database file");
+        foreign.readError = NotADatabaseFile;
         return foreign;
     }
     outcome.skippedEntries = reader.skippedEntries();
