@@ -2,6 +2,7 @@
 
 #include "RecordFormats.h"
 #include "Separators.h"
+#include "VectorState.h"
 
 namespace tav::records {
 
@@ -45,6 +46,7 @@ CustomerName getCustomerName(RecordTable& customers, const QString& customerNumb
 
 QStringList addCustomerNamesToRecords(Database& database)
 {
+    clearUpperVectorState();
     QStringList placeholders;
     InvoiceCustomerNames names(database.customers);
     // Each number is asked for once: a missing customer gets one placeholder.

@@ -5,6 +5,7 @@
 #include "Money.h"
 #include "RecordFormats.h"
 #include "Separators.h"
+#include "VectorState.h"
 #include "XmlElements.h"
 #include "XmlLineReader.h"
 
@@ -487,6 +488,7 @@ bool isDatabaseFile(QByteArrayView bytes)
 
 ReadOutcome readDatabase(ByteSource& source, const QLocale& locale)
 {
+    clearUpperVectorState();
     ReadOutcome outcome;
     XmlLineReader lines(source);
     DatabaseReader reader(lines, locale, outcome.database);

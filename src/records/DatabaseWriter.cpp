@@ -3,6 +3,7 @@
 #include "Money.h"
 #include "RecordFormats.h"
 #include "Separators.h"
+#include "VectorState.h"
 
 #include <array>
 
@@ -158,6 +159,7 @@ void DatabaseWriter::writeInvoiceRecordsXml(const InvoiceRecordTable& invoiceRec
 
 bool writeDatabase(const Database& database, ByteSink& sink)
 {
+    clearUpperVectorState();
     return DatabaseWriter(sink).write(database);
 }
 
