@@ -28,7 +28,7 @@ std::optional<InvoiceRecordTable::KeyParts> InvoiceRecordTable::keyParts(QString
     if (!key.endsWith(FieldSeparator))
         return std::nullopt;
     const qsizetype numberEnd = key.size() - 1;
-    const qsizetype periodEnd = key.lastIndexOf(FieldSeparator, numberEnd - 1);
+    const qsizetype periodEnd = key.first(numberEnd).lastIndexOf(FieldSeparator);
     if (periodEnd < 0)
         return std::nullopt;
     return KeyParts{key.first(periodEnd), key.sliced(periodEnd + 1, numberEnd - periodEnd - 1)};
