@@ -26,29 +26,13 @@ rm -rf "$out"
 mkdir -p "$out"
 # shellcheck source=x-driver.sh
 source "$here/x-driver.sh"
+# shellcheck source=tav-program.sh
+source "$here/tav-program.sh"
 
-program=$work/program
-mkdir -p "$program" "$work/home" "$work/config" "$work/runtime"
-chmod 700 "$work/runtime"
-cp "$tav_executable" "$program/tav"
+prepare_program "$tav_executable"
 database=$program/TAV.xml
 settings_file=$work/config/TAV/TAV.ini
-
-tav_pid=""
-stop_program() {
-    if [ -n "$tav_pid" ]; then
-        kill "$tav_pid" 2>/dev/null || true
-        wait "$tav_pid" 2>/dev/null || true
-        tav_pid=""
-    fi
-}
-cleanup() {
-    stop_program
-    stop_window_manager
-    stop_x_server
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_test EXIT
 trap 'exit 143' INT TERM
 
 # The design's start size of the main window, 10110 x 6765 twips, with its frame.
@@ -57,17 +41,9 @@ readonly START_WIDTH=674 START_HEIGHT=451
 # Starts the program and waits until the window manager has framed its main window ($main) and
 # the program has answered the frame.
 start_program() {
-    env -u LANGUAGE HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
-        QT_QPA_PLATFORM=xcb LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$program/tav" >>"$out/tav.log" 2>&1 &
-    tav_pid=$!
-    wait_window TAV
-    main=$window
+    launch_program
     wait_until 20 "the window manager to frame the main window" window_framed "$main"
     settle 1
-}
-
-program_ended() {
-    [ ! -e "/proc/$tav_pid" ] || [ "$(cut -d' ' -f3 "/proc/$tav_pid/stat" 2>/dev/null)" = Z ]
 }
 
 # Closes the main window as its close box does and waits for the program to end cleanly; with
@@ -79,11 +55,7 @@ close_program() {
         wait_window TAV "$main"
         keys "$window" "$1"
     fi
-    wait_until 30 "the program to end after the close request" program_ended
-    local status=0
-    wait "$tav_pid" || status=$?
-    tav_pid=""
-    ((status == 0)) || fail "the program ended with status $status"
+    await_clean_end
 }
 
 # The main window's placement as stored: "LEFT TOP WIDTH HEIGHT" in twips.
