@@ -34,8 +34,9 @@ std::optional<InvoiceRecordTable::KeyParts> InvoiceRecordTable::keyParts(QString
     return KeyParts{key.first(periodEnd), key.sliced(periodEnd + 1, numberEnd - periodEnd - 1)};
 }
 
-InvoiceRecordTable::Row InvoiceRecordTable::rowFor(Id keyPeriod, Id keyNumber, QStringView text)
+InvoiceRecordTable::Row InvoiceRecordTable::rowFor(Id keyPeriod, Id keyNumber, const QString& whole)
 {
+    const QStringView text(whole);
     Row row;
     row.keyPeriod = keyPeriod;
     row.keyNumber = keyNumber;
@@ -123,7 +124,7 @@ std::optional<size_t> InvoiceRecordTable::rowOf(QStringView key) const
     return slot ? std::optional<size_t>(slot - 1) : std::nullopt;
 }
 
-bool InvoiceRecordTable::add(QStringView key, QStringView text)
+bool InvoiceRecordTable::add(QStringView key, const QString& text)
 {
     const std::optional<KeyParts> parts = keyParts(key);
     if (!parts || rowOf(key))
@@ -145,7 +146,7 @@ std::optional<QString> InvoiceRecordTable::find(QStringView key) const
     return row ? std::optional<QString>(textAt(static_cast<qsizetype>(*row) + 1)) : std::nullopt;
 }
 
-bool InvoiceRecordTable::setText(QStringView key, QStringView text)
+bool InvoiceRecordTable::setText(QStringView key, const QString& text)
 {
     const std::optional<size_t> row = rowOf(key);
     if (!row)

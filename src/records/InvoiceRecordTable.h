@@ -30,12 +30,12 @@ public:
 
     // Appends an entry; false (and nothing added) when the key exists or is not an invoice
     // record's key: a period, FieldSeparator, a number without one, FieldSeparator.
-    bool add(QStringView key, QStringView text);
+    bool add(QStringView key, const QString& text);
     bool contains(QStringView key) const;
     // The text of the entry with this key.
     std::optional<QString> find(QStringView key) const;
     // Replaces the text; the entry keeps its place. False when the key is absent.
-    bool setText(QStringView key, QStringView text);
+    bool setText(QStringView key, const QString& text);
     void clear();
 
     QString keyAt(qsizetype position) const;
@@ -107,7 +107,8 @@ private:
     };
 
     static std::optional<KeyParts> keyParts(QStringView key);
-    Row rowFor(Id keyPeriod, Id keyNumber, QStringView text);
+    // Takes a QString, never a view: one into the shared buffer would move as the buffer grows.
+    Row rowFor(Id keyPeriod, Id keyNumber, const QString& whole);
     QStringView restOf(const Row& row) const;
     QStringView fieldText(Id id) const;
     // The row of the key, or nothing.
