@@ -1,0 +1,69 @@
+#pragma once
+
+#include "Colors.h"
+
+#include <QHash>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+namespace tav::platform {
+
+// One node of a tree: what it shows and what the program keeps with it.
+struct TreeNode {
+    QString key;
+    QString text;
+    QString tag;
+    ColorValue color = SystemColor::WindowText;
+    // Only a colour set by code is painted as such; the others take the view's own text colour.
+    bool colorSet = false;
+    // A node shows a check box once it has a check state: from the start in a tree with check
+    // boxes, else once code sets one.
+    bool hasCheckState = false;
+    bool checked = false;
+    // Used only while a tree is refilled, before the view knows the node; the view keeps the
+    // expansion of the nodes it shows.
+    bool expanded = false;
+    // The invisible root for the top-level nodes.
+    TreeNode* parent = nullptr;
+    // The position among the parent's children, from 0.
+    int row = 0;
+    std::vector<TreeNode*> children;
+
+    // The same text, tag, colour and check box.
+    bool showsAs(const TreeNode& other) const;
+};
+
+// The nodes of one tree, keyed and kept in the order they were added; shows nothing itself.
+// Nodes stay where they are in memory until they are removed.
+class TreeNodes {
+public:
+    TreeNodes() = default;
+    TreeNodes(const TreeNodes&) = delete;
+    TreeNodes& operator=(const TreeNodes&) = delete;
+
+    // The invisible parent of the top-level nodes; its key is empty.
+    TreeNode& root() { return root_; }
+    const TreeNode& root() const { return root_; }
+
+    // The parent a new node with this key would get, or nullptr when the key is empty or taken or
+    // the parent is not in the tree (an empty parentKey means the root).
+    TreeNode* parentForNew(const QString& parentKey, const QString& key);
+    // Appends a node to the parent's children, with an unchecked check box or none.
+    TreeNode& add(TreeNode& parent, const QString& key, const QString& text, bool checkBox);
+    // Removes the node and everything below it.
+    void remove(TreeNode& node);
+
+    TreeNode* find(const QString& key) const { return byKey_.value(key); }
+    int count() const { return static_cast<int>(order_.size()); }
+    // In the order added, from 0.
+    TreeNode& at(int index) const { return *order_[static_cast<size_t>(index)]; }
+
+private:
+    TreeNode root_;
+    QHash<QString, TreeNode*> byKey_;
+    std::vector<std::unique_ptr<TreeNode>> order_;
+};
+
+} // namespace tav::platform
