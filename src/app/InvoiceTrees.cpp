@@ -1,12 +1,12 @@
 #include "InvoiceTrees.h"
 
 #include "MainWindow.h"
+#include "PeriodRecords.h"
 
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
 #include "platform/Host.h"
 #include "platform/TreeView.h"
-#include "records/FieldView.h"
 #include "records/RecordFormats.h"
 #include "records/Separators.h"
 
@@ -63,30 +63,51 @@ QString InvoiceTrees::itemText(const QString& entry) const
 
 void InvoiceTrees::buildInvoiceTree(int index)
 {
-    auto& c = w_.c;
-    const ComboBox* combo = c.cmbBillPeriod[index + 1];
+    const ComboBox* combo = w_.c.cmbBillPeriod[index + 1];
     if (combo->listCount() == 0 || combo->listIndex() < 0)
         return;
-    TreeView* tree = c.tvwInvoiceRecords[index];
-    const bool printing = index == PrintingTree;
-    tree->clear();
     const QString period = combo->text();
+    fillTree(index, period, invoiceRecordsOfPeriod(w_.db.invoiceRecords, period));
+}
+
+void InvoiceTrees::refreshPrintingTree()
+{
+    const ComboBox* combo = w_.c.cmbBillPeriod[PrintingTree + 1];
+    if (combo->listCount() == 0 || combo->listIndex() < 0)
+        return;
+    const QString period = combo->text();
+    const TreeView* tree = w_.c.tvwInvoiceRecords[PrintingTree];
+    if (tree->text(NewBillPeriod::kRootKey) != period) {
+        buildInvoiceTree(PrintingTree);
+        return;
+    }
+    // A period's records are only ever added with the period, and a payment rewrites its record in
+    // place: the records the tree shows are still all of them, in the same order, and each is
+    // found again by its key.
+    std::vector<const QString*> texts;
+    for (const QString& customerKey : tree->childKeys(NewBillPeriod::kRootKey)) {
+        if (const QString* text = w_.db.invoiceRecords.find(InvoiceRecord::key(period, customerKey.chopped(1))))
+            texts.push_back(text);
+    }
+    fillTree(PrintingTree, period, texts);
+}
+
+void InvoiceTrees::fillTree(int index, const QString& period, const std::vector<const QString*>& texts)
+{
+    TreeView* tree = w_.c.tvwInvoiceRecords[index];
+    const bool printing = index == PrintingTree;
+    const TreeView::Refill refill(*tree);
     tree->add(QString(), NewBillPeriod::kRootKey, period);
     bool someoneOwes = false;
     int itemCounter = 0;
-    const records::RecordTable& invoices = w_.db.invoiceRecords;
-    // Every record of the period is shown, wherever it stands in the table.
-    for (qsizetype i = 1; i <= invoices.count(); ++i) {
-        const QString& text = invoices.textAt(i);
-        if (records::fieldView(text, InvoiceRecord::Period) != period)
-            continue;
-        const auto record = InvoiceRecord::fromText(text);
+    for (const QString* text : texts) {
+        const auto record = InvoiceRecord::fromText(*text);
         if (!record)
             continue;
         const QString customerKey = record->customerNumber + records::KeySuffix;
         const bool owes = records::parseBalanceText(record->balance).value_or(0) != 0;
         if (!tree->add(NewBillPeriod::kRootKey, customerKey,
-                       customerName(record->customerNumber, record->customerName) + balanceSuffix(record->balance)))
+                customerName(record->customerNumber, record->customerName) + balanceSuffix(record->balance)))
             continue;
         const ColorValue color = printing ? (owes ? SystemColor::WindowText : SystemColor::GrayText)
                                           : (owes ? kOwesRed : SystemColor::WindowText);
@@ -139,8 +160,9 @@ void InvoiceTrees::tvwInvoiceRecords_MouseUp(int index, int button, int shift)
         const QString selected = tree->selectedKey();
         if (button != TreeView::RightButton || !isCustomerKey(selected))
             return;
-        const QString note = host().inputBox(QStringLiteral("Enter your note to be added\r\nwhen this customer's bill is printed:"),
-                                             QStringLiteral("Add a Note to Customer Bill"), QString());
+        const QString note
+            = host().inputBox(QStringLiteral("Enter your note to be added\r\nwhen this customer's bill is printed:"),
+                QStringLiteral("Add a Note to Customer Bill"), QString());
         if (note.isEmpty())
             return;
         const QString noteKey = selected + QLatin1Char('n');

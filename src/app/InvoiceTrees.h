@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace tav::app {
 
 class MainWindow;
@@ -15,6 +17,9 @@ public:
     explicit InvoiceTrees(MainWindow& window);
 
     void buildInvoiceTree(int index);
+    // The Printing tree as buildInvoiceTree(PrintingTree) would build it after a payment changed a
+    // record of its period in place, without walking the whole invoice table.
+    void refreshPrintingTree();
     void tvwInvoiceRecords_NodeCheck(int index, const QString& key);
     void tvwInvoiceRecords_MouseUp(int index, int button, int shift);
     void tvwInvoiceRecords_DblClick(int index);
@@ -27,6 +32,8 @@ public:
 
 private:
     QString itemText(const QString& entry) const;
+    // Refills the tree with the period and the nodes of its records' texts.
+    void fillTree(int index, const QString& period, const std::vector<const QString*>& texts);
 
     MainWindow& w_;
 };

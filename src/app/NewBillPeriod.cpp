@@ -101,7 +101,7 @@ void NewBillPeriod::showResetButton()
 void NewBillPeriod::buildNewBillPeriodTree()
 {
     TreeView* tree = w_.c.tvwInvoiceRecords[0];
-    tree->clear();
+    const TreeView::Refill refill(*tree);
     tree->add(QString(), kRootKey, QStringLiteral("New Bill Period"));
     const records::RecordTable& customers = w_.db.customers;
     for (qsizetype i = 1; i <= customers.count(); ++i) {

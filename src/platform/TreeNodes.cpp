@@ -22,9 +22,15 @@ bool TreeNode::showsAs(const TreeNode& other) const
         && hasCheckState == other.hasCheckState && checked == other.checked;
 }
 
+void TreeNodes::reserve(int count)
+{
+    byKey_.reserve(count);
+    order_.reserve(static_cast<size_t>(count));
+}
+
 TreeNode* TreeNodes::parentForNew(const QString& parentKey, const QString& key)
 {
-    if (key.isEmpty() || byKey_.contains(key))
+    if (key.isEmpty() || byKey_.find(key))
         return nullptr;
     return parentKey.isEmpty() ? &root_ : find(parentKey);
 }
@@ -38,7 +44,7 @@ TreeNode& TreeNodes::add(TreeNode& parent, const QString& key, const QString& te
     node->parent = &parent;
     node->row = static_cast<int>(parent.children.size());
     parent.children.push_back(node.get());
-    byKey_.insert(key, node.get());
+    byKey_.insert(node.get());
     order_.push_back(std::move(node));
     return *order_.back();
 }

@@ -2,7 +2,8 @@
 
 #include "Colors.h"
 
-#include <QHash>
+#include "records/KeyIndex.h"
+
 #include <QString>
 
 #include <memory>
@@ -43,6 +44,9 @@ public:
     TreeNodes(const TreeNodes&) = delete;
     TreeNodes& operator=(const TreeNodes&) = delete;
 
+    // Makes room for this many nodes at once.
+    void reserve(int count);
+
     // The invisible parent of the top-level nodes; its key is empty.
     TreeNode& root() { return root_; }
     const TreeNode& root() const { return root_; }
@@ -55,14 +59,15 @@ public:
     // Removes the node and everything below it.
     void remove(TreeNode& node);
 
-    TreeNode* find(const QString& key) const { return byKey_.value(key); }
+    TreeNode* find(const QString& key) const { return byKey_.find(key); }
     int count() const { return static_cast<int>(order_.size()); }
     // In the order added, from 0.
     TreeNode& at(int index) const { return *order_[static_cast<size_t>(index)]; }
 
 private:
     TreeNode root_;
-    QHash<QString, TreeNode*> byKey_;
+    // Not Qt's hash: keyed by strings, it is many times slower.
+    records::KeyIndex<TreeNode> byKey_;
     std::vector<std::unique_ptr<TreeNode>> order_;
 };
 

@@ -47,6 +47,8 @@ TreeView::Refill::Refill(TreeView& tree)
     : tree_(tree)
 {
     tree_.refill_ = std::make_unique<TreeNodes>();
+    // A tree is mostly filled anew with about as many nodes as before.
+    tree_.refill_->reserve(tree_.model_->nodes().count());
 }
 
 TreeView::Refill::~Refill()
