@@ -10,6 +10,9 @@
 #include "records/RecordFormats.h"
 #include "records/Separators.h"
 
+#include <array>
+#include <optional>
+
 namespace tav::app {
 
 using namespace tav::platform;
@@ -25,6 +28,31 @@ bool isCustomerKey(const QString& key)
     return key.endsWith(QLatin1Char('k'));
 }
 
+// A customer's or a product's key: its number and the key suffix.
+QString numberKey(QStringView number)
+{
+    QString key;
+    key.reserve(number.size() + 1);
+    return key.append(number).append(records::KeySuffix);
+}
+
+using RecordFields = std::array<QStringView, InvoiceRecord::FieldCount>;
+
+// The fields of an invoice record's text, read in place; nothing when the text has not just the
+// fields of a record (as InvoiceRecord::fromText). A tree shows thousands of records, and copying
+// every field of each showed in the time it takes.
+std::optional<RecordFields> recordFields(const QString& text)
+{
+    RecordFields fields;
+    size_t count = 0;
+    for (const QStringView field : QStringView(text).tokenize(records::FieldSeparator)) {
+        if (count == fields.size())
+            return std::nullopt;
+        fields[count++] = field;
+    }
+    return count == fields.size() ? std::optional<RecordFields>(fields) : std::nullopt;
+}
+
 } // namespace
 
 InvoiceTrees::InvoiceTrees(MainWindow& window)
@@ -34,26 +62,29 @@ InvoiceTrees::InvoiceTrees(MainWindow& window)
 
 QString InvoiceTrees::customerName(const QString& customerNumber, const QString& recordName) const
 {
-    const QString* text = w_.db.customers.find(customerNumber + records::KeySuffix);
-    QString name = text ? text->left(text->indexOf(records::FieldSeparator)) : recordName;
+    return nameOfCustomer(customerNumber + records::KeySuffix, recordName);
+}
+
+QString InvoiceTrees::nameOfCustomer(const QString& customerKey, QStringView recordName) const
+{
+    const QString* text = w_.db.customers.find(customerKey);
+    QString name = text ? text->left(text->indexOf(records::FieldSeparator)) : recordName.toString();
     if (name.startsWith(records::ArchivePrefix))
         name = name.mid(records::ArchivePrefixLength);
     return name;
 }
 
-QString InvoiceTrees::balanceSuffix(const QString& balance) const
+QString InvoiceTrees::balanceSuffix(records::Cents balance, const QLocale& locale)
 {
-    const records::Cents cents = records::parseBalanceText(balance).value_or(0);
-    return cents == 0 ? QStringLiteral(" - paid")
-                      : QStringLiteral(" - owes ") + records::currencyText(cents, host().locale());
+    return balance == 0 ? QStringLiteral(" - paid") : QStringLiteral(" - owes ") + records::currencyText(balance, locale);
 }
 
-QString InvoiceTrees::itemText(const QString& entry) const
+QString InvoiceTrees::itemText(QStringView entry) const
 {
     const qsizetype x = entry.indexOf(QLatin1Char('x'));
-    const QString product = x < 0 ? entry : entry.left(x);
+    const QStringView product = x < 0 ? entry : entry.left(x);
     const qint64 quantity = x < 0 ? 0 : entry.mid(x + 1).toLongLong();
-    const QString* text = w_.db.products.find(product + records::KeySuffix);
+    const QString* text = w_.db.products.find(numberKey(product));
     // A product the table no longer holds keeps its place under a name that says so.
     QString shown = text ? records::productDisplayText(*text) : QStringLiteral("(product %1 not found)").arg(product);
     if (quantity != 0)
@@ -100,14 +131,16 @@ void InvoiceTrees::fillTree(int index, const QString& period, const std::vector<
     tree->add(QString(), NewBillPeriod::kRootKey, period);
     bool someoneOwes = false;
     int itemCounter = 0;
+    const QLocale locale = host().locale();
     for (const QString* text : texts) {
-        const auto record = InvoiceRecord::fromText(*text);
-        if (!record)
+        const auto fields = recordFields(*text);
+        if (!fields)
             continue;
-        const QString customerKey = record->customerNumber + records::KeySuffix;
-        const bool owes = records::parseBalanceText(record->balance).value_or(0) != 0;
+        const QString customerKey = numberKey((*fields)[InvoiceRecord::CustomerNumber]);
+        const records::Cents balance = records::parseBalanceText((*fields)[InvoiceRecord::AccountBalance]).value_or(0);
+        const bool owes = balance != 0;
         if (!tree->add(NewBillPeriod::kRootKey, customerKey,
-                customerName(record->customerNumber, record->customerName) + balanceSuffix(record->balance)))
+                nameOfCustomer(customerKey, (*fields)[InvoiceRecord::CustomerName]) + balanceSuffix(balance, locale)))
             continue;
         const ColorValue color = printing ? (owes ? SystemColor::WindowText : SystemColor::GrayText)
                                           : (owes ? kOwesRed : SystemColor::WindowText);
@@ -115,8 +148,9 @@ void InvoiceTrees::fillTree(int index, const QString& period, const std::vector<
         if (printing)
             tree->setChecked(customerKey, owes);
         someoneOwes = someoneOwes || owes;
-        if (!record->items.isEmpty()) {
-            for (const QString& entry : record->items.split(records::ItemSeparator)) {
+        const QStringView items = (*fields)[InvoiceRecord::Items];
+        if (!items.isEmpty()) {
+            for (const QStringView entry : items.tokenize(records::ItemSeparator)) {
                 const QString itemKey = QString::number(++itemCounter) + QLatin1String("bi");
                 tree->add(customerKey, itemKey, itemText(entry));
                 if (printing) {
@@ -127,8 +161,9 @@ void InvoiceTrees::fillTree(int index, const QString& period, const std::vector<
         }
         // Every customer and its items are in view once the tree is expanded.
         tree->setExpanded(customerKey, true);
-        if (!printing && !record->note.isEmpty())
-            tree->add(customerKey, customerKey + QLatin1String("note"), QStringLiteral("NOTE: ") + record->note);
+        const QStringView note = (*fields)[InvoiceRecord::Note];
+        if (!printing && !note.isEmpty())
+            tree->add(customerKey, customerKey + QLatin1String("note"), QStringLiteral("NOTE: ") + note.toString());
     }
     tree->setExpanded(NewBillPeriod::kRootKey, true);
     if (printing) {

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "records/Money.h"
+
 #include <QString>
 
 #include <vector>
+
+class QLocale;
 
 namespace tav::app {
 
@@ -27,11 +31,12 @@ public:
     // The customer's name as the trees show it: from the customer table without ArchivePrefix, or
     // the name the record holds when the customer is gone.
     QString customerName(const QString& customerNumber, const QString& recordName) const;
-    // " - paid" or " - owes " and the balance in currency form.
-    QString balanceSuffix(const QString& balance) const;
 
 private:
-    QString itemText(const QString& entry) const;
+    QString nameOfCustomer(const QString& customerKey, QStringView recordName) const;
+    // " - paid" or " - owes " and the balance in currency form.
+    static QString balanceSuffix(records::Cents balance, const QLocale& locale);
+    QString itemText(QStringView entry) const;
     // Refills the tree with the period and the nodes of its records' texts.
     void fillTree(int index, const QString& period, const std::vector<const QString*>& texts);
 

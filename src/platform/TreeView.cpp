@@ -18,6 +18,19 @@ public:
     using QTreeView::QTreeView;
 
     void layOutLater() { scheduleDelayedItemsLayout(); }
+
+protected:
+    // A hidden view is laid out when it is shown, not at every resize: the hover buttons render
+    // what lies behind them, which sends the resizes pending at every hidden page's widgets.
+    void resizeEvent(QResizeEvent* event) override
+    {
+        if (isVisible()) {
+            QTreeView::resizeEvent(event);
+        } else {
+            QAbstractScrollArea::resizeEvent(event);
+            layOutLater();
+        }
+    }
 };
 
 TreeView::TreeView(QWidget* container, const QString& name, int index)
