@@ -20,17 +20,26 @@ public:
     void layOutLater() { scheduleDelayedItemsLayout(); }
 
 protected:
-    // A hidden view is laid out when it is shown, not at every resize: the hover buttons render
-    // what lies behind them, which sends the resizes pending at every hidden page's widgets.
-    void resizeEvent(QResizeEvent* event) override
+    // A hidden view is laid out when it is shown, not whenever its size might have changed: the
+    // hover buttons render what lies behind them, which sends every hidden page's widgets the
+    // resizes they have pending.
+    void updateGeometries() override
     {
-        if (isVisible()) {
-            QTreeView::resizeEvent(event);
-        } else {
-            QAbstractScrollArea::resizeEvent(event);
-            layOutLater();
-        }
+        if (isVisible())
+            QTreeView::updateGeometries();
+        else
+            geometriesPending_ = true;
     }
+
+    void showEvent(QShowEvent* event) override
+    {
+        QTreeView::showEvent(event);
+        if (std::exchange(geometriesPending_, false))
+            updateGeometries();
+    }
+
+private:
+    bool geometriesPending_ = false;
 };
 
 TreeView::TreeView(QWidget* container, const QString& name, int index)
