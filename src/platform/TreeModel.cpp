@@ -2,37 +2,7 @@
 
 #include <QBrush>
 
-#include <unordered_set>
-
 namespace tav::platform {
-
-namespace {
-
-using KeptNodes = std::vector<std::pair<TreeNode*, const TreeNode*>>;
-
-// Pairs every fresh node with the present node of the same key, and lists the present nodes
-// that have no fresh one (a node whose parent goes too is not listed: it goes with its parent).
-// False when the fresh nodes are not the present ones less some.
-bool pairNodes(const TreeNodes& present, const TreeNodes& fresh, KeptNodes& kept, std::vector<TreeNode*>& gone)
-{
-    std::unordered_set<const TreeNode*> goneSet;
-    int next = 0;
-    for (int i = 0; i < present.count(); ++i) {
-        TreeNode& node = present.at(i);
-        if (next < fresh.count() && fresh.at(next).key == node.key && fresh.at(next).parent->key == node.parent->key) {
-            kept.emplace_back(&node, &fresh.at(next++));
-        } else if (fresh.find(node.key)) {
-            return false;
-        } else {
-            goneSet.insert(&node);
-            if (!goneSet.contains(node.parent))
-                gone.push_back(&node);
-        }
-    }
-    return next == fresh.count();
-}
-
-} // namespace
 
 TreeModel::TreeModel(QObject* parent)
     : QAbstractItemModel(parent)
@@ -79,9 +49,7 @@ void TreeModel::remove(TreeNode& node)
 
 void TreeModel::clear()
 {
-    beginResetModel();
-    nodes_ = std::make_unique<TreeNodes>();
-    endResetModel();
+    replaceAll(std::make_unique<TreeNodes>());
 }
 
 void TreeModel::showChange(TreeNode& node)
@@ -90,37 +58,12 @@ void TreeModel::showChange(TreeNode& node)
     emit dataChanged(index, index);
 }
 
-bool TreeModel::replace(std::unique_ptr<TreeNodes> fresh)
-{
-    KeptNodes kept;
-    std::vector<TreeNode*> gone;
-    if (!pairNodes(*nodes_, *fresh, kept, gone)) {
-        beginResetModel();
-        nodes_ = std::move(fresh);
-        endResetModel();
-        return true;
-    }
-    for (TreeNode* node : gone)
-        remove(*node);
-    takeData(kept);
-    return false;
-}
-
-void TreeModel::takeData(const KeptNodes& kept)
+void TreeModel::showChanges(const std::vector<TreeNode*>& nodes)
 {
     // One notice per parent, from its first changed child to its last: a refill may change
     // thousands of check boxes at once.
     QHash<TreeNode*, std::pair<int, int>> changedRows;
-    for (const auto& [node, fresh] : kept) {
-        node->expanded = fresh->expanded;
-        if (node->showsAs(*fresh))
-            continue;
-        node->text = fresh->text;
-        node->tag = fresh->tag;
-        node->color = fresh->color;
-        node->colorSet = fresh->colorSet;
-        node->hasCheckState = fresh->hasCheckState;
-        node->checked = fresh->checked;
+    for (TreeNode* node : nodes) {
         auto rows = changedRows.find(node->parent);
         if (rows == changedRows.end())
             changedRows.insert(node->parent, { node->row, node->row });
@@ -131,6 +74,13 @@ void TreeModel::takeData(const KeptNodes& kept)
         const QModelIndex parent = indexOf(*rows.key());
         emit dataChanged(index(rows->first, 0, parent), index(rows->second, 0, parent));
     }
+}
+
+void TreeModel::replaceAll(std::unique_ptr<TreeNodes> nodes)
+{
+    beginResetModel();
+    nodes_ = std::move(nodes);
+    endResetModel();
 }
 
 QModelIndex TreeModel::index(int row, int column, const QModelIndex& parent) const
@@ -162,13 +112,14 @@ QVariant TreeModel::data(const QModelIndex& index, int role) const
     const TreeNode* node = nodeAt(index);
     if (!node)
         return {};
+    const TreeNodeData& data = node->data;
     switch (role) {
     case Qt::DisplayRole:
-        return node->text;
+        return data.text;
     case Qt::ForegroundRole:
-        return node->colorSet ? QVariant(QBrush(toQColor(node->color))) : QVariant();
+        return data.colorSet ? QVariant(QBrush(toQColor(data.color))) : QVariant();
     case Qt::CheckStateRole:
-        return node->hasCheckState ? QVariant(node->checked ? Qt::Checked : Qt::Unchecked) : QVariant();
+        return data.hasCheckState ? QVariant(data.checked ? Qt::Checked : Qt::Unchecked) : QVariant();
     default:
         return {};
     }
@@ -180,10 +131,10 @@ bool TreeModel::setData(const QModelIndex& index, const QVariant& value, int rol
     if (!node || role != Qt::CheckStateRole)
         return false;
     const bool checked = value.toInt() == Qt::Checked;
-    if (node->hasCheckState && node->checked == checked)
+    if (node->data.hasCheckState && node->data.checked == checked)
         return true;
-    node->hasCheckState = true;
-    node->checked = checked;
+    node->data.hasCheckState = true;
+    node->data.checked = checked;
     showChange(*node);
     emit userChecked(node->key);
     return true;

@@ -5,6 +5,7 @@
 #include <QAbstractItemModel>
 
 #include <memory>
+#include <vector>
 
 namespace tav::platform {
 
@@ -29,11 +30,10 @@ public:
     // Tells the views that the node's text, colour or check box changed.
     void showChange(TreeNode& node);
 
-    // Holds the fresh nodes from now on, as clear() and adding them one by one would. When they are
-    // the present nodes less some (the same keys under the same parents in the same order), the
-    // present nodes stay, take the fresh ones' data and expansion flags, and the views are told
-    // only what differs; else the model is reset. True when it was reset.
-    bool replace(std::unique_ptr<TreeNodes> fresh);
+    // Tells the views that these nodes' data changed.
+    void showChanges(const std::vector<TreeNode*>& nodes);
+    // Holds these nodes from now on: the model is reset.
+    void replaceAll(std::unique_ptr<TreeNodes> nodes);
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& index) const override;
@@ -49,7 +49,6 @@ signals:
 
 private:
     TreeNode& nodeOrRoot(const QModelIndex& index) const;
-    void takeData(const std::vector<std::pair<TreeNode*, const TreeNode*>>& kept);
 
     std::unique_ptr<TreeNodes> nodes_;
 };

@@ -16,12 +16,6 @@ void collectSubtree(TreeNode& node, std::vector<TreeNode*>& nodes)
 
 } // namespace
 
-bool TreeNode::showsAs(const TreeNode& other) const
-{
-    return text == other.text && tag == other.tag && color == other.color && colorSet == other.colorSet
-        && hasCheckState == other.hasCheckState && checked == other.checked;
-}
-
 void TreeNodes::reserve(int count)
 {
     byKey_.reserve(count);
@@ -39,8 +33,8 @@ TreeNode& TreeNodes::add(TreeNode& parent, const QString& key, const QString& te
 {
     auto node = std::make_unique<TreeNode>();
     node->key = key;
-    node->text = text;
-    node->hasCheckState = checkBox;
+    node->data.text = text;
+    node->data.hasCheckState = checkBox;
     node->parent = &parent;
     node->row = static_cast<int>(parent.children.size());
     parent.children.push_back(node.get());

@@ -11,9 +11,8 @@
 
 namespace tav::platform {
 
-// One node of a tree: what it shows and what the program keeps with it.
-struct TreeNode {
-    QString key;
+// What a node shows and what the program keeps with it.
+struct TreeNodeData {
     QString text;
     QString tag;
     ColorValue color = SystemColor::WindowText;
@@ -23,17 +22,26 @@ struct TreeNode {
     // boxes, else once code sets one.
     bool hasCheckState = false;
     bool checked = false;
-    // Used only while a tree is refilled, before the view knows the node; the view keeps the
-    // expansion of the nodes it shows.
+
+    bool operator==(const TreeNodeData&) const = default;
+};
+
+// One node of a tree.
+struct TreeNode {
+    // Where the node stands in a refill of its tree (see TreeRefill).
+    enum class Refill : unsigned char { Untouched, Kept, Dropped };
+
+    QString key;
+    TreeNodeData data;
+    // Used only while a tree is refilled, before the view knows whether the node is expanded;
+    // the view keeps the expansion of the nodes it shows.
     bool expanded = false;
+    Refill refill = Refill::Untouched;
     // The invisible root for the top-level nodes.
     TreeNode* parent = nullptr;
     // The position among the parent's children, from 0.
     int row = 0;
     std::vector<TreeNode*> children;
-
-    // The same text, tag, colour and check box.
-    bool showsAs(const TreeNode& other) const;
 };
 
 // The nodes of one tree, keyed and kept in the order they were added; shows nothing itself.

@@ -2,6 +2,7 @@
 
 #include "KeyCodes.h"
 #include "TreeModel.h"
+#include "TreeRefill.h"
 #include "Twips.h"
 
 #include <QMouseEvent>
@@ -18,28 +19,6 @@ public:
     using QTreeView::QTreeView;
 
     void layOutLater() { scheduleDelayedItemsLayout(); }
-
-protected:
-    // A hidden view is laid out when it is shown, not whenever its size might have changed: the
-    // hover buttons render what lies behind them, which sends every hidden page's widgets the
-    // resizes they have pending.
-    void updateGeometries() override
-    {
-        if (isVisible())
-            QTreeView::updateGeometries();
-        else
-            geometriesPending_ = true;
-    }
-
-    void showEvent(QShowEvent* event) override
-    {
-        QTreeView::showEvent(event);
-        if (std::exchange(geometriesPending_, false))
-            updateGeometries();
-    }
-
-private:
-    bool geometriesPending_ = false;
 };
 
 TreeView::TreeView(QWidget* container, const QString& name, int index)
@@ -68,9 +47,7 @@ TreeView::~TreeView() = default;
 TreeView::Refill::Refill(TreeView& tree)
     : tree_(tree)
 {
-    tree_.refill_ = std::make_unique<TreeNodes>();
-    // A tree is mostly filled anew with about as many nodes as before.
-    tree_.refill_->reserve(tree_.model_->nodes().count());
+    tree_.refill_ = std::make_unique<TreeRefill>(*tree_.model_);
 }
 
 TreeView::Refill::~Refill()
@@ -82,12 +59,12 @@ void TreeView::endRefill()
 {
     // A model reset resets the view; otherwise the view is reset here, as a cleared tree's is:
     // nothing selected or current, nothing expanded.
-    if (!model_->replace(std::move(refill_)))
+    if (!std::exchange(refill_, nullptr)->finish())
         view_->reset();
     view_->layOutLater();
-    const TreeNodes& shown = model_->nodes();
-    for (int i = 0; i < shown.count(); ++i) {
-        TreeNode& node = shown.at(i);
+    const TreeNodes& nodes = model_->nodes();
+    for (int i = 0; i < nodes.count(); ++i) {
+        TreeNode& node = nodes.at(i);
         if (std::exchange(node.expanded, false))
             view_->setExpanded(model_->indexOf(node), true);
     }
@@ -98,14 +75,14 @@ QTreeView* TreeView::treeView() const
     return view_;
 }
 
-const TreeNodes& TreeView::nodes() const
-{
-    return refill_ ? *refill_ : model_->nodes();
-}
-
 TreeNode* TreeView::node(const QString& key) const
 {
-    return nodes().find(key);
+    return refill_ ? refill_->find(key) : model_->find(key);
+}
+
+TreeNode& TreeView::nodeAt(int index) const
+{
+    return refill_ ? refill_->at(index) : model_->nodes().at(index);
 }
 
 void TreeView::showChange(TreeNode& node)
@@ -122,19 +99,15 @@ void TreeView::setCheckBoxes(bool checkBoxes)
 void TreeView::clear()
 {
     if (refill_)
-        refill_ = std::make_unique<TreeNodes>();
+        refill_->clear();
     else
         model_->clear();
 }
 
 bool TreeView::add(const QString& parentKey, const QString& key, const QString& text)
 {
-    if (refill_) {
-        TreeNode* parent = refill_->parentForNew(parentKey, key);
-        if (parent)
-            refill_->add(*parent, key, text, checkBoxes_);
-        return parent;
-    }
+    if (refill_)
+        return refill_->add(parentKey, key, text, checkBoxes_);
     view_->layOutLater();
     return model_->add(parentKey, key, text, checkBoxes_);
 }
@@ -153,12 +126,12 @@ bool TreeView::remove(const QString& key)
 
 int TreeView::nodeCount() const
 {
-    return nodes().count();
+    return refill_ ? refill_->count() : model_->nodes().count();
 }
 
 QString TreeView::keyAt(int position) const
 {
-    return position >= 1 && position <= nodeCount() ? nodes().at(position - 1).key : QString();
+    return position >= 1 && position <= nodeCount() ? nodeAt(position - 1).key : QString();
 }
 
 QString TreeView::parentKey(const QString& key) const
@@ -180,13 +153,13 @@ QStringList TreeView::childKeys(const QString& key) const
 QString TreeView::text(const QString& key) const
 {
     const TreeNode* found = node(key);
-    return found ? found->text : QString();
+    return found ? found->data.text : QString();
 }
 
 void TreeView::setText(const QString& key, const QString& text)
 {
     if (TreeNode* found = node(key)) {
-        found->text = text;
+        found->data.text = text;
         showChange(*found);
     }
 }
@@ -194,27 +167,27 @@ void TreeView::setText(const QString& key, const QString& text)
 QString TreeView::tag(const QString& key) const
 {
     const TreeNode* found = node(key);
-    return found ? found->tag : QString();
+    return found ? found->data.tag : QString();
 }
 
 void TreeView::setTag(const QString& key, const QString& tag)
 {
     // The tag is not shown: the view need not hear of it.
     if (TreeNode* found = node(key))
-        found->tag = tag;
+        found->data.tag = tag;
 }
 
 ColorValue TreeView::foreColor(const QString& key) const
 {
     const TreeNode* found = node(key);
-    return found ? found->color : SystemColor::WindowText;
+    return found ? found->data.color : SystemColor::WindowText;
 }
 
 void TreeView::setForeColor(const QString& key, ColorValue color)
 {
     if (TreeNode* found = node(key)) {
-        found->color = color;
-        found->colorSet = true;
+        found->data.color = color;
+        found->data.colorSet = true;
         showChange(*found);
     }
 }
@@ -222,14 +195,14 @@ void TreeView::setForeColor(const QString& key, ColorValue color)
 bool TreeView::checked(const QString& key) const
 {
     const TreeNode* found = node(key);
-    return found && found->checked;
+    return found && found->data.checked;
 }
 
 void TreeView::setChecked(const QString& key, bool checked)
 {
     if (TreeNode* found = node(key)) {
-        found->hasCheckState = true;
-        found->checked = checked;
+        found->data.hasCheckState = true;
+        found->data.checked = checked;
         showChange(*found);
     }
 }

@@ -11,7 +11,7 @@ class QTreeView;
 namespace tav::platform {
 
 class TreeModel;
-class TreeNodes;
+class TreeRefill;
 struct TreeNode;
 
 // A tree of keyed nodes, optionally with a check box at every node. Positions count from 1 in the
@@ -93,8 +93,8 @@ private:
     class View;
 
     // The nodes that calls work on: the new ones during a refill.
-    const TreeNodes& nodes() const;
     TreeNode* node(const QString& key) const;
+    TreeNode& nodeAt(int index) const;
     // Tells the view of a change in the node's data, unless the view will learn it at a refill's end.
     void showChange(TreeNode& node);
     void endRefill();
@@ -102,7 +102,7 @@ private:
     View* view_;
     TreeModel* model_;
     QWidget* viewport_;
-    std::unique_ptr<TreeNodes> refill_;
+    std::unique_ptr<TreeRefill> refill_;
     bool checkBoxes_ = false;
     bool releaseEndsDoubleClick_ = false;
 };
