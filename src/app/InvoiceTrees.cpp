@@ -7,10 +7,12 @@
 #include "platform/CommandButton.h"
 #include "platform/Host.h"
 #include "platform/TreeView.h"
+#include "records/KeyIndex.h"
 #include "records/RecordFormats.h"
 #include "records/Separators.h"
 
 #include <array>
+#include <deque>
 #include <optional>
 
 namespace tav::app {
@@ -35,6 +37,49 @@ QString numberKey(QStringView number)
     key.reserve(number.size() + 1);
     return key.append(number).append(records::KeySuffix);
 }
+
+// The texts of the products that a tree's items name, each looked up once per tree: a period
+// bills the same few products to thousands of customers.
+class ProductTexts {
+public:
+    explicit ProductTexts(const records::RecordTable& products)
+        : products_(products)
+    {
+    }
+
+    // An item of a record's item list as the trees show it: the product and the quantity.
+    QString itemText(QStringView entry)
+    {
+        const qsizetype x = entry.indexOf(QLatin1Char('x'));
+        const qint64 quantity = x < 0 ? 0 : entry.mid(x + 1).toLongLong();
+        QString shown = productText(x < 0 ? entry : entry.left(x));
+        if (quantity != 0)
+            shown += QStringLiteral(" (x%1)").arg(quantity);
+        return shown;
+    }
+
+private:
+    struct Product {
+        QString key; // the number as the item names it
+        QString shown;
+    };
+
+    const QString& productText(QStringView number)
+    {
+        if (const Product* product = known_.find(number))
+            return product->shown;
+        const QString* text = products_.find(numberKey(number));
+        // A product the table no longer holds keeps its place under a name that says so.
+        found_.push_back({number.toString(),
+            text ? records::productDisplayText(*text) : QStringLiteral("(product %1 not found)").arg(number)});
+        known_.insert(&found_.back());
+        return found_.back().shown;
+    }
+
+    const records::RecordTable& products_;
+    std::deque<Product> found_;
+    records::KeyIndex<Product> known_;
+};
 
 using RecordFields = std::array<QStringView, InvoiceRecord::FieldCount>;
 
@@ -79,19 +124,6 @@ QString InvoiceTrees::balanceSuffix(records::Cents balance, const QLocale& local
     return balance == 0 ? QStringLiteral(" - paid") : QStringLiteral(" - owes ") + records::currencyText(balance, locale);
 }
 
-QString InvoiceTrees::itemText(QStringView entry) const
-{
-    const qsizetype x = entry.indexOf(QLatin1Char('x'));
-    const QStringView product = x < 0 ? entry : entry.left(x);
-    const qint64 quantity = x < 0 ? 0 : entry.mid(x + 1).toLongLong();
-    const QString* text = w_.db.products.find(numberKey(product));
-    // A product the table no longer holds keeps its place under a name that says so.
-    QString shown = text ? records::productDisplayText(*text) : QStringLiteral("(product %1 not found)").arg(product);
-    if (quantity != 0)
-        shown += QStringLiteral(" (x%1)").arg(quantity);
-    return shown;
-}
-
 void InvoiceTrees::buildInvoiceTree(int index)
 {
     const ComboBox* combo = w_.c.cmbBillPeriod[index + 1];
@@ -132,6 +164,7 @@ void InvoiceTrees::fillTree(int index, const QString& period, const std::vector<
     bool someoneOwes = false;
     int itemCounter = 0;
     const QLocale locale = host().locale();
+    ProductTexts products(w_.db.products);
     for (const QString* text : texts) {
         const auto fields = recordFields(*text);
         if (!fields)
@@ -152,7 +185,7 @@ void InvoiceTrees::fillTree(int index, const QString& period, const std::vector<
         if (!items.isEmpty()) {
             for (const QStringView entry : items.tokenize(records::ItemSeparator)) {
                 const QString itemKey = QString::number(++itemCounter) + QLatin1String("bi");
-                tree->add(customerKey, itemKey, itemText(entry));
+                tree->add(customerKey, itemKey, products.itemText(entry));
                 if (printing) {
                     tree->setForeColor(itemKey, color);
                     tree->setChecked(itemKey, true);

@@ -36,7 +36,6 @@ private:
     QString nameOfCustomer(const QString& customerKey, QStringView recordName) const;
     // " - paid" or " - owes " and the balance in currency form.
     static QString balanceSuffix(records::Cents balance, const QLocale& locale);
-    QString itemText(QStringView entry) const;
     // Refills the tree with the period and the nodes of its records' texts.
     void fillTree(int index, const QString& period, const std::vector<const QString*>& texts);
 

@@ -15,6 +15,12 @@ TreeRefill::TreeRefill(TreeModel& model)
 
 TreeNode* TreeRefill::find(const QString& key) const
 {
+    if (last_) {
+        if (last_->key == key)
+            return last_;
+        if (last_->parent->parent && last_->parent->key == key)
+            return last_->parent;
+    }
     if (apart_)
         return apart_->find(key);
     TreeNode* old = model_.find(key);
@@ -34,15 +40,15 @@ TreeNode& TreeRefill::at(int index) const
 TreeNode* TreeRefill::add(const QString& parentKey, const QString& key, const QString& text, bool checkBox)
 {
     if (apart_) {
-        TreeNode* parent = apart_->parentForNew(parentKey, key);
-        return parent ? &apart_->add(*parent, key, text, checkBox) : nullptr;
+        TreeNode* parent = parentKey.isEmpty() ? &apart_->root() : find(parentKey);
+        if (key.isEmpty() || !parent || apart_->find(key))
+            return nullptr;
+        return last_ = &apart_->add(*parent, key, text, checkBox);
     }
-    if (key.isEmpty() || find(key))
-        return nullptr;
+    TreeNode* old = key.isEmpty() ? nullptr : model_.find(key);
     const TreeNode* parent = parentKey.isEmpty() ? &model_.nodes().root() : find(parentKey);
-    if (!parent)
+    if (key.isEmpty() || !parent || (old && old->refill == Refill::Kept))
         return nullptr;
-    TreeNode* old = model_.find(key);
     if (!old || old->refill != Refill::Untouched || old->parent != parent) {
         buildApart();
         return add(parentKey, key, text, checkBox);
@@ -57,11 +63,12 @@ TreeNode* TreeRefill::add(const QString& parentKey, const QString& key, const QS
     kept_.emplace_back(old, std::exchange(old->data, TreeNodeData()));
     old->data.text = text;
     old->data.hasCheckState = checkBox;
-    return old;
+    return last_ = old;
 }
 
 void TreeRefill::remove(TreeNode& node)
 {
+    last_ = nullptr;
     if (!apart_) {
         const QString key = node.key;
         buildApart();
@@ -73,11 +80,13 @@ void TreeRefill::remove(TreeNode& node)
 
 void TreeRefill::clear()
 {
+    last_ = nullptr;
     apart_ = std::make_unique<TreeNodes>();
 }
 
 void TreeRefill::buildApart()
 {
+    last_ = nullptr;
     apart_ = std::make_unique<TreeNodes>();
     apart_->reserve(model_.nodes().count());
     for (const auto& [old, before] : kept_) {

@@ -41,6 +41,8 @@ private:
     int next_ = 0;
     std::vector<std::pair<TreeNode*, TreeNodeData>> kept_;
     std::unique_ptr<TreeNodes> apart_;
+    // The node added last: the calls filling a tree mostly name it or its parent next.
+    TreeNode* last_ = nullptr;
 };
 
 } // namespace tav::platform
