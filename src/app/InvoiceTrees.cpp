@@ -140,22 +140,22 @@ void InvoiceTrees::refreshPrintingTree()
         return;
     const QString period = combo->text();
     const TreeView* tree = w_.c.tvwInvoiceRecords[PrintingTree];
-    if (tree->text(NewBillPeriod::kRootKey) != period) {
-        buildInvoiceTree(PrintingTree);
-        return;
-    }
+    const records::RecordTable& invoices = w_.db.invoiceRecords;
     // A period's records are only ever added with the period, and a payment rewrites its record in
-    // place: the records the tree shows are still all of them, in the same order, and each is
-    // found again by its key.
-    std::vector<const QString*> texts;
-    for (const QString& customerKey : tree->childKeys(NewBillPeriod::kRootKey)) {
-        if (const QString* text = w_.db.invoiceRecords.find(InvoiceRecord::key(period, customerKey.chopped(1))))
-            texts.push_back(text);
+    // place. So when every customer the tree shows still has its record where the tree found it,
+    // those are all the period's records, in their order, and the table need not be walked.
+    const QStringList customers = tree->childKeys(NewBillPeriod::kRootKey);
+    const std::vector<qsizetype>& shown = shownRecords_[PrintingTree];
+    bool unmoved = tree->text(NewBillPeriod::kRootKey) == period && customers.size() == std::ssize(shown);
+    for (qsizetype i = 0; unmoved && i < customers.size(); ++i) {
+        const qsizetype position = shown[static_cast<size_t>(i)];
+        unmoved = position >= 1 && position <= invoices.count()
+            && invoices.keyAt(position) == InvoiceRecord::key(period, customers[i].chopped(1));
     }
-    fillTree(PrintingTree, period, texts);
+    fillTree(PrintingTree, period, unmoved ? shown : invoiceRecordsOfPeriod(invoices, period));
 }
 
-void InvoiceTrees::fillTree(int index, const QString& period, const std::vector<const QString*>& texts)
+void InvoiceTrees::fillTree(int index, const QString& period, std::vector<qsizetype> positions)
 {
     TreeView* tree = w_.c.tvwInvoiceRecords[index];
     const bool printing = index == PrintingTree;
@@ -165,8 +165,10 @@ void InvoiceTrees::fillTree(int index, const QString& period, const std::vector<
     int itemCounter = 0;
     const QLocale locale = host().locale();
     ProductTexts products(w_.db.products);
-    for (const QString* text : texts) {
-        const auto fields = recordFields(*text);
+    std::vector<qsizetype>& shown = shownRecords_[static_cast<size_t>(index)];
+    shown.clear();
+    for (const qsizetype position : positions) {
+        const auto fields = recordFields(w_.db.invoiceRecords.textAt(position));
         if (!fields)
             continue;
         const QString customerKey = numberKey((*fields)[InvoiceRecord::CustomerNumber]);
@@ -175,6 +177,7 @@ void InvoiceTrees::fillTree(int index, const QString& period, const std::vector<
         if (!tree->add(NewBillPeriod::kRootKey, customerKey,
                 nameOfCustomer(customerKey, (*fields)[InvoiceRecord::CustomerName]) + balanceSuffix(balance, locale)))
             continue;
+        shown.push_back(position);
         const ColorValue color = printing ? (owes ? SystemColor::WindowText : SystemColor::GrayText)
                                           : (owes ? kOwesRed : SystemColor::WindowText);
         tree->setForeColor(customerKey, color);

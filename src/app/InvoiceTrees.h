@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <array>
 #include <vector>
 
 class QLocale;
@@ -36,10 +37,13 @@ private:
     QString nameOfCustomer(const QString& customerKey, QStringView recordName) const;
     // " - paid" or " - owes " and the balance in currency form.
     static QString balanceSuffix(records::Cents balance, const QLocale& locale);
-    // Refills the tree with the period and the nodes of its records' texts.
-    void fillTree(int index, const QString& period, const std::vector<const QString*>& texts);
+    // Refills the tree with the period and the nodes of the records at these positions.
+    void fillTree(int index, const QString& period, std::vector<qsizetype> positions);
 
     MainWindow& w_;
+    // For each tree, where the records of the customers it shows stood in the table when it was
+    // filled, in the order of the customers.
+    std::array<std::vector<qsizetype>, 2> shownRecords_;
 };
 
 } // namespace tav::app

@@ -5,9 +5,9 @@
 
 namespace tav::app {
 
-std::vector<const QString*> invoiceRecordsOfPeriod(const records::RecordTable& invoices, const QString& period)
+std::vector<qsizetype> invoiceRecordsOfPeriod(const records::RecordTable& invoices, const QString& period)
 {
-    std::vector<const QString*> found;
+    std::vector<qsizetype> found;
     // No field holds the separator, so no record is of a period named with one.
     if (period.contains(records::FieldSeparator))
         return found;
@@ -17,7 +17,7 @@ std::vector<const QString*> invoiceRecordsOfPeriod(const records::RecordTable& i
         // The period is the first field: compared where it ends, without a search for the end.
         if (text.size() > length && text.at(length) == records::FieldSeparator
             && QStringView(text).first(length) == period)
-            found.push_back(&text);
+            found.push_back(i);
     }
     return found;
 }
