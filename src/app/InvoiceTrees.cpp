@@ -70,8 +70,8 @@ private:
             return product->shown;
         const QString* text = products_.find(numberKey(number));
         // A product the table no longer holds keeps its place under a name that says so.
-        found_.push_back({number.toString(),
-            text ? records::productDisplayText(*text) : QStringLiteral("(product %1 not found)").arg(number)});
+        found_.push_back({ number.toString(),
+            text ? records::productDisplayText(*text) : QStringLiteral("(product %1 not found)").arg(number) });
         known_.insert(&found_.back());
         return found_.back().shown;
     }
@@ -121,7 +121,8 @@ QString InvoiceTrees::nameOfCustomer(const QString& customerKey, QStringView rec
 
 QString InvoiceTrees::balanceSuffix(records::Cents balance, const QLocale& locale)
 {
-    return balance == 0 ? QStringLiteral(" - paid") : QStringLiteral(" - owes ") + records::currencyText(balance, locale);
+    return balance == 0 ? QStringLiteral(" - paid")
+                        : QStringLiteral(" - owes ") + records::currencyText(balance, locale);
 }
 
 void InvoiceTrees::buildInvoiceTree(int index)

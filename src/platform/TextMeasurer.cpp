@@ -37,8 +37,7 @@ QFont pageQFont(const PageFont& font)
     // A print run asks for the same few fonts thousands of times; a font made anew looks for its
     // font files anew, one kept finds them at once.
     static std::vector<std::pair<PageFont, QFont>> made;
-    const auto known
-        = std::find_if(made.begin(), made.end(), [&](const auto& entry) { return entry.first == font; });
+    const auto known = std::find_if(made.begin(), made.end(), [&](const auto& entry) { return entry.first == font; });
     if (known != made.end())
         return known->second;
     made.emplace_back(font, makePageQFont(font));

@@ -28,10 +28,10 @@ public:
 
     // Fills the tree anew: from its start the tree reads as cleared, and add(), the setters and
     // the getters of nodes work on the new nodes. At its end the tree is what clear() and the same
-    // calls would have made of it (no node selected or current, scrolled to the top), but the view
-    // learns only what differs from before: when the new nodes are the old ones less some, the
-    // old ones keep their places in the view. Until the end the view shows the old nodes, so
-    // select(), selectedKey() and ensureVisible() are for after it.
+    // calls would have made of it (no node selected or current, just the nodes expanded that the
+    // calls expanded), but the view learns only what differs from before: when the new nodes are
+    // the old ones less some, the old ones keep their rows in the view. Until the end the view
+    // shows the old nodes, so select(), selectedKey() and ensureVisible() are for after it.
     class Refill {
     public:
         explicit Refill(TreeView& tree);

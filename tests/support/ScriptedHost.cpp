@@ -31,8 +31,8 @@ const char* kindName(ScriptedHost::PromptKind kind)
 // Keeps the pages of one run in the host's record and ends as the host was told to.
 class RecordingPrintJob : public platform::PrintJob {
 public:
-    RecordingPrintJob(std::vector<ScriptedHost::PrintRun>& runs, platform::PrintOutcome outcome,
-                      std::function<void()> pageWatcher)
+    RecordingPrintJob(
+        std::vector<ScriptedHost::PrintRun>& runs, platform::PrintOutcome outcome, std::function<void()> pageWatcher)
         : runs_(runs)
         , run_(runs.size() - 1)
         , outcome_(std::move(outcome))
