@@ -25,7 +25,7 @@ public:
     QString programFolder() const override { return folder_; }
     QDateTime now() const override { return QDateTime::currentDateTime(); }
     QLocale locale() const override { return QLocale(QLocale::English, QLocale::UnitedStates); }
-    std::optional<QByteArray> download(const QUrl&, std::chrono::milliseconds) override { return std::nullopt; }
+    std::optional<QByteArray> download(const QUrl&, std::chrono::milliseconds, qint64) override { return std::nullopt; }
     bool openWithDefaultApplication(const QString&) override { return false; }
     bool startDetached(const QString&, const QString&) override { return false; }
     std::unique_ptr<platform::PrintJob> openPrintJob(const platform::PrintJobSetup& setup) override;

@@ -28,7 +28,7 @@ Database load(QByteArrayView bytes, qsizetype& skipped)
     MemoryByteSource source(bytes);
     ReadOutcome outcome = readDatabase(source);
     addCustomerNamesToRecords(outcome.database);
-    skipped = outcome.skippedEntries;
+    skipped = outcome.skippedEntries + outcome.duplicateEntries;
     return std::move(outcome.database);
 }
 

@@ -4,7 +4,10 @@
 #include "platform/SettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace tav::app {
 
@@ -12,6 +15,25 @@ namespace {
 const QString kSection = QStringLiteral("FileHandling");
 const QString kKey = QStringLiteral("DatabasePath");
 const QString kFileName = QStringLiteral("TAV.xml");
+
+QString fallbackDatabasePath()
+{
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data.isEmpty())
+        data = QDir::homePath() + QLatin1String("/.local/share");
+    return data + QLatin1String("/TAV/") + kFileName;
+}
+
+// Makes the folder and those of its parents that are missing, each readable by its owner only.
+void makeOwnerOnlyFolder(const QString& folder)
+{
+    if (QFileInfo(folder).isDir())
+        return;
+    const QString parent = QFileInfo(folder).path();
+    if (parent != folder)
+        makeOwnerOnlyFolder(parent);
+    ::mkdir(QFile::encodeName(folder).constData(), 0700);
+}
 } // namespace
 
 QString defaultDatabasePath()
@@ -19,10 +41,13 @@ QString defaultDatabasePath()
     const QString programFolder = platform::host().programFolder();
     if (QFileInfo(programFolder).isWritable())
         return QDir(programFolder).filePath(kFileName);
-    QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    if (data.isEmpty())
-        data = QDir::homePath() + QLatin1String("/.local/share");
-    return data + QLatin1String("/TAV/") + kFileName;
+    return fallbackDatabasePath();
+}
+
+void prepareDatabaseFolder(const QString& path)
+{
+    if (path == fallbackDatabasePath())
+        makeOwnerOnlyFolder(QFileInfo(path).path());
 }
 
 QString databasePath()

@@ -76,13 +76,29 @@ void DatabaseSession::takeDatabase(records::Database&& database)
     w_.state.loadingCompanyInfo = false;
 }
 
-void DatabaseSession::warnSkippedEntries(qsizetype skipped, const QString& path) const
+void DatabaseSession::warnLeftOutEntries(const records::LoadResult& result, const QString& path) const
 {
-    warn(QStringLiteral("Unreadable Entries Found"),
-         QStringLiteral("%1 %2 of the database file could not be read and %3 left out.")
-             .arg(skipped)
-             .arg(skipped == 1 ? QStringLiteral("entry") : QStringLiteral("entries"),
-                  skipped == 1 ? QStringLiteral("was") : QStringLiteral("were")),
+    const qsizetype skipped = result.skippedEntries;
+    const qsizetype duplicates = result.duplicateEntries;
+    if (skipped == 0 && duplicates == 0)
+        return;
+    const auto either = [](qsizetype count, const char* one, const char* more) {
+        return QLatin1String(count == 1 ? one : more);
+    };
+    QStringList statements;
+    if (skipped > 0) {
+        statements << QStringLiteral("%1 %2 of the database file could not be read and %3 left out.")
+                          .arg(QString::number(skipped), either(skipped, "entry", "entries"),
+                               either(skipped, "was", "were"));
+    }
+    if (duplicates > 0) {
+        statements << QStringLiteral("%1 %2 of the database file repeated the number or name of an earlier entry "
+                                     "and %3 left out; the earlier %4 kept.")
+                          .arg(QString::number(duplicates), either(duplicates, "entry", "entries"),
+                               either(duplicates, "was", "were"), either(duplicates, "entry was", "entries were"));
+    }
+    warn(skipped > 0 ? QStringLiteral("Unreadable Entries Found") : QStringLiteral("Duplicate Entries Found"),
+         statements.join(QLatin1String("\r\n")),
          QStringLiteral("The file as it was is kept as %1 when you next save.")
              .arg(QFileInfo(records::FileReplacement::backupPath(path)).fileName()));
 }
@@ -119,6 +135,7 @@ bool DatabaseSession::loadDatabase(records::LoadResult&& result)
 
     switch (result.status) {
     case records::LoadResult::Status::Missing:
+        prepareDatabaseFolder(path);
         if (const auto problem = records::createEmptyDatabaseFile(path))
             warn(QStringLiteral("Database File Not Created"), QStringLiteral("The database file could not be created:\r\n")
                      + problemText(*problem), QStringLiteral("Choose another file on the Options page."));
@@ -135,8 +152,7 @@ bool DatabaseSession::loadDatabase(records::LoadResult&& result)
     }
     unreadablePath_.clear();
     takeDatabase(std::move(result.database));
-    if (result.skippedEntries > 0)
-        warnSkippedEntries(result.skippedEntries, path);
+    warnLeftOutEntries(result, path);
     warnUnreadablePrices(result.unreadablePrices);
     setSaveCancelVisible(false);
     w_.customers.cancelNewCustomer();
@@ -204,7 +220,7 @@ bool DatabaseSession::saveDatabase()
         warn(QStringLiteral("Database Not Saved"),
              QStringLiteral("The database file could not be read when it was opened, so it is not written over:\r\n")
                  + path,
-             QStringLiteral("Save your work under a new name with Sv&&As on the Options page."));
+             QStringLiteral("Save your work under a new name with SvAs on the Options page."));
         return false;
     }
     if (!writeDatabase(path, w_.db))
@@ -255,8 +271,7 @@ void DatabaseSession::cmdCancel_Click()
     // run would otherwise print.
     clearViews();
     takeDatabase(std::move(result.database));
-    if (result.skippedEntries > 0)
-        warnSkippedEntries(result.skippedEntries, path);
+    warnLeftOutEntries(result, path);
     warnUnreadablePrices(result.unreadablePrices);
     setSaveCancelVisible(false);
     w_.customers.cancelNewCustomer();

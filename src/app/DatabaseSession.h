@@ -56,7 +56,8 @@ private:
     // the customer fields show the customer the list selects.
     void showTables();
     void clearCompanyDetails();
-    void warnSkippedEntries(qsizetype skipped, const QString& path) const;
+    // Tells the user, once, of the entries a load left out, if any.
+    void warnLeftOutEntries(const records::LoadResult& result, const QString& path) const;
     void warnUnreadablePrices(const QStringList& products) const;
     // The notice about a placeholder customer, unless the user has silenced it.
     void tellAboutPlaceholder() const;

@@ -17,8 +17,6 @@
 #include "platform/TextBox.h"
 #include "platform/TreeView.h"
 
-#include <QFont>
-
 namespace tav::app {
 
 using namespace tav::platform;
@@ -36,10 +34,6 @@ void findArray(const ControlSet& set, const char* name, std::array<T*, N>& into,
 
 MainControls MainControls::create(QWidget* window, ControlSet& set)
 {
-    // The window's own font, which every control without one of its own takes.
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    window->setFont(font);
     for (auto part : {design::windowFrame(), design::customersPage(), design::productsPage(), design::billPeriodsPage(),
                       design::printingPage(), design::printOptionsPage(), design::optionsPage(),
                       design::companyInfoPage()})

@@ -10,8 +10,6 @@
 #include "platform/SettingsStore.h"
 #include "records/TextNumbers.h"
 
-#include <QFont>
-
 namespace tav::app {
 
 using namespace tav::platform;

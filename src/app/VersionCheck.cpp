@@ -16,8 +16,10 @@ namespace {
 const QString kVersionFileUrl = QStringLiteral(TAV_VERSION_FILE_URL);
 const QString kSupportEmail = QStringLiteral(TAV_SUPPORT_EMAIL);
 
-// The window waits for the version file, but not for long.
+// The window waits for the version file, but not for long, and takes no more of it than a version
+// file could hold with room to spare: more is not a version file.
 constexpr std::chrono::seconds kDownloadTimeLimit{10};
+constexpr qint64 kDownloadSizeLimit = 64 * 1024;
 
 void tell(const QString& text)
 {
@@ -35,7 +37,8 @@ VersionCheck::VersionCheck(MainWindow& window)
 void VersionCheck::lblCheckForNewVersion_Click()
 {
     // A file with nothing in it is as good as no answer: it names no version to compare.
-    const std::optional<QByteArray> versionFile = host().download(versionFileUrl_, kDownloadTimeLimit);
+    const std::optional<QByteArray> versionFile
+        = host().download(versionFileUrl_, kDownloadTimeLimit, kDownloadSizeLimit);
     const std::optional<qint64> latest = versionFile ? versionFileNumber(*versionFile) : std::nullopt;
     if (!latest) {
         tell(QStringLiteral("Unable to connect to server.  Please try again later\r\n")

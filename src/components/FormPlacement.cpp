@@ -20,6 +20,9 @@ namespace {
 
 const QString kSection = QStringLiteral("FormPositions");
 constexpr double kNoPosition = -999;
+// Positions and sizes are 16-bit whole numbers of twips.
+constexpr double kSmallestTwips = -32768;
+constexpr double kLargestTwips = 32767;
 
 QString keyOf(const Form& form, const char* suffix)
 {
@@ -34,14 +37,35 @@ std::optional<double> storedNumber(const Form& form, const char* suffix)
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
-QString twipsText(double twips)
+// A stored position or size, read back as a 16-bit whole number of twips; nothing when it is not
+// a number or lies outside that range.
+std::optional<double> storedTwips(const Form& form, const char* suffix)
 {
-    return QString::number(records::roundHalfEven(twips));
+    const std::optional<double> value = storedNumber(form, suffix);
+    if (!value)
+        return std::nullopt;
+    const auto twips = static_cast<double>(records::roundHalfEven(*value));
+    return twips >= kSmallestTwips && twips <= kLargestTwips ? std::optional<double>(twips) : std::nullopt;
 }
 
-QRect screenTwips(const QScreen* screen)
+// A stored size that a window can take: above nothing and no larger than the desktop allows.
+std::optional<double> storedSize(const Form& form, const char* suffix, double largest)
 {
-    const QRect pixels = screen->geometry();
+    const std::optional<double> twips = storedTwips(form, suffix);
+    return twips && *twips > 0 && *twips <= largest ? twips : std::nullopt;
+}
+
+// Writes a position or size that a later start can read back, and nothing else: a value beyond
+// the 16-bit range would only be ignored then.
+void storeTwips(const Form& form, const char* suffix, double twips)
+{
+    const auto rounded = static_cast<double>(records::roundHalfEven(twips));
+    if (rounded >= kSmallestTwips && rounded <= kLargestTwips)
+        platform::settings().setValue(kSection, keyOf(form, suffix), QString::number(rounded));
+}
+
+QRect twipsOf(const QRect& pixels)
+{
     return QRect(static_cast<int>(platform::pixelsToTwips(pixels.x())), static_cast<int>(platform::pixelsToTwips(pixels.y())),
                  static_cast<int>(platform::pixelsToTwips(pixels.width())),
                  static_cast<int>(platform::pixelsToTwips(pixels.height())));
@@ -51,7 +75,7 @@ bool liesOnSomeScreen(const QRectF& rect)
 {
     const auto screens = QGuiApplication::screens();
     return std::any_of(screens.begin(), screens.end(),
-                       [&](const QScreen* screen) { return QRectF(screenTwips(screen)).intersects(rect); });
+                       [&](const QScreen* screen) { return QRectF(twipsOf(screen->geometry())).intersects(rect); });
 }
 
 void centreOnScreen(Form& form)
@@ -59,7 +83,7 @@ void centreOnScreen(Form& form)
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screenTwips(screen);
+    const QRect area = twipsOf(screen->geometry());
     form.setLeft(area.x() + (area.width() - form.width()) / 2);
     form.setTop(area.y() + (area.height() - form.height()) / 2);
 }
@@ -73,11 +97,11 @@ void saveFormPosition(const Form& form)
     store.setValue(kSection, keyOf(form, "_WindowState"), QString::number(static_cast<int>(state)));
     if (state != Form::WindowState::Normal)
         return;
-    store.setValue(kSection, keyOf(form, "_Left"), twipsText(form.left()));
-    store.setValue(kSection, keyOf(form, "_Top"), twipsText(form.top()));
+    storeTwips(form, "_Left", form.left());
+    storeTwips(form, "_Top", form.top());
     if (form.sizable()) {
-        store.setValue(kSection, keyOf(form, "_Width"), twipsText(form.width()));
-        store.setValue(kSection, keyOf(form, "_Height"), twipsText(form.height()));
+        storeTwips(form, "_Width", form.width());
+        storeTwips(form, "_Height", form.height());
     }
 }
 
@@ -90,16 +114,16 @@ void restoreFormPosition(Form& form)
         return;
 
     if (form.sizable()) {
-        const double width = records::roundHalfEven(storedNumber(form, "_Width").value_or(form.width()));
-        const double height = records::roundHalfEven(storedNumber(form, "_Height").value_or(form.height()));
-        if (width > 0 && height > 0) {
-            form.setWidth(width);
-            form.setHeight(height);
-        }
+        // A size larger than the desktop leaves the window as designed: one that cannot be seen
+        // whole would stay so at every later start.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect desktop = screen ? twipsOf(screen->availableVirtualGeometry()) : QRect();
+        form.setWidth(storedSize(form, "_Width", desktop.width()).value_or(form.width()));
+        form.setHeight(storedSize(form, "_Height", desktop.height()).value_or(form.height()));
     }
 
-    const double left = records::roundHalfEven(storedNumber(form, "_Left").value_or(kNoPosition));
-    const double top = records::roundHalfEven(storedNumber(form, "_Top").value_or(kNoPosition));
+    const double left = storedTwips(form, "_Left").value_or(kNoPosition);
+    const double top = storedTwips(form, "_Top").value_or(kNoPosition);
     if ((left == kNoPosition && top == kNoPosition)
         || !liesOnSomeScreen(QRectF(left, top, form.width(), form.height()))) {
         centreOnScreen(form);

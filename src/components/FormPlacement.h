@@ -12,9 +12,10 @@ namespace tav::components {
 // A window with a fixed border keeps its designed size.
 void saveFormPosition(const platform::Form& form);
 
-// Applies the stored placement before the window is shown. Values that are not numbers give their
-// defaults; a window with no stored position, or whose rectangle would lie on no screen, is
-// centred on the screen.
+// Applies the stored placement before the window is shown. Values that are not numbers or lie
+// outside the 16-bit range of twips, and sizes larger than the desktop, give their defaults; a
+// window with no stored position, or whose rectangle would lie on no screen, is centred on the
+// screen. Saving writes no value that restoring would ignore for its range.
 void restoreFormPosition(platform::Form& form);
 
 } // namespace tav::components

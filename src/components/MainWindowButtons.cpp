@@ -38,8 +38,9 @@ struct ButtonDesign {
 };
 
 // Tabs: flat until the pointer is over them, then filled with a light highlight; picture and
-// caption at the left so that the pictures form a column. The caption's access key is the
-// page's accelerator key.
+// caption at the left so that the pictures form a column, with offsets small enough that the
+// longest caption ends clear of the focus mark. The caption's access key is the page's
+// accelerator key.
 constexpr int kTabStyle = HoverStyle::Flat | HoverStyle::Thin | HoverStyle::HoverFill;
 // Picture-only buttons: flat, centred picture without a gap for a caption, and what lies behind
 // them (the white title bar, the frame) as their background.
@@ -52,7 +53,7 @@ constexpr ColorValue kSystemHighlight = platform::SystemColor::Highlight;
 constexpr ButtonDesign tab(int page, const char* caption, const char* picture)
 {
     return {static_cast<MainWindowButton>(page), "cmdTab", page, 15, 360.0 + 840 * page, 1545, 840, true, caption,
-            picture, kTabStyle, HoverAlign::Left, 4, 4, false, kFace, kTabHighlight, true};
+            picture, kTabStyle, HoverAlign::Left, 3, 3, false, kFace, kTabHighlight, true};
 }
 
 constexpr std::array<ButtonDesign, 10> kDesigns = {{

@@ -70,8 +70,10 @@ bool AccessKeyRouter::eventFilter(QObject* watched, QEvent* event)
     const int code = key->key();
     if (!((code >= Qt::Key_A && code <= Qt::Key_Z) || (code >= Qt::Key_0 && code <= Qt::Key_9)))
         return false;
-    Control* control = target(QChar(code));
-    return control && control->activateAccessKey();
+    // In the form runtime an Alt+letter never types: without a control to act on it does nothing.
+    if (Control* control = target(QChar(code)))
+        control->activateAccessKey();
+    return true;
 }
 
 } // namespace tav::platform

@@ -11,7 +11,8 @@ class Control;
 // Alt+letter within one window does exactly one thing: it acts on the first shown and enabled
 // control whose caption carries that access key. Controls inside the window's frames (the page
 // shown) come before controls standing directly on the window, so a page's own button wins over a
-// window-wide accelerator with the same letter.
+// window-wide accelerator with the same letter. An Alt+letter that no control takes does nothing
+// at all; it never reaches the focused box as typing.
 class AccessKeyRouter : public QObject {
     Q_OBJECT
 

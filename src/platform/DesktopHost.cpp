@@ -1,5 +1,6 @@
 #include "DesktopHost.h"
 
+#include "AccessKeyRouter.h"
 #include "Form.h"
 #include "QtPrintJob.h"
 #include "Twips.h"
@@ -9,6 +10,7 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QInputDialog>
+#include <QLayout>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
@@ -66,6 +68,11 @@ QString DesktopHost::inputBox(const QString& prompt, const QString& title, const
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
+    // As every window of the form runtime: a fixed size, and no Alt+letter typed into the box. The
+    // dialog makes its layout only when first asked for its size.
+    dialog.sizeHint();
+    dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
+    new AccessKeyRouter(&dialog);
     if (positionTwips)
         dialog.move(twipsToPixels(positionTwips->x()), twipsToPixels(positionTwips->y()));
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
@@ -116,9 +123,9 @@ QLocale DesktopHost::locale() const
     return QLocale();
 }
 
-std::optional<QByteArray> DesktopHost::download(const QUrl& url, std::chrono::milliseconds timeLimit)
+std::optional<QByteArray> DesktopHost::download(const QUrl& url, std::chrono::milliseconds timeLimit, qint64 sizeLimit)
 {
-    return downloadWhole(url, timeLimit);
+    return downloadWhole(url, timeLimit, sizeLimit);
 }
 
 bool DesktopHost::openWithDefaultApplication(const QString& path)

@@ -20,7 +20,7 @@ public:
     QString programFolder() const override;
     QDateTime now() const override;
     QLocale locale() const override;
-    std::optional<QByteArray> download(const QUrl& url, std::chrono::milliseconds timeLimit) override;
+    std::optional<QByteArray> download(const QUrl& url, std::chrono::milliseconds timeLimit, qint64 sizeLimit) override;
     bool openWithDefaultApplication(const QString& path) override;
     bool startDetached(const QString& program, const QString& workingFolder) override;
 

@@ -4,8 +4,12 @@
 #include "Twips.h"
 
 #include <QCloseEvent>
+#include <QFont>
 #include <QKeyEvent>
+#include <QMargins>
 #include <QResizeEvent>
+
+#include <utility>
 
 namespace tav::platform {
 
@@ -29,6 +33,29 @@ Qt::WindowFlags flagsFor(Form::BorderStyle style)
     return flags;
 }
 
+// The font of every window, which its controls take unless their design gives them their own.
+QFont windowFont()
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+// The room the window manager's frame takes around the client area; none before the window is
+// on the screen.
+QMargins frameOf(const QWidget& window)
+{
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
+QSize sizeOf(const QMargins& frame)
+{
+    return QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+}
+
 } // namespace
 
 Form::Form(QString name, BorderStyle borderStyle, QWidget* owner)
@@ -39,6 +66,8 @@ Form::Form(QString name, BorderStyle borderStyle, QWidget* owner)
     widget_->setObjectName(name_);
     widget_->setWindowFlags(flagsFor(borderStyle));
     widget_->setSizeGripEnabled(false);
+    widget_->setFont(windowFont());
+    setCaption(QString());
     // Every window routes its own controls' access keys.
     new AccessKeyRouter(widget_);
 }
@@ -60,12 +89,14 @@ QDialog* Form::dialog() const
 
 QString Form::caption() const
 {
-    return widget_->windowTitle();
+    return caption_;
 }
 
 void Form::setCaption(const QString& caption)
 {
-    widget_->setWindowTitle(caption);
+    caption_ = caption;
+    // Qt puts the program's name in the title bar of a window without a title; a blank shows none.
+    widget_->setWindowTitle(caption.isEmpty() ? QStringLiteral(" ") : caption);
 }
 
 bool Form::sizable() const
@@ -106,19 +137,43 @@ void Form::setTop(double twips)
 
 void Form::setWidth(double twips)
 {
-    const int frame = widget_->frameGeometry().width() - widget_->width();
-    widget_->resize(std::max(1, twipsToPixels(twips) - frame), widget_->height());
+    outerSizeKept_ = true;
+    resizeClient(QSize(twipsToPixels(twips) - sizeOf(frameOf(*widget_)).width(), widget_->height()));
 }
 
 void Form::setHeight(double twips)
 {
-    const int frame = widget_->frameGeometry().height() - widget_->height();
-    widget_->resize(widget_->width(), std::max(1, twipsToPixels(twips) - frame));
+    outerSizeKept_ = true;
+    resizeClient(QSize(widget_->width(), twipsToPixels(twips) - sizeOf(frameOf(*widget_)).height()));
 }
 
 void Form::setClientSize(double width, double height)
 {
-    widget_->resize(twipsToPixels(width), twipsToPixels(height));
+    outerSizeKept_ = false;
+    resizeClient(QSize(twipsToPixels(width), twipsToPixels(height)));
+}
+
+void Form::resizeClient(QSize size)
+{
+    size = size.expandedTo(QSize(1, 1));
+    // A fixed border holds its size against the user and the window manager's maximize.
+    if (sizable())
+        widget_->resize(size);
+    else
+        widget_->setFixedSize(size);
+}
+
+void Form::handleFrameChange()
+{
+    const QMargins frame = frameOf(*widget_);
+    if (frame == frame_)
+        return;
+    const QMargins before = std::exchange(frame_, frame);
+    // The form runtime knows a window's frame before it shows the window; a window manager adds it
+    // only after the window is mapped. A window given its outer size keeps that size: its client
+    // area gives up the room the frame takes, and its page layout follows.
+    if (outerSizeKept_ && windowState() == WindowState::Normal)
+        resizeClient(widget_->size() - (sizeOf(frame) - sizeOf(before)));
 }
 
 Form::WindowState Form::windowState() const
@@ -142,17 +197,9 @@ void Form::setWindowState(WindowState state)
 
 void Form::show()
 {
-    // The window frame's size is known only once the window is on the screen; the outer size set
-    // before then is kept by giving the frame's room back from the client area.
-    const QRect outer = widget_->frameGeometry();
     showing_ = true;
     widget_->show();
-    const QRect framed = widget_->frameGeometry();
-    if (framed.size() != outer.size() && windowState() == WindowState::Normal) {
-        widget_->resize(widget_->width() - (framed.width() - outer.width()),
-                        widget_->height() - (framed.height() - outer.height()));
-        widget_->move(outer.topLeft());
-    }
+    handleFrameChange();
     widget_->raise();
 }
 
@@ -206,9 +253,16 @@ void FormWidget::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
+void FormWidget::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    form_->handleFrameChange();
+}
+
 void FormWidget::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
+    form_->handleFrameChange();
     form_->handleResize();
 }
 

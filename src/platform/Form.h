@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMargins>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -32,10 +33,12 @@ public:
     void setCaption(const QString& caption);
 
     BorderStyle borderStyle() const { return borderStyle_; }
-    // Styles 1, 3 and 4 have a fixed border; their size is neither saved nor restored.
+    // Styles 1, 3 and 4 have a fixed border: the user cannot resize or maximize them, and their size
+    // is neither saved nor restored.
     bool sizable() const;
 
-    // The outer rectangle, frame included, in twips.
+    // The outer rectangle, frame included, in twips. The outer size set before the window manager
+    // has framed the window is kept once it has; a client size set last is kept instead.
     double left() const;
     double top() const;
     double width() const;
@@ -73,12 +76,18 @@ private:
     friend class FormWidget;
     void handleClose(bool& accepted);
     void handleResize();
+    void handleFrameChange();
+    void resizeClient(QSize size);
 
     QString name_;
+    QString caption_;
     BorderStyle borderStyle_;
     QPointer<FormWidget> widget_;
     bool showing_ = false;
     bool unloaded_ = false;
+    // Whether the size asked for last was the outer size (true) or the client area's.
+    bool outerSizeKept_ = false;
+    QMargins frame_;
 };
 
 // The top-level widget behind a form; it hands window events to the form.
@@ -90,6 +99,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void reject() override;

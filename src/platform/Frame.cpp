@@ -4,8 +4,29 @@
 
 namespace tav::platform {
 
+namespace {
+
+// A group box that can leave out its border and caption. Done in painting rather than by a style
+// sheet: a style sheet on a page would set every control inside it in the application's font
+// instead of the window's.
+class FrameBox : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+    bool border = true;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        if (border)
+            QGroupBox::paintEvent(event);
+    }
+};
+
+} // namespace
+
 Frame::Frame(QWidget* container, const QString& name, int index)
-    : Control(new QGroupBox(container), name, index)
+    : Control(new FrameBox(container), name, index)
 {
 }
 
@@ -17,10 +38,8 @@ void Frame::setCaption(const QString& caption)
 
 void Frame::setBorder(bool border)
 {
-    // Addressed by name: a style sheet reaches every group box inside, and those keep their border.
-    widget()->setStyleSheet(border ? QString()
-                                   : QStringLiteral("QGroupBox#%1 { border: none; margin: 0; padding: 0; }")
-                                         .arg(widget()->objectName()));
+    static_cast<FrameBox*>(widget())->border = border;
+    widget()->update();
 }
 
 } // namespace tav::platform

@@ -57,8 +57,10 @@ public:
     virtual QLocale locale() const = 0;
 
     // Fetches an address whole while the user's input to every window waits. Nothing when the
-    // transfer fails, the server answers with an error status or the time limit passes first.
-    virtual std::optional<QByteArray> download(const QUrl& url, std::chrono::milliseconds timeLimit) = 0;
+    // transfer fails, the server answers with an error status, the time limit passes first or the
+    // answer would be longer than sizeLimit bytes.
+    virtual std::optional<QByteArray> download(const QUrl& url, std::chrono::milliseconds timeLimit,
+                                               qint64 sizeLimit) = 0;
     // Hands a file to the application the desktop associates with it; false when it could not.
     virtual bool openWithDefaultApplication(const QString& path) = 0;
     // Starts a program that lives on by itself, in the given working folder; false when it could

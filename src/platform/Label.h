@@ -21,6 +21,7 @@ public:
     void setWordWrap(bool wrap);
     // Makes the label exactly as wide as its longest line and as high as its lines.
     void setAutoSize(bool autoSize);
+    bool autoSize() const { return autoSize_; }
     // A transparent label shows its container's background.
     void setTransparent(bool transparent);
 

@@ -4,10 +4,15 @@
 #include "Host.h"
 
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QListView>
 #include <QPageSetupDialog>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -30,6 +35,26 @@ qint32 colorValueOf(const QColor& color)
 qint32 fontTypeOf(bool bold, bool italic)
 {
     return (bold ? FontType::Bold : FontType::Regular) | (italic ? FontType::Italic : 0);
+}
+
+// Qt's font dialog opens on the application's font. The dialog is to open with no font, style or
+// size chosen, and to take OK only once a font is: its family, style and size lists, and the boxes
+// over them, are its direct children in that order. A dialog built otherwise is left as it is.
+void openWithNothingChosen(QFontDialog& dialog)
+{
+    const auto lists = dialog.findChildren<QListView*>(QString(), Qt::FindDirectChildrenOnly);
+    const auto boxes = dialog.findChildren<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly);
+    const auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    QPushButton* ok = buttons ? buttons->button(QDialogButtonBox::Ok) : nullptr;
+    if (lists.size() != 3 || boxes.size() != 3 || !ok)
+        return;
+    for (QListView* list : lists)
+        list->selectionModel()->clear();
+    for (QLineEdit* box : boxes)
+        box->clear();
+    ok->setEnabled(false);
+    QObject::connect(lists.first()->selectionModel(), &QItemSelectionModel::currentChanged, ok,
+                     [ok](const QModelIndex& current) { ok->setEnabled(current.isValid()); });
 }
 
 // A save dialog may have to ask before naming a file that does not exist yet. Qt's dialog has no
@@ -147,6 +172,7 @@ DialogAnswer<FontChoice> QtDialogBackend::showFontDialog(const FontRequest& requ
     QFontDialog dialog(ownerWidget(request.owner));
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     dialog.setOption(QFontDialog::ScalableFonts);
+    openWithNothingChosen(dialog);
     DialogAnswer<FontChoice> answer;
     if (dialog.exec() != QDialog::Accepted)
         return answer;

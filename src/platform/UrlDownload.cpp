@@ -10,7 +10,7 @@
 
 namespace tav::platform {
 
-std::optional<QByteArray> downloadWhole(const QUrl& url, std::chrono::milliseconds timeLimit)
+std::optional<QByteArray> downloadWhole(const QUrl& url, std::chrono::milliseconds timeLimit, qint64 sizeLimit)
 {
     QNetworkAccessManager manager;
     QNetworkRequest request(url);
@@ -23,14 +23,26 @@ std::optional<QByteArray> downloadWhole(const QUrl& url, std::chrono::millisecon
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, reply.get(), &QNetworkReply::abort);
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    // A server that sends more than was asked for is given up as soon as it says so or has done so,
+    // before the body fills the memory.
+    bool tooLong = false;
+    QObject::connect(reply.get(), &QNetworkReply::downloadProgress, reply.get(), [&](qint64 received, qint64 total) {
+        if (received > sizeLimit || total > sizeLimit) {
+            tooLong = true;
+            reply->abort();
+        }
+    });
     deadline.start(timeLimit);
     if (!reply->isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
 
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() != QNetworkReply::NoError || status < 200 || status > 299)
+    if (tooLong || reply->error() != QNetworkReply::NoError || status < 200 || status > 299)
         return std::nullopt;
-    return reply->readAll();
+    QByteArray body = reply->readAll();
+    if (body.size() > sizeLimit)
+        return std::nullopt;
+    return body;
 }
 
 } // namespace tav::platform

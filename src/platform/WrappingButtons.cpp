@@ -1,5 +1,6 @@
 #include "WrappingButtons.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -26,6 +27,13 @@ QFont fittedFont(const QWidget& widget, const QRect& area, const QString& captio
 
 } // namespace
 
+QRect WrappingPushButton::captionArea() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(2, 0, -2, 0);
+}
+
 void WrappingPushButton::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
@@ -36,12 +44,31 @@ void WrappingPushButton::paintEvent(QPaintEvent*)
     painter.drawControl(QStyle::CE_PushButton, option);
     if (caption.isEmpty())
         return; // a picture button: the style drew its picture
-    QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(2, 0, -2, 0);
+    QRect area = captionArea();
     if (isDown())
         area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
     painter.setFont(fittedFont(*this, area, caption));
     painter.drawItemText(area, Qt::AlignCenter | kTextFlags, option.palette, isEnabled(), caption, QPalette::ButtonText);
+}
+
+void WrappingPushButton::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+QRect WrappingCheckBox::captionArea() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this);
+    const int gap = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
+    return QRect(indicator + gap, 0, width() - indicator - gap, height());
 }
 
 void WrappingCheckBox::paintEvent(QPaintEvent*)
@@ -54,8 +81,7 @@ void WrappingCheckBox::paintEvent(QPaintEvent*)
     const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this);
     option.rect = QRect(0, (height() - indicator) / 2, indicator, indicator);
     painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, option);
-    const int gap = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
-    const QRect textArea(indicator + gap, 0, width() - indicator - gap, height());
+    const QRect textArea = captionArea();
     painter.setFont(fittedFont(*this, textArea, caption));
     painter.drawItemText(textArea, Qt::AlignLeft | Qt::AlignVCenter | kTextFlags, palette(), isEnabled(), caption,
                          QPalette::WindowText);

@@ -14,10 +14,4 @@ qint64 MemoryByteSource::read(char* data, qint64 size)
     return count;
 }
 
-bool MemoryByteSource::rewind()
-{
-    position_ = 0;
-    return true;
-}
-
 } // namespace tav::records

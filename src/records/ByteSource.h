@@ -7,16 +7,13 @@
 namespace tav::records {
 
 // Where the reader gets a database file's bytes from: the file itself, or bytes in memory.
-// The reader may start again from the beginning once it knows the file's encoding.
 class ByteSource {
 public:
     virtual ~ByteSource() = default;
 
     // Reads up to size bytes into data: the number read, 0 at the end, -1 on an error.
     virtual qint64 read(char* data, qint64 size) = 0;
-    // Goes back to the first byte; false on an error.
-    virtual bool rewind() = 0;
-    // Why the last read or rewind failed.
+    // Why the last read failed.
     virtual QString errorText() const = 0;
     // How many bytes there are, when that is known; -1 otherwise.
     virtual qint64 size() const = 0;
@@ -30,7 +27,6 @@ public:
     }
 
     qint64 read(char* data, qint64 size) override;
-    bool rewind() override;
     QString errorText() const override { return {}; }
     qint64 size() const override { return bytes_.size(); }
 

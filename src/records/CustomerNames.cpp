@@ -3,6 +3,8 @@
 #include "RecordFormats.h"
 #include "Separators.h"
 
+#include <QSet>
+
 namespace tav::records {
 
 namespace {
@@ -13,16 +15,12 @@ QStringView displayNameOf(const QString& customerText)
     return QStringView(customerText).first(end < 0 ? customerText.size() : end);
 }
 
-// Adds the placeholder for a missing customer; false for a number that is not a usable number,
-// which gets no customer.
-bool addPlaceholderCustomer(RecordTable& customers, QStringView customerNumber)
+QString placeholderCustomerText()
 {
-    if (!isRecordNumber(customerNumber))
-        return false;
     CustomerRecord placeholder;
     placeholder.values[CustomerRecord::FName - 1] = QStringLiteral("Deleted");
     placeholder.values[CustomerRecord::LName - 1] = QStringLiteral("Customer");
-    return customers.add(customerNumber.toString() + KeySuffix, placeholder.text());
+    return placeholder.text();
 }
 
 } // namespace
@@ -42,7 +40,7 @@ CustomerName getCustomerName(RecordTable& customers, const QString& customerNumb
 {
     if (const QString* text = customers.find(customerNumber + KeySuffix))
         return {displayNameOf(*text).toString(), false};
-    if (!addPlaceholderCustomer(customers, customerNumber))
+    if (!isRecordNumber(customerNumber) || !customers.add(customerNumber + KeySuffix, placeholderCustomerText()))
         return {};
     return {PlaceholderCustomerName, true};
 }
@@ -50,6 +48,9 @@ CustomerName getCustomerName(RecordTable& customers, const QString& customerNumb
 QStringList addCustomerNamesToRecords(Database& database)
 {
     QStringList placeholders;
+    // The placeholders go into the sorted customer table together at the end: one by one, each
+    // would move every customer that sorts after it.
+    QSet<QString> placeholderNumbers;
     RecordTable& records = database.invoiceRecords;
     InvoiceCustomerNames names(database.customers);
     for (qsizetype i = 1; i <= records.count(); ++i) {
@@ -66,8 +67,12 @@ QStringList addCustomerNamesToRecords(Database& database)
             numberEnd = text.size();
         const QStringView number = QStringView(text).sliced(numberStart, numberEnd - numberStart);
         std::optional<QStringView> name = names.nameOf(number);
-        if (!name && addPlaceholderCustomer(database.customers, number)) {
-            placeholders << number.toString();
+        if (!name && isRecordNumber(number)) {
+            const QString missing = number.toString();
+            if (!placeholderNumbers.contains(missing)) {
+                placeholderNumbers.insert(missing);
+                placeholders << missing;
+            }
             name = PlaceholderCustomerName;
         }
         const QStringView wanted = name.value_or(QStringView());
@@ -80,6 +85,11 @@ QStringList addCustomerNamesToRecords(Database& database)
         records.setTextAt(i, std::move(named));
     }
     records.sortByText();
+    RecordTable::Loader loader(database.customers);
+    const QString placeholder = placeholderCustomerText();
+    for (const QString& number : std::as_const(placeholders))
+        loader.add(number + KeySuffix, placeholder);
+    loader.finish();
     return placeholders;
 }
 

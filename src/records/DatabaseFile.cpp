@@ -46,14 +46,6 @@ public:
         }
     }
 
-    bool rewind() override
-    {
-        if (::lseek(fd_, 0, SEEK_SET) == 0)
-            return true;
-        error_ = errno;
-        return false;
-    }
-
     QString errorText() const override { return qt_error_string(error_); }
 
     qint64 size() const override
@@ -87,6 +79,7 @@ LoadResult loadDatabase(const QString& path, const QLocale& locale)
     result.status = LoadResult::Status::Loaded;
     result.database = std::move(outcome.database);
     result.skippedEntries = outcome.skippedEntries;
+    result.duplicateEntries = outcome.duplicateEntries;
     result.unreadablePrices = std::move(outcome.unreadablePrices);
     return result;
 }

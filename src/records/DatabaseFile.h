@@ -17,8 +17,8 @@ namespace tav::records {
 //
 // Loading, as the main window does it:
 //   1. result = loadDatabase(path);
-//   2. Loaded: take result.database; when result.skippedEntries > 0 tell the user once that some
-//      entries could not be read and that the file as it was is kept as
+//   2. Loaded: take result.database; when entries were left out (skippedEntries, duplicateEntries)
+//      tell the user once which kind and how many, and that the file as it was is kept as
 //      FileReplacement::backupPath(path) at the next save. When result.unreadablePrices is not
 //      empty, tell the user which prices could not be read.
 //      Missing: createEmptyDatabaseFile(path) and start with an empty database; a failure is told.
@@ -35,8 +35,9 @@ struct LoadResult {
 
     Status status = Status::Missing;
     Database database;
-    // Entries that could not be read and were left out (see ReadOutcome).
+    // Entries that could not be read, and duplicates, that were left out (see ReadOutcome).
     qsizetype skippedEntries = 0;
+    qsizetype duplicateEntries = 0;
     // Products loaded with a price of 0 because their price text could not be read (see ReadOutcome).
     QStringList unreadablePrices;
     FileProblem problem;

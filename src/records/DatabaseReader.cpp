@@ -8,7 +8,9 @@
 #include "XmlElements.h"
 #include "XmlLineReader.h"
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -58,6 +60,8 @@ constexpr RecordSyntax kProductSyntax{"</productsandservices>", "ps", "</ps>", "
 constexpr RecordSyntax kBillPeriodSyntax{"</billperiods>", "billperiod", "</billperiod>", {}, kBillPeriodElements, {}};
 constexpr RecordSyntax kInvoiceRecordSyntax{"</invoicerecords>",    "invoicerecord", "</invoicerecord>", {},
                                             kInvoiceRecordElements, kItemOpening};
+constexpr const RecordSyntax* kRecordSyntaxes[]
+    = {&kCustomerSyntax, &kProductSyntax, &kBillPeriodSyntax, &kInvoiceRecordSyntax};
 
 // One record's lines as gathered, with what its start line said.
 struct GatheredRecord {
@@ -74,29 +78,71 @@ bool isElementLine(QByteArrayView line)
     return line.size() > 1 && std::memchr(line.data() + 1, '<', static_cast<size_t>(line.size() - 1));
 }
 
+bool isRootLine(QByteArrayView line)
+{
+    return equalsIgnoringCase(line, "<tav-db>") || equalsIgnoringCase(line, "</tav-db>");
+}
+
+bool isAnyRecordStartLine(QByteArrayView line)
+{
+    return line.startsWith('<')
+        && std::any_of(std::begin(kRecordSyntaxes), std::end(kRecordSyntaxes),
+                       [&](const RecordSyntax* syntax) { return isRecordStartLine(line, syntax->recordName); });
+}
+
+// Whether the line holds an element: an opening tag, then a closing tag.
+bool holdsElement(QByteArrayView line)
+{
+    const qsizetype opening = line.indexOf('<');
+    return opening >= 0 && line.indexOf("</", opening + 1) > opening;
+}
+
+// How the records of one table are taken in. A table's first section is indexed as soon as it
+// ends, so that the invoice records after it find their customers' names. The records of its later
+// sections are indexed together at the end of the file: merging each section into the sorted table
+// as it ends would make a file of many small sections load in quadratic time.
+struct TableLoading {
+    explicit TableLoading(RecordTable& loaded)
+        : table(loaded)
+    {
+    }
+
+    RecordTable& table;
+    bool sectionRead = false;
+    std::optional<RecordTable::Loader> laterSections;
+};
+
 class DatabaseReader {
 public:
-    DatabaseReader(XmlLineReader& lines, TextEncoding encoding, const QLocale& locale, Database& database)
+    DatabaseReader(XmlLineReader& lines, const QLocale& locale, Database& database)
         : lines_(lines)
-        , encoding_(encoding)
         , amounts_(locale)
         , database_(database)
         , customerNames_(database.customers)
+        , customers_(database.customers)
+        , products_(database.products)
+        , periods_(database.periods)
+        , invoiceRecords_(database.invoiceRecords)
     {
     }
 
     void readDatabase();
     qsizetype skippedEntries() const { return skippedEntries_; }
+    qsizetype duplicateEntries() const { return duplicateEntries_; }
+    // Whether the lines held the root line or a section: any other text is not a database file.
+    bool foundDatabase() const { return foundDatabase_; }
     const QStringList& unreadablePrices() const { return unreadablePrices_; }
 
 private:
     using AddRecord = void (DatabaseReader::*)(const GatheredRecord&, const RecordElements&);
 
     Section sectionOpenedBy(QByteArrayView line) const;
+    void passOver(QByteArrayView line);
     Section readSection(Section section);
     // Reads a section of records into its table; returns the section whose opening line ended
     // this one, if any.
-    Section readTable(RecordTable& table, const RecordSyntax& syntax, AddRecord add);
+    Section readTable(TableLoading& loading, const RecordSyntax& syntax, AddRecord add);
+    void finishLaterSections();
     Section readCompanyInfoXml();
     // Gathers the section's records and hands each to add.
     Section readRecords(const RecordSyntax& syntax, AddRecord add);
@@ -110,14 +156,22 @@ private:
     QString text(const RecordElements& elements, size_t index) const;
 
     XmlLineReader& lines_;
-    TextEncoding encoding_;
     LocalAmounts amounts_;
     Database& database_;
     InvoiceCustomerNames customerNames_;
     // Takes the records of the section being read: a million records are added much faster so,
     // and a file whose records stand in reverse order cannot make the load quadratic.
     RecordTable::Loader* loader_ = nullptr;
+    TableLoading customers_;
+    TableLoading products_;
+    TableLoading periods_;
+    TableLoading invoiceRecords_;
     qsizetype skippedEntries_ = 0;
+    qsizetype duplicateEntries_ = 0;
+    bool foundDatabase_ = false;
+    // Where the lines passed over outside the sections stand: in no entry, in one that has shown
+    // only its start line so far, or in one that has been counted.
+    enum class StrayEntry { None, Started, Counted } strayEntry_ = StrayEntry::None;
     QStringList unreadablePrices_;
 };
 
@@ -127,12 +181,36 @@ void DatabaseReader::readDatabase()
     for (;;) {
         if (next == Section::None) {
             const std::optional<QByteArrayView> line = lines_.readXmlLine();
-            if (!line)
+            if (!line) {
+                finishLaterSections();
                 return;
+            }
             next = sectionOpenedBy(*line);
+            if (next == Section::None) {
+                passOver(*line);
+                continue;
+            }
         }
-        if (next != Section::None)
-            next = readSection(next);
+        foundDatabase_ = true;
+        strayEntry_ = StrayEntry::None;
+        next = readSection(next);
+    }
+}
+
+void DatabaseReader::passOver(QByteArrayView line)
+{
+    // The entries among these lines (the records of a section whose opening line is damaged) are
+    // counted, so that the user hears of them before the next save leaves them out.
+    if (isAnyRecordStartLine(line)) {
+        strayEntry_ = StrayEntry::Started;
+    } else if (holdsElement(line)) {
+        if (strayEntry_ != StrayEntry::Counted)
+            ++skippedEntries_;
+        strayEntry_ = StrayEntry::Counted;
+    } else {
+        if (isRootLine(line))
+            foundDatabase_ = true;
+        strayEntry_ = StrayEntry::None;
     }
 }
 
@@ -159,33 +237,50 @@ Section DatabaseReader::readSection(Section section)
     case Section::CompanyInfo:
         return readCompanyInfoXml();
     case Section::Customers:
-        return readTable(database_.customers, kCustomerSyntax, &DatabaseReader::addCustomer);
+        return readTable(customers_, kCustomerSyntax, &DatabaseReader::addCustomer);
     case Section::BillPeriods:
-        return readTable(database_.periods, kBillPeriodSyntax, &DatabaseReader::addBillPeriod);
+        return readTable(periods_, kBillPeriodSyntax, &DatabaseReader::addBillPeriod);
     case Section::Products:
-        return readTable(database_.products, kProductSyntax, &DatabaseReader::addProduct);
+        return readTable(products_, kProductSyntax, &DatabaseReader::addProduct);
     case Section::InvoiceRecords:
-        return readTable(database_.invoiceRecords, kInvoiceRecordSyntax, &DatabaseReader::addInvoiceRecord);
+        return readTable(invoiceRecords_, kInvoiceRecordSyntax, &DatabaseReader::addInvoiceRecord);
     case Section::None:
         break;
     }
     return Section::None;
 }
 
-Section DatabaseReader::readTable(RecordTable& table, const RecordSyntax& syntax, AddRecord add)
+Section DatabaseReader::readTable(TableLoading& loading, const RecordSyntax& syntax, AddRecord add)
 {
-    RecordTable::Loader loader(table);
+    if (loading.sectionRead) {
+        if (!loading.laterSections)
+            loading.laterSections.emplace(loading.table);
+        loader_ = &*loading.laterSections;
+        const Section next = readRecords(syntax, add);
+        loader_ = nullptr;
+        return next;
+    }
+    loading.sectionRead = true;
+    RecordTable::Loader loader(loading.table);
     loader_ = &loader;
     const Section next = readRecords(syntax, add);
     loader_ = nullptr;
     // Refused entries: a number, period name or period-and-customer pair that came before.
-    skippedEntries_ += loader.finish();
+    duplicateEntries_ += loader.finish();
     return next;
+}
+
+void DatabaseReader::finishLaterSections()
+{
+    for (TableLoading* loading : {&customers_, &products_, &periods_, &invoiceRecords_}) {
+        if (loading->laterSections)
+            duplicateEntries_ += loading->laterSections->finish();
+    }
 }
 
 QString DatabaseReader::text(const RecordElements& elements, size_t index) const
 {
-    return valueText(elements.valueOrEmpty(index), encoding_);
+    return valueText(elements.valueOrEmpty(index));
 }
 
 Section DatabaseReader::readCompanyInfoXml()
@@ -206,7 +301,7 @@ Section DatabaseReader::readCompanyInfoXml()
     // Only the elements the section holds: a stray second opening line must not empty the rest.
     for (size_t box = 0; box < database_.company.texts.size(); ++box) {
         if (const std::optional<QByteArrayView> value = elements.value(box))
-            database_.company.texts[box] = valueText(*value, encoding_);
+            database_.company.texts[box] = valueText(*value);
     }
     return next;
 }
@@ -332,10 +427,10 @@ void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElement
     // Built in place: a load makes a million of these, and every temporary text shows.
     QString key;
     key.reserve(elements.valueOrEmpty(Period).size() + elements.valueOrEmpty(CustomerNumber).size() + 2);
-    appendValueText(key, elements.valueOrEmpty(Period), encoding_);
+    appendValueText(key, elements.valueOrEmpty(Period));
     const qsizetype periodLength = key.size();
     key += FieldSeparator;
-    appendValueText(key, elements.valueOrEmpty(CustomerNumber), encoding_);
+    appendValueText(key, elements.valueOrEmpty(CustomerNumber));
     key += FieldSeparator;
     const QStringView number = QStringView(key).sliced(periodLength + 1, key.size() - periodLength - 2);
     // The customer's name when the customer has been read already, as in every file this program
@@ -352,7 +447,7 @@ void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElement
     invoice.append(number).append(FieldSeparator);
     // Older files may hold other forms of an amount; balances are kept in the writer's.
     const qsizetype balanceStart = invoice.size();
-    appendValueText(invoice, balance, encoding_);
+    appendValueText(invoice, balance);
     if (!isPlainBalanceText(QStringView(invoice).sliced(balanceStart))) {
         const QString plain = plainBalanceText(QStringView(invoice).sliced(balanceStart));
         invoice.truncate(balanceStart);
@@ -365,13 +460,13 @@ void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElement
         if (before > itemsStart)
             invoice.append(ItemSeparator);
         const qsizetype entryStart = invoice.size();
-        appendValueText(invoice, item, encoding_);
+        appendValueText(invoice, item);
         // An entry without a product number bills nothing, and could not be written back.
         if (invoice.size() == entryStart)
             invoice.truncate(before);
     }
     invoice.append(FieldSeparator);
-    appendValueText(invoice, note, encoding_);
+    appendValueText(invoice, note);
     // Separators alone: an entry without a single value holds nothing, and no line of it would be written.
     if (invoice.size() == InvoiceRecord::FieldCount - 1)
         return;
@@ -382,29 +477,28 @@ void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElement
 
 ReadOutcome readDatabase(ByteSource& source, const QLocale& locale)
 {
-    for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Windows1252}) {
-        ReadOutcome outcome;
-        if (!source.rewind()) {
-            outcome.readFailed = true;
-            outcome.readError = source.errorText();
-            return outcome;
-        }
-        XmlLineReader lines(source, encoding);
-        DatabaseReader reader(lines, encoding, locale, outcome.database);
-        reader.readDatabase();
-        if (lines.readFailed()) {
-            ReadOutcome failed;
-            failed.readFailed = true;
-            failed.readError = source.errorText();
-            return failed;
-        }
-        if (!lines.foundInvalidUtf8()) {
-            outcome.skippedEntries = reader.skippedEntries();
-            outcome.unreadablePrices = reader.unreadablePrices();
-            return outcome;
-        }
+    ReadOutcome outcome;
+    XmlLineReader lines(source);
+    DatabaseReader reader(lines, locale, outcome.database);
+    reader.readDatabase();
+    if (lines.readFailed()) {
+        ReadOutcome failed;
+        failed.readFailed = true;
+        failed.readError = source.errorText();
+        return failed;
     }
-    Q_UNREACHABLE();
+    // Plain text, a page, a copy in UTF-16: loaded as an empty database, the next save would
+    // replace it. A file of no bytes at all is a new, empty database.
+    if (!reader.foundDatabase() && lines.readAnyByte()) {
+        ReadOutcome foreign;
+        foreign.readFailed = true;
+        foreign.readError = QStringLiteral("Not a TAV database file");
+        return foreign;
+    }
+    outcome.skippedEntries = reader.skippedEntries();
+    outcome.duplicateEntries = reader.duplicateEntries();
+    outcome.unreadablePrices = reader.unreadablePrices();
+    return outcome;
 }
 
 } // namespace tav::records

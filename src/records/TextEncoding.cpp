@@ -41,24 +41,26 @@ bool isValidUtf8(QByteArrayView bytes)
     return true;
 }
 
-QString decodeWindows1252(QByteArrayView bytes)
+void appendWindows1252AsUtf8(std::string& out, QByteArrayView bytes)
 {
     static constexpr char16_t upperControls[32]
         = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
            0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
            0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
     for (const char byte : bytes) {
         const auto c = static_cast<unsigned char>(byte);
-        *out++ = QChar(c >= 0x80 && c < 0xA0 ? upperControls[c - 0x80] : char16_t(c));
+        const char16_t code = c >= 0x80 && c < 0xA0 ? upperControls[c - 0x80] : char16_t(c);
+        if (code < 0x80) {
+            out.push_back(static_cast<char>(code));
+        } else if (code < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        }
     }
-    return text;
-}
-
-QString decodeText(QByteArrayView bytes, TextEncoding encoding)
-{
-    return encoding == TextEncoding::Utf8 ? QString::fromUtf8(bytes) : decodeWindows1252(bytes);
 }
 
 } // namespace tav::records

@@ -24,10 +24,12 @@ bool startsWithIgnoringCase(const char* text, const char* end, QByteArrayView lo
     return true;
 }
 
+constexpr qsizetype kMaxNumberDigits = 9;
+
 // The whole number written in canonical decimal form (no sign, no leading zero), or -1.
 qsizetype canonicalNumber(QByteArrayView digits)
 {
-    if (digits.isEmpty() || digits.size() > 9 || digits[0] == '0')
+    if (digits.isEmpty() || digits.size() > kMaxNumberDigits || digits[0] == '0')
         return -1;
     qsizetype number = 0;
     for (const char c : digits) {
@@ -48,7 +50,7 @@ constexpr Reference kReferences[] = {
     {"&quot;", '"'}, {"&#13;", '\r'}, {"&#10;", '\n'}, {"&#9;", '\t'},
 };
 
-// Text that reads the same in every encoding and holds nothing to resolve or remove.
+// ASCII text that holds nothing to resolve or remove.
 bool isPlainAscii(QByteArrayView value)
 {
     for (const char c : value) {
@@ -117,7 +119,10 @@ void RecordElements::noteTag(QByteArrayView record, qsizetype at)
         }
         if (rest.startsWith(numberedOpening_)) {
             const qsizetype digitsStart = numberedOpening_.size();
-            const qsizetype quote = rest.indexOf("\">", digitsStart);
+            // The closing quote is looked for only where a number's could stand: in a record of
+            // openings without one, every search would run to the record's end.
+            const QByteArrayView numberPart = rest.first(std::min(rest.size(), digitsStart + kMaxNumberDigits + 2));
+            const qsizetype quote = numberPart.indexOf("\">", digitsStart);
             const qsizetype number = quote < 0 ? -1 : canonicalNumber(rest.sliced(digitsStart, quote - digitsStart));
             if (number > 0)
                 numberedOpenings_.emplace_back(number, at + quote + 2);
@@ -200,21 +205,21 @@ QByteArray recordStartNumber(QByteArrayView line, QByteArrayView lowerRecordName
     return compact.mid(start.size(), numberEnd - start.size());
 }
 
-QString valueText(QByteArrayView value, TextEncoding encoding)
+QString valueText(QByteArrayView value)
 {
     QString text;
-    appendValueText(text, value, encoding);
+    appendValueText(text, value);
     return text;
 }
 
-void appendValueText(QString& text, QByteArrayView value, TextEncoding encoding)
+void appendValueText(QString& text, QByteArrayView value)
 {
     if (isPlainAscii(value)) {
         text.append(QLatin1StringView(value));
         return;
     }
     if (!needsRewriting(value)) {
-        text.append(decodeText(value, encoding));
+        text.append(QString::fromUtf8(value));
         return;
     }
     std::string plain;
@@ -235,7 +240,7 @@ void appendValueText(QString& text, QByteArrayView value, TextEncoding encoding)
         }
         plain.push_back(c);
     }
-    text.append(decodeText(QByteArrayView(plain.data(), static_cast<qsizetype>(plain.size())), encoding));
+    text.append(QString::fromUtf8(plain.data(), static_cast<qsizetype>(plain.size())));
 }
 
 } // namespace tav::records

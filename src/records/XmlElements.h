@@ -1,7 +1,5 @@
 #pragma once
 
-#include "TextEncoding.h"
-
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -72,9 +70,9 @@ QByteArray recordStartNumber(QByteArrayView line, QByteArrayView lowerRecordName
 
 // A value made into text: the character and entity references the writer uses are resolved,
 // FieldSeparator and ItemSeparator characters (which would break the record's text apart) are
-// removed, and the bytes are decoded.
-QString valueText(QByteArrayView value, TextEncoding encoding);
+// removed, and the UTF-8 bytes are decoded.
+QString valueText(QByteArrayView value);
 // The same, appended to text. Never makes the text longer than value.size() characters.
-void appendValueText(QString& text, QByteArrayView value, TextEncoding encoding);
+void appendValueText(QString& text, QByteArrayView value);
 
 } // namespace tav::records

@@ -1,5 +1,7 @@
 #include "XmlLineReader.h"
 
+#include "TextEncoding.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -40,9 +42,8 @@ bool isComment(QByteArrayView raw)
 
 } // namespace
 
-XmlLineReader::XmlLineReader(ByteSource& source, TextEncoding encoding)
+XmlLineReader::XmlLineReader(ByteSource& source)
     : source_(source)
-    , encoding_(encoding)
 {
     // A small file needs no more than its own size (and a byte to see that it has ended).
     const qint64 size = source.size();
@@ -59,9 +60,10 @@ std::optional<QByteArrayView> XmlLineReader::readXmlLine()
             if (raw.startsWith(kUtf8ByteOrderMark))
                 raw = raw.sliced(kUtf8ByteOrderMark.size());
         }
-        if (highBytes && encoding_ == TextEncoding::Utf8 && !isValidUtf8(raw)) {
-            foundInvalidUtf8_ = true;
-            return std::nullopt;
+        if (highBytes && !isValidUtf8(raw)) {
+            fromWindows1252_.clear();
+            appendWindows1252AsUtf8(fromWindows1252_, raw);
+            raw = QByteArrayView(fromWindows1252_.data(), static_cast<qsizetype>(fromWindows1252_.size()));
         }
         if (isComment(raw))
             continue;
@@ -155,6 +157,8 @@ bool XmlLineReader::fill()
     }
     if (count == 0)
         atEnd_ = true;
+    else
+        readAnyByte_ = true;
     end_ += static_cast<size_t>(count);
     return true;
 }

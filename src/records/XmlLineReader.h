@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ByteSource.h"
-#include "TextEncoding.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -11,22 +10,25 @@
 
 namespace tav::records {
 
-// Hands out the meaningful lines of a database file, one at a time, straight from its bytes.
-// A line ends at CR, at LF, or at CR LF. Blank lines and comment lines (those holding "<!--") are
+// Hands out the meaningful lines of a database file, one at a time, straight from its bytes, and
+// always in UTF-8: a line that is not valid UTF-8 is read as Windows-1252 and handed out in UTF-8,
+// so that a stray byte costs its own line nothing but itself and the rest of the file nothing at
+// all. A line ends at CR, at LF, or at CR LF. Blank lines and comment lines (those holding "<!--") are
 // passed over; the comment test looks at the line as written, where a value's "<" is still
 // escaped, so a value holding that text is never taken for a comment. Leading and trailing blanks
 // are trimmed and every tab is removed. Entity references are left as they stand: they are
 // resolved per value, after the tags have been found.
 class XmlLineReader {
 public:
-    XmlLineReader(ByteSource& source, TextEncoding encoding);
+    explicit XmlLineReader(ByteSource& source);
 
-    // The next meaningful line, valid until the next call. Nothing at the end of the bytes, after
-    // a read error, and, when reading UTF-8, at the first line that is not valid UTF-8.
+    // The next meaningful line, valid until the next call. Nothing at the end of the bytes and
+    // after a read error.
     std::optional<QByteArrayView> readXmlLine();
 
     bool readFailed() const { return readFailed_; }
-    bool foundInvalidUtf8() const { return foundInvalidUtf8_; }
+    // Whether the source held any byte at all, blank lines and comments included.
+    bool readAnyByte() const { return readAnyByte_; }
 
 private:
     bool nextRawLine(QByteArrayView& line, bool& highBytes);
@@ -34,7 +36,6 @@ private:
     QByteArrayView cleaned(QByteArrayView raw);
 
     ByteSource& source_;
-    TextEncoding encoding_;
     QByteArray buffer_; // grown without clearing: a load reads hundreds of megabytes through it
     size_t begin_ = 0; // the first byte not yet handed out
     size_t scanned_ = 0; // bytes from begin_ up to here hold no line end
@@ -43,7 +44,8 @@ private:
     bool atEnd_ = false;
     bool atFirstLine_ = true;
     bool readFailed_ = false;
-    bool foundInvalidUtf8_ = false;
+    bool readAnyByte_ = false;
+    std::string fromWindows1252_;
     std::string withoutTabs_;
 };
 

@@ -18,23 +18,12 @@ rm -rf "$out"
 mkdir -p "$out"
 # shellcheck source=x-driver.sh
 source "$here/x-driver.sh"
+# shellcheck source=tav-program.sh
+source "$here/tav-program.sh"
 
-program=$work/program
-mkdir -p "$program" "$work/home" "$work/config" "$work/runtime" "$work/pdf"
-chmod 700 "$work/runtime"
-cp "$tav_executable" "$program/tav"
+prepare_program "$tav_executable"
 cp "$here/long-texts-TAV.xml" "$program/TAV.xml"
-
-tav_pid=""
-cleanup() {
-    if [ -n "$tav_pid" ]; then
-        kill "$tav_pid" 2>/dev/null || true
-        wait "$tav_pid" 2>/dev/null || true
-    fi
-    stop_x_server
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_test EXIT
 trap 'exit 143' INT TERM
 
 # The long texts: the product's name and the closing line as long-texts-TAV.xml holds them.
@@ -124,49 +113,22 @@ expect_long_texts_inside() {
     fi
 }
 
-# Succeeds once the print folder holds one complete PDF file of one page ($pdf_file).
-pdf_complete() {
-    local files=("$work/pdf"/*.pdf)
-    ((${#files[@]} == 1)) && [ -f "${files[0]}" ] || return 1
-    pdf_file=${files[0]}
-    tail -c 32 "$pdf_file" | grep -q '%%EOF' || return 1
-    [ "$(pdfinfo "$pdf_file" 2>/dev/null | awk '/^Pages:/ { print $2 }')" = 1 ]
-}
-
-# The page tabs down the left edge of the window: Left 15, Top 360 + 840 x index, 1545 x 840.
-readonly PAGE_LEFT=1560 PRINTING=3 PRINT_OPTIONS=4
-show_page() {
-    click_control "$main" 15 $((360 + 840 * $1)) 1545 840
-    settle
-}
-
 # Prints the invoice of the checked customer on the chosen layout into $out/NAME.pdf.
 print_invoice() {
     show_page $PRINTING
     keys "$main" alt+p
-    wait_until 60 "the PDF file of $1" pdf_complete
+    wait_until 60 "the PDF file of $1" pdf_complete 1
     mv "$pdf_file" "$out/$1.pdf"
     pdftoppm -r 60 -png -singlefile "$out/$1.pdf" "$out/$1"
 }
 
 # --- The run -------------------------------------------------------------------------------------
 start_x_server
-env -u LANGUAGE HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
-    TAV_PRINT_TO_PDF="$work/pdf" QT_QPA_PLATFORM=xcb LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 \
-    "$program/tav" >>"$out/tav.log" 2>&1 &
-tav_pid=$!
-wait_window TAV
-main=$window
+launch_program
 settle 1
-
-# Page frames fill the window less 1665 x 510 twips; the Print Options page's preview frame stands
-# at Left Half + 240 (Half = W / 2, rounded to the even neighbour), its ">" button at 1920, 4440 in
+# The Print Options page's preview frame stands at Left Half + 240, its ">" button at 1920, 4440 in
 # it. The Printing page's tree stands at 120, 1320, W - 225 x H - 2145.
-read -r width height < <(window_size "$main")
-page_width=$((width * TWIPS_PER_PIXEL - 1665))
-page_height=$((height * TWIPS_PER_PIXEL - 510))
-half=$((page_width / 2))
-((page_width % 2 == 0 || half % 2 == 0)) || half=$((half + 1))
+measure_pages
 
 # The last bill period is shown at the start: its tree reads 0 the period, 1 the customer, 2 her
 # item. A right click on the selected customer asks for the note to print on her invoice.

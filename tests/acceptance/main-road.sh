@@ -32,74 +32,26 @@ rm -rf "$out"
 mkdir -p "$out"
 # shellcheck source=x-driver.sh
 source "$here/x-driver.sh"
+# shellcheck source=tav-program.sh
+source "$here/tav-program.sh"
 
-# The program runs from a folder of its own, since its database file lives beside it, with its own
-# settings, and with every print run written as a PDF file.
-program=$work/program
-mkdir -p "$program" "$work/home" "$work/config" "$work/runtime" "$work/pdf"
-chmod 700 "$work/runtime"
-cp "$tav_executable" "$program/tav"
+prepare_program "$tav_executable"
 database=$program/TAV.xml
-
-tav_pid=""
-stop_program() {
-    if [ -n "$tav_pid" ]; then
-        kill "$tav_pid" 2>/dev/null || true
-        wait "$tav_pid" 2>/dev/null || true
-        tav_pid=""
-    fi
-}
-cleanup() {
-    stop_program
-    stop_x_server
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_test EXIT
 trap 'exit 143' INT TERM
-
-# --- The program's window, in twips --------------------------------------------------------------
-# Page frames stand at Left 1560, Top 0 of the client area; the page layout fits them to the window
-# (width - 1665, height - 510) and places many controls from the frame's width W, its height H and
-# Half, W / 2 rounded to the even neighbour.
-readonly PAGE_LEFT=1560
-readonly CUSTOMERS=0 PRODUCTS=1 BILL_PERIODS=2 PRINTING=3
 
 # Starts the program and waits for its main window ($main) and its page geometry.
 start_program() {
-    env -u LANGUAGE HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
-        TAV_PRINT_TO_PDF="$work/pdf" QT_QPA_PLATFORM=xcb LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 \
-        "$program/tav" >>"$out/tav.log" 2>&1 &
-    tav_pid=$!
-    # The main window is the larger of the two windows titled "TAV" (the other is Qt's 1x1 leader).
-    wait_window TAV
-    main=$window
+    launch_program
     settle 1
-    local width height
-    read -r width height < <(window_size "$main")
-    page_width=$((width * TWIPS_PER_PIXEL - 1665))
-    page_height=$((height * TWIPS_PER_PIXEL - 510))
-    half=$((page_width / 2))
-    ((page_width % 2 == 0 || half % 2 == 0)) || half=$((half + 1))
-}
-
-program_ended() {
-    [ ! -e "/proc/$tav_pid" ] || [ "$(cut -d' ' -f3 "/proc/$tav_pid/stat" 2>/dev/null)" = Z ]
+    measure_pages
 }
 
 # Closes the main window as the window system's close button does; with nothing left unsaved the
 # program ends without a question, and it must end cleanly.
 close_program() {
     "$close_window" "$main"
-    wait_until 30 "the program to end after the close request" program_ended
-    local status=0
-    wait "$tav_pid" || status=$?
-    tav_pid=""
-    ((status == 0)) || fail "the program ended with status $status"
-}
-
-# The page tabs down the left edge of the window: Left 15, Top 360 + 840 x index, 1545 x 840.
-show_page() {
-    click_control "$main" 15 $((360 + 840 * $1)) 1545 840
+    await_clean_end
 }
 
 # A control of the shown page, by its rectangle within the page frame.
@@ -154,15 +106,6 @@ add_product() {
     keys "$main" Tab
     type_text "$main" "$2"
     keys "$main" alt+a
-}
-
-# Succeeds once the print folder holds one PDF file ($pdf_file), written to its end, of PAGES pages.
-pdf_complete() {
-    local pages=$1 files=("$work/pdf"/*.pdf)
-    ((${#files[@]} == 1)) && [ -f "${files[0]}" ] || return 1
-    pdf_file=${files[0]}
-    tail -c 32 "$pdf_file" | grep -q '%%EOF' || return 1
-    [ "$(pdfinfo "$pdf_file" 2>/dev/null | awk '/^Pages:/ { print $2 }')" = "$pages" ]
 }
 
 # Waits for the PDF file of a print run of PAGES pages, moves it to $out/NAME.pdf and its text to
@@ -317,7 +260,6 @@ diff -u "$out/invoices.txt" "$out/invoices-second-start.txt" >&2 ||
 # The customer list, printed from the Customers page's printer button (Left Half - 600, Top 585,
 # 375 x 360) through its options window ("Print" at Left 480, Top 5280, 1695 x 615).
 show_page $CUSTOMERS
-settle
 screenshot second-start-customers
 click_on_page $((half - 600)) 585 375 360
 wait_window "Customer List Print Options"
@@ -362,7 +304,6 @@ wait_window TAV "$main"
 keys "$window" Return
 wait_window_gone "$window"
 show_page $PRINTING
-settle
 screenshot abandoned-period-on-printing-page
 click_control "$main" 2160 135 390 480
 wait_window 'ABANDON ALL CHANGES[?][?][?]' # a title is matched as a regular expression

@@ -194,3 +194,60 @@ double_click_row() {
     click_row "$@" --repeat 2 --delay 80
     sleep 0.6
 }
+
+# --- A window manager that frames windows --------------------------------------------------------
+# Desktop window managers put every window into a frame of their own once it is mapped, so a
+# window learns its frame only after it shows. openbox does the same; it runs with the settings of
+# the test's own folders.
+
+wm_pid=""
+start_window_manager() {
+    HOME="$work/home" XDG_CONFIG_HOME="$work/config" openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    wait_until 20 "the window manager to start" window_manager_running
+}
+
+window_manager_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+stop_window_manager() {
+    if [ -n "$wm_pid" ]; then
+        kill "$wm_pid" 2>/dev/null || true
+        wait "$wm_pid" 2>/dev/null || true
+        wm_pid=""
+    fi
+}
+
+# "LEFT RIGHT TOP BOTTOM": the room the frame takes around a window's client area. Fails until the
+# window manager has framed the window.
+frame_extents() {
+    xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null |
+        awk -F' = ' 'NF == 2 { gsub(/,/, "", $2); print $2; found = 1 } END { exit !found }'
+}
+
+window_framed() {
+    frame_extents "$1" >/dev/null
+}
+
+# "X Y WIDTH HEIGHT" of a window's client area on the screen.
+client_geometry() {
+    xwininfo -id "$1" | awk '
+        /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+        /^ *Width:/ { width = $NF } /^ *Height:/ { height = $NF }
+        END { print x, y, width, height }'
+}
+
+# "X Y WIDTH HEIGHT" of a window with its frame, as the user sees it on the screen.
+outer_geometry() {
+    local x y width height left right top bottom
+    read -r x y width height < <(client_geometry "$1")
+    read -r left right top bottom < <(frame_extents "$1")
+    echo $((x - left)) $((y - top)) $((width + left + right)) $((height + top + bottom))
+}
+
+# Succeeds when the window manager lets the user do ACTION to the window (RESIZE, MAXIMIZE_VERT, ...).
+#     window_allows WINDOW ACTION
+window_allows() {
+    xprop -id "$1" _NET_WM_ALLOWED_ACTIONS 2>/dev/null | grep -Eq "_NET_WM_ACTION_$2(,|\$)"
+}

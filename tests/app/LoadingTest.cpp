@@ -5,6 +5,11 @@
 #include "platform/TextBox.h"
 #include "records/Separators.h"
 
+#include <QDirIterator>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace tav;
 using platform::MessageAnswer;
 using test::MainWindowTest;
@@ -30,6 +35,37 @@ void pressOkay(platform::Form& form)
     static_cast<components::MessageWindow&>(form).cmdOkay->click();
 }
 
+// Root writes into any folder: where the tests run as root, the test runs as an ordinary user
+// while this lives, with the test's folders but the program folder handed to that user.
+class OrdinaryUser {
+public:
+    OrdinaryUser()
+    {
+        if (::geteuid() != 0)
+            return;
+        const QString program = test::testFolder() + "/program";
+        ::chown(QFile::encodeName(test::testFolder()).constData(), kUser, kUser);
+        QDirIterator files(test::testFolder(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            if (path != program && !path.startsWith(program + "/"))
+                ::chown(QFile::encodeName(path).constData(), kUser, kUser);
+        }
+        // The real user as well, which access() asks; root stays the saved user, to come back to.
+        switched_ = ::setresuid(kUser, kUser, 0) == 0;
+    }
+    ~OrdinaryUser()
+    {
+        if (switched_)
+            ::setresuid(0, 0, 0);
+    }
+
+private:
+    static constexpr uid_t kUser = 65534;
+    bool switched_ = false;
+};
+
 } // namespace
 
 TEST_F(MainWindowTest, aMissingCustomerGetsOnePlaceholderAndOneNotice)
@@ -52,6 +88,27 @@ TEST_F(MainWindowTest, aSilencedNoticeStillRepairsAndMarksTheChange)
     EXPECT_TRUE(window->hasUnsavedChanges());
 }
 
+TEST_F(MainWindowTest, aFreshAccountKeepsTheDatabaseInTheDataFolderWhenTheProgramFolderIsReadOnly)
+{
+    const QString program = test::testFolder() + "/program";
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                                       | QFile::ReadOther | QFile::ExeOther);
+    const OrdinaryUser user;
+    ASSERT_FALSE(QFileInfo(program).isWritable());
+    start(); // the scripted host fails the test on any message, such as "Database File Not Created"
+    window->c.txtCompanyDetails[0]->setText("New Co");
+    EXPECT_TRUE(window->session.saveDatabase());
+
+    const QString folder = test::testFolder() + "/data/TAV";
+    QFile file(folder + "/TAV.xml");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("<CompanyName>New Co</CompanyName>"));
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0700u) << "the folder is the user's own";
+    EXPECT_TRUE(QDir(program).isEmpty());
+}
+
 TEST_F(MainWindowTest, entriesThatCannotBeReadAreToldOnceAndTheRestLoads)
 {
     QByteArray bytes = test::sampleDatabase();
@@ -62,11 +119,25 @@ TEST_F(MainWindowTest, entriesThatCannotBeReadAreToldOnceAndTheRestLoads)
     start();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Unreadable Entries Found");
     EXPECT_EQ(scriptedHost().lastPrompt().text,
-              "2 entries of the database file could not be read and were left out.\r\n\r\n"
+              "1 entry of the database file could not be read and was left out.\r\n"
+              "1 entry of the database file repeated the number or name of an earlier entry and was left out; "
+              "the earlier entry was kept.\r\n\r\n"
               "(The file as it was is kept as TAV.xml.bak when you next save.)");
     EXPECT_EQ(window->c.lvwCustomersVis->count(), 1);
     EXPECT_EQ(window->c.lvwProducts[0]->count(), 1);
+    EXPECT_TRUE(window->db.products.find("1k")->endsWith("Lawn mowing"));
     EXPECT_FALSE(window->hasUnsavedChanges());
+
+    // Duplicates alone are told as such.
+    bytes.replace("<Customer CID=\"x\">", "<Customer CID=\"1\">");
+    bytes.replace("<PS PSID=\"3\">", "<PS PSID=\"1\">");
+    test::writeDatabaseFile(bytes);
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    window->session.loadDatabase();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Duplicate Entries Found");
+    EXPECT_TRUE(scriptedHost().lastPrompt().text.startsWith(
+        "3 entries of the database file repeated the number or name of an earlier entry and were left out; "
+        "the earlier entries were kept.\r\n\r\n"));
 }
 
 TEST_F(MainWindowTest, pricesWrittenUnderAnotherLocaleKeepTheirAmountsOrAreTold)
@@ -100,5 +171,25 @@ TEST_F(MainWindowTest, aFileThatCannotBeReadIsNeverWrittenOver)
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     EXPECT_FALSE(window->session.saveDatabase());
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database Not Saved");
+    EXPECT_EQ(scriptedHost().lastPrompt().text,
+              "The database file could not be read when it was opened, so it is not written over:\r\n"
+                  + test::databaseFile() + "\r\n\r\n(Save your work under a new name with SvAs on the Options page.)");
     EXPECT_TRUE(QFileInfo(test::databaseFile()).isDir());
+}
+
+TEST_F(MainWindowTest, aFileThatIsNoDatabaseIsToldAndNeverWrittenOver)
+{
+    const QByteArray text = "Shopping list\r\nmilk\r\n";
+    test::writeDatabaseFile(text);
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    start();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Not Read");
+    EXPECT_TRUE(scriptedHost().lastPrompt().text.contains("Not a TAV database file"));
+    window->c.txtCompanyDetails[0]->setText("New Co");
+    for (int save = 0; save < 2; ++save) {
+        scriptedHost().answerMessageBox(MessageAnswer::Ok);
+        EXPECT_FALSE(window->session.saveDatabase());
+    }
+    EXPECT_EQ(test::readDatabaseFile(), text);
+    EXPECT_FALSE(QFileInfo::exists(test::databaseFile() + ".bak"));
 }

@@ -144,6 +144,16 @@ TEST_F(MainWindowTest, tabsAndAltLettersSwitchPagesAndThePageShownWinsALetter)
     QTest::keyClick(c.chkKeepTwelveLines->widget(), Qt::Key_T, Qt::AltModifier);
     EXPECT_EQ(window->state.currentTab, 4) << "Alt+T now belongs to the page's own check box";
     EXPECT_EQ(c.chkKeepTwelveLines->value(), platform::CheckBox::Unchecked);
+
+    // A letter that no shown control carries types nothing, nor does one whose button is hidden.
+    window->layout.cmdTab_Click(1);
+    c.cmdAddNewItem->click();
+    ASSERT_EQ(keys->target('A'), nullptr) << "\"&Add New\" shows once price and name are typed";
+    QWidget* price = c.txtPrice->widget();
+    QTest::keyClicks(price, "12");
+    for (const Qt::Key letter : {Qt::Key_A, Qt::Key_Z, Qt::Key_Q, Qt::Key_5})
+        QTest::keyClick(price, letter, Qt::AltModifier);
+    EXPECT_EQ(c.txtPrice->text(), "12");
 }
 
 TEST_F(MainWindowTest, theListsShowCurrentEntriesOnlyInTableOrder)
@@ -221,6 +231,14 @@ TEST_F(MainWindowTest, entryFieldModes)
     EXPECT_EQ(c.txtField[0]->backColor(), app::kNormalColor);
     fields.setFieldHighlight(true);
     EXPECT_EQ(c.txtField[5]->backColor(), app::kEntryColor);
+
+    // Every field shows it where the user types, the multi-line notes box too.
+    window->widget()->show();
+    for (auto* field : c.txtField) {
+        const QImage face = field->widget()->grab().toImage();
+        EXPECT_EQ(face.pixelColor(face.width() / 3, face.height() * 3 / 4), platform::toQColor(app::kEntryColor))
+            << field->index();
+    }
 }
 
 TEST_F(MainWindowTest, theOptionsPageShowsItsSaveCommandAndHintOnlyWithUnsavedChanges)

@@ -119,7 +119,7 @@ TEST_F(VersionCheckTest, everyFailedDownloadGivesTheConnectionMessageAndChangesN
 {
     scriptedHost().setDownloadTimeLimit(300ms);
     const QString before = settings().value("Settings", "LastClicked");
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 6; ++i)
         scriptedHost().answerMessageBox(MessageAnswer::Ok);
 
     {
@@ -138,6 +138,8 @@ TEST_F(VersionCheckTest, everyFailedDownloadGivesTheConnectionMessageAndChangesN
     expectConnectionMessage("an empty file");
     checkAgainst("\r\n");
     expectConnectionMessage("a blank file");
+    checkAgainst(runningVersionPlus(1) + "\r\n" + QByteArray(64 * 1024, ' '));
+    expectConnectionMessage("more than a version file");
 
     EXPECT_FALSE(window->hasUnsavedChanges());
     EXPECT_EQ(settings().value("Settings", "LastClicked"), before);

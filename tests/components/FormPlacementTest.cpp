@@ -115,4 +115,34 @@ TEST(FormPlacement, badStoredValuesGiveTheirDefaults)
     restoreFormPosition(faraway);
     EXPECT_EQ(faraway.windowState(), Form::WindowState::Normal);
     EXPECT_NEAR(faraway.left(), (screenTwips().width() - 6000) / 2, 15) << "a window on no screen is centred";
+
+    // A size beyond 16 bits, or larger than the desktop, keeps the designed one; so does a
+    // position beyond 16 bits, and a window wholly off the screen comes back onto it.
+    store("_WindowState", "0");
+    store("_Width", "1000000000");
+    store("_Height", QString::number(screenTwips().height() + 15));
+    store("_Left", "40000");
+    store("_Top", "40000");
+    Window huge;
+    restoreFormPosition(huge);
+    EXPECT_EQ(huge.width(), 6000);
+    EXPECT_EQ(huge.height(), 4500);
+    EXPECT_NEAR(huge.top(), (screenTwips().height() - 4500) / 2, 15);
+    store("_Left", QString::number(screenTwips().width() + 1500));
+    store("_Top", "600");
+    Window offScreen;
+    restoreFormPosition(offScreen);
+    EXPECT_NEAR(offScreen.left(), (screenTwips().width() - 6000) / 2, 15);
+}
+
+TEST(FormPlacement, noValueBeyondSixteenBitsIsWritten)
+{
+    store("_Width", "7500");
+    Window wide;
+    wide.setWidth(33000);
+    wide.setLeft(-33000);
+    saveFormPosition(wide);
+    EXPECT_EQ(settings().value("FormPositions", "frmTest_Width"), "7500") << "the last width that fits stays";
+    EXPECT_FALSE(settings().contains("FormPositions", "frmTest_Left"));
+    EXPECT_EQ(settings().value("FormPositions", "frmTest_Height"), "4500");
 }

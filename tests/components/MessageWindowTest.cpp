@@ -117,7 +117,7 @@ TEST(MessageWindow, theTextIsCentredAboveTheButtonsLineByLine)
     EXPECT_TRUE(shown.contains("explanation & more"));
 }
 
-TEST(MessageWindow, itsButtonsAnswerTheirAccessKeys)
+TEST(MessageWindow, itsButtonsAnswerTheirAccessKeysAndEnterWhileFocused)
 {
     MessageRequest request{"Question?", "Key", "Yes", ""};
     scriptedHost().answerModal([](Form& form) {
@@ -127,4 +127,38 @@ TEST(MessageWindow, itsButtonsAnswerTheirAccessKeys)
     });
     showMessage(request);
     EXPECT_EQ(request.answer, "No");
+
+    for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        request.answer = "Yes";
+        scriptedHost().answerModal([enter](Form& form) {
+            auto& window = static_cast<MessageWindow&>(form);
+            window.show();
+            window.cmdNo->setFocus();
+            QTest::keyClick(window.cmdNo->widget(), enter);
+        });
+        showMessage(request);
+        EXPECT_EQ(request.answer, "No") << enter;
+    }
+}
+
+TEST(MessageWindow, keepsItsSizeWithoutAMaximizeBox)
+{
+    MessageRequest request{"Question?", "Key", "Yes", ""};
+    QSize shown;
+    QSize afterResize;
+    Qt::WindowFlags flags;
+    scriptedHost().answerModal([&](Form& form) {
+        form.show();
+        QWidget* window = form.widget();
+        shown = window->size();
+        flags = window->windowFlags();
+        window->resize(shown * 2);
+        afterResize = window->size();
+        press(form, "Yes", false);
+    });
+    showMessage(request);
+    EXPECT_EQ(shown, QSize(401, 225)) << "the client area of 6015 x 3375 twips";
+    EXPECT_EQ(afterResize, shown);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
 }

@@ -5,34 +5,41 @@
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QApplication>
 #include <QFile>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
 using tav::platform::downloadWhole;
 using tav::test::LoopbackHttpServer;
 
-TEST(UrlDownload, aSuccessfulAnswerGivesItsBodyEvenWhenEmpty)
+TEST(UrlDownload, aSuccessfulAnswerGivesItsBodyEvenWhenEmptyButNoneLongerThanTheLimit)
 {
     LoopbackHttpServer server(200, "3019001\r\n");
-    EXPECT_EQ(downloadWhole(server.url("/tavver.txt"), 2s), QByteArray("3019001\r\n"));
+    EXPECT_EQ(downloadWhole(server.url("/tavver.txt"), 2s, 9), QByteArray("3019001\r\n"));
     EXPECT_EQ(server.requestedPath(), "/tavver.txt");
 
     LoopbackHttpServer empty(200, "");
-    const auto body = downloadWhole(empty.url("/tavver.txt"), 2s);
+    const auto body = downloadWhole(empty.url("/tavver.txt"), 2s, 9);
     ASSERT_TRUE(body.has_value());
     EXPECT_TRUE(body->isEmpty());
+
+    LoopbackHttpServer tooLong(200, "3019001\r\n");
+    EXPECT_FALSE(downloadWhole(tooLong.url("/tavver.txt"), 2s, 8).has_value());
 }
 
 TEST(UrlDownload, anErrorStatusOrARefusedConnectionGivesNothing)
 {
     for (int status : {404, 500}) {
         LoopbackHttpServer server(status, "<html>no such file</html>");
-        EXPECT_FALSE(downloadWhole(server.url("/tavver.txt"), 2s).has_value()) << status;
+        EXPECT_FALSE(downloadWhole(server.url("/tavver.txt"), 2s, 9).has_value()) << status;
         EXPECT_EQ(server.requestedPath(), "/tavver.txt");
     }
-    EXPECT_FALSE(downloadWhole(LoopbackHttpServer::refusedUrl("/tavver.txt"), 2s).has_value());
+    EXPECT_FALSE(downloadWhole(LoopbackHttpServer::refusedUrl("/tavver.txt"), 2s, 9).has_value());
 }
 
 TEST(UrlDownload, aServerThatNeverAnswersIsGivenUpAtTheTimeLimit)
@@ -40,7 +47,7 @@ TEST(UrlDownload, aServerThatNeverAnswersIsGivenUpAtTheTimeLimit)
     const auto server = LoopbackHttpServer::silent();
     QElapsedTimer clock;
     clock.start();
-    EXPECT_FALSE(downloadWhole(server->url("/tavver.txt"), 300ms).has_value());
+    EXPECT_FALSE(downloadWhole(server->url("/tavver.txt"), 300ms, 9).has_value());
     EXPECT_GE(clock.elapsed(), 250) << "it waited for the answer";
     EXPECT_LT(clock.elapsed(), 3000);
     EXPECT_EQ(server->requestedPath(), "/tavver.txt") << "the request reached the server";
@@ -84,4 +91,25 @@ TEST(DesktopHost, aDetachedProgramRunsInTheGivenFolderAndOneThatCannotRunIsRepor
     EXPECT_FALSE(host.startDetached(notExecutable, folder));
     QTest::qWait(100);
     EXPECT_FALSE(QFile::exists(ran));
+}
+
+TEST(DesktopHost, theInputBoxKeepsItsSizeAndTakesTypingButNoAltLetter)
+{
+    bool fixed = false;
+    QTimer::singleShot(0, [&fixed] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        auto* box = dialog ? dialog->findChild<QLineEdit*>() : nullptr;
+        if (!box) {
+            ADD_FAILURE() << "no input box is showing";
+            if (QWidget* other = QApplication::activeModalWidget())
+                other->close();
+            return;
+        }
+        fixed = dialog->minimumSize() == dialog->maximumSize();
+        QTest::keyClicks(box, "30");
+        QTest::keyClick(box, Qt::Key_Z, Qt::AltModifier);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(tav::platform::DesktopHost().inputBox("Enter New Balance", "Log Payment", "", std::nullopt).toStdString(), "30");
+    EXPECT_TRUE(fixed);
 }

@@ -7,7 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
 #include <QPageSetupDialog>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -149,6 +153,31 @@ TEST(QtDialogBackend, theOpenDialogTakesSeveralFilesOrEndsAsCancelled)
     const auto cancelled = backend.showFileDialog(request);
     EXPECT_FALSE(cancelled.confirmed);
     EXPECT_EQ(cancelled.failureCode, 0);
+}
+
+TEST(QtDialogBackend, theFontDialogOpensWithNothingChosenAndTakesOKOnlyWithAFont)
+{
+    bool opened = false;
+    whenShown<QFontDialog>([&](QFontDialog& dialog) {
+        // Family, style and size, each a box over its list.
+        const auto lists = dialog.findChildren<QListView*>(QString(), Qt::FindDirectChildrenOnly);
+        const auto boxes = dialog.findChildren<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly);
+        ASSERT_EQ(lists.size(), 3);
+        ASSERT_EQ(boxes.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_FALSE(lists[i]->currentIndex().isValid()) << i;
+            EXPECT_FALSE(lists[i]->selectionModel()->hasSelection()) << i;
+            EXPECT_EQ(boxes[i]->text().toStdString(), "") << i;
+        }
+        QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        EXPECT_FALSE(ok->isEnabled()) << "no font, no OK";
+        lists[0]->setCurrentIndex(lists[0]->model()->index(0, 0));
+        EXPECT_TRUE(ok->isEnabled());
+        opened = true;
+        dialog.reject();
+    });
+    EXPECT_FALSE(QtDialogBackend().showFontDialog({}).confirmed);
+    EXPECT_TRUE(opened);
 }
 
 TEST(QtDialogBackend, fontAndColourChoicesComeBackInTheObjectsTerms)

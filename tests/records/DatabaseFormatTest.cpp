@@ -85,7 +85,7 @@ TEST(DatabaseFormat, everyLineEndReadsAlike)
         expectSameDatabase(loadBytes(bytes), expected);
 }
 
-TEST(DatabaseFormat, readsWindows1252WhenTheFileIsNotUtf8)
+TEST(DatabaseFormat, eachLineIsReadAsUtf8WhenItIsAndAsWindows1252Otherwise)
 {
     const QByteArray windows = "<Customers>\r\n<Customer CID=\"1\">\r\n<FName>Ren\xE9</FName>\r\n"
                                "<Notes>\x80 5 \x93ok\x94</Notes>\r\n</Customer>\r\n</Customers>\r\n";
@@ -93,19 +93,30 @@ TEST(DatabaseFormat, readsWindows1252WhenTheFileIsNotUtf8)
     EXPECT_EQ(customer->values[0], QStringLiteral("Ren\u00e9"));
     EXPECT_EQ(customer->values[7], QStringLiteral("\u20ac 5 \u201cok\u201d"));
 
-    QByteArray utf8 = windows;
-    utf8.replace("Ren\xE9", "Ren\xC3\xA9").replace("<Notes>\x80 5 \x93ok\x94</Notes>\r\n", "");
-    const auto fromUtf8
-        = CustomerRecord::fromText(*readBytes("\xEF\xBB\xBF" + utf8).database.customers.find(QStringLiteral("1k")));
-    EXPECT_EQ(fromUtf8->values[0], QStringLiteral("Ren\u00e9"));
+    // One stray byte in a file of UTF-8 costs the rest of the file nothing.
+    QByteArray mixed = windows;
+    mixed.replace("Ren\xE9", "Ren\xC3\xA9")
+        .replace("<Customer CID=\"1\">", "<Customer CID=\"1\">\r\n<LName>Gr\xC3\xBCn</LName>");
+    const auto fromMixed
+        = CustomerRecord::fromText(*readBytes("\xEF\xBB\xBF" + mixed).database.customers.find(QStringLiteral("1k")));
+    EXPECT_EQ(fromMixed->values[0], QStringLiteral("Ren\u00e9"));
+    EXPECT_EQ(fromMixed->values[1], QStringLiteral("Gr\u00fcn"));
+    EXPECT_EQ(fromMixed->values[7], QStringLiteral("\u20ac 5 \u201cok\u201d"));
 }
 
-TEST(DatabaseFormat, aZeroByteFileAndARootOnlyFileAreEmptyDatabases)
+TEST(DatabaseFormat, aZeroByteFileAndARootOnlyFileAreEmptyDatabasesAndOtherTextIsNoDatabase)
 {
     for (const QByteArray& bytes : {QByteArray(), QByteArray("<TAV-DB>\r\n</TAV-DB>\r\n")}) {
         const ReadOutcome outcome = readBytes(bytes);
+        EXPECT_FALSE(outcome.readFailed);
         EXPECT_EQ(outcome.database.customers.count() + outcome.database.invoiceRecords.count(), 0);
         EXPECT_EQ(outcome.skippedEntries, 0);
+    }
+    for (const QByteArray& bytes : {QByteArray("\r\n"), QByteArray("Customers\r\nAnna Smith\r\n"),
+                                    QByteArray("<Customer CID=\"1\">\r\n<FName>Anna</FName>\r\n")}) {
+        const ReadOutcome outcome = readBytes(bytes);
+        EXPECT_TRUE(outcome.readFailed) << bytes.toStdString();
+        EXPECT_EQ(outcome.readError, "Not a TAV database file");
     }
 }
 

@@ -14,7 +14,7 @@ namespace {
 QStringList linesOf(const QByteArray& bytes)
 {
     MemoryByteSource source(bytes);
-    XmlLineReader reader(source, TextEncoding::Utf8);
+    XmlLineReader reader(source);
     QStringList lines;
     while (const auto line = reader.readXmlLine())
         lines << QString::fromUtf8(*line);
@@ -35,11 +35,11 @@ QString roundTrip(const QString& value)
 {
     const QByteArray line = elementLine(value);
     MemoryByteSource source(line);
-    XmlLineReader reader(source, TextEncoding::Utf8);
+    XmlLineReader reader(source);
     const QByteArrayView names[] = {"notes"};
     RecordElements elements(names);
     elements.scan(reader.readXmlLine().value_or(QByteArrayView()));
-    return valueText(elements.valueOrEmpty(0), TextEncoding::Utf8);
+    return valueText(elements.valueOrEmpty(0));
 }
 
 TEST(LineScanner, valuesAreEscapedAndReadBackUnchanged)
@@ -70,17 +70,15 @@ TEST(LineScanner, linesEndAtCrLfOrBothAndBlankOrCommentLinesCarryNothing)
     EXPECT_EQ(linesOf(split + "\r\nz").size(), 2);
 }
 
-TEST(LineScanner, invalidUtf8StopsAUtf8Reading)
+TEST(LineScanner, aLineThatIsNotUtf8IsReadAsWindows1252AndHandedOutInUtf8)
 {
-    MemoryByteSource source("<A>\r\n<B>\xE9</B>\r\n");
-    XmlLineReader reader(source, TextEncoding::Utf8);
-    EXPECT_TRUE(reader.readXmlLine());
-    EXPECT_FALSE(reader.readXmlLine());
-    EXPECT_TRUE(reader.foundInvalidUtf8());
+    EXPECT_EQ(linesOf("<A>Gr\xC3\xBCn</A>\r\n<B>Gr\xFCn \x80\x81\x9F \xC3\xBC</B>\r\n<C>\xE2\x82\xAC</C>"),
+              (QStringList{QStringLiteral("<A>Gr\u00fcn</A>"),
+                           QStringLiteral("<B>Gr\u00fcn \u20ac\u0081\u0178 \u00c3\u00bc</B>"),
+                           QStringLiteral("<C>\u20ac</C>")}));
     for (const char* bad : {"\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82", "\x80"})
         EXPECT_FALSE(isValidUtf8(bad)) << bad;
     EXPECT_TRUE(isValidUtf8("Z\xC3\xBCrich \xE2\x82\xAC \xF0\x9F\x98\x80"));
-    EXPECT_EQ(decodeWindows1252("\x80\x81\xE9\x9F"), QStringLiteral("\u20ac\u0081\u00e9\u0178"));
 }
 
 TEST(LineScanner, elementsAreFoundByWholeNameFirstOccurrenceAndClosingAfterThem)
@@ -133,11 +131,10 @@ TEST(LineScanner, valuesLoseSeparatorsAndResolveOnlyTheWritersReferences)
 {
     EXPECT_EQ(valueText("a\x01"
                         "b\x02"
-                        "c",
-                        TextEncoding::Utf8),
+                        "c"),
               QStringLiteral("abc"));
-    EXPECT_EQ(valueText("&amp;lt;&#65;&unknown;&", TextEncoding::Utf8), QStringLiteral("&lt;&#65;&unknown;&"));
-    EXPECT_EQ(valueText("caf\xE9 &amp;", TextEncoding::Windows1252), QStringLiteral("caf\u00e9 &"));
+    EXPECT_EQ(valueText("&amp;lt;&#65;&unknown;&"), QStringLiteral("&lt;&#65;&unknown;&"));
+    EXPECT_EQ(valueText("caf\xC3\xA9 &amp;"), QStringLiteral("caf\u00e9 &"));
 }
 
 } // namespace

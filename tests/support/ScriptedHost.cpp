@@ -161,14 +161,14 @@ void ScriptedHost::sendKey(int qtKey)
     postKeyToFocusedControl(qtKey);
 }
 
-std::optional<QByteArray> ScriptedHost::download(const QUrl& url, std::chrono::milliseconds timeLimit)
+std::optional<QByteArray> ScriptedHost::download(const QUrl& url, std::chrono::milliseconds timeLimit, qint64 sizeLimit)
 {
     downloads_.push_back(Download{url, timeLimit});
     if (!QHostAddress(url.host()).isLoopback()) {
         ADD_FAILURE() << "a download from " << url.toString().toStdString() << ", beyond the loopback address";
         return std::nullopt;
     }
-    return platform::downloadWhole(url, std::min(timeLimit, downloadTimeLimit_));
+    return platform::downloadWhole(url, std::min(timeLimit, downloadTimeLimit_), sizeLimit);
 }
 
 bool ScriptedHost::openWithDefaultApplication(const QString& path)

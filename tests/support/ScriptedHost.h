@@ -83,7 +83,7 @@ public:
     QDateTime now() const override { return now_; }
     // The default locale, as on the desktop: a test makes another the user's with UserLocale.
     QLocale locale() const override { return QLocale(); }
-    std::optional<QByteArray> download(const QUrl& url, std::chrono::milliseconds timeLimit) override;
+    std::optional<QByteArray> download(const QUrl& url, std::chrono::milliseconds timeLimit, qint64 sizeLimit) override;
     bool openWithDefaultApplication(const QString& path) override;
     bool startDetached(const QString& program, const QString& workingFolder) override;
 

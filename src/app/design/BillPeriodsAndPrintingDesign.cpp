@@ -8,14 +8,16 @@ using platform::SystemColor::InfoBackground;
 
 namespace {
 
+// The mode label and the date example are as wide as the name box, so that "Bill Period Name:" and
+// the longest month's example show whole in the window's font.
 const ControlSpec kBillPeriods[] = {
     {.kind = ControlKind::Label, .name = "lblBillPeriodName", .caption = "Bill Period:", .left = 120, .top = 600,
-     .width = 960, .height = 210, .container = "fraMain", .containerIndex = 2},
+     .width = 2835, .height = 210, .container = "fraMain", .containerIndex = 2},
     {.kind = ControlKind::TextBox, .name = "txtBillPeriod", .left = 120, .top = 840, .width = 2835, .height = 330,
      .container = "fraMain", .containerIndex = 2, .tabIndex = 1, .visible = false},
     {.kind = ControlKind::ComboBox, .name = "cmbBillPeriod", .index = 1, .left = 120, .top = 840, .width = 3135,
      .height = 330, .container = "fraMain", .containerIndex = 2, .tabIndex = 2},
-    {.kind = ControlKind::Label, .name = "lblExample", .left = 120, .top = 1155, .width = 1710, .height = 210,
+    {.kind = ControlKind::Label, .name = "lblExample", .left = 120, .top = 1155, .width = 2835, .height = 210,
      .container = "fraMain", .containerIndex = 2, .visible = false},
     {.kind = ControlKind::Label, .name = "lblPeriodStart", .caption = "Period Start:", .left = 4080, .top = 600,
      .width = 1335, .height = 210, .container = "fraMain", .containerIndex = 2},

@@ -1,0 +1,186 @@
+#!/usr/bin/env bash
+# Acceptance test of the windows under a window manager that frames them after they show, as
+# desktop window managers do: the real program on a private X server with openbox, started and
+# closed again and again, driven from outside.
+#
+#  1. three starts and closes without a stored placement to begin with: the window's outer
+#     rectangle and the stored placement stay the same, and the first page is laid out at start
+#     as a page switch lays it out;
+#  2. a stored size far beyond the screen and a position off it: the window opens at its designed
+#     size on the screen and stores sane values again;
+#  3. an Alt+letter that no control carries types nothing; the progress window shows no title and
+#     holds its size; the message box holds its size and Enter presses its focused button.
+#
+# Screenshots of each step and the program's output stay in OUTPUT-FOLDER.
+#
+#     framed-windows.sh TAV-EXECUTABLE CLOSE-WINDOW-HELPER OUTPUT-FOLDER
+set -euo pipefail
+
+tav_executable=$1
+close_window=$2
+out=$3
+here=$(cd "$(dirname "$0")" && pwd)
+
+work=$(mktemp -d /tmp/tav-framed.XXXXXX)
+rm -rf "$out"
+mkdir -p "$out"
+# shellcheck source=x-driver.sh
+source "$here/x-driver.sh"
+# shellcheck source=tav-program.sh
+source "$here/tav-program.sh"
+
+prepare_program "$tav_executable"
+database=$program/TAV.xml
+settings_file=$work/config/TAV/TAV.ini
+trap end_test EXIT
+trap 'exit 143' INT TERM
+
+# The design's start size of the main window, 10110 x 6765 twips, with its frame.
+readonly START_WIDTH=674 START_HEIGHT=451
+
+# Starts the program and waits until the window manager has framed its main window ($main) and
+# the program has answered the frame.
+start_program() {
+    launch_program
+    wait_until 20 "the window manager to frame the main window" window_framed "$main"
+    settle 1
+}
+
+# Closes the main window as its close box does and waits for the program to end cleanly; with
+# ANSWER, answers the question about unsaved changes with that key (alt+n: No).
+#     close_program [ANSWER]
+close_program() {
+    "$close_window" "$main"
+    if [ $# -gt 0 ]; then
+        wait_window TAV "$main"
+        keys "$window" "$1"
+    fi
+    await_clean_end
+}
+
+# The main window's placement as stored: "LEFT TOP WIDTH HEIGHT" in twips.
+stored_placement() {
+    local key
+    for key in Left Top Width Height; do
+        sed -n "s/^frmTAV_$key=//p" "$settings_file"
+    done | paste -sd' '
+}
+
+store_placement() {
+    sed -i "s/^frmTAV_$1=.*/frmTAV_$1=$2/" "$settings_file"
+}
+
+# Fails unless two "X Y WIDTH HEIGHT" rectangles agree to a pixel.
+#     expect_same_rectangle WHAT EXPECTED ACTUAL
+expect_same_rectangle() {
+    local what=$1 i
+    local -a expected actual
+    read -r -a expected <<<"$2"
+    read -r -a actual <<<"$3"
+    for i in 0 1 2 3; do
+        local difference=$((expected[i] - actual[i]))
+        ((difference >= -1 && difference <= 1)) || fail "$what: expected $2, found $3"
+    done
+}
+
+# The band of the client area that holds the page's bottom buttons, as a picture.
+#     picture_of_bottom NAME
+picture_of_bottom() {
+    local width height
+    read -r _ _ width height < <(client_geometry "$main")
+    xdotool mousemove --window "$main" 0 0
+    settle
+    import -window "$main" -crop "$((width - 120))x80+120+$((height - 80))" +repage "$out/$1.png"
+}
+
+# --- 1. Three starts and closes ------------------------------------------------------------------
+start_x_server
+start_window_manager
+start_program
+screenshot first-start
+read -r _ _ width height < <(outer_geometry "$main")
+((width == START_WIDTH && height == START_HEIGHT)) ||
+    fail "the first start shows a window of ${width}x$height pixels with its frame, not ${START_WIDTH}x$START_HEIGHT"
+first_outer=$(outer_geometry "$main")
+# A page switch lays the page out for the window as it is; the start must have done the same.
+picture_of_bottom bottom-at-start
+keys "$main" alt+p alt+c
+picture_of_bottom bottom-after-page-switch
+compare -metric AE "$out/bottom-at-start.png" "$out/bottom-after-page-switch.png" null: 2>/dev/null ||
+    fail "the page's bottom moved at the first page switch (bottom-*.png): the start laid it out for another size"
+# Emptying the company boxes of a database that was never saved counts as a change: not saved.
+close_program alt+n
+first_stored=$(stored_placement)
+
+for start in 2 3; do
+    start_program
+    screenshot "start-$start"
+    expect_same_rectangle "the window at start $start" "$first_outer" "$(outer_geometry "$main")"
+    close_program
+    [ "$(stored_placement)" = "$first_stored" ] ||
+        fail "start $start stored the placement $(stored_placement), the first start $first_stored"
+done
+read -r left top width height <<<"$first_stored"
+expect_same_rectangle "the stored placement" "$first_outer" \
+    "$((left / TWIPS_PER_PIXEL)) $((top / TWIPS_PER_PIXEL)) $((width / TWIPS_PER_PIXEL)) $((height / TWIPS_PER_PIXEL))"
+
+# --- 2. A size beyond the screen, a position off it ----------------------------------------------
+store_placement Width 1000000000
+store_placement Height 1000000000
+store_placement Left 30000
+start_program
+screenshot stored-size-beyond-the-screen
+read -r x y width height < <(outer_geometry "$main")
+((width == START_WIDTH && height == START_HEIGHT)) ||
+    fail "a stored size beyond the screen gave a window of ${width}x$height pixels, not the designed one"
+read -r screen_width screen_height < <(xwininfo -root | awk '/^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { print w, h }')
+((x >= 0 && y >= 0 && x + width <= screen_width && y + height <= screen_height)) ||
+    fail "a window stored off the screen opened at $x,$y"
+close_program
+read -r _ _ width height < <(stored_placement)
+((width == START_WIDTH * TWIPS_PER_PIXEL && height == START_HEIGHT * TWIPS_PER_PIXEL)) ||
+    fail "after a stored size beyond the screen, the close stored ${width}x$height twips"
+
+# --- 3. Keys, the progress window and the message box --------------------------------------------
+start_program
+# "Ann" typed with Alt+Z and Alt+Q among the letters, which no control carries.
+keys "$main" alt+n
+type_text "$main" Ann
+keys "$main" alt+z alt+q Tab
+type_text "$main" Lee
+keys "$main" alt+a
+# A second customer, deleted at once: the progress window reports it.
+keys "$main" alt+n
+type_text "$main" Bob
+keys "$main" alt+a
+keys "$main" alt+d
+wait_window 'Delete Existing Customer\?\?\?'
+keys "$window" Return
+# Untitled: not even the program's name in its title bar.
+wait_window " "
+progress=$window
+screenshot progress-window
+window_allows "$main" MAXIMIZE_VERT || fail "the main window cannot be maximized"
+! window_allows "$progress" RESIZE || fail "the progress window can be resized"
+! window_allows "$progress" MAXIMIZE_VERT || fail "the progress window can be maximized"
+click_control "$progress" 1860 1020 1080 375
+wait_window_gone "$progress"
+click_control "$main" 1680 135 390 480
+customer_saved() { grep -q '<FName>Ann</FName>' "$database" 2>/dev/null; }
+wait_until 30 "the database file to hold the customer Ann as typed" customer_saved
+
+# The explanation before closing the books: Tab to its No, and Enter presses it.
+keys "$main" alt+o alt+c
+wait_window "Quobilla Message"
+message=$window
+screenshot message-box
+! window_allows "$message" RESIZE || fail "the message box can be resized"
+! window_allows "$message" MAXIMIZE_VERT || fail "the message box can be maximized"
+keys "$message" Tab Return
+wait_window_gone "$message"
+
+keys "$main" alt+i
+settle
+screenshot company-info
+close_program
+echo "The windows passed under a window manager; screenshots are in $out"
