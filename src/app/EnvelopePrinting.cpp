@@ -38,17 +38,16 @@ void EnvelopePrinting::cmdPrintSelectedEnvelopes_Click()
     const int top = printing::marginCentimetres(store.value(kSection, kTopMargin));
     const auto& company = w_.db.company.texts;
     const std::array<QString, 4> returnAddress{company[0], company[1], company[2], company[3]};
-    std::vector<Page> pages;
+    printing::PrintRun job({ QStringLiteral("TAV Envelopes"), PrintJobSetup::Paper::PrinterDefault,
+        PrintJobSetup::Orientation::Landscape });
     for (qsizetype i = 0; i < run.customers().size(); ++i) {
         run.advance(i + 1);
         const QString* text = w_.db.customers.find(run.customers()[i]);
         const auto customer = text ? records::CustomerRecord::fromText(*text) : std::nullopt;
-        if (customer)
-            pages.push_back(printing::envelopePage(returnAddress, *customer, left, top));
+        if (customer && !job.print(printing::envelopePage(returnAddress, *customer, left, top)))
+            break;
     }
-    printing::printPages({QStringLiteral("TAV Envelopes"), PrintJobSetup::Paper::PrinterDefault,
-                          PrintJobSetup::Orientation::Landscape},
-                         pages);
+    job.finish();
 }
 
 } // namespace tav::app

@@ -92,7 +92,8 @@ void InvoicePrinting::cmdPrintSelectedInvoices_Click()
     const int layout = w_.state.printPreviewSelected;
     const bool duplicates = w_.c.chkPrintDuplicateInvoices->value() == CheckBox::Checked;
     const TreeView& tree = *w_.c.tvwInvoiceRecords[1];
-    std::vector<Page> pages;
+    printing::PrintRun job(
+        { QStringLiteral("TAV Invoices"), PrintJobSetup::Paper::Letter, PrintJobSetup::Orientation::Portrait });
     for (qsizetype i = 0; i < run.customers().size(); ++i) {
         run.advance(i + 1);
         const QString& key = run.customers()[i];
@@ -108,13 +109,10 @@ void InvoicePrinting::cmdPrintSelectedInvoices_Click()
         Page page = printing::invoiceLayout(layout);
         if (!printing::fillInvoice(page, layout, content))
             continue;
-        pages.push_back(page);
-        if (duplicates)
-            pages.push_back(std::move(page));
+        if (!job.print(page) || (duplicates && !job.print(page)))
+            break;
     }
-    printing::printPages({QStringLiteral("TAV Invoices"), PrintJobSetup::Paper::Letter,
-                          PrintJobSetup::Orientation::Portrait},
-                         pages);
+    job.finish();
 }
 
 } // namespace tav::app

@@ -6,9 +6,13 @@
 #include "platform/CommandButton.h"
 #include "platform/Host.h"
 #include "platform/TreeView.h"
-#include "records/FieldView.h"
+#include "records/KeyIndex.h"
 #include "records/RecordFormats.h"
 #include "records/Separators.h"
+
+#include <array>
+#include <deque>
+#include <optional>
 
 namespace tav::app {
 
@@ -25,6 +29,74 @@ bool isCustomerKey(const QString& key)
     return key.endsWith(QLatin1Char('k'));
 }
 
+// A customer's or a product's key: its number and the key suffix.
+QString numberKey(QStringView number)
+{
+    QString key;
+    key.reserve(number.size() + 1);
+    return key.append(number).append(records::KeySuffix);
+}
+
+// The texts of the products that a tree's items name, each looked up once per tree: a period
+// bills the same few products to thousands of customers.
+class ProductTexts {
+public:
+    explicit ProductTexts(const records::RecordTable& products)
+        : products_(products)
+    {
+    }
+
+    // An item of a record's item list as the trees show it: the product and the quantity.
+    QString itemText(QStringView entry)
+    {
+        const qsizetype x = entry.indexOf(QLatin1Char('x'));
+        const qint64 quantity = x < 0 ? 0 : entry.mid(x + 1).toLongLong();
+        QString shown = productText(x < 0 ? entry : entry.left(x));
+        if (quantity != 0)
+            shown += QStringLiteral(" (x%1)").arg(quantity);
+        return shown;
+    }
+
+private:
+    struct Product {
+        QString key; // the number as the item names it
+        QString shown;
+    };
+
+    const QString& productText(QStringView number)
+    {
+        if (const Product* product = known_.find(number))
+            return product->shown;
+        const QString* text = products_.find(numberKey(number));
+        // A product the table no longer holds keeps its place under a name that says so.
+        found_.push_back({ number.toString(),
+            text ? records::productDisplayText(*text) : QStringLiteral("(product %1 not found)").arg(number) });
+        known_.insert(&found_.back());
+        return found_.back().shown;
+    }
+
+    const records::RecordTable& products_;
+    std::deque<Product> found_;
+    records::KeyIndex<Product> known_;
+};
+
+using RecordFields = std::array<QStringView, InvoiceRecord::FieldCount>;
+
+// The fields of an invoice record's text, read in place; nothing when the text has not just the
+// fields of a record (as InvoiceRecord::fromText). A tree shows thousands of records, and copying
+// every field of each showed in the time it takes.
+std::optional<RecordFields> recordFields(const QString& text)
+{
+    RecordFields fields;
+    size_t count = 0;
+    for (const QStringView field : QStringView(text).tokenize(records::FieldSeparator)) {
+        if (count == fields.size())
+            return std::nullopt;
+        fields[count++] = field;
+    }
+    return count == fields.size() ? std::optional<RecordFields>(fields) : std::nullopt;
+}
+
 } // namespace
 
 InvoiceTrees::InvoiceTrees(MainWindow& window)
@@ -34,67 +106,91 @@ InvoiceTrees::InvoiceTrees(MainWindow& window)
 
 QString InvoiceTrees::customerName(const QString& customerNumber, const QString& recordName) const
 {
-    const QString* text = w_.db.customers.find(customerNumber + records::KeySuffix);
-    QString name = text ? text->left(text->indexOf(records::FieldSeparator)) : recordName;
+    return nameOfCustomer(customerNumber + records::KeySuffix, recordName);
+}
+
+QString InvoiceTrees::nameOfCustomer(const QString& customerKey, QStringView recordName) const
+{
+    const QString* text = w_.db.customers.find(customerKey);
+    QString name = text ? text->left(text->indexOf(records::FieldSeparator)) : recordName.toString();
     if (name.startsWith(records::ArchivePrefix))
         name = name.mid(records::ArchivePrefixLength);
     return name;
 }
 
-QString InvoiceTrees::balanceSuffix(const QString& balance) const
+QString InvoiceTrees::balanceSuffix(records::Cents balance, const QLocale& locale)
 {
-    const records::Cents cents = records::parseBalanceText(balance).value_or(0);
-    return cents == 0 ? QStringLiteral(" - paid")
-                      : QStringLiteral(" - owes ") + records::currencyText(cents, host().locale());
-}
-
-QString InvoiceTrees::itemText(const QString& entry) const
-{
-    const qsizetype x = entry.indexOf(QLatin1Char('x'));
-    const QString product = x < 0 ? entry : entry.left(x);
-    const qint64 quantity = x < 0 ? 0 : entry.mid(x + 1).toLongLong();
-    const QString* text = w_.db.products.find(product + records::KeySuffix);
-    // A product the table no longer holds keeps its place under a name that says so.
-    QString shown = text ? records::productDisplayText(*text) : QStringLiteral("(product %1 not found)").arg(product);
-    if (quantity != 0)
-        shown += QStringLiteral(" (x%1)").arg(quantity);
-    return shown;
+    return balance == 0 ? QStringLiteral(" - paid")
+                        : QStringLiteral(" - owes ") + records::currencyText(balance, locale);
 }
 
 void InvoiceTrees::buildInvoiceTree(int index)
 {
-    auto& c = w_.c;
-    const ComboBox* combo = c.cmbBillPeriod[index + 1];
+    const ComboBox* combo = w_.c.cmbBillPeriod[index + 1];
     if (combo->listCount() == 0 || combo->listIndex() < 0)
         return;
-    TreeView* tree = c.tvwInvoiceRecords[index];
-    const bool printing = index == PrintingTree;
-    tree->clear();
     const QString period = combo->text();
+    fillTree(index, period, w_.db.invoiceRecords.positionsInPeriod(period));
+}
+
+void InvoiceTrees::refreshPrintingTree()
+{
+    const ComboBox* combo = w_.c.cmbBillPeriod[PrintingTree + 1];
+    if (combo->listCount() == 0 || combo->listIndex() < 0)
+        return;
+    const QString period = combo->text();
+    const TreeView* tree = w_.c.tvwInvoiceRecords[PrintingTree];
+    const records::InvoiceRecordTable& invoices = w_.db.invoiceRecords;
+    // A period's records are only ever added with the period, and a payment rewrites its record in
+    // place. So when every customer the tree shows still has its record where the tree found it,
+    // those are all the period's records, in their order, and the table need not be walked.
+    const QStringList customers = tree->childKeys(NewBillPeriod::kRootKey);
+    const std::vector<qsizetype>& shown = shownRecords_[PrintingTree];
+    bool unmoved = tree->text(NewBillPeriod::kRootKey) == period && customers.size() == std::ssize(shown);
+    for (qsizetype i = 0; unmoved && i < customers.size(); ++i) {
+        const qsizetype position = shown[static_cast<size_t>(i)];
+        unmoved = position >= 1 && position <= invoices.count()
+            && invoices.keyAt(position) == InvoiceRecord::key(period, customers[i].chopped(1));
+    }
+    fillTree(PrintingTree, period, unmoved ? shown : invoices.positionsInPeriod(period));
+}
+
+void InvoiceTrees::fillTree(int index, const QString& period, std::vector<qsizetype> positions)
+{
+    TreeView* tree = w_.c.tvwInvoiceRecords[index];
+    const bool printing = index == PrintingTree;
+    const TreeView::Refill refill(*tree);
     tree->add(QString(), NewBillPeriod::kRootKey, period);
     bool someoneOwes = false;
     int itemCounter = 0;
-    const records::InvoiceRecordTable& invoices = w_.db.invoiceRecords;
-    // Every record of the period is shown, wherever it stands in the table.
-    for (const qsizetype i : invoices.positionsInPeriod(period)) {
-        const auto record = InvoiceRecord::fromText(invoices.textAt(i));
-        if (!record)
+    const QLocale locale = host().locale();
+    ProductTexts products(w_.db.products);
+    std::vector<qsizetype>& shown = shownRecords_[static_cast<size_t>(index)];
+    shown.clear();
+    for (const qsizetype position : positions) {
+        // The table builds the text when asked; the fields are views into this copy of it.
+        const QString text = w_.db.invoiceRecords.textAt(position);
+        const auto fields = recordFields(text);
+        if (!fields)
             continue;
-        const QString customerKey = record->customerNumber + records::KeySuffix;
-        const bool owes = records::parseBalanceText(record->balance).value_or(0) != 0;
+        const QString customerKey = numberKey((*fields)[InvoiceRecord::CustomerNumber]);
+        const records::Cents balance = records::parseBalanceText((*fields)[InvoiceRecord::AccountBalance]).value_or(0);
+        const bool owes = balance != 0;
         if (!tree->add(NewBillPeriod::kRootKey, customerKey,
-                       customerName(record->customerNumber, record->customerName) + balanceSuffix(record->balance)))
+                nameOfCustomer(customerKey, (*fields)[InvoiceRecord::CustomerName]) + balanceSuffix(balance, locale)))
             continue;
+        shown.push_back(position);
         const ColorValue color = printing ? (owes ? SystemColor::WindowText : SystemColor::GrayText)
                                           : (owes ? kOwesRed : SystemColor::WindowText);
         tree->setForeColor(customerKey, color);
         if (printing)
             tree->setChecked(customerKey, owes);
         someoneOwes = someoneOwes || owes;
-        if (!record->items.isEmpty()) {
-            for (const QString& entry : record->items.split(records::ItemSeparator)) {
+        const QStringView items = (*fields)[InvoiceRecord::Items];
+        if (!items.isEmpty()) {
+            for (const QStringView entry : items.tokenize(records::ItemSeparator)) {
                 const QString itemKey = QString::number(++itemCounter) + QLatin1String("bi");
-                tree->add(customerKey, itemKey, itemText(entry));
+                tree->add(customerKey, itemKey, products.itemText(entry));
                 if (printing) {
                     tree->setForeColor(itemKey, color);
                     tree->setChecked(itemKey, true);
@@ -103,8 +199,9 @@ void InvoiceTrees::buildInvoiceTree(int index)
         }
         // Every customer and its items are in view once the tree is expanded.
         tree->setExpanded(customerKey, true);
-        if (!printing && !record->note.isEmpty())
-            tree->add(customerKey, customerKey + QLatin1String("note"), QStringLiteral("NOTE: ") + record->note);
+        const QStringView note = (*fields)[InvoiceRecord::Note];
+        if (!printing && !note.isEmpty())
+            tree->add(customerKey, customerKey + QLatin1String("note"), QStringLiteral("NOTE: ") + note.toString());
     }
     tree->setExpanded(NewBillPeriod::kRootKey, true);
     if (printing) {
@@ -136,8 +233,9 @@ void InvoiceTrees::tvwInvoiceRecords_MouseUp(int index, int button, int shift)
         const QString selected = tree->selectedKey();
         if (button != TreeView::RightButton || !isCustomerKey(selected))
             return;
-        const QString note = host().inputBox(QStringLiteral("Enter your note to be added\r\nwhen this customer's bill is printed:"),
-                                             QStringLiteral("Add a Note to Customer Bill"), QString());
+        const QString note
+            = host().inputBox(QStringLiteral("Enter your note to be added\r\nwhen this customer's bill is printed:"),
+                QStringLiteral("Add a Note to Customer Bill"), QString());
         if (note.isEmpty())
             return;
         const QString noteKey = selected + QLatin1Char('n');

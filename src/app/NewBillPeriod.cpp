@@ -37,6 +37,14 @@ qint64 keyNumber(const QString& key)
     return key.chopped(1).toLongLong();
 }
 
+// A number with at least eight digits, zeros in front, as arg() pads it. A billing makes a key of
+// two for every customer, and arg() took a fifth of its time.
+QString eightDigits(qint64 number)
+{
+    return number >= 0 ? QString::number(number).rightJustified(8, QLatin1Char('0'))
+                       : QStringLiteral("%1").arg(number, 8, 10, QLatin1Char('0'));
+}
+
 } // namespace
 
 NewBillPeriod::NewBillPeriod(MainWindow& window)
@@ -46,7 +54,7 @@ NewBillPeriod::NewBillPeriod(MainWindow& window)
 
 QString NewBillPeriod::itemKey(qint64 customerNumber, qint64 productNumber)
 {
-    return QStringLiteral("%1%2b").arg(customerNumber, 8, 10, QLatin1Char('0')).arg(productNumber, 8, 10, QLatin1Char('0'));
+    return eightDigits(customerNumber) + eightDigits(productNumber) + QLatin1Char('b');
 }
 
 bool NewBillPeriod::isComposing() const
@@ -57,7 +65,7 @@ bool NewBillPeriod::isComposing() const
 qint64 NewBillPeriod::productNumberOfItem(const QString& key) const
 {
     const qint64 customer = keyNumber(w_.c.tvwInvoiceRecords[0]->parentKey(key));
-    const qsizetype customerDigits = QStringLiteral("%1").arg(customer, 8, 10, QLatin1Char('0')).size();
+    const qsizetype customerDigits = eightDigits(customer).size();
     return QStringView(key).sliced(customerDigits, key.size() - 1 - customerDigits).toLongLong();
 }
 
@@ -101,7 +109,7 @@ void NewBillPeriod::showResetButton()
 void NewBillPeriod::buildNewBillPeriodTree()
 {
     TreeView* tree = w_.c.tvwInvoiceRecords[0];
-    tree->clear();
+    const TreeView::Refill refill(*tree);
     tree->add(QString(), kRootKey, QStringLiteral("New Bill Period"));
     const records::RecordTable& customers = w_.db.customers;
     for (qsizetype i = 1; i <= customers.count(); ++i) {

@@ -37,14 +37,16 @@ void VisibleLists::refreshViews()
 void VisibleLists::fillCustomerBrowseList()
 {
     platform::ListView* list = w_.c.lvwCustomersVis;
-    list->clear();
     list->setColumnWidth(list->width() - 330);
     const records::RecordTable& customers = w_.db.customers;
-    for (qsizetype i = 1; i <= customers.count(); ++i) {
-        const QString& text = customers.textAt(i);
-        if (!records::hasFieldCount(text, CustomerRecord::FieldCount) || text.startsWith(records::ArchivePrefix))
-            continue;
-        list->add(customers.keyAt(i), text.left(text.indexOf(records::FieldSeparator)));
+    {
+        const platform::ListView::Refill refill(*list);
+        for (qsizetype i = 1; i <= customers.count(); ++i) {
+            const QString& text = customers.textAt(i);
+            if (!records::hasFieldCount(text, CustomerRecord::FieldCount) || text.startsWith(records::ArchivePrefix))
+                continue;
+            list->add(customers.keyAt(i), text.left(text.indexOf(records::FieldSeparator)));
+        }
     }
     // The remembered value is a position in this list, written at shutdown.
     const QString remembered = platform::settings().value(QStringLiteral("BrowseRecall"), QStringLiteral("LastViewedCustomer"));
@@ -86,16 +88,18 @@ void VisibleLists::fillBillPeriodCombos()
 void VisibleLists::fillProductLists()
 {
     auto& c = w_.c;
-    c.lvwProducts[0]->clear();
-    c.lvwProducts[1]->clear();
     const records::RecordTable& products = w_.db.products;
-    for (qsizetype i = 1; i <= products.count(); ++i) {
-        const QString& text = products.textAt(i);
-        if (records::isArchivedProductText(text))
-            continue;
-        const QString display = text.mid(12);
-        c.lvwProducts[0]->add(products.keyAt(i), display);
-        c.lvwProducts[1]->add(products.keyAt(i), display);
+    {
+        const platform::ListView::Refill browse(*c.lvwProducts[0]);
+        const platform::ListView::Refill billing(*c.lvwProducts[1]);
+        for (qsizetype i = 1; i <= products.count(); ++i) {
+            const QString& text = products.textAt(i);
+            if (records::isArchivedProductText(text))
+                continue;
+            const QString display = text.mid(12);
+            c.lvwProducts[0]->add(products.keyAt(i), display);
+            c.lvwProducts[1]->add(products.keyAt(i), display);
+        }
     }
     w_.products.setProductEntryMode(false);
     if (!c.lvwProducts[0]->isEmpty()) {

@@ -1,24 +1,22 @@
 #include "ListView.h"
 
 #include "KeyCodes.h"
+#include "ListModel.h"
 #include "Twips.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace tav::platform {
 
-namespace {
-constexpr int kKeyRole = Qt::UserRole;
-}
-
 ListView::ListView(QWidget* container, const QString& name, int index)
-    : Control(new QTreeWidget(container), name, index)
-    , tree_(static_cast<QTreeWidget*>(widget()))
+    : Control(new QTreeView(container), name, index)
+    , tree_(static_cast<QTreeView*>(widget()))
+    , model_(new ListModel(tree_))
 {
-    tree_->setColumnCount(1);
+    tree_->setModel(model_);
     tree_->setHeaderHidden(true);
     tree_->setRootIsDecorated(false);
     tree_->setUniformRowHeights(true);
@@ -28,73 +26,72 @@ ListView::ListView(QWidget* container, const QString& name, int index)
     tree_->installEventFilter(this);
     viewport_ = tree_->viewport();
     viewport_->installEventFilter(this);
-    connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { emit doubleClicked(); });
+    connect(tree_, &QTreeView::doubleClicked, this, [this] { emit doubleClicked(); });
     setBackColor(SystemColor::Window);
+}
+
+ListView::Refill::Refill(ListView& list)
+    : list_(list)
+{
+    list_.refilling_ = true;
+    list_.model_->beginRefill();
+}
+
+ListView::Refill::~Refill()
+{
+    list_.model_->endRefill();
+    list_.refilling_ = false;
 }
 
 void ListView::clear()
 {
-    byKey_.clear();
-    tree_->clear();
+    model_->clear();
 }
 
 bool ListView::add(const QString& key, const QString& text)
 {
-    return insert(count() + 1, key, text);
+    return refilling_ ? model_->append(key, text) : insert(count() + 1, key, text);
 }
 
 bool ListView::insert(qsizetype position, const QString& key, const QString& text)
 {
-    if (key.isEmpty() || byKey_.contains(key) || position < 1 || position > count() + 1)
-        return false;
-    auto* item = new QTreeWidgetItem(QStringList{text});
-    item->setData(0, kKeyRole, key);
-    tree_->insertTopLevelItem(static_cast<int>(position - 1), item);
-    byKey_.insert(key, item);
-    return true;
+    return model_->insert(static_cast<int>(position - 1), key, text);
 }
 
 bool ListView::remove(const QString& key)
 {
-    QTreeWidgetItem* item = byKey_.take(key);
-    if (!item)
-        return false;
-    delete item;
-    return true;
+    return model_->remove(key);
 }
 
 qsizetype ListView::count() const
 {
-    return tree_->topLevelItemCount();
+    return model_->count();
 }
 
-QTreeWidgetItem* ListView::itemAt(qsizetype position) const
+QModelIndex ListView::indexAt(qsizetype position) const
 {
-    return position >= 1 && position <= count() ? tree_->topLevelItem(static_cast<int>(position - 1)) : nullptr;
+    return position >= 1 && position <= count() ? model_->index(static_cast<int>(position - 1)) : QModelIndex();
 }
 
 QString ListView::keyAt(qsizetype position) const
 {
-    const QTreeWidgetItem* item = itemAt(position);
-    return item ? item->data(0, kKeyRole).toString() : QString();
+    return position >= 1 && position <= count() ? model_->keyAt(static_cast<int>(position - 1)) : QString();
 }
 
 QString ListView::textAt(qsizetype position) const
 {
-    const QTreeWidgetItem* item = itemAt(position);
-    return item ? item->text(0) : QString();
+    return position >= 1 && position <= count() ? model_->textAt(static_cast<int>(position - 1)) : QString();
 }
 
 qsizetype ListView::positionOf(const QString& key) const
 {
-    QTreeWidgetItem* item = byKey_.value(key);
-    return item ? tree_->indexOfTopLevelItem(item) + 1 : 0;
+    return model_->rowOf(key) + 1;
 }
 
 qsizetype ListView::currentPosition() const
 {
-    QTreeWidgetItem* item = tree_->currentItem();
-    return item ? tree_->indexOfTopLevelItem(item) + 1 : 0;
+    const QModelIndex current = tree_->currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
 }
 
 QString ListView::currentKey() const
@@ -104,30 +101,31 @@ QString ListView::currentKey() const
 
 void ListView::select(qsizetype position)
 {
-    QTreeWidgetItem* item = itemAt(position);
-    if (!item)
+    const QModelIndex index = indexAt(position);
+    if (!index.isValid())
         return;
-    tree_->setCurrentItem(item);
-    item->setSelected(true);
-    tree_->scrollToItem(item);
+    tree_->setCurrentIndex(index);
+    tree_->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    tree_->scrollTo(index);
 }
 
 bool ListView::isSelected(qsizetype position) const
 {
-    const QTreeWidgetItem* item = itemAt(position);
-    return item && item->isSelected();
+    const QModelIndex index = indexAt(position);
+    return index.isValid() && tree_->selectionModel()->isSelected(index);
 }
 
 void ListView::clearSelectedMark()
 {
-    if (QTreeWidgetItem* item = tree_->currentItem())
-        item->setSelected(false);
+    const QModelIndex current = tree_->currentIndex();
+    if (current.isValid())
+        tree_->selectionModel()->select(current, QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
 }
 
 qsizetype ListView::selectedPosition() const
 {
-    const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
-    return selected.isEmpty() ? 0 : tree_->indexOfTopLevelItem(selected.first()) + 1;
+    const QModelIndexList selected = tree_->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? 0 : selected.first().row() + 1;
 }
 
 void ListView::setColumnWidth(double twips)

@@ -2,12 +2,12 @@
 
 #include "Control.h"
 
-#include <QHash>
-
-class QTreeWidget;
-class QTreeWidgetItem;
+class QModelIndex;
+class QTreeView;
 
 namespace tav::platform {
+
+class ListModel;
 
 // A list of keyed text entries, positions counted from 1. The list has a current entry apart from
 // the selected mark: clearing the mark keeps the entry current. Selecting by code raises no event;
@@ -16,6 +16,20 @@ class ListView : public Control {
     Q_OBJECT
 
 public:
+    // Fills the list anew: from its start the list is empty and add() appends; at its end the
+    // view learns of all entries at once, with none current or selected. Nothing else is to be
+    // asked of the list meanwhile.
+    class Refill {
+    public:
+        explicit Refill(ListView& list);
+        ~Refill();
+        Refill(const Refill&) = delete;
+        Refill& operator=(const Refill&) = delete;
+
+    private:
+        ListView& list_;
+    };
+
     ListView(QWidget* container, const QString& name, int index = -1);
 
     void clear();
@@ -46,7 +60,7 @@ public:
     void setColumnWidth(double twips);
     double columnWidth() const { return columnWidth_; }
 
-    QTreeWidget* treeWidget() const { return tree_; }
+    QTreeView* treeView() const { return tree_; }
 
 signals:
     void clicked();
@@ -57,11 +71,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QTreeWidgetItem* itemAt(qsizetype position) const;
+    // The model's index of the entry at a 1-based position; invalid outside the list.
+    QModelIndex indexAt(qsizetype position) const;
 
-    QTreeWidget* tree_;
+    QTreeView* tree_;
+    ListModel* model_;
     QWidget* viewport_;
-    QHash<QString, QTreeWidgetItem*> byKey_;
+    bool refilling_ = false;
     double columnWidth_ = 0;
 };
 

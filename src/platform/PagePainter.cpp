@@ -99,6 +99,10 @@ void paintWrapped(QPainter& painter, const PageElement& label, double lineHeight
 
 void paintLabel(QPainter& painter, const PageElement& label)
 {
+    // An empty label leaves no ink; its font, layout and clip would cost a page of invoices a
+    // good part of its printing time.
+    if (label.text.isEmpty())
+        return;
     painter.setFont(pageQFont(label.font));
     painter.setPen(toQColor(label.color));
     const double lineHeight = textMeasurer().lineHeight(label.font);

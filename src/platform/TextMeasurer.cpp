@@ -2,7 +2,10 @@
 
 #include <QFontMetricsF>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace tav::platform {
 
@@ -10,7 +13,9 @@ namespace {
 const TextMeasurer* installedMeasurer = nullptr;
 } // namespace
 
-QFont pageQFont(const PageFont& font)
+namespace {
+
+QFont makePageQFont(const PageFont& font)
 {
     const QString family = font.family.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0
         ? QStringLiteral("Liberation Sans")
@@ -23,6 +28,20 @@ QFont pageQFont(const PageFont& font)
     qfont.setHintingPreference(QFont::PreferNoHinting);
     qfont.setStyleStrategy(QFont::PreferOutline);
     return qfont;
+}
+
+} // namespace
+
+QFont pageQFont(const PageFont& font)
+{
+    // A print run asks for the same few fonts thousands of times; a font made anew looks for its
+    // font files anew, one kept finds them at once.
+    static std::vector<std::pair<PageFont, QFont>> made;
+    const auto known = std::find_if(made.begin(), made.end(), [&](const auto& entry) { return entry.first == font; });
+    if (known != made.end())
+        return known->second;
+    made.emplace_back(font, makePageQFont(font));
+    return made.back().second;
 }
 
 double FontMetricsMeasurer::lineHeight(const PageFont& font) const

@@ -1,64 +1,94 @@
 #include "TreeView.h"
 
 #include "KeyCodes.h"
+#include "TreeModel.h"
+#include "TreeRefill.h"
 #include "Twips.h"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <utility>
 
 namespace tav::platform {
 
-namespace {
-
-constexpr int kKeyRole = Qt::UserRole;
-constexpr int kTagRole = Qt::UserRole + 1;
-constexpr int kColorRole = Qt::UserRole + 2;
-
-// Marks changes made by code, so that the item-changed notification they cause is not taken for
-// the user's click on a check box.
-class CodeChange {
+// Qt's tree view, laying out its rows once after any number of changes by code. Laid out at every
+// change, a tree of thousands of nodes took time growing with the square of their number.
+class TreeView::View final : public QTreeView {
 public:
-    explicit CodeChange(bool& flag)
-        : flag_(flag)
-        , previous_(flag)
-    {
-        flag_ = true;
-    }
-    ~CodeChange() { flag_ = previous_; }
+    using QTreeView::QTreeView;
 
-private:
-    bool& flag_;
-    bool previous_;
+    void layOutLater() { scheduleDelayedItemsLayout(); }
 };
 
-} // namespace
-
 TreeView::TreeView(QWidget* container, const QString& name, int index)
-    : Control(new QTreeWidget(container), name, index)
-    , tree_(static_cast<QTreeWidget*>(widget()))
-    , viewport_(tree_->viewport())
+    : Control(new View(container), name, index)
+    , view_(static_cast<View*>(widget()))
+    , model_(new TreeModel(view_))
+    , viewport_(view_->viewport())
 {
-    tree_->setColumnCount(1);
-    tree_->setHeaderHidden(true);
-    tree_->setUniformRowHeights(true);
-    tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+    view_->setModel(model_);
+    view_->setHeaderHidden(true);
+    view_->setUniformRowHeights(true);
+    view_->setSelectionMode(QAbstractItemView::SingleSelection);
     // Double-click handlers decide themselves what expands.
-    tree_->setExpandsOnDoubleClick(false);
+    view_->setExpandsOnDoubleClick(false);
     viewport_->installEventFilter(this);
-    connect(tree_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) {
-        if (!changingByCode_ && checkBoxes_)
-            emit nodeCheck(keyOf(item));
+    connect(model_, &TreeModel::userChecked, this, [this](const QString& key) {
+        if (checkBoxes_)
+            emit nodeCheck(key);
     });
-    connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { emit doubleClicked(); });
+    connect(view_, &QTreeView::doubleClicked, this, [this] { emit doubleClicked(); });
     setBackColor(SystemColor::Window);
 }
 
-QString TreeView::keyOf(const QTreeWidgetItem* item)
+TreeView::~TreeView() = default;
+
+TreeView::Refill::Refill(TreeView& tree)
+    : tree_(tree)
 {
-    return item ? item->data(0, kKeyRole).toString() : QString();
+    tree_.refill_ = std::make_unique<TreeRefill>(*tree_.model_);
+}
+
+TreeView::Refill::~Refill()
+{
+    tree_.endRefill();
+}
+
+void TreeView::endRefill()
+{
+    // A model reset resets the view; otherwise the view is reset here, as a cleared tree's is:
+    // nothing selected or current, nothing expanded.
+    if (!std::exchange(refill_, nullptr)->finish())
+        view_->reset();
+    view_->layOutLater();
+    const TreeNodes& nodes = model_->nodes();
+    for (int i = 0; i < nodes.count(); ++i) {
+        TreeNode& node = nodes.at(i);
+        if (std::exchange(node.expanded, false))
+            view_->setExpanded(model_->indexOf(node), true);
+    }
+}
+
+QTreeView* TreeView::treeView() const
+{
+    return view_;
+}
+
+TreeNode* TreeView::node(const QString& key) const
+{
+    return refill_ ? refill_->find(key) : model_->find(key);
+}
+
+TreeNode& TreeView::nodeAt(int index) const
+{
+    return refill_ ? refill_->at(index) : model_->nodes().at(index);
+}
+
+void TreeView::showChange(TreeNode& node)
+{
+    if (!refill_)
+        model_->showChange(node);
 }
 
 void TreeView::setCheckBoxes(bool checkBoxes)
@@ -68,169 +98,159 @@ void TreeView::setCheckBoxes(bool checkBoxes)
 
 void TreeView::clear()
 {
-    const CodeChange change(changingByCode_);
-    nodes_.clear();
-    order_.clear();
-    tree_->clear();
+    if (refill_)
+        refill_->clear();
+    else
+        model_->clear();
 }
 
 bool TreeView::add(const QString& parentKey, const QString& key, const QString& text)
 {
-    if (key.isEmpty() || nodes_.contains(key))
-        return false;
-    QTreeWidgetItem* parent = nullptr;
-    if (!parentKey.isEmpty()) {
-        parent = node(parentKey);
-        if (!parent)
-            return false;
-    }
-    const CodeChange change(changingByCode_);
-    auto* item = new QTreeWidgetItem(QStringList{text});
-    item->setData(0, kKeyRole, key);
-    item->setData(0, kColorRole, static_cast<qulonglong>(SystemColor::WindowText));
-    if (checkBoxes_) {
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(0, Qt::Unchecked);
-    }
-    if (parent)
-        parent->addChild(item);
-    else
-        tree_->addTopLevelItem(item);
-    nodes_.insert(key, item);
-    order_.push_back(item);
-    return true;
-}
-
-void TreeView::forget(QTreeWidgetItem* item)
-{
-    for (int i = 0; i < item->childCount(); ++i)
-        forget(item->child(i));
-    nodes_.remove(keyOf(item));
-    order_.erase(std::remove(order_.begin(), order_.end(), item), order_.end());
+    if (refill_)
+        return refill_->add(parentKey, key, text, checkBoxes_);
+    view_->layOutLater();
+    return model_->add(parentKey, key, text, checkBoxes_);
 }
 
 bool TreeView::remove(const QString& key)
 {
-    QTreeWidgetItem* item = node(key);
-    if (!item)
+    TreeNode* found = node(key);
+    if (!found)
         return false;
-    const CodeChange change(changingByCode_);
-    forget(item);
-    delete item;
+    if (refill_)
+        refill_->remove(*found);
+    else
+        model_->remove(*found);
     return true;
+}
+
+int TreeView::nodeCount() const
+{
+    return refill_ ? refill_->count() : model_->nodes().count();
 }
 
 QString TreeView::keyAt(int position) const
 {
-    return position >= 1 && position <= nodeCount() ? keyOf(order_[static_cast<size_t>(position - 1)]) : QString();
+    return position >= 1 && position <= nodeCount() ? nodeAt(position - 1).key : QString();
 }
 
 QString TreeView::parentKey(const QString& key) const
 {
-    const QTreeWidgetItem* item = node(key);
-    return item ? keyOf(item->parent()) : QString();
+    const TreeNode* found = node(key);
+    return found ? found->parent->key : QString();
 }
 
 QStringList TreeView::childKeys(const QString& key) const
 {
     QStringList keys;
-    if (const QTreeWidgetItem* item = node(key)) {
-        for (int i = 0; i < item->childCount(); ++i)
-            keys << keyOf(item->child(i));
+    if (const TreeNode* found = node(key)) {
+        for (const TreeNode* child : found->children)
+            keys << child->key;
     }
     return keys;
 }
 
 QString TreeView::text(const QString& key) const
 {
-    const QTreeWidgetItem* item = node(key);
-    return item ? item->text(0) : QString();
+    const TreeNode* found = node(key);
+    return found ? found->data.text : QString();
 }
 
 void TreeView::setText(const QString& key, const QString& text)
 {
-    if (QTreeWidgetItem* item = node(key)) {
-        const CodeChange change(changingByCode_);
-        item->setText(0, text);
+    if (TreeNode* found = node(key)) {
+        found->data.text = text;
+        showChange(*found);
     }
 }
 
 QString TreeView::tag(const QString& key) const
 {
-    const QTreeWidgetItem* item = node(key);
-    return item ? item->data(0, kTagRole).toString() : QString();
+    const TreeNode* found = node(key);
+    return found ? found->data.tag : QString();
 }
 
 void TreeView::setTag(const QString& key, const QString& tag)
 {
-    if (QTreeWidgetItem* item = node(key)) {
-        const CodeChange change(changingByCode_);
-        item->setData(0, kTagRole, tag);
-    }
+    // The tag is not shown: the view need not hear of it.
+    if (TreeNode* found = node(key))
+        found->data.tag = tag;
 }
 
 ColorValue TreeView::foreColor(const QString& key) const
 {
-    const QTreeWidgetItem* item = node(key);
-    return item ? static_cast<ColorValue>(item->data(0, kColorRole).toULongLong()) : SystemColor::WindowText;
+    const TreeNode* found = node(key);
+    return found ? found->data.color : SystemColor::WindowText;
 }
 
 void TreeView::setForeColor(const QString& key, ColorValue color)
 {
-    if (QTreeWidgetItem* item = node(key)) {
-        const CodeChange change(changingByCode_);
-        item->setData(0, kColorRole, static_cast<qulonglong>(color));
-        item->setForeground(0, QBrush(toQColor(color)));
+    if (TreeNode* found = node(key)) {
+        found->data.color = color;
+        found->data.colorSet = true;
+        showChange(*found);
     }
 }
 
 bool TreeView::checked(const QString& key) const
 {
-    const QTreeWidgetItem* item = node(key);
-    return item && item->checkState(0) == Qt::Checked;
+    const TreeNode* found = node(key);
+    return found && found->data.checked;
 }
 
 void TreeView::setChecked(const QString& key, bool checked)
 {
-    if (QTreeWidgetItem* item = node(key)) {
-        const CodeChange change(changingByCode_);
-        item->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+    if (TreeNode* found = node(key)) {
+        found->data.hasCheckState = true;
+        found->data.checked = checked;
+        showChange(*found);
     }
 }
 
 bool TreeView::expanded(const QString& key) const
 {
-    const QTreeWidgetItem* item = node(key);
-    return item && item->isExpanded();
+    const TreeNode* found = node(key);
+    if (!found)
+        return false;
+    return refill_ ? found->expanded : view_->isExpanded(model_->indexOf(*found));
 }
 
 void TreeView::setExpanded(const QString& key, bool expanded)
 {
-    if (QTreeWidgetItem* item = node(key))
-        item->setExpanded(expanded);
+    TreeNode* found = node(key);
+    if (!found)
+        return;
+    if (refill_) {
+        found->expanded = expanded;
+        return;
+    }
+    view_->layOutLater();
+    view_->setExpanded(model_->indexOf(*found), expanded);
 }
 
 void TreeView::ensureVisible(const QString& key)
 {
-    QTreeWidgetItem* item = node(key);
-    if (!item)
+    const TreeNode* found = model_->find(key);
+    if (!found)
         return;
-    for (QTreeWidgetItem* parent = item->parent(); parent; parent = parent->parent())
-        parent->setExpanded(true);
-    tree_->scrollToItem(item);
+    view_->layOutLater();
+    for (const TreeNode* parent = found->parent; parent->parent; parent = parent->parent)
+        view_->setExpanded(model_->indexOf(*parent), true);
+    view_->scrollTo(model_->indexOf(*found));
 }
 
 QString TreeView::selectedKey() const
 {
-    const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
-    return selected.isEmpty() ? QString() : keyOf(selected.first());
+    const QModelIndexList selected = view_->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? QString() : model_->nodeAt(selected.first())->key;
 }
 
 void TreeView::select(const QString& key)
 {
-    if (QTreeWidgetItem* item = node(key)) {
-        tree_->setCurrentItem(item);
-        item->setSelected(true);
+    if (const TreeNode* found = model_->find(key)) {
+        const QModelIndex index = model_->indexOf(*found);
+        view_->setCurrentIndex(index);
+        view_->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 }
 
@@ -257,9 +277,10 @@ bool TreeView::eventFilter(QObject* watched, QEvent* event)
                                                              : MiddleButton;
         const Qt::KeyboardModifiers modifiers = mouse->modifiers();
         const int shift = (modifiers & Qt::ShiftModifier ? ShiftState::Shift : 0)
-            | (modifiers & Qt::ControlModifier ? ShiftState::Ctrl : 0) | (modifiers & Qt::AltModifier ? ShiftState::Alt : 0);
+            | (modifiers & Qt::ControlModifier ? ShiftState::Ctrl : 0)
+            | (modifiers & Qt::AltModifier ? ShiftState::Alt : 0);
         emit mouseUp(button, shift, pixelsToTwips(mouse->position().toPoint().x()),
-                     pixelsToTwips(mouse->position().toPoint().y()));
+            pixelsToTwips(mouse->position().toPoint().y()));
         break;
     }
     default:

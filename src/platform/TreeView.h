@@ -2,27 +2,49 @@
 
 #include "Control.h"
 
-#include <QHash>
 #include <QStringList>
 
-#include <vector>
+#include <memory>
 
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace tav::platform {
+
+class TreeModel;
+class TreeRefill;
+struct TreeNode;
 
 // A tree of keyed nodes, optionally with a check box at every node. Positions count from 1 in the
 // order the nodes were added. Each node has its own text colour and an invisible Tag. NodeCheck,
 // MouseUp and DblClick are raised only for the user's own actions, never for changes by code; the
-// release that ends a double-click raises no MouseUp.
+// release that ends a double-click raises no MouseUp. Changes by code are laid out once, when the
+// view is next drawn or asked where a node stands, so adding thousands of nodes costs no more than
+// adding them all at once.
 class TreeView : public Control {
     Q_OBJECT
 
 public:
     enum MouseButton { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
 
+    // Fills the tree anew: from its start the tree reads as cleared, and add(), the setters and
+    // the getters of nodes work on the new nodes. At its end the tree is what clear() and the same
+    // calls would have made of it (no node selected or current, just the nodes expanded that the
+    // calls expanded), but the view learns only what differs from before: when the new nodes are
+    // the old ones less some, the old ones keep their rows in the view. Until the end the view
+    // shows the old nodes, so select(), selectedKey() and ensureVisible() are for after it.
+    class Refill {
+    public:
+        explicit Refill(TreeView& tree);
+        ~Refill();
+        Refill(const Refill&) = delete;
+        Refill& operator=(const Refill&) = delete;
+
+    private:
+        TreeView& tree_;
+    };
+
     TreeView(QWidget* container, const QString& name, int index = -1);
+    ~TreeView() override;
 
     void setCheckBoxes(bool checkBoxes);
     bool checkBoxes() const { return checkBoxes_; }
@@ -33,8 +55,8 @@ public:
     bool add(const QString& parentKey, const QString& key, const QString& text);
     // Removes the node and everything below it.
     bool remove(const QString& key);
-    int nodeCount() const { return static_cast<int>(order_.size()); }
-    bool contains(const QString& key) const { return nodes_.contains(key); }
+    int nodeCount() const;
+    bool contains(const QString& key) const { return node(key); }
     QString keyAt(int position) const;
     QString parentKey(const QString& key) const;
     QStringList childKeys(const QString& key) const;
@@ -56,7 +78,7 @@ public:
     QString selectedKey() const;
     void select(const QString& key);
 
-    QTreeWidget* treeWidget() const { return tree_; }
+    QTreeView* treeView() const;
 
 signals:
     void nodeCheck(const QString& key);
@@ -68,16 +90,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QTreeWidgetItem* node(const QString& key) const { return nodes_.value(key); }
-    static QString keyOf(const QTreeWidgetItem* item);
-    void forget(QTreeWidgetItem* item);
+    class View;
 
-    QTreeWidget* tree_;
+    // The nodes that calls work on: the new ones during a refill.
+    TreeNode* node(const QString& key) const;
+    TreeNode& nodeAt(int index) const;
+    // Tells the view of a change in the node's data, unless the view will learn it at a refill's end.
+    void showChange(TreeNode& node);
+    void endRefill();
+
+    View* view_;
+    TreeModel* model_;
     QWidget* viewport_;
-    QHash<QString, QTreeWidgetItem*> nodes_;
-    std::vector<QTreeWidgetItem*> order_;
+    std::unique_ptr<TreeRefill> refill_;
     bool checkBoxes_ = false;
-    bool changingByCode_ = false;
     bool releaseEndsDoubleClick_ = false;
 };
 

@@ -12,7 +12,7 @@
 #include "records/Separators.h"
 
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 using namespace tav;
 using platform::MessageAnswer;
@@ -179,9 +179,10 @@ TEST_F(BillPeriodTest, theReleaseThatEndsADoubleClickIsNoClickOfItsOwn)
     bill("3k");
     // Lee's only item, double-clicked with the mouse: it goes, the selection moves to her, and the
     // button's last release must not then mark her alone.
-    QWidget* viewport = tree().treeWidget()->viewport();
-    QTreeWidgetItem* item = tree().treeWidget()->topLevelItem(0)->child(0)->child(0);
-    const QPoint at = tree().treeWidget()->visualItemRect(item).center();
+    QTreeView* view = tree().treeView();
+    QWidget* viewport = view->viewport();
+    const QModelIndex item = view->model()->index(0, 0, view->model()->index(0, 0, view->model()->index(0, 0)));
+    const QPoint at = view->visualRect(item).center();
     QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);

@@ -9,7 +9,7 @@
 #include "records/Separators.h"
 
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 using namespace tav;
 using platform::MessageAnswer;
@@ -149,7 +149,7 @@ TEST_F(MainWindowTest, everyKeyThatMovesTheListShowsThatCustomer)
     start();
     auto& c = window->c;
     window->show();
-    QTreeWidget* tree = c.lvwCustomersVis->treeWidget();
+    QTreeView* tree = c.lvwCustomersVis->treeView();
     tree->setFocus();
     QTest::keyClick(tree, Qt::Key_End);
     EXPECT_EQ(c.txtField[0]->text(), "Ann");

@@ -23,7 +23,12 @@ TEST_F(EnvelopePrintingTest, eachCheckedCustomerGetsOneLandscapeEnvelopeInOneJob
     tree().setChecked("3k", true);
     ASSERT_TRUE(tree().add("1k", "1kn", "INVOICE NOTE: hand deliver"));
     tree().setChecked("1kn", true);
+    // A run holds one envelope at a time: each goes to the job while the bar shows its customer.
+    std::vector<double> progress;
+    scriptedHost().watchPrintedPages([&] { progress.push_back(window->c.staPrinting->value()); });
     print();
+    ASSERT_EQ(progress.size(), 2u);
+    EXPECT_LT(progress[0], progress[1]);
     const auto& runs = scriptedHost().printRuns();
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0].setup.orientation, platform::PrintJobSetup::Orientation::Landscape);

@@ -160,6 +160,21 @@ TEST_F(InvoicePrintingTest, uncheckedLinesAreLeftOutAndAnInvoiceNotePrintsAsTheN
     expectRunOver();
 }
 
+TEST_F(InvoicePrintingTest, eachInvoiceGoesToTheJobAsSoonAsItIsMade)
+{
+    // A run of thousands of invoices holds one at a time: each page, and its duplicate, reaches
+    // the job while the progress bar still shows its own customer.
+    tree().setChecked("3k", true);
+    window->c.chkPrintDuplicateInvoices->setValue(CheckBox::Checked);
+    std::vector<double> progress;
+    scriptedHost().watchPrintedPages([&] { progress.push_back(window->c.staPrinting->value()); });
+    print();
+    ASSERT_EQ(progress.size(), 4u);
+    EXPECT_EQ(progress[0], progress[1]);
+    EXPECT_LT(progress[1], progress[2]);
+    EXPECT_EQ(progress[2], progress[3]);
+}
+
 TEST_F(InvoicePrintingTest, nothingCheckedPrintsNothingAndSaysNothing)
 {
     tree().setChecked("1k", false);

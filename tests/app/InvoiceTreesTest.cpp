@@ -5,6 +5,9 @@
 #include "platform/TreeView.h"
 #include "records/RecordFormats.h"
 #include "records/Separators.h"
+#include "support/TreeState.h"
+
+#include <QAbstractItemView>
 
 using namespace tav;
 using platform::MessageAnswer;
@@ -230,4 +233,32 @@ TEST_F(InvoiceTreesTest, balancesAreReadAsTheLocaleShowsThemAndUnusableOnesLogNo
              {"1.234,5 €", "1234.5"}, {"3.5", "1234.5"}, {"0,00", "0"}, {"12,5", "12.5"}})
         EXPECT_EQ(pay(answer), expected) << answer.toStdString();
     EXPECT_EQ(periods().text("12k"), QString("Lee, Ann - owes 12,50\u00A0€"));
+}
+
+TEST_F(InvoiceTreesTest, aPaymentLeavesThePrintingTreeAsARebuildWouldAndKeepsItsRows)
+{
+    // What the user did on the Printing page, and a customer renamed since the tree was built.
+    printing().setChecked("3bi", false);
+    printing().select("12k");
+    scriptedHost().answerInputBox("Thank you!");
+    window->trees.tvwInvoiceRecords_MouseUp(1, TreeView::RightButton, 0);
+    printing().setExpanded("30k", false);
+    printing().select("40k");
+    records::CustomerRecord renamed;
+    renamed.values[0] = "Kimberly";
+    renamed.values[1] = "Moss";
+    renamed.archived = true;
+    window->db.customers.setText("30k", renamed.text());
+    QAbstractItemModel* model = static_cast<QAbstractItemView*>(printing().widget())->model();
+    const QPersistentModelIndex moss(model->index(1, 0, model->index(0, 0)));
+
+    periods().select("12k");
+    window->trees.tvwInvoiceRecords_DblClick(0);
+    const QStringList afterPayment = test::treeState(printing());
+    EXPECT_TRUE(moss.isValid()) << "a payment keeps the rows of the Printing tree";
+    EXPECT_EQ(printing().text("30k"), "Moss, Kimberly - paid");
+
+    printing().clear();
+    window->trees.buildInvoiceTree(1);
+    EXPECT_EQ(afterPayment, test::treeState(printing()));
 }

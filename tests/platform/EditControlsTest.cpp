@@ -2,15 +2,53 @@
 #include "platform/OptionButton.h"
 #include "platform/TextBox.h"
 #include "platform/TreeView.h"
+#include "support/TreeState.h"
 
+#include <QAbstractItemModelTester>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 using namespace tav::platform;
+using tav::test::treeState;
+
+namespace {
+
+// A node as a tree is told it: where it goes and how it looks.
+struct NodeDesign {
+    const char* parent;
+    const char* key;
+    const char* text;
+    ColorValue color = SystemColor::WindowText;
+    bool checked = false;
+    bool expanded = false;
+};
+
+void fill(TreeView& tree, const std::vector<NodeDesign>& nodes)
+{
+    for (const NodeDesign& node : nodes) {
+        tree.add(node.parent, node.key, node.text);
+        tree.setForeColor(node.key, node.color);
+        tree.setChecked(node.key, node.checked);
+        tree.setExpanded(node.key, node.expanded);
+    }
+}
+
+// The tree as a new one told the same is.
+QStringList builtAnew(const std::vector<NodeDesign>& nodes)
+{
+    QWidget window;
+    TreeView tree(&window, "tvwInvoiceRecords", 1);
+    tree.move(0, 0, 4500, 3000);
+    tree.setCheckBoxes(true);
+    fill(tree, nodes);
+    return treeState(tree);
+}
+
+} // namespace
 
 TEST(TextBox, changeIsRaisedOnlyWhenTheTextReallyChanges)
 {
@@ -114,7 +152,7 @@ TEST(TreeView, nodesAreKeyedAndCountedInTheOrderAdded)
     EXPECT_EQ(tree.nodeCount(), 4);
     EXPECT_EQ(tree.keyAt(3), "1bi");
     EXPECT_EQ(tree.parentKey("1bi"), "12k");
-    EXPECT_EQ(tree.childKeys("root_node"), QStringList({"12k", "30k"}));
+    EXPECT_EQ(tree.childKeys("root_node"), QStringList({ "12k", "30k" }));
 
     tree.setForeColor("30k", SystemColor::GrayText);
     EXPECT_EQ(tree.foreColor("30k"), SystemColor::GrayText);
@@ -143,9 +181,60 @@ TEST(TreeView, onlyTheUsersCheckRaisesNodeCheck)
     EXPECT_TRUE(tree.expanded("root_node"));
 
     // The user's click on the box.
-    QTreeWidget* widget = tree.treeWidget();
-    widget->topLevelItem(0)->child(0)->setCheckState(0, Qt::Unchecked);
+    QAbstractItemModel* model = tree.treeView()->model();
+    model->setData(model->index(0, 0, model->index(0, 0)), Qt::Unchecked, Qt::CheckStateRole);
     ASSERT_EQ(checks.count(), 1);
     EXPECT_EQ(checks.at(0).at(0).toString(), "12k");
     EXPECT_FALSE(tree.checked("12k"));
+}
+
+TEST(TreeView, aRefillEndsAsANewTreeToldTheSameWouldWhateverWasDoneToTheOldOne)
+{
+    QWidget window;
+    TreeView tree(&window, "tvwInvoiceRecords", 1);
+    tree.move(0, 0, 4500, 3000);
+    tree.setCheckBoxes(true);
+    QAbstractItemModel* model = tree.treeView()->model();
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const std::vector<NodeDesign> may = { { "", "root_node", "May", SystemColor::WindowText, true, true },
+        { "root_node", "12k", "Lee - owes $5.00", SystemColor::WindowText, true, true }, { "12k", "1bi", "Mowing" },
+        { "root_node", "30k", "Moss - paid", SystemColor::GrayText, false, true },
+        { "30k", "2bi", "Hedge", SystemColor::GrayText, true } };
+    {
+        const TreeView::Refill refill(tree);
+        EXPECT_EQ(tree.nodeCount(), 0) << "a refill starts from an empty tree";
+        fill(tree, may);
+    }
+    EXPECT_EQ(treeState(tree), builtAnew(may));
+
+    // The user clears a box and closes a node, a note is added, a node selected.
+    const QModelIndex lee = model->index(0, 0, model->index(0, 0));
+    model->setData(model->index(0, 0, lee), Qt::Checked, Qt::CheckStateRole);
+    tree.add("12k", "12kn", "INVOICE NOTE: gate");
+    tree.setExpanded("30k", false);
+    tree.select("30k");
+    const QPersistentModelIndex moss(model->index(1, 0, model->index(0, 0)));
+
+    // Lee has paid: the same nodes less the note, some with other data.
+    std::vector<NodeDesign> paid = may;
+    paid[1] = { "root_node", "12k", "Lee - paid", SystemColor::GrayText, false, true };
+    paid[2].color = SystemColor::GrayText;
+    {
+        const TreeView::Refill refill(tree);
+        fill(tree, paid);
+        EXPECT_FALSE(tree.contains("12kn")) << "the old nodes are not the refilled tree's";
+        EXPECT_FALSE(tree.checked("1bi"));
+    }
+    EXPECT_EQ(treeState(tree), builtAnew(paid));
+    EXPECT_EQ(moss.data().toString(), "Moss - paid") << "the view keeps the nodes that stay";
+
+    // Another period, its nodes in another order: the first stays, the rest is built apart.
+    const std::vector<NodeDesign> june = { { "", "root_node", "June", SystemColor::WindowText, true, true },
+        { "root_node", "30k", "Moss - owes $2.00", SystemColor::WindowText, true, true }, { "30k", "1bi", "Hedge" },
+        { "root_node", "12k", "Lee - paid", SystemColor::GrayText } };
+    {
+        const TreeView::Refill refill(tree);
+        fill(tree, june);
+    }
+    EXPECT_EQ(treeState(tree), builtAnew(june));
 }

@@ -3,7 +3,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -65,8 +65,8 @@ TEST(ListView, onlyTheUserRaisesEvents)
     f.list->select(3);
     EXPECT_EQ(clicks.count(), 0);
 
-    QTreeWidget* tree = f.list->treeWidget();
-    const QRect row = tree->visualItemRect(tree->topLevelItem(0));
+    QTreeView* tree = f.list->treeView();
+    const QRect row = tree->visualRect(tree->model()->index(0, 0));
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, row.center());
     EXPECT_EQ(clicks.count(), 1);
     EXPECT_EQ(f.list->currentPosition(), 1);

@@ -31,10 +31,12 @@ const char* kindName(ScriptedHost::PromptKind kind)
 // Keeps the pages of one run in the host's record and ends as the host was told to.
 class RecordingPrintJob : public platform::PrintJob {
 public:
-    RecordingPrintJob(std::vector<ScriptedHost::PrintRun>& runs, platform::PrintOutcome outcome)
+    RecordingPrintJob(
+        std::vector<ScriptedHost::PrintRun>& runs, platform::PrintOutcome outcome, std::function<void()> pageWatcher)
         : runs_(runs)
         , run_(runs.size() - 1)
         , outcome_(std::move(outcome))
+        , pageWatcher_(std::move(pageWatcher))
     {
     }
 
@@ -43,6 +45,8 @@ public:
         if (!outcome_.failure.isEmpty())
             return false;
         runs_[run_].pages.push_back(page);
+        if (pageWatcher_)
+            pageWatcher_();
         return true;
     }
 
@@ -56,6 +60,7 @@ private:
     std::vector<ScriptedHost::PrintRun>& runs_;
     size_t run_;
     platform::PrintOutcome outcome_;
+    std::function<void()> pageWatcher_;
 };
 
 } // namespace
@@ -147,7 +152,7 @@ std::unique_ptr<platform::PrintJob> ScriptedHost::openPrintJob(const platform::P
     if (printForReal_)
         return platform::openSystemPrintJob(setup, now_);
     printRuns_.push_back(PrintRun{setup, {}, false});
-    return std::make_unique<RecordingPrintJob>(printRuns_, printOutcome_);
+    return std::make_unique<RecordingPrintJob>(printRuns_, printOutcome_, pageWatcher_);
 }
 
 void ScriptedHost::sendKey(int qtKey)

@@ -62,6 +62,8 @@ public:
     const std::vector<PrintRun>& printRuns() const { return printRuns_; }
     // Print runs from now on end this way; one that fails takes no page.
     void setPrintOutcome(const platform::PrintOutcome& outcome) { printOutcome_ = outcome; }
+    // Called as each page of the print runs from now on reaches its job.
+    void watchPrintedPages(std::function<void()> watcher) { pageWatcher_ = std::move(watcher); }
     // Print runs from now on go to the system's printer (or TAV_PRINT_TO_PDF) instead.
     void printForReal() { printForReal_ = true; }
 
@@ -109,6 +111,7 @@ private:
     QStringList startedPrograms_;
     std::vector<PrintRun> printRuns_;
     platform::PrintOutcome printOutcome_;
+    std::function<void()> pageWatcher_;
     bool printForReal_ = false;
 };
 

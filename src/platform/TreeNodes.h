@@ -1,0 +1,82 @@
+#pragma once
+
+#include "Colors.h"
+
+#include "records/KeyIndex.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+namespace tav::platform {
+
+// What a node shows and what the program keeps with it.
+struct TreeNodeData {
+    QString text;
+    QString tag;
+    ColorValue color = SystemColor::WindowText;
+    // Only a colour set by code is painted as such; the others take the view's own text colour.
+    bool colorSet = false;
+    // A node shows a check box once it has a check state: from the start in a tree with check
+    // boxes, else once code sets one.
+    bool hasCheckState = false;
+    bool checked = false;
+
+    bool operator==(const TreeNodeData&) const = default;
+};
+
+// One node of a tree.
+struct TreeNode {
+    // Where the node stands in a refill of its tree (see TreeRefill).
+    enum class Refill : unsigned char { Untouched, Kept, Dropped };
+
+    QString key;
+    TreeNodeData data;
+    // Used only while a tree is refilled, before the view knows whether the node is expanded;
+    // the view keeps the expansion of the nodes it shows.
+    bool expanded = false;
+    Refill refill = Refill::Untouched;
+    // The invisible root for the top-level nodes.
+    TreeNode* parent = nullptr;
+    // The position among the parent's children, from 0.
+    int row = 0;
+    std::vector<TreeNode*> children;
+};
+
+// The nodes of one tree, keyed and kept in the order they were added; shows nothing itself.
+// Nodes stay where they are in memory until they are removed.
+class TreeNodes {
+public:
+    TreeNodes() = default;
+    TreeNodes(const TreeNodes&) = delete;
+    TreeNodes& operator=(const TreeNodes&) = delete;
+
+    // Makes room for this many nodes at once.
+    void reserve(int count);
+
+    // The invisible parent of the top-level nodes; its key is empty.
+    TreeNode& root() { return root_; }
+    const TreeNode& root() const { return root_; }
+
+    // The parent a new node with this key would get, or nullptr when the key is empty or taken or
+    // the parent is not in the tree (an empty parentKey means the root).
+    TreeNode* parentForNew(const QString& parentKey, const QString& key);
+    // Appends a node to the parent's children, with an unchecked check box or none.
+    TreeNode& add(TreeNode& parent, const QString& key, const QString& text, bool checkBox);
+    // Removes the node and everything below it.
+    void remove(TreeNode& node);
+
+    TreeNode* find(const QString& key) const { return byKey_.find(key); }
+    int count() const { return static_cast<int>(order_.size()); }
+    // In the order added, from 0.
+    TreeNode& at(int index) const { return *order_[static_cast<size_t>(index)]; }
+
+private:
+    TreeNode root_;
+    // Not Qt's hash: keyed by strings, it is many times slower.
+    records::KeyIndex<TreeNode> byKey_;
+    std::vector<std::unique_ptr<TreeNode>> order_;
+};
+
+} // namespace tav::platform
