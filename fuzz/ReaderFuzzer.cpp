@@ -12,7 +12,8 @@ namespace {
 
 using namespace tav::records;
 
-bool sameTable(const RecordTable& a, const RecordTable& b)
+template <class Table>
+bool sameTable(const Table& a, const Table& b)
 {
     if (a.count() != b.count())
         return false;

@@ -119,8 +119,17 @@ void DatabaseSession::warnUnreadablePrices(const QStringList& products) const
                         "with their prices."));
 }
 
+void DatabaseSession::dropDatabase()
+{
+    clearViews();
+    w_.db = records::Database{};
+}
+
 bool DatabaseSession::loadDatabase()
 {
+    // Whatever the file holds, the tables go: they go first, so that two databases are never held
+    // at once.
+    dropDatabase();
     return loadDatabase(records::loadDatabase(databasePath(), host().locale()));
 }
 
@@ -201,10 +210,17 @@ QString DatabaseSession::customerNameForRecord(const QString& customerNumber)
 
 void DatabaseSession::loadAndShowDatabase()
 {
-    loadAndShowDatabase(records::loadDatabase(databasePath(), host().locale()));
+    dropDatabase();
+    showLoadedDatabase(records::loadDatabase(databasePath(), host().locale()));
 }
 
-void DatabaseSession::loadAndShowDatabase(records::LoadResult&& result)
+void DatabaseSession::loadAndShowDatabase(records::DatabaseFileBytes&& file)
+{
+    dropDatabase();
+    showLoadedDatabase(records::loadDatabase(std::move(file), host().locale()));
+}
+
+void DatabaseSession::showLoadedDatabase(records::LoadResult&& result)
 {
     w_.c.cmdAddNew->setVisible(true);
     loadDatabase(std::move(result));
@@ -255,21 +271,22 @@ void DatabaseSession::cmdCancel_Click()
         MessageButtons::OkCancel, MessageIcon::Exclamation, QStringLiteral("ABANDON ALL CHANGES???"));
     if (answer != MessageAnswer::Ok)
         return;
-    // The file is read into a fresh database first: when it is gone or cannot be read, nothing
-    // that is shown now is dropped.
+    // The file's bytes are read and checked first: when it is gone or cannot be read, nothing that
+    // is shown now is dropped.
     const QString path = databasePath();
-    records::LoadResult result = records::loadDatabase(path, host().locale());
-    if (result.status != records::LoadResult::Status::Loaded) {
+    records::DatabaseFileBytes file = records::readDatabaseFile(path);
+    if (file.status != records::LoadResult::Status::Loaded) {
         warn(QStringLiteral("Changes Not Abandoned"),
              QStringLiteral("The database file could not be read again:\r\n")
-                 + (result.status == records::LoadResult::Status::Missing ? path + QLatin1String("\r\nThe file is missing.")
-                                                                          : problemText(result.problem)),
+                 + (file.status == records::LoadResult::Status::Missing ? path + QLatin1String("\r\nThe file is missing.")
+                                                                        : problemText(file.problem)),
              QStringLiteral("Your changes are kept as they are."));
         return;
     }
     // Nothing shown may stay from the changes abandoned: the Printing tree above all, which a print
-    // run would otherwise print.
-    clearViews();
+    // run would otherwise print. The tables go before the file's are made.
+    dropDatabase();
+    records::LoadResult result = records::loadDatabase(std::move(file), host().locale());
     takeDatabase(std::move(result.database));
     warnLeftOutEntries(result, path);
     warnUnreadablePrices(result.unreadablePrices);

@@ -5,6 +5,7 @@
 
 namespace tav::records {
 struct Database;
+struct DatabaseFileBytes;
 struct LoadResult;
 } // namespace tav::records
 
@@ -24,7 +25,7 @@ public:
     // Empties the tables, views and company texts and reads the database file into them; a missing
     // file is created empty. False when the file could not be read (the user has been told).
     bool loadDatabase();
-    // The same with the file already read (by a command that reads before it switches files).
+    // The same with the file already read.
     bool loadDatabase(records::LoadResult&& result);
     // Names and sorts the loaded invoice records, repairing a missing customer with the
     // placeholder and telling the user.
@@ -35,7 +36,9 @@ public:
     QString customerNameForRecord(const QString& customerNumber);
     // Loads and shows the database as start-up does.
     void loadAndShowDatabase();
-    void loadAndShowDatabase(records::LoadResult&& result);
+    // The same with the file's bytes already read and checked (by a command that reads before it
+    // switches files).
+    void loadAndShowDatabase(records::DatabaseFileBytes&& file);
     // Writes the whole database to its file. False when it could not be written: the user has
     // been told which file and why, the file is as it was, and the changes stay unsaved.
     bool saveDatabase();
@@ -49,6 +52,9 @@ public:
 private:
     // Shows a loaded database: its tables, its company texts without marking them as edits.
     void takeDatabase(records::Database&& database);
+    // Empties the views and the tables, before a file is read into them.
+    void dropDatabase();
+    void showLoadedDatabase(records::LoadResult&& result);
     // Empties the views of the tables that are about to be replaced: the lists, both trees and
     // the customer entry fields.
     void clearViews();

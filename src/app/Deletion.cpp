@@ -42,43 +42,19 @@ CheckingWindow& Deletion::showCheckingWindow()
     return *checking_;
 }
 
-template<class UsesEntry>
-bool Deletion::anyInvoiceRecord(UsesEntry uses)
-{
-    CheckingWindow& window = showCheckingWindow();
-    const records::RecordTable& invoices = w_.db.invoiceRecords;
-    const qsizetype count = invoices.count();
-    for (qsizetype i = 1; i <= count; ++i) {
-        window.staChecking->setValue(static_cast<double>(i) / static_cast<double>(count) * 100.0);
-        if (uses(invoices.textAt(i)))
-            return true;
-    }
-    return false;
-}
-
 bool Deletion::customerHasInvoiceRecords(const QString& key)
 {
+    showCheckingWindow();
     // Numbers are compared as numbers, so "012" in a record is customer 12.
     const auto number = records::recordNumberValue(records::keyNumberText(key));
-    return anyInvoiceRecord([&](const QString& text) {
-        return number && records::recordNumberValue(records::fieldView(text, InvoiceRecord::CustomerNumber)) == number;
-    });
+    return number && w_.db.invoiceRecords.anyForCustomer(*number);
 }
 
 bool Deletion::productHasInvoiceRecords(const QString& key)
 {
+    showCheckingWindow();
     const auto number = records::recordNumberValue(records::keyNumberText(key));
-    return anyInvoiceRecord([&](const QString& text) {
-        if (!number)
-            return false;
-        const QStringView items = records::fieldView(text, InvoiceRecord::Items);
-        for (QStringView item : items.tokenize(records::ItemSeparator)) {
-            const qsizetype x = item.indexOf(QLatin1Char('x'));
-            if (records::recordNumberValue(x < 0 ? item : item.left(x)) == number)
-                return true;
-        }
-        return false;
-    }) || (number && w_.newPeriod.billsProduct(*number));
+    return number && (w_.db.invoiceRecords.anyBillsProduct(*number) || w_.newPeriod.billsProduct(*number));
 }
 
 bool Deletion::confirmed(bool exactFalseOnly, const QString& text, const QString& title) const

@@ -33,9 +33,6 @@ private:
     // Shows the progress window, loading it first when needed; a window still open from an
     // earlier deletion is shown as it is.
     CheckingWindow& showCheckingWindow();
-    // Walks every invoice record once; the test looks at one record's text.
-    template<class UsesEntry>
-    bool anyInvoiceRecord(UsesEntry uses);
     // Removes the entry, or, while it is used, puts it back archived: ArchivePrefix inserted where
     // its display text begins. Shows the result in the progress window.
     void retire(records::RecordTable& table, const QString& key, bool used, qsizetype displayStart);

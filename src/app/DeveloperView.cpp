@@ -44,19 +44,32 @@ constexpr double kMinHeight = 3645;
 constexpr double kListingWidthMargin = 360;
 constexpr double kListingHeightMargin = 1230;
 
+// Every entry of a table, a line each: its text, then its key.
+template <class Table>
+QString entryLines(const Table& table)
+{
+    QString text;
+    for (qsizetype position = 1; position <= table.count(); ++position)
+        text += table.textAt(position) + QLatin1String(" ...key=") + table.keyAt(position) + QLatin1String("\r\n");
+    return text;
+}
+
 // The legend names the fields of an entry's text, " | " standing for the field separator, and
 // then the form of its key.
 struct Listing {
-    const records::RecordTable records::Database::*table;
+    QString (*entries)(const records::Database&);
     const char* legend;
 };
 
 const Listing kListings[] = {
-    {&records::Database::customers,
+    {[](const records::Database& db) { return entryLines(db.customers); },
      "Last, First | First | Last | Add1 | Add2 | Add3 | Email | Phone | Notes ...key=1k"},
-    {&records::Database::periods, "PStart(Chrono) | BPName | PEnd(Chrono) | BillDue(Chrono) ...key=BPName | "},
-    {&records::Database::products, "Price(9dot2)$5.00 - Midget Widget ...key=5k"},
-    {&records::Database::invoiceRecords, "BPName | Customer Name | CID | BAL | BPID ...key=BPName | CID | "},
+    {[](const records::Database& db) { return entryLines(db.periods); },
+     "PStart(Chrono) | BPName | PEnd(Chrono) | BillDue(Chrono) ...key=BPName | "},
+    {[](const records::Database& db) { return entryLines(db.products); },
+     "Price(9dot2)$5.00 - Midget Widget ...key=5k"},
+    {[](const records::Database& db) { return entryLines(db.invoiceRecords); },
+     "BPName | Customer Name | CID | BAL | BPID ...key=BPName | CID | "},
 };
 
 } // namespace
@@ -97,11 +110,7 @@ void DeveloperView::optLVWChoice_Click(int index)
         return;
     const Listing& listing = kListings[index];
     Text2->setText(QLatin1String(listing.legend));
-    const records::RecordTable& table = db_.*listing.table;
-    QString text;
-    for (qsizetype position = 1; position <= table.count(); ++position)
-        text += table.textAt(position) + QLatin1String(" ...key=") + table.keyAt(position) + QLatin1String("\r\n");
-    Text1->setText(text);
+    Text1->setText(listing.entries(db_));
 }
 
 void DeveloperView::cmdShowXML_Click()

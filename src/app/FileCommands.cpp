@@ -114,16 +114,17 @@ void FileCommands::openDatabase()
         tellUser(QStringLiteral("The database file could not be found:\r\n") + path);
         return;
     }
-    records::LoadResult result = records::loadDatabase(path, host().locale());
-    if (result.status != records::LoadResult::Status::Loaded) {
+    // Read and checked before anything is dropped; made into tables after the current ones are.
+    records::DatabaseFileBytes file = records::readDatabaseFile(path);
+    if (file.status != records::LoadResult::Status::Loaded) {
         host().messageBox(QStringLiteral("The database file could not be read:\r\n%1\r\n%2\r\n\r\n"
                                          "(The current database stays open.)")
-                              .arg(path, result.problem.reason),
+                              .arg(path, file.problem.reason),
                           MessageButtons::Ok, MessageIcon::Exclamation, QStringLiteral("Database File Not Read"));
         return;
     }
     switchTo(path);
-    w_.session.loadAndShowDatabase(std::move(result));
+    w_.session.loadAndShowDatabase(std::move(file));
     w_.session.setSaveCancelVisible(false);
 }
 

@@ -1,7 +1,6 @@
 #include "InvoiceTrees.h"
 
 #include "MainWindow.h"
-#include "PeriodRecords.h"
 
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
@@ -131,7 +130,7 @@ void InvoiceTrees::buildInvoiceTree(int index)
     if (combo->listCount() == 0 || combo->listIndex() < 0)
         return;
     const QString period = combo->text();
-    fillTree(index, period, invoiceRecordsOfPeriod(w_.db.invoiceRecords, period));
+    fillTree(index, period, w_.db.invoiceRecords.positionsInPeriod(period));
 }
 
 void InvoiceTrees::refreshPrintingTree()
@@ -141,7 +140,7 @@ void InvoiceTrees::refreshPrintingTree()
         return;
     const QString period = combo->text();
     const TreeView* tree = w_.c.tvwInvoiceRecords[PrintingTree];
-    const records::RecordTable& invoices = w_.db.invoiceRecords;
+    const records::InvoiceRecordTable& invoices = w_.db.invoiceRecords;
     // A period's records are only ever added with the period, and a payment rewrites its record in
     // place. So when every customer the tree shows still has its record where the tree found it,
     // those are all the period's records, in their order, and the table need not be walked.
@@ -153,7 +152,7 @@ void InvoiceTrees::refreshPrintingTree()
         unmoved = position >= 1 && position <= invoices.count()
             && invoices.keyAt(position) == InvoiceRecord::key(period, customers[i].chopped(1));
     }
-    fillTree(PrintingTree, period, unmoved ? shown : invoiceRecordsOfPeriod(invoices, period));
+    fillTree(PrintingTree, period, unmoved ? shown : invoices.positionsInPeriod(period));
 }
 
 void InvoiceTrees::fillTree(int index, const QString& period, std::vector<qsizetype> positions)
@@ -169,7 +168,9 @@ void InvoiceTrees::fillTree(int index, const QString& period, std::vector<qsizet
     std::vector<qsizetype>& shown = shownRecords_[static_cast<size_t>(index)];
     shown.clear();
     for (const qsizetype position : positions) {
-        const auto fields = recordFields(w_.db.invoiceRecords.textAt(position));
+        // The table builds the text when asked; the fields are views into this copy of it.
+        const QString text = w_.db.invoiceRecords.textAt(position);
+        const auto fields = recordFields(text);
         if (!fields)
             continue;
         const QString customerKey = numberKey((*fields)[InvoiceRecord::CustomerNumber]);

@@ -109,7 +109,7 @@ void Payments::logPayment(records::Cents balance, const QString& note)
     customerNumber.remove(QLatin1Char(' '));
     const QString period = c.cmbBillPeriod[1]->text();
     const QString recordKey = InvoiceRecord::key(period, customerNumber);
-    const QString* stored = w_.db.invoiceRecords.find(recordKey);
+    const std::optional<QString> stored = w_.db.invoiceRecords.find(recordKey);
     const auto record = stored ? InvoiceRecord::fromText(*stored) : std::nullopt;
     if (!record)
         return;

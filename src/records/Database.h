@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InvoiceRecordTable.h"
 #include "RecordTable.h"
 
 #include <QString>
@@ -34,7 +35,7 @@ struct Database {
     RecordTable customers{RecordTable::Order::Sorted};
     RecordTable products{RecordTable::Order::Sorted};
     RecordTable periods{RecordTable::Order::Sorted};
-    RecordTable invoiceRecords{RecordTable::Order::Unsorted};
+    InvoiceRecordTable invoiceRecords;
     CompanyInfo company;
 };
 

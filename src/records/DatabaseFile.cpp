@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -59,18 +61,14 @@ private:
     int error_ = 0;
 };
 
-} // namespace
+LoadResult::Status statusOfOpening(int error)
+{
+    return error == ENOENT ? LoadResult::Status::Missing : LoadResult::Status::Unreadable;
+}
 
-LoadResult loadDatabase(const QString& path, const QLocale& locale)
+LoadResult resultOf(ReadOutcome&& outcome, const QString& path)
 {
     LoadResult result;
-    FileByteSource source;
-    if (const int error = source.open(path)) {
-        result.status = error == ENOENT ? LoadResult::Status::Missing : LoadResult::Status::Unreadable;
-        result.problem = FileProblem{path, qt_error_string(error)};
-        return result;
-    }
-    ReadOutcome outcome = readDatabase(source, locale);
     if (outcome.readFailed) {
         result.status = LoadResult::Status::Unreadable;
         result.problem = FileProblem{path, outcome.readError};
@@ -82,6 +80,64 @@ LoadResult loadDatabase(const QString& path, const QLocale& locale)
     result.duplicateEntries = outcome.duplicateEntries;
     result.unreadablePrices = std::move(outcome.unreadablePrices);
     return result;
+}
+
+} // namespace
+
+LoadResult loadDatabase(const QString& path, const QLocale& locale)
+{
+    FileByteSource source;
+    if (const int error = source.open(path)) {
+        LoadResult result;
+        result.status = statusOfOpening(error);
+        result.problem = FileProblem{path, qt_error_string(error)};
+        return result;
+    }
+    return resultOf(readDatabase(source, locale), path);
+}
+
+DatabaseFileBytes readDatabaseFile(const QString& path)
+{
+    DatabaseFileBytes file;
+    FileByteSource source;
+    if (const int error = source.open(path)) {
+        file.status = statusOfOpening(error);
+        file.problem = FileProblem{path, qt_error_string(error)};
+        return file;
+    }
+    // The size is where reading starts; a file that grows meanwhile is read to its end.
+    file.bytes.resize(std::max<qint64>(source.size(), 0) + 1);
+    qsizetype size = 0;
+    for (;;) {
+        if (size == file.bytes.size())
+            file.bytes.resize(size * 2);
+        const qint64 count = source.read(file.bytes.data() + size, file.bytes.size() - size);
+        if (count < 0)
+            return DatabaseFileBytes{LoadResult::Status::Unreadable, {}, FileProblem{path, source.errorText()}};
+        if (count == 0)
+            break;
+        size += count;
+    }
+    file.bytes.truncate(size);
+    if (!isDatabaseFile(file.bytes))
+        return DatabaseFileBytes{LoadResult::Status::Unreadable, {}, FileProblem{path, NotADatabaseFile}};
+    file.status = LoadResult::Status::Loaded;
+    return file;
+}
+
+LoadResult loadDatabase(DatabaseFileBytes file, const QLocale& locale)
+{
+    if (file.status != LoadResult::Status::Loaded) {
+        LoadResult result;
+        result.status = file.status;
+        result.problem = std::move(file.problem);
+        return result;
+    }
+    MemoryByteSource source(file.bytes);
+    ReadOutcome outcome = readDatabase(source, locale);
+    file.bytes.clear();
+    // Bytes in memory are always read: there is no path to name.
+    return resultOf(std::move(outcome), QString());
 }
 
 std::optional<FileProblem> createEmptyDatabaseFile(const QString& path)

@@ -5,6 +5,7 @@
 #include "Money.h"
 #include "RecordFormats.h"
 #include "Separators.h"
+#include "VectorState.h"
 #include "XmlElements.h"
 #include "XmlLineReader.h"
 
@@ -90,6 +91,23 @@ bool isAnyRecordStartLine(QByteArrayView line)
                        [&](const RecordSyntax* syntax) { return isRecordStartLine(line, syntax->recordName); });
 }
 
+Section sectionOpenedBy(QByteArrayView line)
+{
+    if (line.size() < 11 || line[0] != '<')
+        return Section::None;
+    if (equalsIgnoringCase(line, "<companyinfo>"))
+        return Section::CompanyInfo;
+    if (equalsIgnoringCase(line, "<customers>"))
+        return Section::Customers;
+    if (equalsIgnoringCase(line, "<billperiods>"))
+        return Section::BillPeriods;
+    if (equalsIgnoringCase(line, "<productsandservices>"))
+        return Section::Products;
+    if (equalsIgnoringCase(line, "<invoicerecords>"))
+        return Section::InvoiceRecords;
+    return Section::None;
+}
+
 // Whether the line holds an element: an opening tag, then a closing tag.
 bool holdsElement(QByteArrayView line)
 {
@@ -122,7 +140,6 @@ public:
         , customers_(database.customers)
         , products_(database.products)
         , periods_(database.periods)
-        , invoiceRecords_(database.invoiceRecords)
     {
     }
 
@@ -136,7 +153,6 @@ public:
 private:
     using AddRecord = void (DatabaseReader::*)(const GatheredRecord&, const RecordElements&);
 
-    Section sectionOpenedBy(QByteArrayView line) const;
     void passOver(QByteArrayView line);
     Section readSection(Section section);
     // Reads a section of records into its table; returns the section whose opening line ended
@@ -165,7 +181,15 @@ private:
     TableLoading customers_;
     TableLoading products_;
     TableLoading periods_;
-    TableLoading invoiceRecords_;
+    // The invoice records of every section, in file order: they are sorted after the load anyway.
+    std::optional<InvoiceRecordTable::Loader> invoiceRecords_;
+    // How many invoice records had been read when the first customers section ended: those read
+    // after it are named from its customers.
+    std::optional<qsizetype> invoiceRecordsBeforeCustomers_;
+    // An invoice record's fields as they are made into text, kept from record to record.
+    QString period_;
+    QString number_;
+    QString rest_;
     qsizetype skippedEntries_ = 0;
     qsizetype duplicateEntries_ = 0;
     bool foundDatabase_ = false;
@@ -214,23 +238,6 @@ void DatabaseReader::passOver(QByteArrayView line)
     }
 }
 
-Section DatabaseReader::sectionOpenedBy(QByteArrayView line) const
-{
-    if (line.size() < 11 || line[0] != '<')
-        return Section::None;
-    if (equalsIgnoringCase(line, "<companyinfo>"))
-        return Section::CompanyInfo;
-    if (equalsIgnoringCase(line, "<customers>"))
-        return Section::Customers;
-    if (equalsIgnoringCase(line, "<billperiods>"))
-        return Section::BillPeriods;
-    if (equalsIgnoringCase(line, "<productsandservices>"))
-        return Section::Products;
-    if (equalsIgnoringCase(line, "<invoicerecords>"))
-        return Section::InvoiceRecords;
-    return Section::None;
-}
-
 Section DatabaseReader::readSection(Section section)
 {
     switch (section) {
@@ -243,7 +250,9 @@ Section DatabaseReader::readSection(Section section)
     case Section::Products:
         return readTable(products_, kProductSyntax, &DatabaseReader::addProduct);
     case Section::InvoiceRecords:
-        return readTable(invoiceRecords_, kInvoiceRecordSyntax, &DatabaseReader::addInvoiceRecord);
+        if (!invoiceRecords_)
+            invoiceRecords_.emplace(database_.invoiceRecords);
+        return readRecords(kInvoiceRecordSyntax, &DatabaseReader::addInvoiceRecord);
     case Section::None:
         break;
     }
@@ -267,15 +276,27 @@ Section DatabaseReader::readTable(TableLoading& loading, const RecordSyntax& syn
     loader_ = nullptr;
     // Refused entries: a number, period name or period-and-customer pair that came before.
     duplicateEntries_ += loader.finish();
+    if (&loading == &customers_)
+        invoiceRecordsBeforeCustomers_ = invoiceRecords_ ? invoiceRecords_->added() : 0;
     return next;
 }
 
 void DatabaseReader::finishLaterSections()
 {
-    for (TableLoading* loading : {&customers_, &products_, &periods_, &invoiceRecords_}) {
+    // Named from the customers of the first section alone, as the records were read. The later
+    // sections' customers have to wait for addCustomerNamesToRecords, as every customer does in a
+    // file whose invoice records come first.
+    if (invoiceRecords_ && invoiceRecordsBeforeCustomers_) {
+        invoiceRecords_->nameFrom(*invoiceRecordsBeforeCustomers_, [this](QStringView number) {
+            return customerNames_.nameOf(number).value_or(QStringView()).toString();
+        });
+    }
+    for (TableLoading* loading : {&customers_, &products_, &periods_}) {
         if (loading->laterSections)
             duplicateEntries_ += loading->laterSections->finish();
     }
+    if (invoiceRecords_)
+        duplicateEntries_ += invoiceRecords_->finish();
 }
 
 QString DatabaseReader::text(const RecordElements& elements, size_t index) const
@@ -420,63 +441,54 @@ void DatabaseReader::addBillPeriod(const GatheredRecord&, const RecordElements& 
 
 void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElements& elements)
 {
-    const QByteArrayView balance = elements.valueOrEmpty(AccountBalance);
-    const QByteArrayView note = elements.valueOrEmpty(Note);
-    const std::vector<QByteArrayView>& items = elements.numberedValues();
-
-    // Built in place: a load makes a million of these, and every temporary text shows.
-    QString key;
-    key.reserve(elements.valueOrEmpty(Period).size() + elements.valueOrEmpty(CustomerNumber).size() + 2);
-    appendValueText(key, elements.valueOrEmpty(Period));
-    const qsizetype periodLength = key.size();
-    key += FieldSeparator;
-    appendValueText(key, elements.valueOrEmpty(CustomerNumber));
-    key += FieldSeparator;
-    const QStringView number = QStringView(key).sliced(periodLength + 1, key.size() - periodLength - 2);
-    // The customer's name when the customer has been read already, as in every file this program
-    // writes; addCustomerNamesToRecords sees to the others.
-    const QStringView name = customerNames_.nameOf(number).value_or(QStringView());
-
-    qsizetype room = key.size() + name.size() + balance.size() + note.size() + 3;
-    for (const QByteArrayView item : items)
-        room += item.size() + 1;
-    QString invoice;
-    invoice.reserve(room);
-    invoice.append(QStringView(key).first(periodLength)).append(FieldSeparator);
-    invoice.append(name).append(FieldSeparator);
-    invoice.append(number).append(FieldSeparator);
+    // Made in buffers kept from record to record: a load makes a million of these.
+    period_.resize(0);
+    appendValueText(period_, elements.valueOrEmpty(Period));
+    number_.resize(0);
+    appendValueText(number_, elements.valueOrEmpty(CustomerNumber));
+    rest_.resize(0);
     // Older files may hold other forms of an amount; balances are kept in the writer's.
-    const qsizetype balanceStart = invoice.size();
-    appendValueText(invoice, balance);
-    if (!isPlainBalanceText(QStringView(invoice).sliced(balanceStart))) {
-        const QString plain = plainBalanceText(QStringView(invoice).sliced(balanceStart));
-        invoice.truncate(balanceStart);
-        invoice.append(plain);
-    }
-    invoice.append(FieldSeparator);
-    const qsizetype itemsStart = invoice.size();
-    for (const QByteArrayView item : items) {
-        const qsizetype before = invoice.size();
+    appendValueText(rest_, elements.valueOrEmpty(AccountBalance));
+    if (!isPlainBalanceText(rest_))
+        rest_ = plainBalanceText(rest_);
+    rest_.append(FieldSeparator);
+    const qsizetype itemsStart = rest_.size();
+    for (const QByteArrayView item : elements.numberedValues()) {
+        const qsizetype before = rest_.size();
         if (before > itemsStart)
-            invoice.append(ItemSeparator);
-        const qsizetype entryStart = invoice.size();
-        appendValueText(invoice, item);
+            rest_.append(ItemSeparator);
+        const qsizetype entryStart = rest_.size();
+        appendValueText(rest_, item);
         // An entry without a product number bills nothing, and could not be written back.
-        if (invoice.size() == entryStart)
-            invoice.truncate(before);
+        if (rest_.size() == entryStart)
+            rest_.truncate(before);
     }
-    invoice.append(FieldSeparator);
-    appendValueText(invoice, note);
-    // Separators alone: an entry without a single value holds nothing, and no line of it would be written.
-    if (invoice.size() == InvoiceRecord::FieldCount - 1)
+    rest_.append(FieldSeparator);
+    appendValueText(rest_, elements.valueOrEmpty(Note));
+    // An entry without a single value holds nothing, and no line of it would be written.
+    if (period_.isEmpty() && number_.isEmpty() && rest_.size() == 2)
         return;
-    loader_->add(std::move(key), std::move(invoice));
+    // Named at the end of the file, each customer once (see finishLaterSections).
+    invoiceRecords_->add(period_, number_, rest_);
 }
 
 } // namespace
 
+bool isDatabaseFile(QByteArrayView bytes)
+{
+    // As readDatabase decides it: the first root or section line stands outside every section.
+    MemoryByteSource source(bytes);
+    XmlLineReader lines(source);
+    while (const std::optional<QByteArrayView> line = lines.readXmlLine()) {
+        if (isRootLine(*line) || sectionOpenedBy(*line) != Section::None)
+            return true;
+    }
+    return !lines.readAnyByte();
+}
+
 ReadOutcome readDatabase(ByteSource& source, const QLocale& locale)
 {
+    clearUpperVectorState();
     ReadOutcome outcome;
     XmlLineReader lines(source);
     DatabaseReader reader(lines, locale, outcome.database);
@@ -492,7 +504,7 @@ ReadOutcome readDatabase(ByteSource& source, const QLocale& locale)
     if (!reader.foundDatabase() && lines.readAnyByte()) {
         ReadOutcome foreign;
         foreign.readFailed = true;
-        foreign.readError = QStringLiteral("Not a TAV database file");
+        foreign.readError = NotADatabaseFile;
         return foreign;
     }
     outcome.skippedEntries = reader.skippedEntries();

@@ -3,6 +3,7 @@
 #include "Money.h"
 #include "RecordFormats.h"
 #include "Separators.h"
+#include "VectorState.h"
 
 #include <array>
 
@@ -56,7 +57,7 @@ private:
     void writeCustomersXml(const RecordTable& customers);
     void writeBillPeriodsXml(const RecordTable& periods);
     void writeProductsXml(const RecordTable& products);
-    void writeInvoiceRecordsXml(const RecordTable& invoiceRecords);
+    void writeInvoiceRecordsXml(const InvoiceRecordTable& invoiceRecords);
 
     XmlLineWriter out_;
 };
@@ -130,23 +131,23 @@ void DatabaseWriter::writeProductsXml(const RecordTable& products)
     out_.writeXmlLine(1, "</ProductsAndServices>"_L1);
 }
 
-void DatabaseWriter::writeInvoiceRecordsXml(const RecordTable& invoiceRecords)
+void DatabaseWriter::writeInvoiceRecordsXml(const InvoiceRecordTable& invoiceRecords)
 {
     out_.writeXmlLine(0, ""_L1);
     out_.writeXmlLine(1, "<InvoiceRecords>"_L1);
     for (qsizetype i = 1; i <= invoiceRecords.count(); ++i) {
-        const auto fields = fieldsOf<InvoiceRecord::FieldCount>(invoiceRecords.textAt(i));
+        const auto field = [&](InvoiceRecord::Field index) { return invoiceRecords.fieldAt(i, index); };
         out_.writeXmlLine(2, "<InvoiceRecord>"_L1);
-        out_.writeXmlLine(3, "BP"_L1, fields[InvoiceRecord::Period]);
-        out_.writeXmlLine(3, "CID"_L1, fields[InvoiceRecord::CustomerNumber]);
-        const QStringView balance = fields[InvoiceRecord::AccountBalance];
+        out_.writeXmlLine(3, "BP"_L1, field(InvoiceRecord::Period));
+        out_.writeXmlLine(3, "CID"_L1, field(InvoiceRecord::CustomerNumber));
+        const QStringView balance = field(InvoiceRecord::AccountBalance);
         out_.writeXmlLine(3, "AccountBalance"_L1,
                           isPlainBalanceText(balance) ? balance : QStringView(plainBalanceText(balance)));
         // Entries are numbered without gaps: the reader stops at the first number missing.
         qsizetype number = 0;
-        for (const QStringView entry : fields[InvoiceRecord::Items].tokenize(ItemSeparator, Qt::SkipEmptyParts))
+        for (const QStringView entry : field(InvoiceRecord::Items).tokenize(ItemSeparator, Qt::SkipEmptyParts))
             out_.writeNumberedXmlLine(3, "PSID"_L1, "Number"_L1, ++number, entry);
-        out_.writeXmlLine(3, "Note"_L1, fields[InvoiceRecord::Note]);
+        out_.writeXmlLine(3, "Note"_L1, field(InvoiceRecord::Note));
         out_.writeXmlLine(2, "</InvoiceRecord>"_L1);
     }
     out_.writeXmlLine(1, "</InvoiceRecords>"_L1);
@@ -158,6 +159,7 @@ void DatabaseWriter::writeInvoiceRecordsXml(const RecordTable& invoiceRecords)
 
 bool writeDatabase(const Database& database, ByteSink& sink)
 {
+    clearUpperVectorState();
     return DatabaseWriter(sink).write(database);
 }
 

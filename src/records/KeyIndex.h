@@ -11,6 +11,23 @@
 
 namespace tav::records {
 
+// The hash of every table index. Salted per process, so that no file can be made whose keys all
+// fall on one slot. Qt's own seeded hash is not used: for short keys it is many times slower than
+// the unseeded one.
+inline size_t saltedHash(quint64 value)
+{
+    static const quint64 salt = QRandomGenerator::system()->generate64();
+    quint64 hash = value ^ salt;
+    hash = (hash ^ (hash >> 33)) * 0xff51afd7ed558ccdull;
+    hash = (hash ^ (hash >> 33)) * 0xc4ceb9fe1a85ec53ull;
+    return static_cast<size_t>(hash ^ (hash >> 33));
+}
+
+inline size_t saltedHash(QStringView text)
+{
+    return saltedHash(static_cast<quint64>(qHash(text, 0)));
+}
+
 // Finds entries by their key in constant time: open addressing with linear probing. Each slot
 // keeps the key's hash beside the entry, so that probing and growing read the keys only when the
 // hashes agree; with a million invoice records every other memory access would show in a load.
@@ -114,16 +131,7 @@ private:
         Entry* entry = nullptr;
     };
 
-    // Salted per process, so that no file can be made whose keys all fall on one slot. Qt's own
-    // seeded hash is not used: for short keys it is many times slower than the unseeded one.
-    static size_t hashOf(QStringView key)
-    {
-        static const quint64 salt = QRandomGenerator::system()->generate64();
-        quint64 hash = qHash(key, 0) ^ salt;
-        hash = (hash ^ (hash >> 33)) * 0xff51afd7ed558ccdull;
-        hash = (hash ^ (hash >> 33)) * 0xc4ceb9fe1a85ec53ull;
-        return static_cast<size_t>(hash ^ (hash >> 33));
-    }
+    static size_t hashOf(QStringView key) { return saltedHash(key); }
     size_t mask() const { return slots_.size() - 1; }
 
     // Needs a free slot.

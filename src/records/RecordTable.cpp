@@ -98,6 +98,11 @@ int compareRecordTexts(QStringView a, QStringView b)
     const bool bArchived = isArchivedText(b);
     if (aArchived != bArchived)
         return aArchived ? 1 : -1;
+    return compareRecordFields(a, b);
+}
+
+int compareRecordFields(QStringView a, QStringView b)
+{
     if (const std::optional<int> result = compareAsciiFields(a, b))
         return *result;
     return compareFields(a, b);

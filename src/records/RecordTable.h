@@ -14,6 +14,9 @@ namespace tav::records {
 // ArchivePrefix follows every text that does not, so archived customers stand after all current
 // ones whatever their names. Locale collation is never used.
 int compareRecordTexts(QStringView a, QStringView b);
+// The same order without the archived rule: fields one by one, fewer fields first. Two texts of
+// one field each compare as that field of two records does.
+int compareRecordFields(QStringView a, QStringView b);
 
 // An ordered list of entries, each a unique, non-empty key and one text. A sorted table keeps its
 // entries in ascending order of text as they are added; an unsorted one appends them and can be

@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, cancelLeavesNothingOfAnAbandonedPeriodToShowOrPrint)
     EXPECT_TRUE(c.cmdPrint->visible());
 }
 
-TEST_F(MainWindowTest, cancelKeepsEverythingWhenTheFileIsGone)
+TEST_F(MainWindowTest, cancelKeepsEverythingWhenTheFileIsGoneOrHoldsNoDatabase)
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
@@ -115,6 +115,15 @@ TEST_F(MainWindowTest, cancelKeepsEverythingWhenTheFileIsGone)
     EXPECT_EQ(c.txtCompanyDetails[1]->text(), "5 New Street");
     EXPECT_EQ(c.lvwCustomersVis->count(), 2);
     EXPECT_FALSE(QFile::exists(test::databaseFile())) << "no empty file is made";
+
+    test::writeDatabaseFile("Customers\r\nAnna Smith\r\n");
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    emit c.cmdCancel->clicked();
+    EXPECT_TRUE(scriptedHost().lastPrompt().text.contains("Not a TAV database file"));
+    EXPECT_TRUE(window->hasUnsavedChanges());
+    EXPECT_EQ(c.txtCompanyDetails[1]->text(), "5 New Street");
+    EXPECT_EQ(c.lvwCustomersVis->count(), 2);
 }
 
 TEST_F(MainWindowTest, aSaveThatFailsKeepsTheChangesAndTheFile)

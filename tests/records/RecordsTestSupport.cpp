@@ -30,7 +30,10 @@ QByteArray crlfLines(const QStringList& lines)
     return bytes;
 }
 
-QStringList entries(const RecordTable& table)
+namespace {
+
+template <class Table>
+QStringList entriesOf(const Table& table)
 {
     QStringList shown;
     for (qsizetype i = 1; i <= table.count(); ++i) {
@@ -38,6 +41,18 @@ QStringList entries(const RecordTable& table)
         shown << entry.replace(FieldSeparator, QLatin1Char('|')).replace(ItemSeparator, QLatin1Char('^'));
     }
     return shown;
+}
+
+} // namespace
+
+QStringList entries(const RecordTable& table)
+{
+    return entriesOf(table);
+}
+
+QStringList entries(const InvoiceRecordTable& table)
+{
+    return entriesOf(table);
 }
 
 void expectSameDatabase(const Database& actual, const Database& expected)

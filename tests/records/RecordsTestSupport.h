@@ -27,6 +27,7 @@ QByteArray crlfLines(const QStringList& lines);
 
 // Every entry as "key = text", separators shown as | (field) and ^ (item), for readable failures.
 QStringList entries(const RecordTable& table);
+QStringList entries(const InvoiceRecordTable& table);
 
 // Expects the same tables (keys, texts, order) and company texts.
 void expectSameDatabase(const Database& actual, const Database& expected);

@@ -1,0 +1,33 @@
+#include "VectorState.h"
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
+
+namespace tav::records {
+
+#if defined(__x86_64__) || defined(__i386__)
+
+namespace {
+
+__attribute__((target("avx"))) void zeroUpper()
+{
+    _mm256_zeroupper();
+}
+
+} // namespace
+
+void clearUpperVectorState()
+{
+    static const bool hasAvx = __builtin_cpu_supports("avx");
+    if (hasAvx)
+        zeroUpper();
+}
+
+#else
+
+void clearUpperVectorState() { }
+
+#endif
+
+} // namespace tav::records
