@@ -67,7 +67,7 @@ TEST(RecordFormats, invoiceRecordsAndBillPeriods)
 
 TEST(RecordFormats, keysAndNumbers)
 {
-    RecordTable table(RecordTable::Order::Sorted);
+    RecordTable table;
     EXPECT_EQ(highestKeyNumber(table) + 1, 1);
     table.add(QStringLiteral("3k"), QStringLiteral("a"));
     table.add(QStringLiteral("10k"), QStringLiteral("b"));
