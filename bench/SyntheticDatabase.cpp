@@ -34,7 +34,7 @@ const char* pick(QRandomGenerator& random, T (&list)[n])
 
 records::RecordTable customers(QRandomGenerator& random, int count)
 {
-    records::RecordTable table(records::RecordTable::Order::Sorted);
+    records::RecordTable table;
     for (int number = 1; number <= count; ++number) {
         records::CustomerRecord customer;
         customer.values
@@ -55,7 +55,7 @@ records::RecordTable customers(QRandomGenerator& random, int count)
 records::RecordTable products(QRandomGenerator& random, int count, std::vector<Cents>& prices)
 {
     const QLocale dollars(QLocale::English, QLocale::UnitedStates);
-    records::RecordTable table(records::RecordTable::Order::Sorted);
+    records::RecordTable table;
     prices.assign(static_cast<size_t>(count) + 1, 0);
     for (int number = 1; number <= count; ++number) {
         records::ProductRecord product;

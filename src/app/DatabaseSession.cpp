@@ -125,20 +125,10 @@ void DatabaseSession::dropDatabase()
     w_.db = records::Database{};
 }
 
-bool DatabaseSession::loadDatabase()
-{
-    // Whatever the file holds, the tables go: they go first, so that two databases are never held
-    // at once.
-    dropDatabase();
-    return loadDatabase(records::loadDatabase(databasePath(), host().locale()));
-}
-
-bool DatabaseSession::loadDatabase(records::LoadResult&& result)
+void DatabaseSession::loadDatabase(records::LoadResult&& result)
 {
     auto& c = w_.c;
     const QString path = databasePath();
-    w_.db = records::Database{};
-    clearViews();
     // Emptying a box that held text counts as an edit; reading the file hides the mark again.
     clearCompanyDetails();
 
@@ -148,14 +138,14 @@ bool DatabaseSession::loadDatabase(records::LoadResult&& result)
         if (const auto problem = records::createEmptyDatabaseFile(path))
             warn(QStringLiteral("Database File Not Created"), QStringLiteral("The database file could not be created:\r\n")
                      + problemText(*problem), QStringLiteral("Choose another file on the Options page."));
-        return true;
+        return;
     case records::LoadResult::Status::Unreadable:
         unreadablePath_ = path;
         warn(QStringLiteral("Database File Not Read"),
              QStringLiteral("The database file could not be read:\r\n") + problemText(result.problem),
              QStringLiteral("The file is left as it is and will not be written over. Open or create another "
                             "database on the Options page."));
-        return false;
+        return;
     case records::LoadResult::Status::Loaded:
         break;
     }
@@ -167,7 +157,6 @@ bool DatabaseSession::loadDatabase(records::LoadResult&& result)
     w_.customers.cancelNewCustomer();
     if (c.fraMain[0]->visible())
         c.lvwCustomersVis->setFocus();
-    return true;
 }
 
 void DatabaseSession::addCustomerNamesToRecords()
@@ -286,12 +275,7 @@ void DatabaseSession::cmdCancel_Click()
     // Nothing shown may stay from the changes abandoned: the Printing tree above all, which a print
     // run would otherwise print. The tables go before the file's are made.
     dropDatabase();
-    records::LoadResult result = records::loadDatabase(std::move(file), host().locale());
-    takeDatabase(std::move(result.database));
-    warnLeftOutEntries(result, path);
-    warnUnreadablePrices(result.unreadablePrices);
-    setSaveCancelVisible(false);
-    w_.customers.cancelNewCustomer();
+    loadDatabase(records::loadDatabase(std::move(file), host().locale()));
     showTables();
 }
 

@@ -22,11 +22,6 @@ public:
     void setSaveCancelVisible(bool visible);
     bool hasUnsavedChanges() const { return unsaved_; }
 
-    // Empties the tables, views and company texts and reads the database file into them; a missing
-    // file is created empty. False when the file could not be read (the user has been told).
-    bool loadDatabase();
-    // The same with the file already read.
-    bool loadDatabase(records::LoadResult&& result);
     // Names and sorts the loaded invoice records, repairing a missing customer with the
     // placeholder and telling the user.
     void addCustomerNamesToRecords();
@@ -54,6 +49,9 @@ private:
     void takeDatabase(records::Database&& database);
     // Empties the views and the tables, before a file is read into them.
     void dropDatabase();
+    // Takes a file's tables, read after dropDatabase, with its company texts; a missing file is
+    // created empty, and a file that could not be read is told and never written over.
+    void loadDatabase(records::LoadResult&& result);
     void showLoadedDatabase(records::LoadResult&& result);
     // Empties the views of the tables that are about to be replaced: the lists, both trees and
     // the customer entry fields.

@@ -69,6 +69,22 @@ void FileCommands::switchTo(const QString& path)
     setDatabasePath(path);
 }
 
+void FileCommands::readAndSwitchTo(const QString& path)
+{
+    // Read and checked before anything is dropped; made into tables after the current ones are.
+    records::DatabaseFileBytes file = records::readDatabaseFile(path);
+    if (file.status != records::LoadResult::Status::Loaded) {
+        host().messageBox(QStringLiteral("The database file could not be read:\r\n%1\r\n%2\r\n\r\n"
+                                         "(The current database stays open.)")
+                              .arg(path, file.problem.reason),
+                          MessageButtons::Ok, MessageIcon::Exclamation, QStringLiteral("Database File Not Read"));
+        return;
+    }
+    switchTo(path);
+    w_.session.loadAndShowDatabase(std::move(file));
+    w_.session.setSaveCancelVisible(false);
+}
+
 void FileCommands::cmdChangePath_Click(int index)
 {
     switch (index) {
@@ -114,18 +130,7 @@ void FileCommands::openDatabase()
         tellUser(QStringLiteral("The database file could not be found:\r\n") + path);
         return;
     }
-    // Read and checked before anything is dropped; made into tables after the current ones are.
-    records::DatabaseFileBytes file = records::readDatabaseFile(path);
-    if (file.status != records::LoadResult::Status::Loaded) {
-        host().messageBox(QStringLiteral("The database file could not be read:\r\n%1\r\n%2\r\n\r\n"
-                                         "(The current database stays open.)")
-                              .arg(path, file.problem.reason),
-                          MessageButtons::Ok, MessageIcon::Exclamation, QStringLiteral("Database File Not Read"));
-        return;
-    }
-    switchTo(path);
-    w_.session.loadAndShowDatabase(std::move(file));
-    w_.session.setSaveCancelVisible(false);
+    readAndSwitchTo(path);
 }
 
 void FileCommands::saveDatabaseAs()
@@ -141,9 +146,7 @@ void FileCommands::saveDatabaseAs()
         return;
     if (!w_.session.writeDatabase(path, w_.db))
         return;
-    switchTo(path);
-    w_.session.loadAndShowDatabase();
-    w_.session.setSaveCancelVisible(false);
+    readAndSwitchTo(path);
 }
 
 bool FileCommands::confirmCloseBooks() const

@@ -29,6 +29,9 @@ private:
     // Offers to save unsaved changes first; false when the user cancels or the save fails.
     bool unsavedChangesSettled() const;
     void switchTo(const QString& path);
+    // Reads the file and shows it as the database, as Open does; when it cannot be read the user
+    // is told and the database shown stays, with its file.
+    void readAndSwitchTo(const QString& path);
     void tellUser(const QString& text) const;
 
     MainWindow& w_;

@@ -32,9 +32,9 @@ struct CompanyInfo {
 // Everything a database file holds. Customers, products and bill periods keep their entries in
 // ascending order of text; invoice records are appended and sorted once after each load.
 struct Database {
-    RecordTable customers{RecordTable::Order::Sorted};
-    RecordTable products{RecordTable::Order::Sorted};
-    RecordTable periods{RecordTable::Order::Sorted};
+    RecordTable customers;
+    RecordTable products;
+    RecordTable periods;
     InvoiceRecordTable invoiceRecords;
     CompanyInfo company;
 };

@@ -14,6 +14,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tav::records {
@@ -115,10 +116,24 @@ bool holdsElement(QByteArrayView line)
     return opening >= 0 && line.indexOf("</", opening + 1) > opening;
 }
 
-// How the records of one table are taken in. A table's first section is indexed as soon as it
+// Entries as read, each a key and a text, in file order.
+using ReadEntries = std::vector<std::pair<QString, QString>>;
+
+// Adds the entries to the table together, as add() would one by one; returns how many it refused
+// (a number, period name or period-and-customer pair that came before).
+qsizetype addEntries(RecordTable& table, ReadEntries& entries)
+{
+    RecordTable::Loader loader(table);
+    for (auto& [key, text] : entries)
+        loader.add(std::move(key), std::move(text));
+    entries = {};
+    return loader.finish();
+}
+
+// How the records of one table are taken in. A table's first section goes into it as soon as it
 // ends, so that the invoice records after it find their customers' names. The records of its later
-// sections are indexed together at the end of the file: merging each section into the sorted table
-// as it ends would make a file of many small sections load in quadratic time.
+// sections wait for the end of the file and then go in together: merging each section into the
+// sorted table as it ends would make a file of many small sections load in quadratic time.
 struct TableLoading {
     explicit TableLoading(RecordTable& loaded)
         : table(loaded)
@@ -127,7 +142,7 @@ struct TableLoading {
 
     RecordTable& table;
     bool sectionRead = false;
-    std::optional<RecordTable::Loader> laterSections;
+    ReadEntries laterSections;
 };
 
 class DatabaseReader {
@@ -175,9 +190,10 @@ private:
     LocalAmounts amounts_;
     Database& database_;
     InvoiceCustomerNames customerNames_;
-    // Takes the records of the section being read: a million records are added much faster so,
-    // and a file whose records stand in reverse order cannot make the load quadratic.
-    RecordTable::Loader* loader_ = nullptr;
+    // Takes the records of the section being read, for its table to add together: a million
+    // records are added much faster so, and a file whose records stand in reverse order cannot
+    // make the load quadratic.
+    ReadEntries* entries_ = nullptr;
     TableLoading customers_;
     TableLoading products_;
     TableLoading periods_;
@@ -262,20 +278,17 @@ Section DatabaseReader::readSection(Section section)
 Section DatabaseReader::readTable(TableLoading& loading, const RecordSyntax& syntax, AddRecord add)
 {
     if (loading.sectionRead) {
-        if (!loading.laterSections)
-            loading.laterSections.emplace(loading.table);
-        loader_ = &*loading.laterSections;
+        entries_ = &loading.laterSections;
         const Section next = readRecords(syntax, add);
-        loader_ = nullptr;
+        entries_ = nullptr;
         return next;
     }
     loading.sectionRead = true;
-    RecordTable::Loader loader(loading.table);
-    loader_ = &loader;
+    ReadEntries entries;
+    entries_ = &entries;
     const Section next = readRecords(syntax, add);
-    loader_ = nullptr;
-    // Refused entries: a number, period name or period-and-customer pair that came before.
-    duplicateEntries_ += loader.finish();
+    entries_ = nullptr;
+    duplicateEntries_ += addEntries(loading.table, entries);
     if (&loading == &customers_)
         invoiceRecordsBeforeCustomers_ = invoiceRecords_ ? invoiceRecords_->added() : 0;
     return next;
@@ -283,17 +296,17 @@ Section DatabaseReader::readTable(TableLoading& loading, const RecordSyntax& syn
 
 void DatabaseReader::finishLaterSections()
 {
-    // Named from the customers of the first section alone, as the records were read. The later
-    // sections' customers have to wait for addCustomerNamesToRecords, as every customer does in a
-    // file whose invoice records come first.
+    // Named from the customers of the first section alone, which the table holds until the later
+    // sections' entries join it below. Those customers have to wait for addCustomerNamesToRecords,
+    // as every customer does in a file whose invoice records come first.
     if (invoiceRecords_ && invoiceRecordsBeforeCustomers_) {
         invoiceRecords_->nameFrom(*invoiceRecordsBeforeCustomers_, [this](QStringView number) {
             return customerNames_.nameOf(number).value_or(QStringView()).toString();
         });
     }
     for (TableLoading* loading : {&customers_, &products_, &periods_}) {
-        if (loading->laterSections)
-            duplicateEntries_ += loading->laterSections->finish();
+        if (!loading->laterSections.empty())
+            duplicateEntries_ += addEntries(loading->table, loading->laterSections);
     }
     if (invoiceRecords_)
         duplicateEntries_ += invoiceRecords_->finish();
@@ -409,7 +422,7 @@ void DatabaseReader::addCustomer(const GatheredRecord& record, const RecordEleme
     for (size_t i = 0; i < customer.values.size(); ++i)
         customer.values[i] = text(elements, i);
     customer.archived = text(elements, CustomerCurrent).toLower() == QLatin1String("no");
-    loader_->add(number + KeySuffix, customer.text());
+    entries_->emplace_back(number + KeySuffix, customer.text());
 }
 
 void DatabaseReader::addProduct(const GatheredRecord& record, const RecordElements& elements)
@@ -426,7 +439,7 @@ void DatabaseReader::addProduct(const GatheredRecord& record, const RecordElemen
     else
         unreadablePrices_ << product.displayText();
     product.archived = text(elements, ProductCurrent).toLower() == QLatin1String("no");
-    loader_->add(number + KeySuffix, product.text());
+    entries_->emplace_back(number + KeySuffix, product.text());
 }
 
 void DatabaseReader::addBillPeriod(const GatheredRecord&, const RecordElements& elements)
@@ -436,7 +449,7 @@ void DatabaseReader::addBillPeriod(const GatheredRecord&, const RecordElements& 
     // An entry without a single value holds nothing, and no line of it would be written.
     if (period.start.isEmpty() && period.name.isEmpty() && period.end.isEmpty() && period.billDue.isEmpty())
         return;
-    loader_->add(period.name + FieldSeparator, period.text());
+    entries_->emplace_back(period.name + FieldSeparator, period.text());
 }
 
 void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElements& elements)

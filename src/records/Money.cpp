@@ -1,7 +1,6 @@
 #include "Money.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace tav::records {
 
@@ -15,6 +14,91 @@ QString twoDigits(qint64 value)
 bool isAsciiDigit(QChar c)
 {
     return c.unicode() >= '0' && c.unicode() <= '9';
+}
+
+// Reads [sign]digits[.digits] to the cent, an exact half away from zero: the third decimal
+// decides. Nothing for any other text, or a value out of range.
+std::optional<Cents> readDecimal(QStringView text)
+{
+    qsizetype i = 0;
+    const bool negative = text.startsWith(QLatin1Char('-'));
+    if (negative || text.startsWith(QLatin1Char('+')))
+        ++i;
+    quint64 whole = 0;
+    qsizetype wholeDigits = 0;
+    for (; i < text.size() && isAsciiDigit(text[i]); ++i, ++wholeDigits) {
+        whole = whole * 10 + static_cast<quint64>(text[i].unicode() - '0');
+        if (whole > 90'000'000'000'000'000ull / 100)
+            return std::nullopt;
+    }
+    quint64 fraction = 0;
+    qsizetype fractionDigits = 0;
+    bool roundUp = false;
+    if (i < text.size() && text[i] == QLatin1Char('.')) {
+        for (++i; i < text.size() && isAsciiDigit(text[i]); ++i, ++fractionDigits) {
+            const int digit = text[i].unicode() - '0';
+            if (fractionDigits < 2)
+                fraction = fraction * 10 + static_cast<quint64>(digit);
+            else if (fractionDigits == 2)
+                roundUp = digit >= 5;
+        }
+    }
+    if (wholeDigits + fractionDigits == 0 || i != text.size())
+        return std::nullopt;
+    if (fractionDigits == 1)
+        fraction *= 10;
+    const Cents cents = static_cast<Cents>(whole * 100 + fraction) + (roundUp ? 1 : 0);
+    return negative ? -cents : cents;
+}
+
+// The plain decimal text of a number in the exponent form ([sign]digits[.digits] before the E,
+// [sign]digits after it): the same digits with the point moved, so that the number is rounded by
+// its digits as a plain one is, never through a binary fraction. Nothing for any other text.
+std::optional<QString> withPointMoved(QStringView mantissa, QStringView exponentText)
+{
+    const bool exponentNegative = exponentText.startsWith(QLatin1Char('-'));
+    if (exponentNegative || exponentText.startsWith(QLatin1Char('+')))
+        exponentText = exponentText.sliced(1);
+    if (exponentText.isEmpty())
+        return std::nullopt;
+    // Far beyond any place that matters here; the cap keeps a long exponent from overflowing.
+    constexpr qint64 kExponentCap = 1'000'000'000;
+    qint64 exponent = 0;
+    for (const QChar c : exponentText) {
+        if (!isAsciiDigit(c))
+            return std::nullopt;
+        exponent = std::min(exponent * 10 + (c.unicode() - '0'), kExponentCap);
+    }
+    QString sign;
+    if (mantissa.startsWith(QLatin1Char('-')) || mantissa.startsWith(QLatin1Char('+'))) {
+        sign = mantissa.first(1).toString();
+        mantissa = mantissa.sliced(1);
+    }
+    QString digits = mantissa.toString();
+    qsizetype point = digits.indexOf(QLatin1Char('.'));
+    if (point < 0)
+        point = digits.size();
+    else
+        digits.remove(point, 1);
+    if (digits.isEmpty() || !std::all_of(digits.cbegin(), digits.cend(), isAsciiDigit))
+        return std::nullopt;
+    // Without its leading zeros, the first digit's place tells the magnitude.
+    const qsizetype zeros
+        = std::find_if(digits.cbegin(), digits.cend(), [](QChar c) { return c != u'0'; }) - digits.cbegin();
+    digits.remove(0, zeros);
+    if (digits.isEmpty())
+        return QStringLiteral("0");
+    // The number of digits before the point once it has moved.
+    const qint64 place = point - zeros + (exponentNegative ? -exponent : exponent);
+    if (place > 20)
+        return std::nullopt; // out of range, as readDecimal would find
+    if (place < -2)
+        return QStringLiteral("0"); // below a thousandth: no cent, nor half of one
+    if (place <= 0)
+        return sign + QLatin1String("0.") + QString(-place, u'0') + digits;
+    if (place >= digits.size())
+        return sign + digits + QString(place - digits.size(), u'0');
+    return sign + digits.first(place) + QLatin1Char('.') + digits.sliced(place);
 }
 
 } // namespace
@@ -43,45 +127,11 @@ std::optional<Cents> parseBalanceText(QStringView text)
         text = pointed;
     }
     const QStringView trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return std::nullopt;
-    qsizetype i = 0;
-    const bool negative = trimmed[0] == QLatin1Char('-');
-    if (negative || trimmed[0] == QLatin1Char('+'))
-        ++i;
-    quint64 whole = 0;
-    qsizetype wholeDigits = 0;
-    for (; i < trimmed.size() && isAsciiDigit(trimmed[i]); ++i, ++wholeDigits) {
-        whole = whole * 10 + static_cast<quint64>(trimmed[i].unicode() - '0');
-        if (whole > 90'000'000'000'000'000ull / 100)
-            return std::nullopt;
-    }
-    quint64 fraction = 0;
-    qsizetype fractionDigits = 0;
-    bool roundUp = false;
-    if (i < trimmed.size() && trimmed[i] == QLatin1Char('.')) {
-        for (++i; i < trimmed.size() && isAsciiDigit(trimmed[i]); ++i, ++fractionDigits) {
-            const int digit = trimmed[i].unicode() - '0';
-            if (fractionDigits < 2)
-                fraction = fraction * 10 + static_cast<quint64>(digit);
-            else if (fractionDigits == 2)
-                roundUp = digit >= 5;
-        }
-    }
-    if (wholeDigits + fractionDigits == 0)
-        return std::nullopt;
-    if (i == trimmed.size()) {
-        if (fractionDigits == 1)
-            fraction *= 10;
-        const Cents cents = static_cast<Cents>(whole * 100 + fraction) + (roundUp ? 1 : 0);
-        return negative ? -cents : cents;
-    }
-    // Anything longer (an exponent) is read as a number and rounded to the cent.
-    bool ok = false;
-    const double value = trimmed.toString().toDouble(&ok);
-    if (!ok || !std::isfinite(value) || std::fabs(value) >= 9.0e16 / 100)
-        return std::nullopt;
-    return static_cast<Cents>(std::round(value * 100));
+    const qsizetype exponent = trimmed.indexOf(QLatin1Char('E'), 0, Qt::CaseInsensitive);
+    if (exponent < 0)
+        return readDecimal(trimmed);
+    const std::optional<QString> plain = withPointMoved(trimmed.first(exponent), trimmed.sliced(exponent + 1));
+    return plain ? readDecimal(*plain) : std::nullopt;
 }
 
 bool isPlainBalanceText(QStringView text)

@@ -108,10 +108,7 @@ int compareRecordFields(QStringView a, QStringView b)
     return compareFields(a, b);
 }
 
-RecordTable::RecordTable(Order order)
-    : order_(order)
-{
-}
+RecordTable::RecordTable() = default;
 
 RecordTable::~RecordTable() = default;
 RecordTable::RecordTable(RecordTable&&) noexcept = default;
@@ -157,14 +154,10 @@ qsizetype RecordTable::Loader::finish()
     }
     const qsizetype dropped = entries.end() - kept;
     entries.erase(kept, entries.end());
-    if (table_.order_ == Order::Sorted) {
-        // Equal texts stay in the order they came, after the entries that were there before.
-        std::stable_sort(entries.begin() + firstNew_, entries.end(), textLess);
-        std::inplace_merge(entries.begin(), entries.begin() + firstNew_, entries.end(), textLess);
-        table_.firstStaleIndex_ = 0;
-    } else if (table_.firstStaleIndex_ == firstNew_) {
-        table_.firstStaleIndex_ = table_.count(); // the new entries were numbered as they were kept
-    }
+    // Equal texts stay in the order they came, after the entries that were there before.
+    std::stable_sort(entries.begin() + firstNew_, entries.end(), textLess);
+    std::inplace_merge(entries.begin(), entries.begin() + firstNew_, entries.end(), textLess);
+    table_.firstStaleIndex_ = 0;
     return dropped;
 }
 
@@ -176,7 +169,7 @@ bool RecordTable::add(QString key, QString text)
     if (!byKey_.insert(entry.get()))
         return false;
     auto place = entries_.end();
-    if (order_ == Order::Sorted && !entries_.empty() && textLess(entry, entries_.back())) {
+    if (!entries_.empty() && textLess(entry, entries_.back())) {
         // After every entry whose text does not sort after the new one: equal texts keep the
         // order in which they were added.
         place = std::upper_bound(entries_.begin(), entries_.end(), entry, textLess);
@@ -209,12 +202,6 @@ bool RecordTable::setText(const QString& key, const QString& text)
         return false;
     entry->text = text;
     return true;
-}
-
-void RecordTable::setTextAt(qsizetype position, QString text)
-{
-    Q_ASSERT(position >= 1 && position <= count());
-    entries_[static_cast<size_t>(position - 1)]->text = std::move(text);
 }
 
 bool RecordTable::remove(const QString& key)
@@ -267,16 +254,6 @@ void RecordTable::renumberFrom(qsizetype index) const
 bool RecordTable::textLess(const std::unique_ptr<Entry>& a, const std::unique_ptr<Entry>& b)
 {
     return compareRecordTexts(a->text, b->text) < 0;
-}
-
-void RecordTable::sortByText()
-{
-    const auto rest = std::is_sorted_until(entries_.begin(), entries_.end(), textLess);
-    if (rest == entries_.end())
-        return;
-    std::stable_sort(rest, entries_.end(), textLess);
-    std::inplace_merge(entries_.begin(), rest, entries_.end(), textLess);
-    firstStaleIndex_ = 0;
 }
 
 } // namespace tav::records

@@ -9,7 +9,7 @@
 
 namespace tav::records {
 
-// The ascending order of the sorted tables: field by field at FieldSeparator, each field compared
+// The ascending order of the record tables: field by field at FieldSeparator, each field compared
 // without regard to case, ties broken by an exact comparison. A text that begins with
 // ArchivePrefix follows every text that does not, so archived customers stand after all current
 // ones whatever their names. Locale collation is never used.
@@ -18,19 +18,15 @@ int compareRecordTexts(QStringView a, QStringView b);
 // one field each compare as that field of two records does.
 int compareRecordFields(QStringView a, QStringView b);
 
-// An ordered list of entries, each a unique, non-empty key and one text. A sorted table keeps its
-// entries in ascending order of text as they are added; an unsorted one appends them and can be
-// sorted once. Lookup by key and by position takes constant time.
+// An ordered list of entries, each a unique, non-empty key and one text, kept in ascending order of
+// text as they are added. Lookup by key and by position takes constant time.
 class RecordTable {
 public:
-    enum class Order { Sorted, Unsorted };
-
-    explicit RecordTable(Order order);
+    RecordTable();
     ~RecordTable();
     RecordTable(RecordTable&&) noexcept;
     RecordTable& operator=(RecordTable&&) noexcept;
 
-    Order order() const { return order_; }
     qsizetype count() const { return static_cast<qsizetype>(entries_.size()); }
     bool isEmpty() const { return entries_.empty(); }
 
@@ -39,8 +35,8 @@ public:
 
     // Fills a table with many entries as add() would one after the other, much faster for a
     // million of them and never slower than linear-logarithmic: entries are taken as they come and
-    // indexed, and in a sorted table put in place, together at the end. Until then the table is
-    // not to be used otherwise.
+    // indexed and put in place together at the end. Until then the table is not to be used
+    // otherwise.
     class Loader {
     public:
         explicit Loader(RecordTable& table);
@@ -64,7 +60,6 @@ public:
     const QString* find(const QString& key) const;
     // Replaces the text; the entry keeps its place. False when the key is absent.
     bool setText(const QString& key, const QString& text);
-    void setTextAt(qsizetype position, QString text);
     bool remove(const QString& key);
     void clear();
 
@@ -73,11 +68,6 @@ public:
     const QString& textAt(qsizetype position) const;
     // The 1-based position of the entry with this key, 0 when there is none.
     qsizetype positionOf(const QString& key) const;
-
-    // Puts the entries in ascending order of text (stable). The ordered part at the start is kept
-    // as it is and only the rest is sorted and merged into it, so the table that a load gives,
-    // in order but for the periods added since the last save, sorts in close to linear time.
-    void sortByText();
 
 private:
     struct Entry {
@@ -89,7 +79,6 @@ private:
     void renumberFrom(qsizetype index) const;
     static bool textLess(const std::unique_ptr<Entry>& a, const std::unique_ptr<Entry>& b);
 
-    Order order_;
     std::vector<std::unique_ptr<Entry>> entries_;
     KeyIndex<Entry> byKey_;
     // An entry whose stored index is this or more may have moved since it was numbered.

@@ -119,6 +119,22 @@ TEST_F(FileCommandsTest, saveAsWritesTheNewFileFirst)
     command(app::FileCommands::SaveAs);
     EXPECT_EQ(fileBytes(inFolder("taken.xml")), "keep me");
 
+    // Written over a file that its owner may not read, the new file keeps that permission and
+    // cannot be read back: the data shown and the path stay as they were.
+    ASSERT_TRUE(QFile::setPermissions(inFolder("taken.xml"), QFile::WriteOwner));
+    {
+        const test::OrdinaryUser user;
+        dialogBackend().chooseFiles({inFolder("taken.xml")});
+        scriptedHost().answerMessageBox(MessageAnswer::Yes);
+        scriptedHost().answerMessageBox(MessageAnswer::Ok);
+        command(app::FileCommands::SaveAs);
+    }
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Not Read");
+    EXPECT_EQ(window->c.lvwCustomersVis->count(), 2);
+    EXPECT_EQ(window->c.txtCompanyDetails[4]->text(), "555-0100");
+    EXPECT_TRUE(window->hasUnsavedChanges());
+    EXPECT_FALSE(settings().contains("FileHandling", "DatabasePath"));
+
     dialogBackend().chooseFiles({inFolder("copy")});
     command(app::FileCommands::SaveAs);
     EXPECT_TRUE(fileBytes(inFolder("copy.xml")).contains("<CompanyPhone>555-0100</CompanyPhone>"));

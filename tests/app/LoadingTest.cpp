@@ -5,10 +5,7 @@
 #include "platform/TextBox.h"
 #include "records/Separators.h"
 
-#include <QDirIterator>
-
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace tav;
 using platform::MessageAnswer;
@@ -34,37 +31,6 @@ void pressOkay(platform::Form& form)
 {
     static_cast<components::MessageWindow&>(form).cmdOkay->click();
 }
-
-// Root writes into any folder: where the tests run as root, the test runs as an ordinary user
-// while this lives, with the test's folders but the program folder handed to that user.
-class OrdinaryUser {
-public:
-    OrdinaryUser()
-    {
-        if (::geteuid() != 0)
-            return;
-        const QString program = test::testFolder() + "/program";
-        ::chown(QFile::encodeName(test::testFolder()).constData(), kUser, kUser);
-        QDirIterator files(test::testFolder(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                           QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            const QString path = files.next();
-            if (path != program && !path.startsWith(program + "/"))
-                ::chown(QFile::encodeName(path).constData(), kUser, kUser);
-        }
-        // The real user as well, which access() asks; root stays the saved user, to come back to.
-        switched_ = ::setresuid(kUser, kUser, 0) == 0;
-    }
-    ~OrdinaryUser()
-    {
-        if (switched_)
-            ::setresuid(0, 0, 0);
-    }
-
-private:
-    static constexpr uid_t kUser = 65534;
-    bool switched_ = false;
-};
 
 } // namespace
 
@@ -93,7 +59,7 @@ TEST_F(MainWindowTest, aFreshAccountKeepsTheDatabaseInTheDataFolderWhenTheProgra
     const QString program = test::testFolder() + "/program";
     QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
                                        | QFile::ReadOther | QFile::ExeOther);
-    const OrdinaryUser user;
+    const test::OrdinaryUser user;
     ASSERT_FALSE(QFileInfo(program).isWritable());
     start(); // the scripted host fails the test on any message, such as "Database File Not Created"
     window->c.txtCompanyDetails[0]->setText("New Co");
@@ -133,7 +99,7 @@ TEST_F(MainWindowTest, entriesThatCannotBeReadAreToldOnceAndTheRestLoads)
     bytes.replace("<PS PSID=\"3\">", "<PS PSID=\"1\">");
     test::writeDatabaseFile(bytes);
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    window->session.loadDatabase();
+    window->session.loadAndShowDatabase();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Duplicate Entries Found");
     EXPECT_TRUE(scriptedHost().lastPrompt().text.startsWith(
         "3 entries of the database file repeated the number or name of an earlier entry and were left out; "
@@ -192,4 +158,13 @@ TEST_F(MainWindowTest, aFileThatIsNoDatabaseIsToldAndNeverWrittenOver)
     }
     EXPECT_EQ(test::readDatabaseFile(), text);
     EXPECT_FALSE(QFileInfo::exists(test::databaseFile() + ".bak"));
+
+    // Once the file holds a database again and Cancel has read it, it is saved as any other.
+    test::writeDatabaseFile(test::sampleDatabase());
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    emit window->c.cmdCancel->clicked();
+    EXPECT_EQ(window->c.lvwCustomersVis->count(), 2);
+    window->c.txtCompanyDetails[0]->setText("New Co");
+    EXPECT_TRUE(window->session.saveDatabase());
+    EXPECT_TRUE(test::readDatabaseFile().contains("<CompanyName>New Co</CompanyName>"));
 }

@@ -1,6 +1,9 @@
 #include "MainWindowFixture.h"
 
 #include <QDir>
+#include <QDirIterator>
+
+#include <unistd.h>
 
 namespace tav::test {
 
@@ -106,6 +109,35 @@ QByteArray readDatabaseFile()
 {
     QFile file(databaseFile());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+namespace {
+
+constexpr uid_t kOrdinaryUser = 65534;
+
+} // namespace
+
+OrdinaryUser::OrdinaryUser()
+{
+    if (::geteuid() != 0)
+        return;
+    const QString program = testFolder() + "/program";
+    ::chown(QFile::encodeName(testFolder()).constData(), kOrdinaryUser, kOrdinaryUser);
+    QDirIterator files(testFolder(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        if (path != program && !path.startsWith(program + "/"))
+            ::chown(QFile::encodeName(path).constData(), kOrdinaryUser, kOrdinaryUser);
+    }
+    // The real user as well, which access() asks; root stays the saved user, to come back to.
+    switched_ = ::setresuid(kOrdinaryUser, kOrdinaryUser, 0) == 0;
+}
+
+OrdinaryUser::~OrdinaryUser()
+{
+    if (switched_)
+        ::setresuid(0, 0, 0);
 }
 
 app::MainWindow* MainWindowTest::start()

@@ -24,6 +24,19 @@ QString databaseFile();
 void writeDatabaseFile(const QByteArray& content);
 QByteArray readDatabaseFile();
 
+// Root reads and writes any file: where the tests run as root, the test runs as an ordinary user
+// while this lives, with the test's folders but the program folder handed to that user.
+class OrdinaryUser {
+public:
+    OrdinaryUser();
+    ~OrdinaryUser();
+    OrdinaryUser(const OrdinaryUser&) = delete;
+    OrdinaryUser& operator=(const OrdinaryUser&) = delete;
+
+private:
+    bool switched_ = false;
+};
+
 // Starts the program's main window as start-up does, on whatever database file is there.
 class MainWindowTest : public ::testing::Test {
 protected:

@@ -36,7 +36,7 @@ protected:
 
     QString stored(const char* key) const { return settings().value(kSection, key); }
 
-    records::RecordTable customers{records::RecordTable::Order::Sorted};
+    records::RecordTable customers;
     QPointer<CustomerListOptionsWindow> window_;
 
     void TearDown() override

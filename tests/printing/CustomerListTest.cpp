@@ -26,12 +26,14 @@ QStringList lines(const Page& page, int column)
     return text.isEmpty() ? QStringList() : text.split('\n');
 }
 
-// Customers numbered from 1, each with one address line: with one blank line, three lines each.
+// Customers C01, C02, ... in the table's order, each with one address line: with one blank line,
+// three lines each.
 records::RecordTable customers(int count)
 {
-    records::RecordTable table(records::RecordTable::Order::Unsorted);
+    records::RecordTable table;
     for (int i = 1; i <= count; ++i)
-        table.add(records::numberedKey(i), customerText(QStringLiteral("C%1").arg(i), "", {"Street"}));
+        table.add(records::numberedKey(i),
+                  customerText(QStringLiteral("C%1").arg(i, 2, 10, QLatin1Char('0')), "", {"Street"}));
     return table;
 }
 
@@ -82,9 +84,9 @@ TEST(CustomerList, columnsFillDownThenAcrossThenOntoTheNextPage)
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_EQ(pages[0].text("lblPageTitle"), "Our customers");
     EXPECT_EQ(lines(pages[0], 0).size(), 12);
-    EXPECT_EQ(lines(pages[0], 0).first(), "C1");
-    EXPECT_EQ(lines(pages[0], 1).first(), "C5") << "the fifth customer would pass the column's bottom";
-    EXPECT_EQ(lines(pages[0], 2).first(), "C9");
+    EXPECT_EQ(lines(pages[0], 0).first(), "C01");
+    EXPECT_EQ(lines(pages[0], 1).first(), "C05") << "the fifth customer would pass the column's bottom";
+    EXPECT_EQ(lines(pages[0], 2).first(), "C09");
     EXPECT_TRUE(lines(pages[0], 3).isEmpty());
     EXPECT_EQ(lines(pages[1], 0), QStringList({"C13", "Street", ""}));
     EXPECT_EQ(pages[0].text("lblList", 4), "Page #1");
@@ -99,7 +101,7 @@ TEST(CustomerList, columnsFillDownThenAcrossThenOntoTheNextPage)
     const std::vector<Page> twoColumns = printing::customerListPages(customers(9), options);
     ASSERT_EQ(twoColumns.size(), 2u);
     EXPECT_EQ(twoColumns[0].element("lblList", 1).left, 5880);
-    EXPECT_EQ(lines(twoColumns[1], 0).first(), "C9");
+    EXPECT_EQ(lines(twoColumns[1], 0).first(), "C09");
     EXPECT_EQ(twoColumns[1].text("lblList", 4), "");
 }
 
@@ -108,25 +110,25 @@ TEST(CustomerList, anEntryTallerThanAColumnStandsAloneCutAtThePageBottom)
     const test::FixedLineHeights heights(125);
     CustomerListOptions options;
     options.blankLines = 0;
-    records::RecordTable table(records::RecordTable::Order::Unsorted);
-    table.add("1k", customerText("Short", ""));
+    records::RecordTable table;
+    table.add("1k", customerText("Brief", ""));
     QString longNotes;
     for (int i = 1; i <= 20; ++i)
         longNotes += QStringLiteral("note %1\r\n").arg(i);
     table.add("2k", customerText("Long", "", {"", "", "", "", "", longNotes}));
-    table.add("3k", customerText("After", ""));
+    table.add("3k", customerText("Next", ""));
     const std::vector<Page> pages = printing::customerListPages(table, options);
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(lines(pages[0], 0), QStringList({"Short"}));
+    EXPECT_EQ(lines(pages[0], 0), QStringList({"Brief"}));
     // (14655 - 1560) / 1000: thirteen lines reach down to the page's bottom.
     EXPECT_EQ(lines(pages[0], 1).size(), 13);
     EXPECT_EQ(lines(pages[0], 1).first(), "Long");
-    EXPECT_EQ(lines(pages[0], 2), QStringList({"After"}));
+    EXPECT_EQ(lines(pages[0], 2), QStringList({"Next"}));
 }
 
 TEST(CustomerList, archivedAndDamagedCustomersAreLeftOutAndAmpersandsPrintAsTyped)
 {
-    records::RecordTable table(records::RecordTable::Order::Unsorted);
+    records::RecordTable table;
     table.add("1k", customerText("Old", "Gone", {}, true));
     const std::vector<Page> onlyArchived = printing::customerListPages(table, {});
     ASSERT_EQ(onlyArchived.size(), 1u);

@@ -58,7 +58,7 @@ TEST(CustomerNames, archivedCustomersAreNamedWithoutTheMarkAndBadNumbersGetNoPla
 
 TEST(CustomerNames, lookupsForNewRecordsKeepTheArchiveMarkAndRepairOnce)
 {
-    RecordTable customers(RecordTable::Order::Sorted);
+    RecordTable customers;
     CustomerRecord old;
     old.values[0] = QStringLiteral("Old");
     old.archived = true;

@@ -67,7 +67,7 @@ TEST(RecordFormats, invoiceRecordsAndBillPeriods)
 
 TEST(RecordFormats, keysAndNumbers)
 {
-    RecordTable table(RecordTable::Order::Sorted);
+    RecordTable table;
     EXPECT_EQ(highestKeyNumber(table) + 1, 1);
     table.add(QStringLiteral("3k"), QStringLiteral("a"));
     table.add(QStringLiteral("10k"), QStringLiteral("b"));
@@ -99,7 +99,14 @@ TEST(Money, balancesAreWrittenShortestToTheCentAndReadBackExactly)
     EXPECT_EQ(parseBalanceText(u" 7.006"), 701);
     EXPECT_EQ(parseBalanceText(u"0.125"), 13);
     EXPECT_EQ(parseBalanceText(u"-12.345"), -1235);
-    for (const char* bad : {"", "abc", "1,234.5", "1e999", "nan", "-", "."})
+    // So are balances in the exponent form, by their digits.
+    EXPECT_EQ(parseBalanceText(u"1.005E+00"), 101);
+    EXPECT_EQ(parseBalanceText(u"-1.2345E+01"), -1235);
+    EXPECT_EQ(parseBalanceText(u"1,0005e+3"), 100050);
+    EXPECT_EQ(parseBalanceText(u"5E-3"), 1);
+    EXPECT_EQ(parseBalanceText(u"4.9E-3"), 0);
+    EXPECT_EQ(parseBalanceText(u"0.00012345678901234567E+18"), 12345678901234567);
+    for (const char* bad : {"", "abc", "1,234.5", "1e999", "nan", "-", ".", "1E", "1e+", "E5", "1.5E2.5", "1e5x"})
         EXPECT_FALSE(parseBalanceText(QString::fromLatin1(bad))) << bad;
     for (const char* plain : {"0", "12.5", "-3.05", "1260"})
         EXPECT_TRUE(isPlainBalanceText(QString::fromLatin1(plain))) << plain;
