@@ -22,21 +22,15 @@ struct TreeNodeData {
     // boxes, else once code sets one.
     bool hasCheckState = false;
     bool checked = false;
-
-    bool operator==(const TreeNodeData&) const = default;
 };
 
 // One node of a tree.
 struct TreeNode {
-    // Where the node stands in a refill of its tree (see TreeRefill).
-    enum class Refill : unsigned char { Untouched, Kept, Dropped };
-
     QString key;
     TreeNodeData data;
     // Used only while a tree is refilled, before the view knows whether the node is expanded;
     // the view keeps the expansion of the nodes it shows.
     bool expanded = false;
-    Refill refill = Refill::Untouched;
     // The invisible root for the top-level nodes.
     TreeNode* parent = nullptr;
     // The position among the parent's children, from 0.

@@ -7,8 +7,6 @@
 #include "records/Separators.h"
 #include "support/TreeState.h"
 
-#include <QAbstractItemView>
-
 using namespace tav;
 using platform::MessageAnswer;
 using platform::SystemColor::GrayText;
@@ -235,7 +233,7 @@ TEST_F(InvoiceTreesTest, balancesAreReadAsTheLocaleShowsThemAndUnusableOnesLogNo
     EXPECT_EQ(periods().text("12k"), QString("Lee, Ann - owes 12,50\u00A0€"));
 }
 
-TEST_F(InvoiceTreesTest, aPaymentLeavesThePrintingTreeAsARebuildWouldAndKeepsItsRows)
+TEST_F(InvoiceTreesTest, aPaymentLeavesThePrintingTreeAsARebuildWould)
 {
     // What the user did on the Printing page, and a customer renamed since the tree was built.
     printing().setChecked("3bi", false);
@@ -249,13 +247,10 @@ TEST_F(InvoiceTreesTest, aPaymentLeavesThePrintingTreeAsARebuildWouldAndKeepsIts
     renamed.values[1] = "Moss";
     renamed.archived = true;
     window->db.customers.setText("30k", renamed.text());
-    QAbstractItemModel* model = static_cast<QAbstractItemView*>(printing().widget())->model();
-    const QPersistentModelIndex moss(model->index(1, 0, model->index(0, 0)));
 
     periods().select("12k");
     window->trees.tvwInvoiceRecords_DblClick(0);
     const QStringList afterPayment = test::treeState(printing());
-    EXPECT_TRUE(moss.isValid()) << "a payment keeps the rows of the Printing tree";
     EXPECT_EQ(printing().text("30k"), "Moss, Kimberly - paid");
 
     printing().clear();
