@@ -86,6 +86,13 @@ TEST_F(InvoiceTreesTest, bothTreesShowEveryRecordOfThePeriod)
     EXPECT_EQ(printing().foreColor("30k"), GrayText);
     EXPECT_TRUE(printing().checked("3bi")) << "items are checked under a paid customer too";
     EXPECT_EQ(printing().foreColor("3bi"), GrayText);
+
+    // Texts with a field more or less are no records to show.
+    const auto text = [](const QString& number) { return records::InvoiceRecord{"May", "Lee, Ann", number, "5", "7", ""}.text(); };
+    window->db.invoiceRecords.add(invoiceKey("May", "50"), text("50") + FieldSeparator + "more");
+    window->db.invoiceRecords.add(invoiceKey("May", "60"), text("60").chopped(1));
+    window->trees.buildInvoiceTree(0);
+    EXPECT_EQ(periods().childKeys("root_node"), QStringList({"12k", "30k", "40k"}));
 }
 
 TEST_F(InvoiceTreesTest, thePrintingRootSetsEveryNodeAndGreyNodesOnlyThemselves)
