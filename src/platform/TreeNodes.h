@@ -61,7 +61,7 @@ public:
     // Removes the node and everything below it.
     void remove(TreeNode& node);
 
-    TreeNode* find(const QString& key) const { return byKey_.find(key); }
+    TreeNode* find(const QString& key) const;
     int count() const { return static_cast<int>(order_.size()); }
     // In the order added, from 0.
     TreeNode& at(int index) const { return *order_[static_cast<size_t>(index)]; }
@@ -71,6 +71,7 @@ private:
     // Not Qt's hash: keyed by strings, it is many times slower.
     records::KeyIndex<TreeNode> byKey_;
     std::vector<std::unique_ptr<TreeNode>> order_;
+    TreeNode* lastAdded_ = nullptr;
 };
 
 } // namespace tav::platform
