@@ -160,8 +160,9 @@ public:
 };
 
 // A new period for every current customer: the new-period tree, then one product billed to all
-// of them by a double click. Done at the loaded database's number of customers and at twice
-// that, each on a database of just customers and products, to show whether it grows linearly.
+// of them by a double click, then every bill reset. Done at the loaded database's number of
+// customers and at twice that, each on a database of just customers and products, to show
+// whether it grows linearly.
 class BillProductCase final : public BenchCase {
 public:
     const char* name() const override { return "bill-product"; }
@@ -196,13 +197,21 @@ private:
             BenchWindow::settle();
         });
         const int items = tree->nodeCount() - 1 - customers;
+        // "Reset Customer Accounts" drops every item just billed and keeps the customers.
+        const double resetting = secondsFor([&] {
+            window->c.cmdResetCustomerAccounts->click();
+            BenchWindow::settle();
+        });
+        const int afterReset = tree->nodeCount() - 1;
         window->billPeriods.setBillPeriodEntryMode(false);
-        if (customers < 1 || items != customers) {
-            std::fprintf(stderr, "bill-product: %d items billed to %d customers\n", items, customers);
+        if (customers < 1 || items != customers || afterReset != customers) {
+            std::fprintf(stderr, "bill-product: %d items billed to %d customers, %d nodes after the reset\n", items,
+                customers, afterReset);
             return false;
         }
         context.report(qPrintable(QStringLiteral("new-period") + QLatin1String(suffix)), entering, "s");
         context.report(qPrintable(QStringLiteral("bill-product") + QLatin1String(suffix)), billing, "s");
+        context.report(qPrintable(QStringLiteral("reset-accounts") + QLatin1String(suffix)), resetting, "s");
         context.report(qPrintable(QStringLiteral("bill-product-customers") + QLatin1String(suffix)), customers, "");
         return true;
     }

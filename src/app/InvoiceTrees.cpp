@@ -10,9 +10,7 @@
 #include "records/RecordFormats.h"
 #include "records/Separators.h"
 
-#include <array>
 #include <deque>
-#include <optional>
 
 namespace tav::app {
 
@@ -80,23 +78,6 @@ private:
     records::KeyIndex<Product> known_;
 };
 
-using RecordFields = std::array<QStringView, InvoiceRecord::FieldCount>;
-
-// The fields of an invoice record's text, read in place; nothing when the text has not just the
-// fields of a record (as InvoiceRecord::fromText). A tree shows thousands of records, and copying
-// every field of each showed in the time it takes.
-std::optional<RecordFields> recordFields(const QString& text)
-{
-    RecordFields fields;
-    size_t count = 0;
-    for (const QStringView field : QStringView(text).tokenize(records::FieldSeparator)) {
-        if (count == fields.size())
-            return std::nullopt;
-        fields[count++] = field;
-    }
-    return count == fields.size() ? std::optional<RecordFields>(fields) : std::nullopt;
-}
-
 } // namespace
 
 InvoiceTrees::InvoiceTrees(MainWindow& window)
@@ -130,33 +111,6 @@ void InvoiceTrees::buildInvoiceTree(int index)
     if (combo->listCount() == 0 || combo->listIndex() < 0)
         return;
     const QString period = combo->text();
-    fillTree(index, period, w_.db.invoiceRecords.positionsInPeriod(period));
-}
-
-void InvoiceTrees::refreshPrintingTree()
-{
-    const ComboBox* combo = w_.c.cmbBillPeriod[PrintingTree + 1];
-    if (combo->listCount() == 0 || combo->listIndex() < 0)
-        return;
-    const QString period = combo->text();
-    const TreeView* tree = w_.c.tvwInvoiceRecords[PrintingTree];
-    const records::InvoiceRecordTable& invoices = w_.db.invoiceRecords;
-    // A period's records are only ever added with the period, and a payment rewrites its record in
-    // place. So when every customer the tree shows still has its record where the tree found it,
-    // those are all the period's records, in their order, and the table need not be walked.
-    const QStringList customers = tree->childKeys(NewBillPeriod::kRootKey);
-    const std::vector<qsizetype>& shown = shownRecords_[PrintingTree];
-    bool unmoved = tree->text(NewBillPeriod::kRootKey) == period && customers.size() == std::ssize(shown);
-    for (qsizetype i = 0; unmoved && i < customers.size(); ++i) {
-        const qsizetype position = shown[static_cast<size_t>(i)];
-        unmoved = position >= 1 && position <= invoices.count()
-            && invoices.keyAt(position) == InvoiceRecord::key(period, customers[i].chopped(1));
-    }
-    fillTree(PrintingTree, period, unmoved ? shown : invoices.positionsInPeriod(period));
-}
-
-void InvoiceTrees::fillTree(int index, const QString& period, std::vector<qsizetype> positions)
-{
     TreeView* tree = w_.c.tvwInvoiceRecords[index];
     const bool printing = index == PrintingTree;
     const TreeView::Refill refill(*tree);
@@ -165,28 +119,25 @@ void InvoiceTrees::fillTree(int index, const QString& period, std::vector<qsizet
     int itemCounter = 0;
     const QLocale locale = host().locale();
     ProductTexts products(w_.db.products);
-    std::vector<qsizetype>& shown = shownRecords_[static_cast<size_t>(index)];
-    shown.clear();
-    for (const qsizetype position : positions) {
-        // The table builds the text when asked; the fields are views into this copy of it.
-        const QString text = w_.db.invoiceRecords.textAt(position);
-        const auto fields = recordFields(text);
-        if (!fields)
+    const records::InvoiceRecordTable& invoices = w_.db.invoiceRecords;
+    for (const qsizetype position : invoices.positionsInPeriod(period)) {
+        if (!invoices.hasRecordFieldsAt(position))
             continue;
-        const QString customerKey = numberKey((*fields)[InvoiceRecord::CustomerNumber]);
-        const records::Cents balance = records::parseBalanceText((*fields)[InvoiceRecord::AccountBalance]).value_or(0);
+        // Read in place: a tree shows thousands of records, and copying each showed in the time it took.
+        const auto field = [&](InvoiceRecord::Field which) { return invoices.fieldAt(position, which); };
+        const QString customerKey = numberKey(field(InvoiceRecord::CustomerNumber));
+        const records::Cents balance = records::parseBalanceText(field(InvoiceRecord::AccountBalance)).value_or(0);
         const bool owes = balance != 0;
         if (!tree->add(NewBillPeriod::kRootKey, customerKey,
-                nameOfCustomer(customerKey, (*fields)[InvoiceRecord::CustomerName]) + balanceSuffix(balance, locale)))
+                nameOfCustomer(customerKey, field(InvoiceRecord::CustomerName)) + balanceSuffix(balance, locale)))
             continue;
-        shown.push_back(position);
         const ColorValue color = printing ? (owes ? SystemColor::WindowText : SystemColor::GrayText)
                                           : (owes ? kOwesRed : SystemColor::WindowText);
         tree->setForeColor(customerKey, color);
         if (printing)
             tree->setChecked(customerKey, owes);
         someoneOwes = someoneOwes || owes;
-        const QStringView items = (*fields)[InvoiceRecord::Items];
+        const QStringView items = field(InvoiceRecord::Items);
         if (!items.isEmpty()) {
             for (const QStringView entry : items.tokenize(records::ItemSeparator)) {
                 const QString itemKey = QString::number(++itemCounter) + QLatin1String("bi");
@@ -199,7 +150,7 @@ void InvoiceTrees::fillTree(int index, const QString& period, std::vector<qsizet
         }
         // Every customer and its items are in view once the tree is expanded.
         tree->setExpanded(customerKey, true);
-        const QStringView note = (*fields)[InvoiceRecord::Note];
+        const QStringView note = field(InvoiceRecord::Note);
         if (!printing && !note.isEmpty())
             tree->add(customerKey, customerKey + QLatin1String("note"), QStringLiteral("NOTE: ") + note.toString());
     }

@@ -4,9 +4,6 @@
 
 #include <QString>
 
-#include <array>
-#include <vector>
-
 class QLocale;
 
 namespace tav::app {
@@ -21,10 +18,8 @@ public:
 
     explicit InvoiceTrees(MainWindow& window);
 
+    // Refills the tree with the period its combo box shows and the records of that period.
     void buildInvoiceTree(int index);
-    // The Printing tree as buildInvoiceTree(PrintingTree) would build it after a payment changed a
-    // record of its period in place, without walking the whole invoice table.
-    void refreshPrintingTree();
     void tvwInvoiceRecords_NodeCheck(int index, const QString& key);
     void tvwInvoiceRecords_MouseUp(int index, int button, int shift);
     void tvwInvoiceRecords_DblClick(int index);
@@ -37,13 +32,8 @@ private:
     QString nameOfCustomer(const QString& customerKey, QStringView recordName) const;
     // " - paid" or " - owes " and the balance in currency form.
     static QString balanceSuffix(records::Cents balance, const QLocale& locale);
-    // Refills the tree with the period and the nodes of the records at these positions.
-    void fillTree(int index, const QString& period, std::vector<qsizetype> positions);
 
     MainWindow& w_;
-    // For each tree, where the records of the customers it shows stood in the table when it was
-    // filled, in the order of the customers.
-    std::array<std::vector<qsizetype>, 2> shownRecords_;
 };
 
 } // namespace tav::app

@@ -131,7 +131,7 @@ void Payments::logPayment(records::Cents balance, const QString& note)
     const InvoiceRecord updated{period, w_.session.customerNameForRecord(customerNumber), customerNumber,
                                 records::balanceText(balance), record->items, note};
     w_.db.invoiceRecords.setText(recordKey, updated.text());
-    w_.trees.refreshPrintingTree();
+    w_.trees.buildInvoiceTree(InvoiceTrees::PrintingTree);
     c.cmdResetCustomerAccounts->setVisible(false);
     c.cmdAdjustBalance->setVisible(false);
     w_.session.setSaveCancelVisible(true);

@@ -58,24 +58,6 @@ void TreeModel::showChange(TreeNode& node)
     emit dataChanged(index, index);
 }
 
-void TreeModel::showChanges(const std::vector<TreeNode*>& nodes)
-{
-    // One notice per parent, from its first changed child to its last: a refill may change
-    // thousands of check boxes at once.
-    QHash<TreeNode*, std::pair<int, int>> changedRows;
-    for (TreeNode* node : nodes) {
-        auto rows = changedRows.find(node->parent);
-        if (rows == changedRows.end())
-            changedRows.insert(node->parent, { node->row, node->row });
-        else
-            *rows = { std::min(rows->first, node->row), std::max(rows->second, node->row) };
-    }
-    for (auto rows = changedRows.cbegin(); rows != changedRows.cend(); ++rows) {
-        const QModelIndex parent = indexOf(*rows.key());
-        emit dataChanged(index(rows->first, 0, parent), index(rows->second, 0, parent));
-    }
-}
-
 void TreeModel::replaceAll(std::unique_ptr<TreeNodes> nodes)
 {
     beginResetModel();

@@ -5,7 +5,6 @@
 #include <QAbstractItemModel>
 
 #include <memory>
-#include <vector>
 
 namespace tav::platform {
 
@@ -29,9 +28,6 @@ public:
     void clear();
     // Tells the views that the node's text, colour or check box changed.
     void showChange(TreeNode& node);
-
-    // Tells the views that these nodes' data changed.
-    void showChanges(const std::vector<TreeNode*>& nodes);
     // Holds these nodes from now on: the model is reset.
     void replaceAll(std::unique_ptr<TreeNodes> nodes);
 

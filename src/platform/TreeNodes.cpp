@@ -22,6 +22,19 @@ void TreeNodes::reserve(int count)
     order_.reserve(static_cast<size_t>(count));
 }
 
+TreeNode* TreeNodes::find(const QString& key) const
+{
+    // The calls filling a tree mostly name the node just added or its parent: comparing their
+    // keys is much cheaper than a lookup, which took a good part of filling a tree.
+    if (lastAdded_) {
+        if (lastAdded_->key == key)
+            return lastAdded_;
+        if (lastAdded_->parent != &root_ && lastAdded_->parent->key == key)
+            return lastAdded_->parent;
+    }
+    return byKey_.find(key);
+}
+
 TreeNode* TreeNodes::parentForNew(const QString& parentKey, const QString& key)
 {
     if (key.isEmpty() || byKey_.find(key))
@@ -40,11 +53,12 @@ TreeNode& TreeNodes::add(TreeNode& parent, const QString& key, const QString& te
     parent.children.push_back(node.get());
     byKey_.insert(node.get());
     order_.push_back(std::move(node));
-    return *order_.back();
+    return *(lastAdded_ = order_.back().get());
 }
 
 void TreeNodes::remove(TreeNode& node)
 {
+    lastAdded_ = nullptr;
     std::vector<TreeNode*> gone;
     collectSubtree(node, gone);
     std::vector<TreeNode*>& siblings = node.parent->children;

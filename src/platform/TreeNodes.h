@@ -22,21 +22,15 @@ struct TreeNodeData {
     // boxes, else once code sets one.
     bool hasCheckState = false;
     bool checked = false;
-
-    bool operator==(const TreeNodeData&) const = default;
 };
 
 // One node of a tree.
 struct TreeNode {
-    // Where the node stands in a refill of its tree (see TreeRefill).
-    enum class Refill : unsigned char { Untouched, Kept, Dropped };
-
     QString key;
     TreeNodeData data;
     // Used only while a tree is refilled, before the view knows whether the node is expanded;
     // the view keeps the expansion of the nodes it shows.
     bool expanded = false;
-    Refill refill = Refill::Untouched;
     // The invisible root for the top-level nodes.
     TreeNode* parent = nullptr;
     // The position among the parent's children, from 0.
@@ -67,7 +61,7 @@ public:
     // Removes the node and everything below it.
     void remove(TreeNode& node);
 
-    TreeNode* find(const QString& key) const { return byKey_.find(key); }
+    TreeNode* find(const QString& key) const;
     int count() const { return static_cast<int>(order_.size()); }
     // In the order added, from 0.
     TreeNode& at(int index) const { return *order_[static_cast<size_t>(index)]; }
@@ -77,6 +71,7 @@ private:
     // Not Qt's hash: keyed by strings, it is many times slower.
     records::KeyIndex<TreeNode> byKey_;
     std::vector<std::unique_ptr<TreeNode>> order_;
+    TreeNode* lastAdded_ = nullptr;
 };
 
 } // namespace tav::platform

@@ -2,7 +2,6 @@
 
 #include "KeyCodes.h"
 #include "TreeModel.h"
-#include "TreeRefill.h"
 #include "Twips.h"
 
 #include <QMouseEvent>
@@ -47,7 +46,9 @@ TreeView::~TreeView() = default;
 TreeView::Refill::Refill(TreeView& tree)
     : tree_(tree)
 {
-    tree_.refill_ = std::make_unique<TreeRefill>(*tree_.model_);
+    tree_.refill_ = std::make_unique<TreeNodes>();
+    // A tree is mostly filled anew with about as many nodes as before.
+    tree_.refill_->reserve(tree_.model_->nodes().count());
 }
 
 TreeView::Refill::~Refill()
@@ -57,14 +58,14 @@ TreeView::Refill::~Refill()
 
 void TreeView::endRefill()
 {
-    // A model reset resets the view; otherwise the view is reset here, as a cleared tree's is:
-    // nothing selected or current, nothing expanded.
-    if (!std::exchange(refill_, nullptr)->finish())
-        view_->reset();
+    // The model's reset resets the view as a cleared tree's is: nothing selected or current,
+    // nothing expanded. Told node by node what went, a view took time growing with the square of
+    // the number of nodes that went.
+    model_->replaceAll(std::exchange(refill_, nullptr));
     view_->layOutLater();
-    const TreeNodes& nodes = model_->nodes();
-    for (int i = 0; i < nodes.count(); ++i) {
-        TreeNode& node = nodes.at(i);
+    const TreeNodes& shown = model_->nodes();
+    for (int i = 0; i < shown.count(); ++i) {
+        TreeNode& node = shown.at(i);
         if (std::exchange(node.expanded, false))
             view_->setExpanded(model_->indexOf(node), true);
     }
@@ -75,14 +76,14 @@ QTreeView* TreeView::treeView() const
     return view_;
 }
 
-TreeNode* TreeView::node(const QString& key) const
+const TreeNodes& TreeView::nodes() const
 {
-    return refill_ ? refill_->find(key) : model_->find(key);
+    return refill_ ? *refill_ : model_->nodes();
 }
 
-TreeNode& TreeView::nodeAt(int index) const
+TreeNode* TreeView::node(const QString& key) const
 {
-    return refill_ ? refill_->at(index) : model_->nodes().at(index);
+    return nodes().find(key);
 }
 
 void TreeView::showChange(TreeNode& node)
@@ -99,15 +100,19 @@ void TreeView::setCheckBoxes(bool checkBoxes)
 void TreeView::clear()
 {
     if (refill_)
-        refill_->clear();
+        refill_ = std::make_unique<TreeNodes>();
     else
         model_->clear();
 }
 
 bool TreeView::add(const QString& parentKey, const QString& key, const QString& text)
 {
-    if (refill_)
-        return refill_->add(parentKey, key, text, checkBoxes_);
+    if (refill_) {
+        TreeNode* parent = refill_->parentForNew(parentKey, key);
+        if (parent)
+            refill_->add(*parent, key, text, checkBoxes_);
+        return parent;
+    }
     view_->layOutLater();
     return model_->add(parentKey, key, text, checkBoxes_);
 }
@@ -126,12 +131,12 @@ bool TreeView::remove(const QString& key)
 
 int TreeView::nodeCount() const
 {
-    return refill_ ? refill_->count() : model_->nodes().count();
+    return nodes().count();
 }
 
 QString TreeView::keyAt(int position) const
 {
-    return position >= 1 && position <= nodeCount() ? nodeAt(position - 1).key : QString();
+    return position >= 1 && position <= nodeCount() ? nodes().at(position - 1).key : QString();
 }
 
 QString TreeView::parentKey(const QString& key) const

@@ -11,7 +11,7 @@ class QTreeView;
 namespace tav::platform {
 
 class TreeModel;
-class TreeRefill;
+class TreeNodes;
 struct TreeNode;
 
 // A tree of keyed nodes, optionally with a check box at every node. Positions count from 1 in the
@@ -29,9 +29,9 @@ public:
     // Fills the tree anew: from its start the tree reads as cleared, and add(), the setters and
     // the getters of nodes work on the new nodes. At its end the tree is what clear() and the same
     // calls would have made of it (no node selected or current, just the nodes expanded that the
-    // calls expanded), but the view learns only what differs from before: when the new nodes are
-    // the old ones less some, the old ones keep their rows in the view. Until the end the view
-    // shows the old nodes, so select(), selectedKey() and ensureVisible() are for after it.
+    // calls expanded), and the view learns of it in one step, however many nodes came or went.
+    // Until the end the view shows the old nodes, so select(), selectedKey() and ensureVisible()
+    // are for after it.
     class Refill {
     public:
         explicit Refill(TreeView& tree);
@@ -93,8 +93,8 @@ private:
     class View;
 
     // The nodes that calls work on: the new ones during a refill.
+    const TreeNodes& nodes() const;
     TreeNode* node(const QString& key) const;
-    TreeNode& nodeAt(int index) const;
     // Tells the view of a change in the node's data, unless the view will learn it at a refill's end.
     void showChange(TreeNode& node);
     void endRefill();
@@ -102,7 +102,8 @@ private:
     View* view_;
     TreeModel* model_;
     QWidget* viewport_;
-    std::unique_ptr<TreeRefill> refill_;
+    // The new nodes while the tree is refilled.
+    std::unique_ptr<TreeNodes> refill_;
     bool checkBoxes_ = false;
     bool releaseEndsDoubleClick_ = false;
 };

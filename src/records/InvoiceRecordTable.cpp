@@ -206,6 +206,16 @@ QStringView InvoiceRecordTable::fieldAt(qsizetype position, int index) const
     }
 }
 
+bool InvoiceRecordTable::hasRecordFieldsAt(qsizetype position) const
+{
+    Q_ASSERT(position >= 1 && position <= count());
+    const Row& row = rows_[static_cast<size_t>(position - 1)];
+    // The period, name and number are pooled; the fields after them make up the rest (see textAt).
+    constexpr qsizetype restFields = InvoiceRecord::FieldCount - 3;
+    return row.name != kAbsent && row.number != kAbsent && row.restStart != kNoRest
+        && restOf(row).count(FieldSeparator) + 1 == restFields;
+}
+
 std::vector<qsizetype> InvoiceRecordTable::positionsInPeriod(QStringView period) const
 {
     std::vector<qsizetype> positions;

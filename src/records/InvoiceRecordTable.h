@@ -42,6 +42,9 @@ public:
     QString textAt(qsizetype position) const;
     // Field index of the entry's text as fieldView() gives it; valid until the table changes.
     QStringView fieldAt(qsizetype position, int index) const;
+    // Whether the entry's text has just the fields of an invoice record, no more and no fewer (as
+    // InvoiceRecord::fromText asks).
+    bool hasRecordFieldsAt(qsizetype position) const;
 
     // Puts the entries in ascending order of text (compareRecordTexts), equal texts in the order
     // they stood.

@@ -60,6 +60,7 @@ void expectSameEntries(const InvoiceRecordTable& table, const Entries& model)
         ASSERT_EQ(table.textAt(position), model[i].second);
         for (int field = 0; field <= InvoiceRecord::FieldCount; ++field)
             ASSERT_EQ(table.fieldAt(position, field), fieldView(model[i].second, field)) << field;
+        ASSERT_EQ(table.hasRecordFieldsAt(position), InvoiceRecord::fromText(model[i].second).has_value());
         ASSERT_EQ(table.find(model[i].first).value_or(u"<none>"_s), model[i].second);
     }
 }
@@ -166,6 +167,7 @@ TEST(InvoiceRecordTable, aLoaderAddsAsAddWouldAndNamesEachNumberOnce)
     EXPECT_EQ(table.find(InvoiceRecord::key("May", "1")).value_or(QString()), u"before"_s);
     EXPECT_EQ(table.keyAt(2), InvoiceRecord::key("June", "0"));
     EXPECT_EQ(table.textAt(3), u"June||2|0|7"_s.replace(u'|', FieldSeparator));
+    EXPECT_FALSE(table.hasRecordFieldsAt(3)) << "five fields";
 
     QStringList asked;
     table.nameRecords([&](QStringView number) {
