@@ -3,7 +3,9 @@
 #include "TextMeasurer.h"
 #include "Twips.h"
 
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextLayout>
 
 #include <cmath>
@@ -63,6 +65,28 @@ LineAlignment lineAlignment(PageElement::Align align)
     return {Qt::AlignLeft, 0};
 }
 
+// Where a laid-out text leaves ink: the outline box of every glyph where the layout put it. Line by
+// line, as the layout's own glyph runs would first be merged across lines by font.
+QRectF inkOf(const QTextLayout& layout)
+{
+    QRectF ink;
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        for (const QGlyphRun& run : layout.lineAt(i).glyphRuns()) {
+            const QRawFont font = run.rawFont();
+            const QList<quint32> glyphs = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            for (qsizetype g = 0; g < glyphs.size(); ++g)
+                ink |= font.boundingRect(glyphs[g]).translated(positions[g]);
+        }
+    }
+    return ink;
+}
+
+bool inkLeaves(const QRectF& ink, const QRectF& box)
+{
+    return !ink.isNull() && !box.contains(ink);
+}
+
 // A label that keeps its size: each typed line broken at word boundaries to the label's width (a
 // word wider than the label where it must), every line aligned as designed. The first line always
 // stands, further ones only while they fit above the label's bottom, and nothing is drawn outside
@@ -75,14 +99,18 @@ void paintWrapped(QPainter& painter, const PageElement& label, double lineHeight
     QTextOption option(align.side);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 
-    painter.save();
-    painter.setClipRect(box, Qt::IntersectClip);
+    // Most labels' text lies well inside them; a clip costs a page of invoices as much as its text,
+    // so it is set only for a text whose ink would pass the rectangle.
+    bool clipped = false;
     int lines = 0;
     for (const QString& typed : typedLines(label.text)) {
         if (lines == room)
             break;
         QTextLayout layout(typed, painter.font());
         layout.setTextOption(option);
+        // The glyphs shaped to break the lines are the ones drawn; without the cache they are
+        // shaped a second time for drawing.
+        layout.setCacheEnabled(true);
         layout.beginLayout();
         const double typedLineTop = static_cast<double>(lines) * lineHeight;
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -92,9 +120,16 @@ void paintWrapped(QPainter& painter, const PageElement& label, double lineHeight
                 break;
         }
         layout.endLayout();
-        layout.draw(&painter, QPointF(box.left() - align.slackBefore, box.top() + typedLineTop));
+        const QPointF origin(box.left() - align.slackBefore, box.top() + typedLineTop);
+        if (!clipped && inkLeaves(inkOf(layout).translated(origin), box)) {
+            painter.save();
+            painter.setClipRect(box, Qt::IntersectClip);
+            clipped = true;
+        }
+        layout.draw(&painter, origin);
     }
-    painter.restore();
+    if (clipped)
+        painter.restore();
 }
 
 void paintLabel(QPainter& painter, const PageElement& label)

@@ -114,6 +114,20 @@ TEST(PagePainter, aLongTextBreaksAtWordsToTheLabelsWidthAndIsCutAtItsBottom)
     expectInside(inkOf(label("Paying: gjpqy, " + text, note, Align::Center, {"Arial", 12, true})).bounds(), note);
 }
 
+TEST(PagePainter, aLineThatPassesItsLabelByLessThanAScreenPixelStaysOnOneLineCutAtTheEdge)
+{
+    // W has almost no side bearings: its ink ends where its advance does, 14 twips past the edge
+    // that the line may pass before it is broken.
+    const QString text = "WWWW";
+    const QRectF box(600, 600, advance(text) - 14, lineHeight());
+    const QRectF left = inkOf(label(text, box, Align::Left)).bounds();
+    expectInside(left, box);
+    EXPECT_NEAR(left.right(), box.right(), kOnePixel) << "one line, cut at the right edge";
+    const QRectF right = inkOf(label(text, box, Align::Right)).bounds();
+    expectInside(right, box);
+    EXPECT_NEAR(right.left(), box.left(), kOnePixel) << "one line, cut at the left edge";
+}
+
 TEST(PagePainter, aLabelThatSizesItselfToItsTextIsNeitherWrappedNorCut)
 {
     PageElement grown = label("Weekly lawn mowing, edging and trimming", {600, 600, 600, 100}, Align::Right);
