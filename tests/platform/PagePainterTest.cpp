@@ -128,6 +128,25 @@ TEST(PagePainter, aLineThatPassesItsLabelByLessThanAScreenPixelStaysOnOneLineCut
     EXPECT_NEAR(right.left(), box.left(), kOnePixel) << "one line, cut at the left edge";
 }
 
+TEST(PagePainter, aLabelRecurringOnTheNextPageOfARunIsPaintedAsOnAPageOfItsOwn)
+{
+    // The pages of a print run go through one painter, which lays out a recurring label's text
+    // once: moved, narrower or lower, it is laid out for where it stands now.
+    const QString text = "Weekly lawn mowing, edging and trimming " + QString(40, 'W');
+    const auto pageWith = [&](const QRectF& box) {
+        Page page(9000, 3000);
+        page.add(label(text, box, Align::Right));
+        return page;
+    };
+    const QRectF box(600, 600, 3000, 3 * lineHeight());
+    for (const QRectF& next :
+         {box.translated(4500, 900), QRectF(600, 600, 2000, box.height()), QRectF(600, 600, 3000, lineHeight())}) {
+        EXPECT_EQ(PageInk({pageWith(box), pageWith(next)}, kTwipsPerPixel).image(),
+                  PageInk(pageWith(next), kTwipsPerPixel).image())
+            << "at " << next.left() << ", " << next.top() << ", " << next.width() << " x " << next.height();
+    }
+}
+
 TEST(PagePainter, aLabelThatSizesItselfToItsTextIsNeitherWrappedNorCut)
 {
     PageElement grown = label("Weekly lawn mowing, edging and trimming", {600, 600, 600, 100}, Align::Right);
