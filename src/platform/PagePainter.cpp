@@ -4,20 +4,14 @@
 #include "Twips.h"
 
 #include <QPainter>
-#include <QTextLayout>
-
-#include <cmath>
 
 namespace tav::platform {
 
 namespace {
 
 constexpr double kCornerRadius = 120;
-// The layouts were drawn on a screen of 15 twips to a pixel, where text is measured in whole
-// pixels; printed outlines may come out a fraction of a pixel larger (as "INVOICE" in 36-point
-// bold does in its 2955-twip title label). A line may pass the label's edge by up to a pixel
-// before it is broken or left out; the clip keeps its ink inside the rectangle all the same.
-constexpr double kMeasuringSlack = kTwipsPerPixel;
+// Laid-out texts kept: the labels of a few pages, so that those of every page stay.
+constexpr qsizetype kLabelTextsKept = 256;
 
 QPen borderPen(const PageElement& element)
 {
@@ -25,13 +19,6 @@ QPen borderPen(const PageElement& element)
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
-}
-
-// The lines of a label's text as typed: CR LF or LF ends a line.
-QStringList typedLines(QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text.split(QLatin1Char('\n'));
 }
 
 // A label that sizes itself to its text: each typed line from its left edge, whatever its
@@ -46,107 +33,76 @@ void paintAutoSized(QPainter& painter, const PageElement& label, double lineHeig
     }
 }
 
-// A line's alignment, and how much of the measuring slack lies before its start, so that the text
-// keeps to the label's own edges.
-struct LineAlignment {
-    Qt::Alignment side;
-    double slackBefore;
-};
+} // namespace
 
-LineAlignment lineAlignment(PageElement::Align align)
+PagePainter::PagePainter(QPainter& painter)
+    : painter_(painter)
+    , texts_(kLabelTextsKept)
 {
-    switch (align) {
-    case PageElement::Align::Center: return {Qt::AlignHCenter, kMeasuringSlack / 2};
-    case PageElement::Align::Right: return {Qt::AlignRight, kMeasuringSlack};
-    case PageElement::Align::Left: break;
-    }
-    return {Qt::AlignLeft, 0};
 }
 
-// A label that keeps its size: each typed line broken at word boundaries to the label's width (a
-// word wider than the label where it must), every line aligned as designed. The first line always
-// stands, further ones only while they fit above the label's bottom, and nothing is drawn outside
-// the rectangle, so a long text never runs into its neighbours.
-void paintWrapped(QPainter& painter, const PageElement& label, double lineHeight)
+void PagePainter::paint(const Page& page)
 {
-    const QRectF box(label.left, label.top, label.width, label.height);
-    const int room = std::max(1, static_cast<int>(std::floor((label.height + kMeasuringSlack) / lineHeight)));
-    const LineAlignment align = lineAlignment(label.align);
-    QTextOption option(align.side);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-
-    painter.save();
-    painter.setClipRect(box, Qt::IntersectClip);
-    int lines = 0;
-    for (const QString& typed : typedLines(label.text)) {
-        if (lines == room)
-            break;
-        QTextLayout layout(typed, painter.font());
-        layout.setTextOption(option);
-        layout.beginLayout();
-        const double typedLineTop = static_cast<double>(lines) * lineHeight;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(label.width + kMeasuringSlack);
-            line.setPosition(QPointF(0, static_cast<double>(lines) * lineHeight - typedLineTop));
-            if (++lines == room)
-                break;
-        }
-        layout.endLayout();
-        layout.draw(&painter, QPointF(box.left() - align.slackBefore, box.top() + typedLineTop));
+    painter_.save();
+    painter_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    for (const PageElement& element : page.elements()) {
+        if (element.visible)
+            paintElement(element);
     }
-    painter.restore();
+    painter_.restore();
 }
 
-void paintLabel(QPainter& painter, const PageElement& label)
+void PagePainter::paintElement(const PageElement& element)
+{
+    switch (element.kind) {
+    case PageElement::Kind::Label: paintLabel(element); break;
+    case PageElement::Kind::Line:
+        painter_.setPen(borderPen(element));
+        painter_.drawLine(QPointF(element.x1, element.y1), QPointF(element.x2, element.y2));
+        break;
+    case PageElement::Kind::Rectangle: {
+        painter_.setPen(borderPen(element));
+        painter_.setBrush(Qt::NoBrush);
+        const QRectF rect(element.left, element.top, element.width, element.height);
+        if (element.rounded)
+            painter_.drawRoundedRect(rect, kCornerRadius, kCornerRadius);
+        else
+            painter_.drawRect(rect);
+        break;
+    }
+    case PageElement::Kind::Picture:
+        painter_.drawImage(QRectF(element.left, element.top, element.width, element.height), element.picture);
+        break;
+    }
+}
+
+void PagePainter::paintLabel(const PageElement& label)
 {
     // An empty label leaves no ink; its font, layout and clip would cost a page of invoices a
     // good part of its printing time.
     if (label.text.isEmpty())
         return;
-    painter.setFont(pageQFont(label.font));
-    painter.setPen(toQColor(label.color));
+    painter_.setFont(pageQFont(label.font));
+    painter_.setPen(toQColor(label.color));
     const double lineHeight = textMeasurer().lineHeight(label.font);
-    if (label.autoSize)
-        paintAutoSized(painter, label, lineHeight);
-    else
-        paintWrapped(painter, label, lineHeight);
-}
-
-void paintElement(QPainter& painter, const PageElement& element)
-{
-    switch (element.kind) {
-    case PageElement::Kind::Label: paintLabel(painter, element); break;
-    case PageElement::Kind::Line:
-        painter.setPen(borderPen(element));
-        painter.drawLine(QPointF(element.x1, element.y1), QPointF(element.x2, element.y2));
-        break;
-    case PageElement::Kind::Rectangle: {
-        painter.setPen(borderPen(element));
-        painter.setBrush(Qt::NoBrush);
-        const QRectF rect(element.left, element.top, element.width, element.height);
-        if (element.rounded)
-            painter.drawRoundedRect(rect, kCornerRadius, kCornerRadius);
-        else
-            painter.drawRect(rect);
-        break;
+    if (label.autoSize) {
+        paintAutoSized(painter_, label, lineHeight);
+        return;
     }
-    case PageElement::Kind::Picture:
-        painter.drawImage(QRectF(element.left, element.top, element.width, element.height), element.picture);
-        break;
+    const QRectF box(label.left, label.top, label.width, label.height);
+    const LabelTextKey key{label.text, label.font, label.width, label.height, label.align, lineHeight};
+    const LabelText* text = texts_.object(key);
+    if (!text) {
+        auto* laidOut = new LabelText(label.text, box.size(), label.align, painter_.font(), lineHeight);
+        texts_.insert(key, laidOut);
+        text = laidOut;
     }
+    text->draw(painter_, box);
 }
-
-} // namespace
 
 void paintPage(QPainter& painter, const Page& page)
 {
-    painter.save();
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    for (const PageElement& element : page.elements()) {
-        if (element.visible)
-            paintElement(painter, element);
-    }
-    painter.restore();
+    PagePainter(painter).paint(page);
 }
 
 } // namespace tav::platform

@@ -1,7 +1,5 @@
 #include "QtPrintJob.h"
 
-#include "PagePainter.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinterInfo>
@@ -95,7 +93,7 @@ bool QtPrintJob::printPage(const Page& page)
         return false;
     }
     ++pages_;
-    paintPage(painter_, page);
+    pagePainter_.paint(page);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PagePainter.h"
 #include "PrintJob.h"
 
 #include <QDateTime>
@@ -45,6 +46,7 @@ private:
     PrintTarget target_;
     QPrinter printer_;
     QPainter painter_;
+    PagePainter pagePainter_{painter_};
     int pages_ = 0;
     QString failure_;
 };

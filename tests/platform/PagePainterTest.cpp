@@ -114,6 +114,39 @@ TEST(PagePainter, aLongTextBreaksAtWordsToTheLabelsWidthAndIsCutAtItsBottom)
     expectInside(inkOf(label("Paying: gjpqy, " + text, note, Align::Center, {"Arial", 12, true})).bounds(), note);
 }
 
+TEST(PagePainter, aLineThatPassesItsLabelByLessThanAScreenPixelStaysOnOneLineCutAtTheEdge)
+{
+    // W has almost no side bearings: its ink ends where its advance does, 14 twips past the edge
+    // that the line may pass before it is broken.
+    const QString text = "WWWW";
+    const QRectF box(600, 600, advance(text) - 14, lineHeight());
+    const QRectF left = inkOf(label(text, box, Align::Left)).bounds();
+    expectInside(left, box);
+    EXPECT_NEAR(left.right(), box.right(), kOnePixel) << "one line, cut at the right edge";
+    const QRectF right = inkOf(label(text, box, Align::Right)).bounds();
+    expectInside(right, box);
+    EXPECT_NEAR(right.left(), box.left(), kOnePixel) << "one line, cut at the left edge";
+}
+
+TEST(PagePainter, aLabelRecurringOnTheNextPageOfARunIsPaintedAsOnAPageOfItsOwn)
+{
+    // The pages of a print run go through one painter, which lays out a recurring label's text
+    // once: moved, narrower or lower, it is laid out for where it stands now.
+    const QString text = "Weekly lawn mowing, edging and trimming " + QString(40, 'W');
+    const auto pageWith = [&](const QRectF& box) {
+        Page page(9000, 3000);
+        page.add(label(text, box, Align::Right));
+        return page;
+    };
+    const QRectF box(600, 600, 3000, 3 * lineHeight());
+    for (const QRectF& next :
+         {box.translated(4500, 900), QRectF(600, 600, 2000, box.height()), QRectF(600, 600, 3000, lineHeight())}) {
+        EXPECT_EQ(PageInk({pageWith(box), pageWith(next)}, kTwipsPerPixel).image(),
+                  PageInk(pageWith(next), kTwipsPerPixel).image())
+            << "at " << next.left() << ", " << next.top() << ", " << next.width() << " x " << next.height();
+    }
+}
+
 TEST(PagePainter, aLabelThatSizesItselfToItsTextIsNeitherWrappedNorCut)
 {
     PageElement grown = label("Weekly lawn mowing, edging and trimming", {600, 600, 600, 100}, Align::Right);

@@ -10,14 +10,22 @@
 namespace tav::test {
 
 PageInk::PageInk(const platform::Page& page, double twipsPerPixel)
-    : twipsPerPixel_(twipsPerPixel)
-    , image_(static_cast<int>(std::ceil(page.width() / twipsPerPixel)),
-          static_cast<int>(std::ceil(page.height() / twipsPerPixel)), QImage::Format_RGB32)
+    : PageInk(std::vector<platform::Page>{page}, twipsPerPixel)
 {
-    image_.fill(Qt::white);
+}
+
+PageInk::PageInk(const std::vector<platform::Page>& run, double twipsPerPixel)
+    : twipsPerPixel_(twipsPerPixel)
+    , image_(static_cast<int>(std::ceil(run.back().width() / twipsPerPixel)),
+          static_cast<int>(std::ceil(run.back().height() / twipsPerPixel)), QImage::Format_RGB32)
+{
     QPainter painter(&image_);
     painter.scale(1 / twipsPerPixel, 1 / twipsPerPixel);
-    platform::paintPage(painter, page);
+    platform::PagePainter pages(painter);
+    for (const platform::Page& page : run) {
+        image_.fill(Qt::white);
+        pages.paint(page);
+    }
 }
 
 QRectF PageInk::bounds(double fromTop, double toBottom) const

@@ -6,6 +6,7 @@
 #include <QRectF>
 
 #include <limits>
+#include <vector>
 
 namespace tav::test {
 
@@ -14,6 +15,10 @@ namespace tav::test {
 class PageInk {
 public:
     PageInk(const platform::Page& page, double twipsPerPixel);
+    // The last page of a run whose pages go through one painter, as a print job's do.
+    PageInk(const std::vector<platform::Page>& run, double twipsPerPixel);
+
+    const QImage& image() const { return image_; }
 
     // The smallest rectangle, in twips, that holds every painted pixel between the two heights
     // (twips from the top); empty when nothing is painted there.
