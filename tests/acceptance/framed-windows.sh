@@ -30,10 +30,7 @@ source "$here/x-driver.sh"
 source "$here/tav-program.sh"
 
 prepare_program "$tav_executable"
-database=$program/TAV.xml
 settings_file=$work/config/TAV/TAV.ini
-trap end_test EXIT
-trap 'exit 143' INT TERM
 
 # The design's start size of the main window, 10110 x 6765 twips, with its frame.
 readonly START_WIDTH=674 START_HEIGHT=451

@@ -22,9 +22,7 @@ source "$here/x-driver.sh"
 source "$here/tav-program.sh"
 
 prepare_program "$tav_executable"
-cp "$here/long-texts-TAV.xml" "$program/TAV.xml"
-trap end_test EXIT
-trap 'exit 143' INT TERM
+cp "$here/long-texts-TAV.xml" "$database"
 
 # The long texts: the product's name and the closing line as long-texts-TAV.xml holds them.
 readonly PRODUCT='Weekly lawn mowing, edging, trimming of hedges and shrubs, leaf blowing, and removal of all '\

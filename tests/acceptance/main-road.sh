@@ -36,9 +36,6 @@ source "$here/x-driver.sh"
 source "$here/tav-program.sh"
 
 prepare_program "$tav_executable"
-database=$program/TAV.xml
-trap end_test EXIT
-trap 'exit 143' INT TERM
 
 # Starts the program and waits for its main window ($main) and its page geometry.
 start_program() {

@@ -5,13 +5,17 @@
 # shellcheck disable=SC2154 # $work, $out and $window belong to the sourcing script and x-driver.sh
 # shellcheck disable=SC2034 # the pages, constants and sizes set here are for the sourcing script
 
-# Copies the executable into the program folder ($program) and makes the test's own folders.
+# Copies the executable into the program folder ($program, its database file $database) and makes
+# the test's own folders, which go with everything the test started when it ends.
 #     prepare_program TAV-EXECUTABLE
 prepare_program() {
     program=$work/program
+    database=$program/TAV.xml
     mkdir -p "$program" "$work/home" "$work/config" "$work/runtime" "$work/pdf"
     chmod 700 "$work/runtime"
     cp "$1" "$program/tav"
+    trap end_test EXIT
+    trap 'exit 143' INT TERM
 }
 
 # Starts the program and waits for its main window ($main), the larger of the two windows titled
