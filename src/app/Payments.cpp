@@ -118,11 +118,8 @@ void Payments::logPayment(records::Cents balance, const QString& note)
     const QString text = balance == 0 ? name + QLatin1String(" - paid")
                                       : name + QLatin1String(" - owes ") + records::currencyText(balance, host().locale());
     const ColorValue color = balance == 0 ? SystemColor::WindowText : kOwesRed;
-    TreeView* printing = c.tvwInvoiceRecords[1];
     tree->setForeColor(key, color);
-    printing->setForeColor(key, color);
     tree->setText(key, text);
-    printing->setText(key, text);
     if (!note.isEmpty()) {
         const QString noteKey = key + QLatin1String("note");
         if (!tree->add(key, noteKey, QStringLiteral("NOTE: ") + note))

@@ -39,7 +39,7 @@ struct TreeNode {
 };
 
 // The nodes of one tree, keyed and kept in the order they were added; shows nothing itself.
-// Nodes stay where they are in memory until they are removed.
+// Nodes stay where they are in memory until they are removed or the tree is refilled or cleared.
 class TreeNodes {
 public:
     TreeNodes() = default;

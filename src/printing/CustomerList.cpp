@@ -1,5 +1,6 @@
 #include "CustomerList.h"
 
+#include "platform/LabelText.h"
 #include "platform/TextMeasurer.h"
 #include "records/RecordFormats.h"
 #include "records/Separators.h"
@@ -34,12 +35,6 @@ constexpr std::array<std::array<double, kMaxColumns>, kMaxColumns> kColumnLefts{
     {600, 4120, 7640, 8520},
     {600, 3240, 5880, 8520},
 }};
-
-void appendLines(QStringList& lines, QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    lines += text.split(QLatin1Char('\n'));
-}
 
 PageElement listLabel(int index, double left, double top, const QString& text, const PageFont& font)
 {
@@ -154,10 +149,10 @@ QStringList customerEntry(const QString& recordText, const CustomerListOptions& 
         return {};
     const QStringList fields = records::splitFields(recordText);
     QStringList lines;
-    appendLines(lines, fields[Field::DisplayName]);
+    lines += platform::typedLines(fields[Field::DisplayName]);
     const auto addIfSet = [&](bool chosen, Field field) {
         if (chosen && !fields[field].isEmpty())
-            appendLines(lines, fields[field]);
+            lines += platform::typedLines(fields[field]);
     };
     for (Field field : {Field::Add1, Field::Add2, Field::Add3})
         addIfSet(options.address, field);

@@ -195,15 +195,6 @@ const QString* RecordTable::find(const QString& key) const
     return entry ? &entry->text : nullptr;
 }
 
-bool RecordTable::setText(const QString& key, const QString& text)
-{
-    Entry* entry = byKey_.find(key);
-    if (!entry)
-        return false;
-    entry->text = text;
-    return true;
-}
-
 bool RecordTable::remove(const QString& key)
 {
     const qsizetype index = positionOf(key) - 1;

@@ -58,8 +58,6 @@ public:
     bool contains(const QString& key) const;
     // The text of the entry with this key, or nullptr.
     const QString* find(const QString& key) const;
-    // Replaces the text; the entry keeps its place. False when the key is absent.
-    bool setText(const QString& key, const QString& text);
     bool remove(const QString& key);
     void clear();
 

@@ -253,7 +253,8 @@ TEST_F(InvoiceTreesTest, aPaymentLeavesThePrintingTreeAsARebuildWould)
     renamed.values[0] = "Kimberly";
     renamed.values[1] = "Moss";
     renamed.archived = true;
-    window->db.customers.setText("30k", renamed.text());
+    window->db.customers.remove("30k");
+    window->db.customers.add("30k", renamed.text());
 
     periods().select("12k");
     window->trees.tvwInvoiceRecords_DblClick(0);
