@@ -10,8 +10,6 @@
 #include "platform/TreeView.h"
 #include "records/RecordFormats.h"
 
-#include <QFileInfo>
-
 #include <cstdio>
 
 namespace tav::bench {
@@ -52,48 +50,6 @@ public:
         context.report("choose-period", seconds, "s");
         context.report(
             "choose-period-nodes", c.tvwInvoiceRecords[0]->nodeCount() + c.tvwInvoiceRecords[1]->nodeCount(), "");
-        return true;
-    }
-};
-
-// "Print Selected as Invoices" for every customer of the newest period, into a PDF file: its
-// time, and how much more memory the process takes while it prints and keeps afterwards.
-class PrintInvoicesCase final : public BenchCase {
-public:
-    const char* name() const override { return "print-invoices"; }
-
-    bool run(BenchContext& context) override
-    {
-        const QString pdf = context.scratchPath + QLatin1String(".pdf");
-        QFile::remove(pdf);
-        BenchWindow window(context.database, BenchWindow::PrintingPage, pdf);
-        TreeView* tree = window->c.tvwInvoiceRecords[1];
-        // The root's check box checks every customer, as the user's click on it does.
-        tree->setChecked(kRootKey, true);
-        window->trees.tvwInvoiceRecords_NodeCheck(1, kRootKey);
-        int customers = 0;
-        for (int i = 1; i <= tree->nodeCount(); ++i)
-            customers += isCustomerKey(tree->keyAt(i)) && tree->checked(tree->keyAt(i));
-        const int messagesBefore = window.host().messages();
-        const double before = residentMiB();
-        resetPeakResident();
-        const double seconds = secondsFor([&] {
-            window->invoicePrinting.cmdPrintSelectedInvoices_Click();
-            BenchWindow::settle();
-        });
-        const double peak = peakResidentMiB();
-        const double held = residentMiB() - before;
-        const qint64 bytes = QFileInfo(pdf).size();
-        QFile::remove(pdf);
-        if (bytes <= 0 || window.host().messages() != messagesBefore) {
-            std::fprintf(stderr, "print-invoices: no PDF file was written, or the run showed a message\n");
-            return false;
-        }
-        context.report("print-invoices", seconds, "s");
-        context.report("print-invoices-pages", customers, "");
-        context.report("print-invoices-pdf", static_cast<double>(bytes) / 1048576.0, "MiB");
-        context.report("print-memory-growth", peak - before, "MiB");
-        context.report("print-memory-held", held, "MiB");
         return true;
     }
 };
@@ -161,8 +117,7 @@ public:
 
 // A new period for every current customer: the new-period tree, then one product billed to all
 // of them by a double click, then every bill reset. Done at the loaded database's number of
-// customers and at twice that, each on a database of just customers and products, to show
-// whether it grows linearly.
+// customers and at 8 and 16 times that, each on a database of just customers and products.
 class BillProductCase final : public BenchCase {
 public:
     const char* name() const override { return "bill-product"; }
@@ -176,8 +131,13 @@ public:
         size.invoiceRecords = 0;
         if (!billOnce(context, size, ""))
             return false;
-        size.customers *= 2;
-        return billOnce(context, size, "-2x");
+        // Large enough to measure well, at two sizes, to show whether they grow linearly.
+        const int customers = size.customers;
+        size.customers = customers * 8;
+        if (!billOnce(context, size, "-8x"))
+            return false;
+        size.customers = customers * 16;
+        return billOnce(context, size, "-16x");
     }
 
 private:
@@ -223,11 +183,18 @@ std::vector<std::unique_ptr<BenchCase>> windowCases()
 {
     std::vector<std::unique_ptr<BenchCase>> cases;
     cases.push_back(loadCase());
+    // Those that only read the database first.
     cases.push_back(std::make_unique<ChoosePeriodCase>());
-    cases.push_back(std::make_unique<PrintInvoicesCase>());
+    addEditCases(cases);
+    cases.push_back(developerViewCase());
+    addPrintCases(cases);
     cases.push_back(std::make_unique<BillProductCase>());
     cases.push_back(std::make_unique<LogPaymentCase>());
     cases.push_back(std::make_unique<DeleteCustomerCase>());
+    cases.push_back(finalisePeriodCase());
+    // Open and Save As read the file anew; closing the books empties the periods.
+    addFileCommandCases(cases);
+    cases.push_back(closeBooksCase());
     return cases;
 }
 
