@@ -37,6 +37,7 @@ public:
     bool openWithDefaultApplication(const QString&) override { return false; }
     bool startDetached(const QString&, const QString&) override { return false; }
     std::unique_ptr<platform::PrintJob> openPrintJob(const platform::PrintJobSetup& setup) override;
+    void showBusyCursor(bool) override { }
 
     int messages() const { return messages_; }
     // What the user does in the next modal windows; without a step a modal window is closed.

@@ -5,6 +5,7 @@
 
 #include "components/HoverCommand.h"
 #include "components/MessageWindow.h"
+#include "platform/BusyCursor.h"
 #include "platform/CommandButton.h"
 #include "platform/Frame.h"
 #include "platform/Host.h"
@@ -199,12 +200,14 @@ QString DatabaseSession::customerNameForRecord(const QString& customerNumber)
 
 void DatabaseSession::loadAndShowDatabase()
 {
+    const BusyCursor busy;
     dropDatabase();
     showLoadedDatabase(records::loadDatabase(databasePath(), host().locale()));
 }
 
 void DatabaseSession::loadAndShowDatabase(records::DatabaseFileBytes&& file)
 {
+    const BusyCursor busy;
     dropDatabase();
     showLoadedDatabase(records::loadDatabase(std::move(file), host().locale()));
 }
@@ -238,6 +241,7 @@ bool DatabaseSession::saveDatabase()
 
 bool DatabaseSession::writeDatabase(const QString& path, const records::Database& database) const
 {
+    const BusyCursor busy;
     const auto problem = records::saveDatabase(path, database);
     if (problem) {
         warn(QStringLiteral("Database Not Saved"), QStringLiteral("The database could not be saved to:\r\n")
@@ -260,6 +264,7 @@ void DatabaseSession::cmdCancel_Click()
         MessageButtons::OkCancel, MessageIcon::Exclamation, QStringLiteral("ABANDON ALL CHANGES???"));
     if (answer != MessageAnswer::Ok)
         return;
+    const BusyCursor busy;
     // The file's bytes are read and checked first: when it is gone or cannot be read, nothing that
     // is shown now is dropped.
     const QString path = databasePath();

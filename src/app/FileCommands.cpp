@@ -5,6 +5,7 @@
 
 #include "components/Dialogs.h"
 #include "components/MessageWindow.h"
+#include "platform/BusyCursor.h"
 #include "platform/Host.h"
 #include "platform/TextBox.h"
 #include "platform/TreeView.h"
@@ -71,6 +72,7 @@ void FileCommands::switchTo(const QString& path)
 
 void FileCommands::readAndSwitchTo(const QString& path)
 {
+    const BusyCursor busy;
     // Read and checked before anything is dropped; made into tables after the current ones are.
     records::DatabaseFileBytes file = records::readDatabaseFile(path);
     if (file.status != records::LoadResult::Status::Loaded) {
@@ -179,6 +181,7 @@ void FileCommands::cmdCloseBooks_Click()
                                 "you'll need to type in a new (unique) file name for the new database."));
         return;
     }
+    const BusyCursor busy;
     // The old file first: it keeps every period and payment, so it must hold the latest of them.
     if ((w_.hasUnsavedChanges() || !QFileInfo::exists(databasePath())) && !w_.session.saveDatabase())
         return;
