@@ -22,6 +22,7 @@ InvoiceRecordTable::InvoiceRecordTable() = default;
 InvoiceRecordTable::~InvoiceRecordTable() = default;
 InvoiceRecordTable::InvoiceRecordTable(InvoiceRecordTable&&) noexcept = default;
 InvoiceRecordTable& InvoiceRecordTable::operator=(InvoiceRecordTable&&) noexcept = default;
+InvoiceRecordTable::InvoiceRecordTable(const InvoiceRecordTable&) = default;
 
 std::optional<InvoiceRecordTable::KeyParts> InvoiceRecordTable::keyParts(QStringView key)
 {

@@ -24,6 +24,9 @@ public:
     ~InvoiceRecordTable();
     InvoiceRecordTable(InvoiceRecordTable&&) noexcept;
     InvoiceRecordTable& operator=(InvoiceRecordTable&&) noexcept;
+    // A copy keeps the entries as they are, whatever is done to the table afterwards; it copies a
+    // few blocks of memory, however many entries there are.
+    InvoiceRecordTable(const InvoiceRecordTable&);
 
     qsizetype count() const { return static_cast<qsizetype>(rows_.size()); }
     bool isEmpty() const { return rows_.empty(); }
