@@ -13,6 +13,8 @@
 #include "records/RecordFormats.h"
 #include "records/Separators.h"
 
+#include <unordered_map>
+
 namespace tav::app {
 
 using namespace tav::platform;
@@ -149,6 +151,16 @@ bool BillPeriodEntry::anyBilledItems() const
 QList<BillPeriodEntry::BilledCustomer> BillPeriodEntry::billedCustomers() const
 {
     const TreeView* tree = w_.c.tvwInvoiceRecords[0];
+    // A period bills the same few products to thousands of customers: each price is read once.
+    std::unordered_map<qint64, records::Cents> prices;
+    const auto priceOf = [&](qint64 product) {
+        const auto [known, added] = prices.try_emplace(product, 0);
+        if (added) {
+            const QString* text = w_.db.products.find(records::numberedKey(product));
+            known->second = text ? records::ProductRecord::fromText(*text).price : 0;
+        }
+        return known->second;
+    };
     QList<BilledCustomer> billed;
     for (const QString& customerKey : tree->childKeys(NewBillPeriod::kRootKey)) {
         BilledCustomer customer{records::keyNumberText(customerKey), 0, QString()};
@@ -156,9 +168,7 @@ QList<BillPeriodEntry::BilledCustomer> BillPeriodEntry::billedCustomers() const
         for (const QString& itemKey : tree->childKeys(customerKey)) {
             const qint64 product = w_.newPeriod.productNumberOfItem(itemKey);
             const qint64 quantity = w_.newPeriod.itemQuantity(itemKey);
-            const QString* productText = w_.db.products.find(records::numberedKey(product));
-            const records::Cents price = productText ? records::ProductRecord::fromText(*productText).price : 0;
-            customer.total += price * quantity;
+            customer.total += priceOf(product) * quantity;
             items.push_back({product, static_cast<int>(quantity)});
         }
         if (items.empty())

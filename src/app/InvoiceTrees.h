@@ -18,7 +18,8 @@ public:
 
     explicit InvoiceTrees(MainWindow& window);
 
-    // Refills the tree with the period its combo box shows and the records of that period.
+    // Refills the tree with the period its combo box shows and the records of that period: now
+    // when the tree is in view, else once the user goes to its page or the program uses it.
     void buildInvoiceTree(int index);
     void tvwInvoiceRecords_NodeCheck(int index, const QString& key);
     void tvwInvoiceRecords_MouseUp(int index, int button, int shift);
@@ -29,6 +30,7 @@ public:
     QString customerName(const QString& customerNumber, const QString& recordName) const;
 
 private:
+    void fillInvoiceTree(int index, const QString& period);
     QString nameOfCustomer(const QString& customerKey, QStringView recordName) const;
     // " - paid" or " - owes " and the balance in currency form.
     static QString balanceSuffix(records::Cents balance, const QLocale& locale);

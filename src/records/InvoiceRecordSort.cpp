@@ -63,8 +63,11 @@ void InvoiceRecordTable::sortByText()
         run = end;
     }
 
+    // The sorted rows keep the room the table had for more: records appended after a load (a new
+    // period's thousands) would otherwise move every row at the first of them. Room not used
+    // takes no memory.
     std::vector<Row> sorted;
-    sorted.reserve(rows_.size());
+    sorted.reserve(rows_.capacity());
     for (const Entry& entry : entries)
         sorted.push_back(rows_[entry.row]);
     rows_ = std::move(sorted);

@@ -174,6 +174,38 @@ TEST(ListingBox, aListingMakesOnlyTheLinesInViewAndIsLockedButCopied)
         << "the selected lines, and nothing typed";
 }
 
+TEST(TreeView, aTreeOutOfViewIsFilledOnceItComesIntoViewOrIsUsed)
+{
+    QWidget window;
+    TreeView tree(&window, "tvwInvoiceRecords", 1);
+    int fills = 0;
+    const auto fill = [&] {
+        ++fills;
+        const TreeView::Refill refill(tree);
+        tree.add(QString(), "root_node", "January");
+    };
+    tree.refillWhenShown(fill);
+    EXPECT_EQ(fills, 0);
+    EXPECT_EQ(tree.text("root_node"), "January") << "filled when used";
+    EXPECT_EQ(fills, 1);
+
+    tree.refillWhenShown(fill);
+    tree.clear();
+    EXPECT_EQ(tree.nodeCount(), 0) << "clearing drops the fill";
+    tree.refillWhenShown(fill);
+    {
+        const TreeView::Refill refill(tree);
+        tree.add(QString(), "root_node", "February");
+    }
+    EXPECT_EQ(tree.text("root_node"), "February") << "a refill drops it too";
+
+    tree.refillWhenShown(fill);
+    window.show();
+    EXPECT_EQ(fills, 2) << "filled as it comes into view";
+    tree.refillWhenShown(fill);
+    EXPECT_EQ(fills, 3) << "in view, filled at once";
+}
+
 TEST(ComboBox, itsIndexStaysMinusOneUntilSetAndClickComesWithEveryChange)
 {
     QWidget window;
