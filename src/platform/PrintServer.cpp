@@ -49,7 +49,7 @@ QString lpoptionsDefault(const QString& path)
 // server's default holds.
 QString userDefaultPrinter()
 {
-    for (const char* variable : {"LPDEST", "PRINTER"}) {
+    for (const char* variable : { "LPDEST", "PRINTER" }) {
         const QString value = qEnvironmentVariable(variable);
         if (!value.isEmpty() && value != QLatin1String("lp"))
             return value.section(QLatin1Char('/'), 0, 0);
@@ -65,7 +65,7 @@ QByteArray queueUri(const QString& queue)
 {
     char uri[HTTP_MAX_URI];
     httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/printers/%s",
-                     queue.toUtf8().constData());
+        queue.toUtf8().constData());
     return uri;
 }
 
@@ -77,24 +77,24 @@ int integerIn(ipp_t* collection, const char* name)
 QPageLayout paperLayout(double widthHundredths, double lengthHundredths, const QMarginsF& marginsHundredths)
 {
     const QPageSize size(QSizeF(widthHundredths, lengthHundredths) / kHundredthsPerMillimetre, QPageSize::Millimeter,
-                         QString(), QPageSize::FuzzyMatch);
-    return QPageLayout(size, QPageLayout::Portrait, marginsHundredths / kHundredthsPerMillimetre,
-                       QPageLayout::Millimeter);
+        QString(), QPageSize::FuzzyMatch);
+    return QPageLayout(
+        size, QPageLayout::Portrait, marginsHundredths / kHundredthsPerMillimetre, QPageLayout::Millimeter);
 }
 
 // The queue's default paper: its size and printable area as the server describes them, else the
 // size its default paper's name says.
 std::optional<QPageLayout> defaultPaper(ipp_t* attributes)
 {
-    if (ipp_t* paper = ippGetCollection(ippFindAttribute(attributes, "media-col-default", IPP_TAG_BEGIN_COLLECTION), 0)) {
+    if (ipp_t* paper
+        = ippGetCollection(ippFindAttribute(attributes, "media-col-default", IPP_TAG_BEGIN_COLLECTION), 0)) {
         ipp_t* size = ippGetCollection(ippFindAttribute(paper, "media-size", IPP_TAG_BEGIN_COLLECTION), 0);
         const int width = integerIn(size, "x-dimension");
         const int length = integerIn(size, "y-dimension");
         if (width > 0 && length > 0) {
             return paperLayout(width, length,
-                               QMarginsF(integerIn(paper, "media-left-margin"), integerIn(paper, "media-top-margin"),
-                                         integerIn(paper, "media-right-margin"),
-                                         integerIn(paper, "media-bottom-margin")));
+                QMarginsF(integerIn(paper, "media-left-margin"), integerIn(paper, "media-top-margin"),
+                    integerIn(paper, "media-right-margin"), integerIn(paper, "media-bottom-margin")));
         }
     }
     const char* name = ippGetString(ippFindAttribute(attributes, "media-default", IPP_TAG_ZERO), 0, nullptr);
@@ -114,8 +114,8 @@ PrintServer::PrintServer()
     // The library keeps the server it found first; forgetting it reads the set-up again.
     cupsSetServer(nullptr);
     errno = 0;
-    http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kAnswerSeconds * 1000,
-                         nullptr);
+    http_ = httpConnect2(
+        cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, kAnswerSeconds * 1000, nullptr);
     // A server that is not there (no socket, nothing listening) means no printer is set up; one
     // that lets the connection wait is as good as silent.
     if (!http_) {
@@ -153,44 +153,44 @@ QString PrintServer::silence() const
 PrintServer::Queue PrintServer::defaultQueue()
 {
     if (silent_)
-        return {{}, silence()};
+        return { {}, silence() };
     if (!http_)
         return {};
     if (cups_dest_t* dest = cupsGetNamedDest(http_, nullptr, nullptr)) {
         const QString name = QString::fromUtf8(dest->name);
         cupsFreeDests(1, dest);
-        return {name, {}};
+        return { name, {} };
     }
     if (silent_)
-        return {{}, silence()};
+        return { {}, silence() };
     const QString named = userDefaultPrinter();
     if (named.isEmpty())
         return {};
-    return {named, QStringLiteral("The default printer %1 does not exist on the print server.\r\n(%2)")
-                       .arg(quoted(named), lastError())};
+    return { named,
+        QStringLiteral("The default printer %1 does not exist on the print server.\r\n(%2)")
+            .arg(quoted(named), lastError()) };
 }
 
 PrintServer::QueueState PrintServer::queueState(const QString& queue)
 {
     if (silent_ || !http_)
-        return {silence(), std::nullopt};
+        return { silence(), std::nullopt };
     static const char* const kAsked[]
-        = {"printer-is-accepting-jobs", "printer-state-message", "media-default", "media-col-default"};
+        = { "printer-is-accepting-jobs", "printer-state-message", "media-default", "media-col-default" };
     ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, queueUri(queue).constData());
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(kAsked), nullptr,
-                  kAsked);
+    ippAddStrings(
+        request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(kAsked), nullptr, kAsked);
     const Answer answer(cupsDoRequest(http_, request, "/"), &ippDelete);
     if (silent_)
-        return {silence(), std::nullopt};
+        return { silence(), std::nullopt };
     if (!answer || ippGetStatusCode(answer.get()) > IPP_STATUS_OK_CONFLICTING)
-        return {QStringLiteral("The printer %1 could not be asked for its state: %2").arg(quoted(queue), lastError()),
-                std::nullopt};
-    QueueState state{{}, defaultPaper(answer.get())};
+        return { QStringLiteral("The printer %1 could not be asked for its state: %2").arg(quoted(queue), lastError()),
+            std::nullopt };
+    QueueState state { {}, defaultPaper(answer.get()) };
     if (!ippGetBoolean(ippFindAttribute(answer.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN), 0)) {
-        const QString why
-            = QString::fromUtf8(ippGetString(ippFindAttribute(answer.get(), "printer-state-message", IPP_TAG_TEXT), 0,
-                                             nullptr));
+        const QString why = QString::fromUtf8(
+            ippGetString(ippFindAttribute(answer.get(), "printer-state-message", IPP_TAG_TEXT), 0, nullptr));
         state.refusal = QStringLiteral("The printer %1 is not accepting jobs.").arg(quoted(queue))
             + (why.isEmpty() ? QString() : QStringLiteral("\r\n(%1)").arg(why));
     }
@@ -231,12 +231,12 @@ QString PrintServer::submit(const QString& queue, const QString& title, QIODevic
 
 QString PrintServer::jobOutcome(const QString& queue, int job)
 {
-    static const char* const kAsked[] = {"job-state", "job-state-reasons"};
+    static const char* const kAsked[] = { "job-state", "job-state-reasons" };
     ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, queueUri(queue).constData());
     ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(kAsked), nullptr,
-                  kAsked);
+    ippAddStrings(
+        request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(kAsked), nullptr, kAsked);
     const Answer answer(cupsDoRequest(http_, request, "/"), &ippDelete);
     // The queue took the whole document; only a job it has already dropped failed.
     const int state = ippGetInteger(ippFindAttribute(answer.get(), "job-state", IPP_TAG_ENUM), 0);

@@ -15,11 +15,9 @@ namespace {
 constexpr double kTwipsPerInch = 1440;
 constexpr double kPdfMarginInches = 0.25;
 // Letter is the custom of these countries, as their locales' paper says.
-constexpr QLocale::Territory kLetterTerritories[] = {
-    QLocale::UnitedStates, QLocale::Canada,   QLocale::Mexico,     QLocale::Philippines, QLocale::Bolivia,
-    QLocale::Chile,        QLocale::Colombia, QLocale::CostaRica,  QLocale::Guatemala,   QLocale::Nicaragua,
-    QLocale::Panama,       QLocale::PuertoRico, QLocale::ElSalvador, QLocale::Venezuela,
-};
+constexpr QLocale::Territory kLetterTerritories[] = { QLocale::UnitedStates, QLocale::Canada, QLocale::Mexico,
+    QLocale::Philippines, QLocale::Bolivia, QLocale::Chile, QLocale::Colombia, QLocale::CostaRica, QLocale::Guatemala,
+    QLocale::Nicaragua, QLocale::Panama, QLocale::PuertoRico, QLocale::ElSalvador, QLocale::Venezuela };
 
 QString uniquePdfPath(const QString& folder, const QString& title, const QDateTime& now)
 {
@@ -48,19 +46,18 @@ QPageLayout turned(QPageLayout paper, PrintJobSetup::Orientation orientation)
 QPageSize usualPaper(const QLocale& locale)
 {
     return QPageSize(std::ranges::find(kLetterTerritories, locale.territory()) != std::end(kLetterTerritories)
-                         ? QPageSize::Letter
-                         : QPageSize::A4);
+            ? QPageSize::Letter
+            : QPageSize::A4);
 }
 
 QPageLayout pdfPaper(const QLocale& locale)
 {
     return QPageLayout(usualPaper(locale), QPageLayout::Portrait,
-                       QMarginsF(kPdfMarginInches, kPdfMarginInches, kPdfMarginInches, kPdfMarginInches),
-                       QPageLayout::Inch);
+        QMarginsF(kPdfMarginInches, kPdfMarginInches, kPdfMarginInches, kPdfMarginInches), QPageLayout::Inch);
 }
 
-PrintTarget choosePrintTarget(const QString& pdfFolder, const PrintServer::Queue& printer, const QString& documentsFolder,
-                              const QString& homeFolder, const QString& title, const QDateTime& now)
+PrintTarget choosePrintTarget(const QString& pdfFolder, const PrintServer::Queue& printer,
+    const QString& documentsFolder, const QString& homeFolder, const QString& title, const QDateTime& now)
 {
     PrintTarget target;
     if (!pdfFolder.isEmpty()) {
@@ -147,7 +144,7 @@ PrintOutcome QtPrintJob::finish()
         else if (!QFileInfo::exists(target_.pdfFile))
             failure_ = cannotOpen();
     }
-    return {failure_, failure_.isEmpty() && target_.fallback ? target_.pdfFile : QString()};
+    return { failure_, failure_.isEmpty() && target_.fallback ? target_.pdfFile : QString() };
 }
 
 std::unique_ptr<PrintJob> openSystemPrintJob(const PrintJobSetup& setup, const QDateTime& now, const QLocale& locale)
@@ -159,9 +156,8 @@ std::unique_ptr<PrintJob> openSystemPrintJob(const PrintJobSetup& setup, const Q
         server.emplace();
         printer = server->defaultQueue();
     }
-    PrintTarget target
-        = choosePrintTarget(pdfFolder, printer, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                            QDir::homePath(), setup.title, now);
+    PrintTarget target = choosePrintTarget(pdfFolder, printer,
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath(), setup.title, now);
     target.paper = pdfPaper(locale);
     if (target.kind == PrintTarget::Kind::Printer && target.failure.isEmpty()) {
         const PrintServer::QueueState state = server->queueState(target.printerName);

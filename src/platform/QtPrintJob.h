@@ -40,8 +40,8 @@ struct PrintTarget {
 // the default printer; with no printer, a PDF file in the Documents folder, or in the home folder
 // when there is no Documents folder. A file's name is the job's title and the time, made unique
 // within its folder.
-PrintTarget choosePrintTarget(const QString& pdfFolder, const PrintServer::Queue& printer, const QString& documentsFolder,
-                              const QString& homeFolder, const QString& title, const QDateTime& now);
+PrintTarget choosePrintTarget(const QString& pdfFolder, const PrintServer::Queue& printer,
+    const QString& documentsFolder, const QString& homeFolder, const QString& title, const QDateTime& now);
 
 // A print job whose pages Qt paints into a PDF document, text as text: the PDF file itself, or a
 // document the print server takes as one job for the printer when the job ends.
@@ -63,7 +63,7 @@ private:
     std::unique_ptr<QIODevice> spool_;
     std::unique_ptr<QPdfWriter> writer_;
     QPainter painter_;
-    PagePainter pagePainter_{painter_};
+    PagePainter pagePainter_ { painter_ };
     int pages_ = 0;
     QString failure_;
 };

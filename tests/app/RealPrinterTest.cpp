@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTest>
 
@@ -88,8 +89,8 @@ protected:
 
     std::size_t messageBoxes() const
     {
-        return std::ranges::count(scriptedHost().prompts(), test::ScriptedHost::PromptKind::MessageBox,
-                                  &test::ScriptedHost::Prompt::kind);
+        return std::ranges::count(
+            scriptedHost().prompts(), test::ScriptedHost::PromptKind::MessageBox, &test::ScriptedHost::Prompt::kind);
     }
 
     // The document kept for the next job in the folder (the queues' by default), once it is there.
@@ -99,7 +100,7 @@ protected:
         QElapsedTimer waiting;
         waiting.start();
         while (waiting.elapsed() < 60'000) {
-            QFileInfoList files = dir.entryInfoList({"*.pdf"}, QDir::Files, QDir::Time | QDir::Reversed);
+            QFileInfoList files = dir.entryInfoList({ "*.pdf" }, QDir::Files, QDir::Time | QDir::Reversed);
             for (const QFileInfo& file : files) {
                 if (!kept_.contains(file.fileName())) {
                     kept_.append(file.fileName());
@@ -112,13 +113,23 @@ protected:
         return {};
     }
 
-    QString textOf(const QString& document) { return run("pdftotext", {document, "-"}); }
+    QString textOf(const QString& document) { return run("pdftotext", { document, "-" }); }
     // The size of the document's pages in points, as "612 x 792".
     QString paperOf(const QString& document)
     {
-        const QString info = run("pdfinfo", {document});
+        const QString info = run("pdfinfo", { document });
         const qsizetype at = info.indexOf("Page size:");
         return info.mid(at).section(':', 1).section(" pts", 0, 0).trimmed();
+    }
+
+    // Where the word first stands on the document's first page, in points from the paper's left.
+    double leftOf(const QString& document, const QString& word)
+    {
+        const QString boxes = run("pdftotext", {"-bbox", "-l", "1", document, "-"});
+        const QRegularExpression match(QStringLiteral("<word xMin=\"([0-9.]+)\"[^>]*>%1</word>").arg(word));
+        const QRegularExpressionMatch found = match.match(boxes);
+        EXPECT_TRUE(found.hasMatch()) << word.toStdString() << " is not on " << document.toStdString();
+        return found.captured(1).toDouble();
     }
 
     // Each document kind prints as a run that ends with the "Printer Error" box, which says the
@@ -126,17 +137,17 @@ protected:
     void expectEveryRunToFailSaying(const QStringList& texts)
     {
         const std::pair<const char*, std::function<void()>> runs[] = {
-            {"invoices",
-             [this] {
-                 scriptedHost().answerMessageBox(MessageAnswer::Ok);
-                 printInvoices();
-             }},
-            {"envelopes",
-             [this] {
-                 scriptedHost().answerMessageBox(MessageAnswer::Ok);
-                 printEnvelopes();
-             }},
-            {"customer list", [this] { printCustomerList(true); }},
+            { "invoices",
+                [this] {
+                    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+                    printInvoices();
+                } },
+            { "envelopes",
+                [this] {
+                    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+                    printEnvelopes();
+                } },
+            { "customer list", [this] { printCustomerList(true); } },
         };
         for (const auto& [kind, print] : runs) {
             SCOPED_TRACE(kind);
@@ -161,20 +172,20 @@ TEST_F(RealPrinterTest, anInvoiceAnEnvelopeAndTheCustomerListReachTheDefaultPrin
 {
     printInvoices();
     const QString invoice = textOf(nextDocument());
-    for (const char* expected : {"INVOICE", "Green & Sons", "1 Main Street", "Bill To:", "Bob Adams", "2 Oak Road",
-                                 "BILL DUE: 02/15/2026", "Lawn mowing (x2)", "$25.00", "TOTAL DUE:"})
+    for (const char* expected : { "INVOICE", "Green & Sons", "1 Main Street", "Bill To:", "Bob Adams", "2 Oak Road",
+             "BILL DUE: 02/15/2026", "Lawn mowing (x2)", "$25.00", "TOTAL DUE:" })
         EXPECT_TRUE(invoice.contains(QLatin1String(expected))) << expected << " is not in:\n" << invoice.toStdString();
     EXPECT_FALSE(invoice.contains(QLatin1String("Old Gone"))) << "the paid customer is not checked";
 
     printEnvelopes();
     const QString envelope = textOf(nextDocument());
-    for (const char* expected : {"Green & Sons", "1 Main Street", "Bob Adams", "2 Oak Road"})
+    for (const char* expected : { "Green & Sons", "1 Main Street", "Bob Adams", "2 Oak Road" })
         EXPECT_TRUE(envelope.contains(QLatin1String(expected))) << expected << " is not in:\n"
                                                                 << envelope.toStdString();
 
     printCustomerList();
     const QString list = textOf(nextDocument());
-    for (const char* expected : {"Customer List", "Adams, Bob", "Lee, Ann"})
+    for (const char* expected : { "Customer List", "Adams, Bob", "Lee, Ann" })
         EXPECT_TRUE(list.contains(QLatin1String(expected))) << expected << " is not in:\n" << list.toStdString();
     EXPECT_EQ(messageBoxes(), 0u) << "a run that reached the printer says nothing";
 }
@@ -184,12 +195,12 @@ TEST_F(RealPrinterTest, aQueueThatRefusesJobsIsToldByName)
     {
         // Refused before anything is sent: the queue says it takes no jobs (cupsreject).
         Variable refusing("PRINTER", "tav-refusing");
-        expectEveryRunToFailSaying({"\"tav-refusing\" is not accepting jobs", "Closed for the test"});
+        expectEveryRunToFailSaying({ "\"tav-refusing\" is not accepting jobs", "Closed for the test" });
     }
     {
         // Refused as the job is sent: this queue takes jobs, but not from this user.
         Variable private_("PRINTER", "tav-private");
-        expectEveryRunToFailSaying({"\"tav-private\" did not take the job"});
+        expectEveryRunToFailSaying({ "\"tav-private\" did not take the job" });
     }
 }
 
@@ -197,14 +208,14 @@ TEST_F(RealPrinterTest, aMissingDefaultPrinterIsNamed)
 {
     {
         Variable gone("PRINTER", "tav-gone");
-        expectEveryRunToFailSaying({"The default printer \"tav-gone\" does not exist"});
+        expectEveryRunToFailSaying({ "The default printer \"tav-gone\" does not exist" });
     }
     // The user's default in the clients' set-up (lpoptions), for a queue deleted since.
     QFile lpoptions(qEnvironmentVariable("CUPS_SERVERROOT") + "/lpoptions");
     ASSERT_TRUE(lpoptions.open(QIODevice::WriteOnly));
     lpoptions.write("Default tav-deleted/draft\n");
     lpoptions.close();
-    expectEveryRunToFailSaying({"The default printer \"tav-deleted\" does not exist"});
+    expectEveryRunToFailSaying({ "The default printer \"tav-deleted\" does not exist" });
     lpoptions.remove();
 }
 
@@ -226,9 +237,14 @@ TEST_F(RealPrinterTest, aPrintServerThatNeverAnswersIsToldWithinSeconds)
 
 TEST_F(RealPrinterTest, everyDocumentComesOnThePrintersDefaultPaperAndAPdfOnTheUsersOwn)
 {
-    const auto expectPaper = [this](const QString& folder, const char* portrait, const char* landscape) {
+    // The page area starts where the printer's printable area does: "Bill To:" stands 840 twips
+    // (42 points) into it.
+    const auto expectPaper = [this](const QString& folder, const char* portrait, const char* landscape,
+                                    double marginPoints) {
         printInvoices();
-        EXPECT_EQ(paperOf(nextDocument(folder)), portrait) << "invoices";
+        const QString invoice = nextDocument(folder);
+        EXPECT_EQ(paperOf(invoice), portrait) << "invoices";
+        EXPECT_NEAR(leftOf(invoice, "Bill"), marginPoints + 42, 1);
         printEnvelopes();
         EXPECT_EQ(paperOf(nextDocument(folder)), landscape) << "envelopes";
         printCustomerList();
@@ -236,23 +252,23 @@ TEST_F(RealPrinterTest, everyDocumentComesOnThePrintersDefaultPaperAndAPdfOnTheU
     };
     {
         SCOPED_TRACE("the default queue, on Letter");
-        expectPaper({}, "612 x 792", "792 x 612");
+        expectPaper({}, "612 x 792", "792 x 612", 18);
     }
     {
-        SCOPED_TRACE("a queue on A4, in an American session");
+        SCOPED_TRACE("a queue on A4 with half an inch it cannot print, in an American session");
         Variable a4("PRINTER", "tav-a4");
-        expectPaper({}, "595 x 842", "842 x 595");
+        expectPaper({}, "595 x 842", "842 x 595", 36);
     }
     const QString pdfFolder = test::testFolder() + "/pdf";
     Variable toPdf("TAV_PRINT_TO_PDF", pdfFolder);
     {
         SCOPED_TRACE("PDF files in an American session");
-        expectPaper(pdfFolder, "612 x 792", "792 x 612");
+        expectPaper(pdfFolder, "612 x 792", "792 x 612", 18);
     }
     {
         SCOPED_TRACE("PDF files in a German session");
         test::UserLocale german(QLocale(QLocale::German, QLocale::Germany));
-        expectPaper(pdfFolder, "595 x 842", "842 x 595");
+        expectPaper(pdfFolder, "595 x 842", "842 x 595", 18);
     }
     EXPECT_EQ(messageBoxes(), 0u);
 }
