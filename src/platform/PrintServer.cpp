@@ -8,6 +8,7 @@
 #include <cups/cups.h>
 
 #include <cerrno>
+#include <initializer_list>
 #include <memory>
 
 namespace tav::platform {
@@ -61,12 +62,25 @@ QString userDefaultPrinter()
     return lpoptionsDefault(serverRoot + QLatin1String("/lpoptions"));
 }
 
-QByteArray queueUri(const QString& queue)
+// The server's answer on the queue, or on one of its jobs when a job is named, limited to the
+// attributes asked for; null when none came.
+Answer ask(http_t* http, ipp_op_t operation, const QString& queue, int job, std::initializer_list<const char*> asked)
 {
     char uri[HTTP_MAX_URI];
     httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/printers/%s",
         queue.toUtf8().constData());
-    return uri;
+    ipp_t* request = ippNewRequest(operation);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    if (job != 0)
+        ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+    ippAddStrings(
+        request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(asked.size()), nullptr, asked.begin());
+    return Answer(cupsDoRequest(http, request, "/"), &ippDelete);
+}
+
+QString notTaken(const QString& queue, const QString& why)
+{
+    return QStringLiteral("The printer %1 did not take the job: %2").arg(quoted(queue), why);
 }
 
 int integerIn(ipp_t* collection, const char* name)
@@ -175,13 +189,8 @@ PrintServer::QueueState PrintServer::queueState(const QString& queue)
 {
     if (silent_ || !http_)
         return { silence(), std::nullopt };
-    static const char* const kAsked[]
-        = { "printer-is-accepting-jobs", "printer-state-message", "media-default", "media-col-default" };
-    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, queueUri(queue).constData());
-    ippAddStrings(
-        request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(kAsked), nullptr, kAsked);
-    const Answer answer(cupsDoRequest(http_, request, "/"), &ippDelete);
+    const Answer answer = ask(http_, IPP_OP_GET_PRINTER_ATTRIBUTES, queue, 0,
+        { "printer-is-accepting-jobs", "printer-state-message", "media-default", "media-col-default" });
     if (silent_)
         return { silence(), std::nullopt };
     if (!answer || ippGetStatusCode(answer.get()) > IPP_STATUS_OK_CONFLICTING)
@@ -207,7 +216,7 @@ QString PrintServer::submit(const QString& queue, const QString& title, QIODevic
     if (silent_)
         return silence();
     if (job == 0)
-        return QStringLiteral("The printer %1 did not take the job: %2").arg(quoted(queue), lastError());
+        return notTaken(queue, lastError());
 
     bool sent = cupsStartDocument(http_, name.constData(), job, document.constData(), CUPS_FORMAT_PDF, 1)
         == HTTP_STATUS_CONTINUE;
@@ -224,20 +233,14 @@ QString PrintServer::submit(const QString& queue, const QString& title, QIODevic
     if (!sent || status > IPP_STATUS_OK_CONFLICTING) {
         const QString why = lastError();
         cupsCancelJob2(http_, name.constData(), job, 0);
-        return QStringLiteral("The printer %1 did not take the job: %2").arg(quoted(queue), why);
+        return notTaken(queue, why);
     }
     return jobOutcome(queue, job);
 }
 
 QString PrintServer::jobOutcome(const QString& queue, int job)
 {
-    static const char* const kAsked[] = { "job-state", "job-state-reasons" };
-    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, queueUri(queue).constData());
-    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
-    ippAddStrings(
-        request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(kAsked), nullptr, kAsked);
-    const Answer answer(cupsDoRequest(http_, request, "/"), &ippDelete);
+    const Answer answer = ask(http_, IPP_OP_GET_JOB_ATTRIBUTES, queue, job, { "job-state", "job-state-reasons" });
     // The queue took the whole document; only a job it has already dropped failed.
     const int state = ippGetInteger(ippFindAttribute(answer.get(), "job-state", IPP_TAG_ENUM), 0);
     if (state != IPP_JSTATE_CANCELED && state != IPP_JSTATE_ABORTED)
