@@ -50,7 +50,7 @@ std::unique_ptr<platform::PrintJob> QuietHost::openPrintJob(const platform::Prin
         return jobMaker_(setup);
     const QString path = pdfPath_.isEmpty() ? QDir(folder_).filePath(QStringLiteral("print.pdf")) : pdfPath_;
     return std::make_unique<platform::QtPrintJob>(
-        setup, platform::PrintTarget { platform::PrintTarget::Kind::PdfFile, QString(), path, false });
+        setup, platform::PrintTarget{platform::PrintTarget::Kind::PdfFile, QString(), path});
 }
 
 platform::DialogAnswer<platform::FileChoice> ChosenFileDialogs::showFileDialog(const platform::FileDialogRequest&)

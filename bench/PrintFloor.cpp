@@ -3,6 +3,7 @@
 #include "BenchCase.h"
 
 #include "platform/PagePainter.h"
+#include "platform/QtPrintJob.h"
 
 #include <QPageSize>
 #include <QPaintDevice>
@@ -14,10 +15,15 @@ namespace tav::bench {
 
 namespace {
 
-// As a high-resolution printer and a PDF writer have it.
+// As a PDF writer has it.
 constexpr int kDotsPerInch = 1200;
 constexpr double kTwipsPerInch = 1440;
-constexpr double kMarginInches = 0.25;
+
+// The paper of the program's PDF files, portrait as invoices are.
+QPageLayout paper()
+{
+    return platform::pdfPaper(QLocale());
+}
 
 // Keeps each text item painted, with the transform it was painted under; draws nothing else.
 class TextRecordingEngine final : public QPaintEngine {
@@ -50,7 +56,7 @@ private:
     std::vector<PaintedPage>& pages_;
 };
 
-// The printable area of a Letter page within the PDF margins, at the printer's resolution.
+// The printable area of the paper within its margins, at the PDF writer's resolution.
 class TextRecordingDevice final : public QPaintDevice {
 public:
     explicit TextRecordingDevice(std::vector<PaintedPage>& pages)
@@ -63,8 +69,7 @@ public:
 protected:
     int metric(PaintDeviceMetric metric) const override
     {
-        const QSizeF inches = QPageSize(QPageSize::Letter).size(QPageSize::Inch)
-            - QSizeF(2 * kMarginInches, 2 * kMarginInches);
+        const QSizeF inches = paper().paintRect(QPageLayout::Inch).size();
         switch (metric) {
         case PdmWidth: return qRound(inches.width() * kDotsPerInch);
         case PdmHeight: return qRound(inches.height() * kDotsPerInch);
@@ -134,8 +139,7 @@ double paintTextsBare(const std::vector<PaintedPage>& pages, const QString& pdfP
     return secondsFor([&] {
         QPdfWriter writer(pdfPath);
         writer.setResolution(kDotsPerInch);
-        writer.setPageSize(QPageSize(QPageSize::Letter));
-        writer.setPageMargins(QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches), QPageLayout::Inch);
+        writer.setPageLayout(paper());
         QPainter painter(&writer);
         for (size_t i = 0; i < pages.size(); ++i) {
             if (i > 0)

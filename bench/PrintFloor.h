@@ -21,11 +21,11 @@ struct PaintedText {
 };
 using PaintedPage = std::vector<PaintedText>;
 
-// A print job that paints its pages as a printer at 1200 dots per inch would and keeps only what
-// texts they hold and where, one entry of pages for each page.
+// A print job that paints its pages as the program's PDF files have them and keeps only what texts
+// they hold and where, one entry of pages for each page.
 std::unique_ptr<platform::PrintJob> textRecordingJob(std::vector<PaintedPage>& pages);
 
-// Paints the recorded pages' texts into a PDF file on Letter paper with a bare QPdfWriter, each
+// Paints the recorded pages' texts into a PDF file on the same paper with a bare QPdfWriter, each
 // at its place in its font, and returns the seconds it took: the least that Qt takes to print
 // those texts, with no layout of the program's own.
 double paintTextsBare(const std::vector<PaintedPage>& pages, const QString& pdfPath);

@@ -24,7 +24,8 @@ QMessageBox::StandardButtons standardButtons(MessageButtons buttons)
     switch (buttons) {
     case MessageButtons::Ok: return QMessageBox::Ok;
     case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo: return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
@@ -71,6 +72,8 @@ MessageAnswer DesktopHost::messageBox(const QString& text, MessageButtons button
 {
     QMessageBox box(boxIcon(icon), title, text, standardButtons(buttons), QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    if (buttons == MessageButtons::YesNoDefaultNo)
+        box.setDefaultButton(QMessageBox::No);
     const NormalCursorWhileAsking normalCursor(busy_);
     switch (box.exec()) {
     case QMessageBox::Ok: return MessageAnswer::Ok;
@@ -79,7 +82,7 @@ MessageAnswer DesktopHost::messageBox(const QString& text, MessageButtons button
     default:
         // The close box answers as Cancel does, or as the only button of an OK box.
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok
-            : buttons == MessageButtons::YesNo ? MessageAnswer::No
+            : buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoDefaultNo ? MessageAnswer::No
                                                : MessageAnswer::Cancel;
     }
 }
@@ -126,7 +129,7 @@ void DesktopHost::sendKey(int qtKey)
 
 std::unique_ptr<PrintJob> DesktopHost::openPrintJob(const PrintJobSetup& setup)
 {
-    return openSystemPrintJob(setup, now());
+    return openSystemPrintJob(setup, now(), locale());
 }
 
 void DesktopHost::showBusyCursor(bool busy)

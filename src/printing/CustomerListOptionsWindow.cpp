@@ -213,8 +213,7 @@ void CustomerListOptionsWindow::cmdPrint_Click()
     } else {
         // The pages are made before the run starts, and take a while too.
         const BusyCursor busy;
-        printPages({QStringLiteral("TAV Customer List"), PrintJobSetup::Paper::PrinterDefault,
-                    PrintJobSetup::Orientation::Portrait},
+        printPages({QStringLiteral("TAV Customer List"), PrintJobSetup::Orientation::Portrait},
                    customerListPages(customers_, options()));
     }
     unload();
