@@ -8,6 +8,25 @@
 
 namespace tav::records {
 
+namespace {
+
+// Orders the entries by a key below keys, those with equal keys in the order they stood.
+template <typename Entry, typename Key>
+void sortStably(std::vector<Entry>& entries, std::vector<Entry>& scratch, quint32 keys, Key key)
+{
+    std::vector<size_t> starts(static_cast<size_t>(keys) + 1);
+    for (const Entry& entry : entries)
+        ++starts[key(entry) + 1];
+    for (size_t k = 1; k < starts.size(); ++k)
+        starts[k] += starts[k - 1];
+    scratch.resize(entries.size());
+    for (const Entry& entry : entries)
+        scratch[starts[key(entry)]++] = entry;
+    entries.swap(scratch);
+}
+
+} // namespace
+
 // compareRecordTexts decides field by field, and each of the first three fields is a pooled text:
 // ranking the few thousand texts of the pool once gives every entry a key that orders it as the
 // comparison would, up to its third field. Only entries whose keys tie are compared in full.
@@ -27,26 +46,25 @@ void InvoiceRecordTable::sortByText()
         quint32 number;
         quint32 row;
 
-        bool keyLess(const Entry& other) const
-        {
-            return period != other.period ? period < other.period
-                : name != other.name      ? name < other.name
-                                          : number < other.number;
-        }
         bool keyEqual(const Entry& other) const
         {
             return period == other.period && name == other.name && number == other.number;
         }
     };
     const auto rankOf = [&](Id id) { return id == kAbsent ? 0 : rank[id] + 1; };
+    const auto ranks = static_cast<quint32>(rank.size() + 1);
     std::vector<Entry> entries(rows_.size());
     for (size_t i = 0; i < rows_.size(); ++i) {
         const Row& row = rows_[i];
-        const quint32 archived = texts_.text(row.period).startsWith(ArchivePrefix) ? 1u << 31 : 0;
-        entries[i] = {archived | rank[row.period], rankOf(row.name), rankOf(row.number), static_cast<quint32>(i)};
+        const quint32 archived = texts_.text(row.period).startsWith(ArchivePrefix) ? ranks : 0;
+        entries[i] = {archived + rank[row.period], rankOf(row.name), rankOf(row.number), static_cast<quint32>(i)};
     }
-    std::sort(entries.begin(), entries.end(),
-        [](const Entry& a, const Entry& b) { return a.keyLess(b) || (a.keyEqual(b) && a.row < b.row); });
+    // By the last key first, each pass keeping the order of the one before where its key ties:
+    // a few passes over the entries, where a comparison sort took a tenth of a load.
+    std::vector<Entry> scratch;
+    sortStably(entries, scratch, ranks, [](const Entry& e) { return e.number; });
+    sortStably(entries, scratch, ranks, [](const Entry& e) { return e.name; });
+    sortStably(entries, scratch, 2 * ranks, [](const Entry& e) { return e.period; });
     // Ties are decided by the fields after the number; a text without them comes first. Each run
     // is in the order of the entries already, and stays so where the rest ties too.
     const auto restLess = [&](const Entry& a, const Entry& b) {
