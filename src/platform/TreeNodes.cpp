@@ -24,41 +24,49 @@ void TreeNodes::reserve(int count)
 
 TreeNode* TreeNodes::find(const QString& key) const
 {
-    // The calls filling a tree mostly name the node just added or its parent: comparing their
-    // keys is much cheaper than a lookup, which took a good part of filling a tree.
-    if (lastAdded_) {
-        if (lastAdded_->key == key)
-            return lastAdded_;
-        if (lastAdded_->parent != &root_ && lastAdded_->parent->key == key)
-            return lastAdded_->parent;
+    // The calls filling or changing a tree mostly name the node just added or found, or its
+    // parent: comparing their keys is much cheaper than a lookup, which in a large tree waits for
+    // memory each time.
+    for (TreeNode* recent : {lastAdded_, lastFound_}) {
+        if (!recent)
+            continue;
+        if (recent->key == key)
+            return recent;
+        if (recent->parent != &root_ && recent->parent->key == key)
+            return recent->parent;
     }
-    return byKey_.find(key);
+    TreeNode* found = byKey_.find(key);
+    if (found)
+        lastFound_ = found;
+    return found;
 }
 
-TreeNode* TreeNodes::parentForNew(const QString& parentKey, const QString& key)
+TreeNode* TreeNodes::add(const QString& parentKey, const QString& key, const QString& text, bool checkBox,
+                         const Linking& beforeLinking)
 {
-    if (key.isEmpty() || byKey_.find(key))
+    TreeNode* parent = parentKey.isEmpty() ? &root_ : find(parentKey);
+    if (key.isEmpty() || !parent)
         return nullptr;
-    return parentKey.isEmpty() ? &root_ : find(parentKey);
-}
-
-TreeNode& TreeNodes::add(TreeNode& parent, const QString& key, const QString& text, bool checkBox)
-{
     auto node = std::make_unique<TreeNode>();
     node->key = key;
+    // One lookup both refuses a key that is taken and indexes the new one.
+    if (!byKey_.insert(node.get()))
+        return nullptr;
     node->data.text = text;
     node->data.hasCheckState = checkBox;
-    node->parent = &parent;
-    node->row = static_cast<int>(parent.children.size());
-    parent.children.push_back(node.get());
-    byKey_.insert(node.get());
+    node->parent = parent;
+    node->row = static_cast<int>(parent->children.size());
+    if (beforeLinking)
+        beforeLinking(*parent, node->row);
+    parent->children.push_back(node.get());
     order_.push_back(std::move(node));
-    return *(lastAdded_ = order_.back().get());
+    return lastAdded_ = order_.back().get();
 }
 
 void TreeNodes::remove(TreeNode& node)
 {
     lastAdded_ = nullptr;
+    lastFound_ = nullptr;
     std::vector<TreeNode*> gone;
     collectSubtree(node, gone);
     std::vector<TreeNode*>& siblings = node.parent->children;

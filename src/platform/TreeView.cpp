@@ -128,10 +128,7 @@ bool TreeView::add(const QString& parentKey, const QString& key, const QString& 
 {
     fillPending();
     if (refill_) {
-        TreeNode* parent = refill_->parentForNew(parentKey, key);
-        if (parent)
-            refill_->add(*parent, key, text, checkBoxes_);
-        return parent;
+        return refill_->add(parentKey, key, text, checkBoxes_);
     }
     view_->layOutLater();
     return model_->add(parentKey, key, text, checkBoxes_);
