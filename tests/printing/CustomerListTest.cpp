@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <tuple>
 
 using namespace tav;
@@ -133,6 +132,20 @@ TEST(CustomerList, anEntryTallerThanAColumnStandsAloneCutAtTheColumnsBottom)
     EXPECT_EQ(lines(pages[0], 2), QStringList({"Next"}));
 }
 
+TEST(CustomerList, theLargestFontTheDialogAllowsLeavesEachColumnALineAboveThePageNumber)
+{
+    const test::FixedLineHeights heights(125);
+    CustomerListOptions options;
+    options.fontStyleSize = "Regular 512";
+    const Page page = printing::customerListPages(customers(2), options).front();
+    const platform::PageElement& column = page.element("lblList", 0);
+    const platform::PageElement& number = page.element("lblList", 4);
+    const double lineHeight = column.font.points * 125;
+    EXPECT_GE(column.height, lineHeight);
+    EXPECT_LE(column.top + column.height, number.top);
+    EXPECT_EQ(number.top + lineHeight, 14640);
+}
+
 TEST(CustomerList, longNotesAndEmailsWrapInsideTheirColumnsAndStayOnThePaper)
 {
     records::RecordTable table;
@@ -144,11 +157,21 @@ TEST(CustomerList, longNotesAndEmailsWrapInsideTheirColumnsAndStayOnThePaper)
                                 "accounts.payable" + n + "@greenfield-landscaping-services.example.com", "555-0100",
                                 "Please call ahead before arriving; the side gate is locked on weekdays " + n}));
     }
-    const std::map<int, std::vector<double>> columnLefts{{3, {600, 4120, 7640}}, {4, {600, 3240, 5880, 8520}}};
-    for (const auto& [columns, lefts] : columnLefts) {
+    struct Run {
+        int columns;
+        std::vector<double> lefts;
+        const char* font;
+        const char* style;
+    };
+    // The default font, and a wide one in a larger size.
+    const Run runs[] = {{3, {600, 4120, 7640}, "Arial", "Regular 8"},
+                        {4, {600, 3240, 5880, 8520}, "DejaVu Serif", "Bold Italic 12"}};
+    for (const auto& [columns, lefts, font, style] : runs) {
         SCOPED_TRACE(columns);
         CustomerListOptions options;
         options.columns = columns;
+        options.fontName = font;
+        options.fontStyleSize = style;
         const std::vector<Page> pages = printing::customerListPages(table, options);
         ASSERT_GE(pages.size(), 2u) << "enough customers to fill the columns of a page";
         std::vector<std::vector<QStringList>> read(pages.size(), std::vector<QStringList>(lefts.size()));
@@ -157,12 +180,18 @@ TEST(CustomerList, longNotesAndEmailsWrapInsideTheirColumnsAndStayOnThePaper)
             return std::tuple(a.page, std::lround(a.box.top()), a.box.left())
                 < std::tuple(b.page, std::lround(b.box.top()), b.box.left());
         });
+        std::vector<double> pageNumberTops(pages.size());
+        for (const test::PdfWord& word : words) {
+            if (word.text == "Page")
+                pageNumberTops[static_cast<size_t>(word.page)] = word.box.top();
+        }
         for (const test::PdfWord& word : words) {
             const std::string text = word.text.toStdString();
             EXPECT_LE(word.box.right(), test::kPrintableWidth) << text;
             EXPECT_LE(word.box.bottom(), pages[0].height()) << text;
-            if (word.box.top() < 1560 - 16 || word.text.startsWith("Page") || word.text.startsWith("#"))
+            if (word.box.top() < 1560 - 16 || word.text == "Page" || word.text.startsWith("#"))
                 continue;
+            EXPECT_LE(word.box.bottom(), pageNumberTops[static_cast<size_t>(word.page)]) << text << " on the page number";
             // The column the word starts in; it must end before the next one begins.
             const auto next = std::upper_bound(lefts.begin(), lefts.end(), word.box.left() + 16);
             if (next != lefts.end()) {
@@ -174,7 +203,8 @@ TEST(CustomerList, longNotesAndEmailsWrapInsideTheirColumnsAndStayOnThePaper)
             for (size_t k = 0; k < lefts.size(); ++k) {
                 QString expected = pages[p].text("lblList", static_cast<int>(k));
                 expected.remove(QRegularExpression("\\s"));
-                EXPECT_EQ(read[p][k].join(""), expected) << "page " << p << ", column " << k << ", word by word";
+                EXPECT_EQ(read[p][k].join("").toStdString(), expected.toStdString())
+                    << "page " << p << ", column " << k << ", word by word";
             }
         }
     }

@@ -319,7 +319,7 @@ TEST(InvoiceFilling, aTitleStandsWholeOnThePageClearOfTheTextBesideIt)
             }
             withoutTitle.element("lblInvoiceTitle").visible = false;
             const std::vector<test::PdfWord> words = test::printedWords({titleAlone, withoutTitle});
-            EXPECT_EQ(test::pageText(words, 0), titleText) << "the title is printed whole";
+            EXPECT_EQ(test::pageText(words, 0).toStdString(), titleText) << "the title is printed whole";
             for (const test::PdfWord& word : words) {
                 if (word.page != 0)
                     continue;

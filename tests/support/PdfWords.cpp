@@ -16,6 +16,18 @@ namespace {
 constexpr double kMarginPoints = 18;
 constexpr double kTwipsPerPoint = 20;
 
+// A word's letters as typed: some fonts join "fi" and the like into one glyph, which pdftotext
+// reads back as the ligature's own character.
+QString withoutLigatures(const QString& word)
+{
+    QString letters;
+    for (const QChar c : word) {
+        const bool ligature = c.unicode() >= 0xFB00 && c.unicode() <= 0xFB06;
+        letters += ligature ? QString(c).normalized(QString::NormalizationForm_KC) : QString(c);
+    }
+    return letters;
+}
+
 double pageTwips(const QXmlStreamAttributes& attributes, const char* name)
 {
     return (attributes.value(QLatin1String(name)).toDouble() - kMarginPoints) * kTwipsPerPoint;
@@ -47,7 +59,7 @@ std::vector<PdfWord> printedWords(const std::vector<platform::Page>& pages)
             const QXmlStreamAttributes at = xml.attributes();
             const QPointF topLeft(pageTwips(at, "xMin"), pageTwips(at, "yMin"));
             const QPointF bottomRight(pageTwips(at, "xMax"), pageTwips(at, "yMax"));
-            words.push_back({page, QRectF(topLeft, bottomRight), xml.readElementText()});
+            words.push_back({page, QRectF(topLeft, bottomRight), withoutLigatures(xml.readElementText())});
         }
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
