@@ -187,7 +187,7 @@ TEST(CustomerList, longNotesAndEmailsWrapInsideTheirColumnsAndStayOnThePaper)
         }
         for (const test::PdfWord& word : words) {
             const std::string text = word.text.toStdString();
-            EXPECT_LE(word.box.right(), test::kPrintableWidth) << text;
+            EXPECT_LE(word.box.right(), test::printableWidth()) << text;
             EXPECT_LE(word.box.bottom(), pages[0].height()) << text;
             if (word.box.top() < 1560 - 16 || word.text == "Page" || word.text.startsWith("#"))
                 continue;

@@ -8,12 +8,13 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+
 namespace tav::test {
 
 namespace {
 
-// A PDF page holds its page area a quarter of an inch, 18 points, from the paper's edges.
-constexpr double kMarginPoints = 18;
 constexpr double kTwipsPerPoint = 20;
 
 // A word's letters as typed: some fonts join "fi" and the like into one glyph, which pdftotext
@@ -28,9 +29,10 @@ QString withoutLigatures(const QString& word)
     return letters;
 }
 
-double pageTwips(const QXmlStreamAttributes& attributes, const char* name)
+// A PDF page holds its page area at its printable origin, inside the paper's margins.
+double pageTwips(const QXmlStreamAttributes& attributes, const char* name, double marginPoints)
 {
-    return (attributes.value(QLatin1String(name)).toDouble() - kMarginPoints) * kTwipsPerPoint;
+    return (attributes.value(QLatin1String(name)).toDouble() - marginPoints) * kTwipsPerPoint;
 }
 
 } // namespace
@@ -38,7 +40,9 @@ double pageTwips(const QXmlStreamAttributes& attributes, const char* name)
 std::vector<PdfWord> printedWords(const std::vector<platform::Page>& pages)
 {
     const QString file = testFolder() + QStringLiteral("/printed.pdf");
-    platform::QtPrintJob job({QStringLiteral("TAV Test")}, {platform::PrintTarget::Kind::PdfFile, {}, file, false});
+    const platform::PrintTarget target{platform::PrintTarget::Kind::PdfFile, {}, file, false};
+    const QMarginsF margins = target.paper.margins(QPageLayout::Point);
+    platform::QtPrintJob job({QStringLiteral("TAV Test")}, target);
     for (const platform::Page& page : pages)
         EXPECT_TRUE(job.printPage(page));
     EXPECT_EQ(job.finish().failure, "");
@@ -57,14 +61,24 @@ std::vector<PdfWord> printedWords(const std::vector<platform::Page>& pages)
             ++page;
         } else if (xml.name() == QLatin1String("word")) {
             const QXmlStreamAttributes at = xml.attributes();
-            const QPointF topLeft(pageTwips(at, "xMin"), pageTwips(at, "yMin"));
-            const QPointF bottomRight(pageTwips(at, "xMax"), pageTwips(at, "yMax"));
+            const QPointF topLeft(pageTwips(at, "xMin", margins.left()), pageTwips(at, "yMin", margins.top()));
+            const QPointF bottomRight(pageTwips(at, "xMax", margins.left()), pageTwips(at, "yMax", margins.top()));
             words.push_back({page, QRectF(topLeft, bottomRight), withoutLigatures(xml.readElementText())});
         }
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_EQ(page + 1, static_cast<int>(pages.size()));
     return words;
+}
+
+double printableWidth()
+{
+    double narrowest = std::numeric_limits<double>::max();
+    for (const QLocale& country : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::German)}) {
+        const double width = platform::pdfPaper(country).paintRect(QPageLayout::Point).width();
+        narrowest = std::min(narrowest, width * kTwipsPerPoint);
+    }
+    return narrowest;
 }
 
 QString pageText(const std::vector<PdfWord>& words, int page)

@@ -17,9 +17,9 @@ struct PdfWord {
     QString text;
 };
 
-// The widest a printed page may be, in twips of its page area: A4 less the quarter inch that a
-// printer (and a PDF page) keeps free at each side, narrower than Letter.
-inline constexpr double kPrintableWidth = (595.28 - 2 * 18) * 20;
+// The widest a printed page may be, in twips of its page area: the printable width of A4 or of
+// Letter paper, whichever is narrower.
+double printableWidth();
 
 // The pages printed as one job into a PDF file, as the program prints them where there is no
 // printer, and read back with pdftotext -bbox: every word, page by page, in reading order.
