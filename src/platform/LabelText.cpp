@@ -195,9 +195,10 @@ QRectF LabelText::textArea() const
 
 int wrappedLineCount(const QString& text, const QFont& font, double width)
 {
+    constexpr int kAllLines = std::numeric_limits<int>::max();
     int lines = 0;
     for (const QString& typed : typedLines(text))
-        lines += layOutLines(typed, font, PageElement::Align::Left, width, 1, 0, std::numeric_limits<int>::max())->lineCount();
+        lines += layOutLines(typed, font, PageElement::Align::Left, width, 1, 0, kAllLines)->lineCount();
     return lines;
 }
 

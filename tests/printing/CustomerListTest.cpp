@@ -132,7 +132,7 @@ TEST(CustomerList, anEntryTallerThanAColumnStandsAloneCutAtTheColumnsBottom)
     EXPECT_EQ(lines(pages[0], 2), QStringList({"Next"}));
 }
 
-TEST(CustomerList, theLargestFontTheDialogAllowsLeavesEachColumnALineAboveThePageNumber)
+TEST(CustomerList, evenAHugeStoredFontSizeLeavesEachColumnALineAboveThePageNumber)
 {
     const test::FixedLineHeights heights(125);
     CustomerListOptions options;
