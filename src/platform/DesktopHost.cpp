@@ -27,7 +27,8 @@ QMessageBox::StandardButtons standardButtons(MessageButtons buttons)
     switch (buttons) {
     case MessageButtons::Ok: return QMessageBox::Ok;
     case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo: return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
@@ -52,6 +53,8 @@ MessageAnswer DesktopHost::messageBox(const QString& text, MessageButtons button
 {
     QMessageBox box(boxIcon(icon), title, text, standardButtons(buttons), modalOwner());
     box.setTextFormat(Qt::PlainText);
+    if (buttons == MessageButtons::YesNoDefaultNo)
+        box.setDefaultButton(QMessageBox::No);
     switch (box.exec()) {
     case QMessageBox::Ok: return MessageAnswer::Ok;
     case QMessageBox::Yes: return MessageAnswer::Yes;
@@ -59,7 +62,7 @@ MessageAnswer DesktopHost::messageBox(const QString& text, MessageButtons button
     default:
         // The close box answers as Cancel does, or as the only button of an OK box.
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok
-            : buttons == MessageButtons::YesNo ? MessageAnswer::No
+            : buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoDefaultNo ? MessageAnswer::No
                                                : MessageAnswer::Cancel;
     }
 }
