@@ -111,7 +111,7 @@ void DesktopHost::sendKey(int qtKey)
 
 std::unique_ptr<PrintJob> DesktopHost::openPrintJob(const PrintJobSetup& setup)
 {
-    return openSystemPrintJob(setup, now());
+    return openSystemPrintJob(setup, now(), locale());
 }
 
 bool DesktopHost::previousInstanceRunning()
