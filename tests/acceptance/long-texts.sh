@@ -225,7 +225,7 @@ expect_services_on_three_pages() {
 # Ada Lovelace and three for Konrad Zuse.
 print_invoices() {
     show_page $PRINTING
-    keys "$main" alt+p
+    click_left_button
     wait_until 60 "the PDF file of $1" pdf_complete 4
     mv "$pdf_file" "$out/$1.pdf"
     pdftoppm -r 60 -png "$out/$1.pdf" "$out/$1"
