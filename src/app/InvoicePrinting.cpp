@@ -107,8 +107,9 @@ void InvoicePrinting::cmdPrintSelectedInvoices_Click()
         content.paid = tree.text(key).endsWith(QLatin1String(" - paid"));
         content.lines = run.checkedLines(key);
         const std::vector<Page> pages = form.pages(content);
-        const auto printAll
-            = [&] { return std::all_of(pages.begin(), pages.end(), [&](const Page& page) { return job.print(page); }); };
+        const auto printAll = [&] {
+            return std::all_of(pages.begin(), pages.end(), [&](const Page& page) { return job.print(page); });
+        };
         if (!printAll() || (duplicates && !printAll()))
             break;
     }

@@ -161,8 +161,9 @@ void LabelText::endWithEllipsis(QString kept, bool keptInLastLine, int lines)
     else if (line.endsWith(QLatin1String("...")))
         line.chop(3);
     if (start > 0) {
+        const int firstLine = lines - lastLines;
         layouts_.push_back(
-            layOutLines(typed.left(start), font_, align_, size_.width(), lineHeight_, lines - lastLines, lastLines - 1));
+            layOutLines(typed.left(start), font_, align_, size_.width(), lineHeight_, firstLine, lastLines - 1));
     }
     layouts_.push_back(layOutLines(withoutTrailingSpaces(line) + kEllipsis + kept, font_, align_, size_.width(),
                                    lineHeight_, lines - 1, 1));

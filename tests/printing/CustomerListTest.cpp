@@ -191,7 +191,7 @@ TEST(CustomerList, longNotesAndEmailsWrapInsideTheirColumnsAndStayOnThePaper)
             EXPECT_LE(word.box.bottom(), pages[0].height()) << text;
             if (word.box.top() < 1560 - 16 || word.text == "Page" || word.text.startsWith("#"))
                 continue;
-            EXPECT_LE(word.box.bottom(), pageNumberTops[static_cast<size_t>(word.page)]) << text << " on the page number";
+            EXPECT_LE(word.box.bottom(), pageNumberTops[static_cast<size_t>(word.page)]) << text << " on Page #";
             // The column the word starts in; it must end before the next one begins.
             const auto next = std::upper_bound(lefts.begin(), lefts.end(), word.box.left() + 16);
             if (next != lefts.end()) {
