@@ -41,11 +41,12 @@ public:
     // From the run's content; its customer, lines and paid mark are not used.
     InvoiceForm(int layout, const InvoiceContent& run);
 
-    // The pages of one customer's invoice (its customer, lines and paid mark from `invoice`): its
-    // checked lines twelve rows to a page, the header and the bottom texts on every page. Every
-    // page but the last says that the invoice continues; the last carries the total, the sum of
-    // every line, and the paid mark. An invoice note takes a row wherever it stands, the last one
-    // printed as the note. No page when the customer has no line to print.
+    // The pages of one customer's invoice (`invoice`: the run's content with the customer's own
+    // record, lines and paid mark): its checked lines twelve rows to a page, the header and the
+    // bottom texts on every page. Every page but the last says that the invoice continues; the
+    // last carries the total, the sum of every line, and the paid mark. An invoice note takes a
+    // row wherever it stands, the last one printed as the note. No page when the customer has no
+    // line to print.
     std::vector<platform::Page> pages(const InvoiceContent& invoice) const;
 
 private:
