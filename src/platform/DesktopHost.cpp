@@ -2,7 +2,9 @@
 
 #include "AccessKeyRouter.h"
 #include "Form.h"
+#include "ModalOwner.h"
 #include "QtPrintJob.h"
+#include "TitleRoom.h"
 #include "Twips.h"
 #include "UrlDownload.h"
 
@@ -11,6 +13,7 @@
 #include <QDesktopServices>
 #include <QInputDialog>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
@@ -70,7 +73,7 @@ private:
 MessageAnswer DesktopHost::messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
                                       const QString& title)
 {
-    QMessageBox box(boxIcon(icon), title, text, standardButtons(buttons), QApplication::activeWindow());
+    QMessageBox box(boxIcon(icon), title, text, standardButtons(buttons), modalOwner());
     box.setTextFormat(Qt::PlainText);
     if (buttons == MessageButtons::YesNoDefaultNo)
         box.setDefaultButton(QMessageBox::No);
@@ -90,15 +93,20 @@ MessageAnswer DesktopHost::messageBox(const QString& text, MessageButtons button
 QString DesktopHost::inputBox(const QString& prompt, const QString& title, const QString& defaultText,
                               std::optional<QPointF> positionTwips)
 {
-    QInputDialog dialog(QApplication::activeWindow());
+    AccessKeyRouter::install();
+    QInputDialog dialog(modalOwner());
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
-    // As every window of the form runtime: a fixed size, and no Alt+letter typed into the box. The
-    // dialog makes its layout only when first asked for its size.
+    // As every window of the form runtime: a fixed size. The user cannot widen it to read a title
+    // cut short, so its box makes it wide enough for the whole title. The dialog makes its layout
+    // only when first asked for its size.
     dialog.sizeHint();
-    dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
-    new AccessKeyRouter(&dialog);
+    QLayout* layout = dialog.layout();
+    const QMargins margins = layout->contentsMargins();
+    if (auto* box = dialog.findChild<QLineEdit*>())
+        box->setMinimumWidth(titleRoom(title) - margins.left() - margins.right());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     if (positionTwips)
         dialog.move(twipsToPixels(positionTwips->x()), twipsToPixels(positionTwips->y()));
     const NormalCursorWhileAsking normalCursor(busy_);
@@ -107,7 +115,7 @@ QString DesktopHost::inputBox(const QString& prompt, const QString& title, const
 
 int DesktopHost::popupMenu(const QStringList& captions)
 {
-    QMenu menu(QApplication::activeWindow());
+    QMenu menu(modalOwner());
     for (const QString& caption : captions)
         menu.addAction(caption);
     const NormalCursorWhileAsking normalCursor(busy_);
