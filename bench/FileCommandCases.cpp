@@ -72,8 +72,7 @@ public:
 };
 
 // Closing the books with unsaved changes: the changes saved to the old file, then a new file of
-// the customers and products. It leaves the database without periods and invoice records, so it
-// comes last.
+// the customers and products. It leaves the database without periods and invoice records.
 class CloseBooksCase final : public BenchCase {
 public:
     const char* name() const override { return "close-books"; }
@@ -107,15 +106,15 @@ public:
 
 } // namespace
 
-void addFileCommandCases(std::vector<std::unique_ptr<BenchCase>>& cases)
+std::vector<std::unique_ptr<BenchCase>> fileCommandCases()
 {
+    std::vector<std::unique_ptr<BenchCase>> cases;
+    cases.push_back(loadCase());
     cases.push_back(std::make_unique<OpenCase>());
     cases.push_back(std::make_unique<SaveAsCase>());
-}
-
-std::unique_ptr<BenchCase> closeBooksCase()
-{
-    return std::make_unique<CloseBooksCase>();
+    // It empties the periods, so it comes last.
+    cases.push_back(std::make_unique<CloseBooksCase>());
+    return cases;
 }
 
 } // namespace tav::bench

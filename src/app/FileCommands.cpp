@@ -73,17 +73,17 @@ void FileCommands::switchTo(const QString& path)
 void FileCommands::readAndSwitchTo(const QString& path)
 {
     const BusyCursor busy;
-    // Read and checked before anything is dropped; made into tables after the current ones are.
-    records::DatabaseFileBytes file = records::readDatabaseFile(path);
-    if (file.status != records::LoadResult::Status::Loaded) {
+    // Read into tables before anything is dropped.
+    records::LoadResult loaded = records::loadDatabase(path, host().locale());
+    if (loaded.status != records::LoadResult::Status::Loaded) {
         host().messageBox(QStringLiteral("The database file could not be read:\r\n%1\r\n%2\r\n\r\n"
                                          "(The current database stays open.)")
-                              .arg(path, file.problem.reason),
+                              .arg(path, loaded.problem.reason),
                           MessageButtons::Ok, MessageIcon::Exclamation, QStringLiteral("Database File Not Read"));
         return;
     }
     switchTo(path);
-    w_.session.loadAndShowDatabase(std::move(file));
+    w_.session.loadAndShowDatabase(std::move(loaded));
     w_.session.setSaveCancelVisible(false);
 }
 

@@ -487,18 +487,6 @@ void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElement
 
 } // namespace
 
-bool isDatabaseFile(QByteArrayView bytes)
-{
-    // As readDatabase decides it: the first root or section line stands outside every section.
-    MemoryByteSource source(bytes);
-    XmlLineReader lines(source);
-    while (const std::optional<QByteArrayView> line = lines.readXmlLine()) {
-        if (isRootLine(*line) || sectionOpenedBy(*line) != Section::None)
-            return true;
-    }
-    return !lines.readAnyByte();
-}
-
 ReadOutcome readDatabase(ByteSource& source, const QLocale& locale)
 {
     clearUpperVectorState();
