@@ -13,6 +13,7 @@
 #include "records/RecordFormats.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace tav::bench {
 
@@ -124,65 +125,105 @@ public:
     }
 };
 
-// A new period for every current customer: the new-period tree, then one product billed to all
-// of them by a double click, then every bill reset. Done at the loaded database's number of
-// customers and at 16 and 32 times that, each on a database of just customers and products.
+// What billing one product to every customer and resetting those bills took.
+struct BillingTimes {
+    double entering = 0;
+    double billing = 0;
+    double resetting = 0;
+    int customers = 0;
+};
+
+// A new period for every current customer (the new-period tree), one product billed to all of them
+// by a double click, and every bill reset, on a database of just the customers and products of the
+// loaded one, or of a multiple of its customers. The billing and the reset are done as many times
+// as asked, and their times added up.
+std::optional<BillingTimes> billAndReset(const BenchContext& context, int customersTimes, int times)
+{
+    SyntheticSize size;
+    size.customers = static_cast<int>(context.database.customers.count()) * customersTimes;
+    size.products = static_cast<int>(context.database.products.count());
+    size.periods = 0;
+    size.invoiceRecords = 0;
+    records::Database database = syntheticDatabase(size);
+    BenchWindow window(database, BenchWindow::BillPeriodsPage);
+    TreeView* tree = window->c.tvwInvoiceRecords[0];
+    BillingTimes taken;
+    taken.entering = secondsFor([&] {
+        window->billPeriods.setBillPeriodEntryMode(true);
+        BenchWindow::settle();
+    });
+    taken.customers = tree->nodeCount() - 1;
+    window->c.lvwProducts[1]->select(1);
+    for (int i = 0; i < times; ++i) {
+        taken.billing += secondsFor([&] {
+            window->newPeriod.billSelectedProduct();
+            BenchWindow::settle();
+        });
+        const int items = tree->nodeCount() - 1 - taken.customers;
+        // "Reset Customer Accounts" drops every item just billed and keeps the customers.
+        taken.resetting += secondsFor([&] {
+            window->c.cmdResetCustomerAccounts->click();
+            BenchWindow::settle();
+        });
+        const int afterReset = tree->nodeCount() - 1;
+        if (taken.customers < 1 || items != taken.customers || afterReset != taken.customers) {
+            std::fprintf(stderr, "bill-product: %d items billed to %d customers, %d nodes after the reset\n", items,
+                taken.customers, afterReset);
+            return std::nullopt;
+        }
+    }
+    window->billPeriods.setBillPeriodEntryMode(false);
+    return taken;
+}
+
+// Billing one product to every customer and resetting it, once, at the loaded database's number
+// of customers.
 class BillProductCase final : public BenchCase {
 public:
     const char* name() const override { return "bill-product"; }
 
     bool run(BenchContext& context) override
     {
-        SyntheticSize size;
-        size.customers = static_cast<int>(context.database.customers.count());
-        size.products = static_cast<int>(context.database.products.count());
-        size.periods = 0;
-        size.invoiceRecords = 0;
-        if (!billOnce(context, size, ""))
+        const std::optional<BillingTimes> taken = billAndReset(context, 1, 1);
+        if (!taken)
             return false;
-        // Large enough to measure well, at two sizes, to show whether they grow linearly: both past
-        // what the processor's caches hold, which makes each step slower as the tree outgrows them.
-        const int customers = size.customers;
-        size.customers = customers * 16;
-        if (!billOnce(context, size, "-16x"))
-            return false;
-        size.customers = customers * 32;
-        return billOnce(context, size, "-32x");
+        context.report("new-period", taken->entering, "s");
+        context.report("bill-product", taken->billing, "s");
+        context.report("reset-accounts", taken->resetting, "s");
+        context.report("bill-product-customers", taken->customers, "");
+        return true;
     }
+};
 
-private:
-    static bool billOnce(BenchContext& context, const SyntheticSize& size, const char* suffix)
+// The same many times, at the database's number of customers and at twice it: work large enough to
+// measure, at sizes whose trees the processor's caches hold alike. The two sizes take turns, so
+// that whatever else the machine does meanwhile slows both alike.
+class BillProductGrowthCase final : public BenchCase {
+public:
+    const char* name() const override { return "bill-product-growth"; }
+
+    bool run(BenchContext& context) override
     {
-        records::Database database = syntheticDatabase(size);
-        BenchWindow window(database, BenchWindow::BillPeriodsPage);
-        TreeView* tree = window->c.tvwInvoiceRecords[0];
-        const double entering = secondsFor([&] {
-            window->billPeriods.setBillPeriodEntryMode(true);
-            BenchWindow::settle();
-        });
-        const int customers = tree->nodeCount() - 1;
-        window->c.lvwProducts[1]->select(1);
-        const double billing = secondsFor([&] {
-            window->newPeriod.billSelectedProduct();
-            BenchWindow::settle();
-        });
-        const int items = tree->nodeCount() - 1 - customers;
-        // "Reset Customer Accounts" drops every item just billed and keeps the customers.
-        const double resetting = secondsFor([&] {
-            window->c.cmdResetCustomerAccounts->click();
-            BenchWindow::settle();
-        });
-        const int afterReset = tree->nodeCount() - 1;
-        window->billPeriods.setBillPeriodEntryMode(false);
-        if (customers < 1 || items != customers || afterReset != customers) {
-            std::fprintf(stderr, "bill-product: %d items billed to %d customers, %d nodes after the reset\n", items,
-                customers, afterReset);
-            return false;
+        constexpr int kTurns = 5;
+        constexpr int kTimesEachTurn = 4;
+        BillingTimes once;
+        BillingTimes twice;
+        for (int turn = 0; turn < kTurns; ++turn) {
+            for (const auto& [customersTimes, sum] : {std::pair{1, &once}, std::pair{2, &twice}}) {
+                const std::optional<BillingTimes> taken = billAndReset(context, customersTimes, kTimesEachTurn);
+                if (!taken)
+                    return false;
+                sum->billing += taken->billing;
+                sum->resetting += taken->resetting;
+                sum->customers = taken->customers;
+            }
         }
-        context.report(qPrintable(QStringLiteral("new-period") + QLatin1String(suffix)), entering, "s");
-        context.report(qPrintable(QStringLiteral("bill-product") + QLatin1String(suffix)), billing, "s");
-        context.report(qPrintable(QStringLiteral("reset-accounts") + QLatin1String(suffix)), resetting, "s");
-        context.report(qPrintable(QStringLiteral("bill-product-customers") + QLatin1String(suffix)), customers, "");
+        context.report("bill-product-again", once.billing, "s");
+        context.report("reset-accounts-again", once.resetting, "s");
+        context.report("bill-product-customers-again", once.customers, "");
+        context.report("bill-product-again-2x", twice.billing, "s");
+        context.report("reset-accounts-again-2x", twice.resetting, "s");
+        context.report("bill-product-customers-again-2x", twice.customers, "");
         return true;
     }
 };
@@ -202,6 +243,14 @@ std::vector<std::unique_ptr<BenchCase>> windowCases()
     cases.push_back(std::make_unique<LogPaymentCase>());
     cases.push_back(std::make_unique<DeleteCustomerCase>());
     cases.push_back(finalisePeriodCase());
+    return cases;
+}
+
+std::vector<std::unique_ptr<BenchCase>> growthCases()
+{
+    std::vector<std::unique_ptr<BenchCase>> cases;
+    cases.push_back(loadCase());
+    cases.push_back(std::make_unique<BillProductGrowthCase>());
     return cases;
 }
 

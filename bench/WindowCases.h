@@ -16,6 +16,9 @@ std::vector<std::unique_ptr<BenchCase>> windowCases();
 // of their own, as in a program that has just loaded its database: after the window's cases, whose
 // large trees and listings leave the heap in pieces, a load takes a good deal longer.
 std::vector<std::unique_ptr<BenchCase>> fileCommandCases();
+// Billing a product to every customer and resetting it, many times, at the database's number of
+// customers and at twice it, to show whether it grows linearly.
+std::vector<std::unique_ptr<BenchCase>> growthCases();
 
 // Those of the files beside this one.
 void addEditCases(std::vector<std::unique_ptr<BenchCase>>& cases);

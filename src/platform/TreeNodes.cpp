@@ -7,6 +7,8 @@ namespace tav::platform {
 
 namespace {
 
+constexpr size_t kNodesPerBlock = 1024;
+
 void collectSubtree(TreeNode& node, std::vector<TreeNode*>& nodes)
 {
     nodes.push_back(&node);
@@ -15,6 +17,21 @@ void collectSubtree(TreeNode& node, std::vector<TreeNode*>& nodes)
 }
 
 } // namespace
+
+TreeNode& TreeNodes::newNode()
+{
+    if (blocks_.empty() || usedInLastBlock_ == kNodesPerBlock) {
+        blocks_.push_back(std::make_unique<TreeNode[]>(kNodesPerBlock));
+        usedInLastBlock_ = 0;
+    }
+    return blocks_.back()[usedInLastBlock_++];
+}
+
+void TreeNodes::giveBack(TreeNode& node)
+{
+    node = TreeNode();
+    --usedInLastBlock_;
+}
 
 void TreeNodes::reserve(int count)
 {
@@ -47,20 +64,22 @@ TreeNode* TreeNodes::add(const QString& parentKey, const QString& key, const QSt
     TreeNode* parent = parentKey.isEmpty() ? &root_ : find(parentKey);
     if (key.isEmpty() || !parent)
         return nullptr;
-    auto node = std::make_unique<TreeNode>();
-    node->key = key;
+    TreeNode& node = newNode();
+    node.key = key;
     // One lookup both refuses a key that is taken and indexes the new one.
-    if (!byKey_.insert(node.get()))
+    if (!byKey_.insert(&node)) {
+        giveBack(node);
         return nullptr;
-    node->data.text = text;
-    node->data.hasCheckState = checkBox;
-    node->parent = parent;
-    node->row = static_cast<int>(parent->children.size());
+    }
+    node.data.text = text;
+    node.data.hasCheckState = checkBox;
+    node.parent = parent;
+    node.row = static_cast<int>(parent->children.size());
     if (beforeLinking)
-        beforeLinking(*parent, node->row);
-    parent->children.push_back(node.get());
-    order_.push_back(std::move(node));
-    return lastAdded_ = order_.back().get();
+        beforeLinking(*parent, node.row);
+    parent->children.push_back(&node);
+    order_.push_back(&node);
+    return lastAdded_ = &node;
 }
 
 void TreeNodes::remove(TreeNode& node)
@@ -76,9 +95,9 @@ void TreeNodes::remove(TreeNode& node)
     for (TreeNode* each : gone)
         byKey_.remove(each->key);
     std::sort(gone.begin(), gone.end(), std::less<>());
-    std::erase_if(order_, [&](const std::unique_ptr<TreeNode>& each) {
-        return std::binary_search(gone.begin(), gone.end(), each.get(), std::less<>());
-    });
+    std::erase_if(order_, [&](const TreeNode* each) { return std::binary_search(gone.begin(), gone.end(), each, std::less<>()); });
+    for (TreeNode* each : gone)
+        *each = TreeNode();
 }
 
 } // namespace tav::platform

@@ -70,10 +70,19 @@ public:
     TreeNode& at(int index) const { return *order_[static_cast<size_t>(index)]; }
 
 private:
+    // A place for a node; the last one given is taken back by giveBack.
+    TreeNode& newNode();
+    void giveBack(TreeNode& node);
+
     TreeNode root_;
     // Not Qt's hash: keyed by strings, it is many times slower.
     records::KeyIndex<TreeNode> byKey_;
-    std::vector<std::unique_ptr<TreeNode>> order_;
+    // Where the nodes live, a block at a time: a tree of thousands of nodes is made and freed in a
+    // few allocations, where one each, freed as the tree was filled anew, took longer the more
+    // there were. A removed node's place stays empty until the tree goes.
+    std::vector<std::unique_ptr<TreeNode[]>> blocks_;
+    size_t usedInLastBlock_ = 0;
+    std::vector<TreeNode*> order_;
     TreeNode* lastAdded_ = nullptr;
     mutable TreeNode* lastFound_ = nullptr;
 };
