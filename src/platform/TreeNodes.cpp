@@ -7,7 +7,9 @@ namespace tav::platform {
 
 namespace {
 
-constexpr size_t kNodesPerBlock = 1024;
+// Blocks grow with the tree, to a thousand nodes: a small tree takes little room.
+constexpr size_t kFirstBlockNodes = 16;
+constexpr size_t kMostBlockNodes = 1024;
 
 void collectSubtree(TreeNode& node, std::vector<TreeNode*>& nodes)
 {
@@ -20,8 +22,9 @@ void collectSubtree(TreeNode& node, std::vector<TreeNode*>& nodes)
 
 TreeNode& TreeNodes::newNode()
 {
-    if (blocks_.empty() || usedInLastBlock_ == kNodesPerBlock) {
-        blocks_.push_back(std::make_unique<TreeNode[]>(kNodesPerBlock));
+    if (blocks_.empty() || usedInLastBlock_ == lastBlockNodes_) {
+        lastBlockNodes_ = blocks_.empty() ? kFirstBlockNodes : std::min(2 * lastBlockNodes_, kMostBlockNodes);
+        blocks_.push_back(std::make_unique<TreeNode[]>(lastBlockNodes_));
         usedInLastBlock_ = 0;
     }
     return blocks_.back()[usedInLastBlock_++];

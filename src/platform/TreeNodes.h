@@ -81,6 +81,7 @@ private:
     // few allocations, where one each, freed as the tree was filled anew, took longer the more
     // there were. A removed node's place stays empty until the tree goes.
     std::vector<std::unique_ptr<TreeNode[]>> blocks_;
+    size_t lastBlockNodes_ = 0;
     size_t usedInLastBlock_ = 0;
     std::vector<TreeNode*> order_;
     TreeNode* lastAdded_ = nullptr;
