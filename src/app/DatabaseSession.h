@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 namespace tav::records {
 struct Database;
 struct DatabaseFileBytes;
 struct LoadResult;
+struct ReadReport;
 } // namespace tav::records
 
 namespace tav::app {
@@ -60,9 +60,8 @@ private:
     // the customer fields show the customer the list selects.
     void showTables();
     void clearCompanyDetails();
-    // Tells the user, once, of the entries a load left out, if any.
-    void warnLeftOutEntries(const records::LoadResult& result, const QString& path) const;
-    void warnUnreadablePrices(const QStringList& products) const;
+    // Tells the user, once and before any save, what a load left out or could not read, if anything.
+    void tellWhatWasNotRead(const records::ReadReport& report, const QString& path) const;
     // The notice about a placeholder customer, unless the user has silenced it.
     void tellAboutPlaceholder() const;
 

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QLocale;
 
 namespace tav::app {
@@ -30,8 +32,9 @@ public:
 
 private:
     QString nameOfCustomer(const QString& customerKey, QStringView recordName) const;
-    // " - paid" or " - owes " and the balance in currency form.
-    static QString balanceSuffix(records::Cents balance, const QLocale& locale);
+    // " - paid" or " - owes " and the balance in currency form, or as written when it could not be
+    // read.
+    static QString balanceSuffix(std::optional<records::Cents> balance, QStringView written, const QLocale& locale);
 
     MainWindow& w_;
 };

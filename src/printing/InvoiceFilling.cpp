@@ -4,9 +4,7 @@
 #include "InvoiceLayouts.h"
 
 #include "platform/TextMeasurer.h"
-#include "records/LocalAmounts.h"
 #include "records/Money.h"
-#include "records/QuantitySuffix.h"
 
 #include <QFontMetricsF>
 
@@ -25,14 +23,6 @@ constexpr double kRowHeight = 360;
 const QString kItemSeparator = QStringLiteral(" - ");
 
 // Amounts far beyond any real bill stop at the largest one instead of overflowing.
-Cents saturatedProduct(Cents a, Cents b)
-{
-    Cents product = 0;
-    if (!__builtin_mul_overflow(a, b, &product))
-        return product;
-    return (a < 0) != (b < 0) ? std::numeric_limits<Cents>::min() : std::numeric_limits<Cents>::max();
-}
-
 Cents saturatedSum(Cents a, Cents b)
 {
     Cents sum = 0;
@@ -48,17 +38,14 @@ struct ItemAmount {
 
 // An item line reads "price - description", the description ending in the quantity suffix when
 // more than one was billed. Everything after the first " - " is the description, so a product
-// name holding " - " keeps its whole name and its quantity. The price is read as it was when the
-// product was loaded, so the invoice bills what the period did.
-std::optional<ItemAmount> readItem(const QString& line, const records::LocalAmounts& amounts)
+// name holding " - " keeps its whole name and its quantity. Its amount is the one the tables were
+// read with, never read again from the text, so the invoice bills what the period did.
+std::optional<ItemAmount> readItem(const InvoiceLine& line)
 {
-    const qsizetype split = line.indexOf(kItemSeparator);
+    const qsizetype split = line.text.indexOf(kItemSeparator);
     if (split < 0)
         return std::nullopt;
-    ItemAmount item{line.mid(split + kItemSeparator.size()), std::nullopt};
-    if (const auto price = amounts.stored(QStringView(line).left(split)))
-        item.amount = saturatedProduct(*price, records::quantityFromText(item.description));
-    return item;
+    return ItemAmount { line.text.mid(split + kItemSeparator.size()), line.amount };
 }
 
 void fillCompany(Page& page, int layout, const CompanyInfo& company)
@@ -157,18 +144,17 @@ bool fillInvoice(Page& page, int layout, const InvoiceContent& content)
     page.setText(QStringLiteral("lblBillDue"), QStringLiteral("BILL DUE: ") + content.billDue);
     placeInvoiceDate(page, layout, content.invoiceDate);
 
-    const records::LocalAmounts amounts(content.locale);
     Cents total = 0;
     QString note;
     int lastRow = -1;
-    for (const QString& line : content.lines) {
-        const bool isNote = line.startsWith(kInvoiceNotePrefix);
+    for (const InvoiceLine& line : content.lines) {
+        const bool isNote = line.text.startsWith(kInvoiceNotePrefix);
         if (isNote)
-            note = line.mid(kInvoiceNotePrefix.size());
+            note = line.text.mid(kInvoiceNotePrefix.size());
         if (lastRow == kItemRows - 1)
             continue;
         ++lastRow;
-        const auto item = isNote ? std::nullopt : readItem(line, amounts);
+        const auto item = isNote ? std::nullopt : readItem(line);
         if (!item)
             continue;
         page.setText(QStringLiteral("lblPS"), lastRow, item->description);

@@ -3,11 +3,11 @@
 #include "Database.h"
 #include "FileProblem.h"
 #include "FileReplacement.h"
+#include "ReadReport.h"
 
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -18,10 +18,9 @@ namespace tav::records {
 //
 // Loading, as the main window does it:
 //   1. result = loadDatabase(path);
-//   2. Loaded: take result.database; when entries were left out (skippedEntries, duplicateEntries)
-//      tell the user once which kind and how many, and that the file as it was is kept as
-//      FileReplacement::backupPath(path) at the next save. When result.unreadablePrices is not
-//      empty, tell the user which prices could not be read.
+//   2. Loaded: take result.database; unless result.report is empty, tell the user once, before
+//      any save, what was left out (and where the file as it was is kept) and what was kept but
+//      could not be read.
 //      Missing: createEmptyDatabaseFile(path) and start with an empty database; a failure is told.
 //      Unreadable: tell the user (result.problem) and never save over that file with this data.
 //   3. addCustomerNamesToRecords(database); for each number it returns, tell the user about the
@@ -36,11 +35,8 @@ struct LoadResult {
 
     Status status = Status::Missing;
     Database database;
-    // Entries that could not be read, and duplicates, that were left out (see ReadOutcome).
-    qsizetype skippedEntries = 0;
-    qsizetype duplicateEntries = 0;
-    // Products loaded with a price of 0 because their price text could not be read (see ReadOutcome).
-    QStringList unreadablePrices;
+    // What the tables do not hold of the file, and what they hold but could not read.
+    ReadReport report;
     FileProblem problem;
 };
 

@@ -117,14 +117,13 @@ std::optional<CustomerRecord> CustomerRecord::fromText(const QString& text)
 
 namespace {
 
-const QString kNameSeparator = QStringLiteral(" - ");
 constexpr qsizetype kSortPrefixLength = 12;
 
 } // namespace
 
 QString ProductRecord::displayText() const
 {
-    return priceText + kNameSeparator + name;
+    return priceText + ProductRecord::kNameSeparator + name;
 }
 
 QString ProductRecord::text() const
@@ -148,10 +147,10 @@ ProductRecord ProductRecord::fromText(const QString& text)
     ProductRecord record;
     record.archived = isArchivedProductText(text);
     const QString display = productDisplayText(text);
-    const qsizetype separator = display.indexOf(kNameSeparator);
+    const qsizetype separator = display.indexOf(ProductRecord::kNameSeparator);
     record.priceText = separator < 0 ? display : display.left(separator);
-    record.name = separator < 0 ? QString() : display.mid(separator + kNameSeparator.size());
-    record.price = std::clamp<Cents>(roundHalfEven(leadingNumber(text.left(kSortPrefixLength)) * 100), 0, kMaxPrice);
+    record.name = separator < 0 ? QString() : display.mid(separator + ProductRecord::kNameSeparator.size());
+    record.price = priceOfSortPrefix(QStringView(text).left(kSortPrefixLength));
     return record;
 }
 
@@ -181,19 +180,20 @@ QString itemListText(const std::vector<BilledItem>& items)
     return entries.join(ItemSeparator);
 }
 
-std::vector<BilledItem> parseItemList(const QString& text)
+std::optional<BilledItem> readBilledItem(QStringView entry)
 {
-    std::vector<BilledItem> items;
-    if (text.isEmpty())
-        return items;
-    for (const QString& entry : text.split(ItemSeparator)) {
-        const qsizetype x = entry.indexOf(QLatin1Char('x'));
-        BilledItem item;
-        item.productNumber = roundHalfEven(leadingNumber(x < 0 ? QStringView(entry) : QStringView(entry).left(x)));
-        item.quantity = x < 0 ? 1 : roundHalfEvenToInt(leadingNumber(QStringView(entry).mid(x + 1)));
-        items.push_back(item);
-    }
-    return items;
+    const qsizetype x = entry.indexOf(QLatin1Char('x'));
+    const QStringView product = x < 0 ? entry : entry.first(x);
+    if (!isRecordNumber(product))
+        return std::nullopt;
+    BilledItem item{product.toLongLong(), 1};
+    if (x < 0)
+        return item;
+    const QStringView quantity = entry.sliced(x + 1);
+    if (!isRecordNumber(quantity) || quantity.toLongLong() > kMaxQuantity)
+        return std::nullopt;
+    item.quantity = quantity.toInt();
+    return item;
 }
 
 QString InvoiceRecord::key(const QString& period, const QString& customerNumber)

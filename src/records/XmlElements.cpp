@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace tav::records {
@@ -77,109 +78,77 @@ bool equalsIgnoringCase(QByteArrayView text, QByteArrayView lowerTag)
     return text.size() == lowerTag.size() && startsWithIgnoringCase(text.data(), text.data() + text.size(), lowerTag);
 }
 
-RecordElements::RecordElements(std::span<const QByteArrayView> names, QByteArrayView numberedOpening,
-                               QByteArrayView numberedClosing)
-    : names_(names)
-    , numberedOpening_(numberedOpening)
-    , numberedClosing_(numberedClosing)
-    , found_(names.size())
+namespace {
+
+bool holds(QByteArrayView text, char c)
 {
-    for (const QByteArrayView name : names)
-        longestName_ = std::max(longestName_, name.size());
+    return std::memchr(text.data(), c, static_cast<size_t>(text.size())) != nullptr;
 }
 
-void RecordElements::scan(QByteArrayView record)
+bool isValue(QByteArrayView text)
 {
-    record_ = record;
-    std::fill(found_.begin(), found_.end(), Found());
-    numberedOpenings_.clear();
-    numberedClosings_.clear();
-    numberedValues_.clear();
-    const char* const data = record.data();
-    const char* const end = data + record.size();
-    for (const char* p = data; p < end; ++p) {
-        p = static_cast<const char*>(std::memchr(p, '<', static_cast<size_t>(end - p)));
-        if (!p)
-            break;
-        noteTag(record, p - data);
-    }
-    if (!numberedOpening_.isEmpty())
-        collectNumberedValues(record);
+    return !holds(text, '<') && !holds(text, '>');
 }
 
-void RecordElements::noteTag(QByteArrayView record, qsizetype at)
+// "</" name ">" and nothing after it; the name holds no "<", ">" or "/".
+std::optional<QByteArrayView> closingTagName(QByteArrayView text)
 {
-    const QByteArrayView rest = record.sliced(at);
-    // Both numbered tags share their second or third character with the opening; most tags do not.
-    const char numberedInitial = numberedOpening_.isEmpty() ? '\0' : numberedOpening_[1];
-    if (rest.size() > 2 && (rest[1] == numberedInitial || (rest[1] == '/' && rest[2] == numberedInitial))) {
-        if (rest.startsWith(numberedClosing_)) {
-            numberedClosings_.push_back(at);
-            return;
-        }
-        if (rest.startsWith(numberedOpening_)) {
-            const qsizetype digitsStart = numberedOpening_.size();
-            // The closing quote is looked for only where a number's could stand: in a record of
-            // openings without one, every search would run to the record's end.
-            const QByteArrayView numberPart = rest.first(std::min(rest.size(), digitsStart + kMaxNumberDigits + 2));
-            const qsizetype quote = numberPart.indexOf("\">", digitsStart);
-            const qsizetype number = quote < 0 ? -1 : canonicalNumber(rest.sliced(digitsStart, quote - digitsStart));
-            if (number > 0)
-                numberedOpenings_.emplace_back(number, at + quote + 2);
-            return;
-        }
-    }
-    const bool closing = rest.size() > 1 && rest[1] == '/';
-    const qsizetype nameStart = closing ? 2 : 1;
-    // Only a name no longer than the longest wanted one can match; look no further for the ">".
-    const qsizetype searchLength = std::min(rest.size(), nameStart + longestName_ + 1) - nameStart;
-    const void* gt
-        = searchLength > 0 ? std::memchr(rest.data() + nameStart, '>', static_cast<size_t>(searchLength)) : nullptr;
-    if (!gt)
-        return;
-    const QByteArrayView name = rest.sliced(nameStart, static_cast<const char*>(gt) - rest.data() - nameStart);
-    for (size_t i = 0; i < names_.size(); ++i) {
-        if (!equalsIgnoringCase(name, names_[i]))
-            continue;
-        Found& found = found_[i];
-        if (!closing && found.valueStart < 0)
-            found.valueStart = at + nameStart + name.size() + 1;
-        else if (closing && found.valueStart >= 0 && found.valueEnd < 0)
-            found.valueEnd = at;
-        return;
-    }
-}
-
-void RecordElements::collectNumberedValues(QByteArrayView record)
-{
-    // Numbers above the count of tags can never be reached, since the first gap ends the list.
-    numberedStarts_.assign(numberedOpenings_.size() + 1, -1);
-    for (const auto& [number, start] : numberedOpenings_) {
-        if (number < static_cast<qsizetype>(numberedStarts_.size()) && numberedStarts_[static_cast<size_t>(number)] < 0)
-            numberedStarts_[static_cast<size_t>(number)] = start;
-    }
-    for (size_t number = 1; number < numberedStarts_.size() && numberedStarts_[number] >= 0; ++number) {
-        const qsizetype start = numberedStarts_[number];
-        const auto closing = std::lower_bound(numberedClosings_.begin(), numberedClosings_.end(), start);
-        numberedValues_.push_back(closing == numberedClosings_.end() ? QByteArrayView()
-                                                                     : record.sliced(start, *closing - start));
-    }
-}
-
-std::optional<QByteArrayView> RecordElements::value(size_t index) const
-{
-    const Found& found = found_[index];
-    if (found.valueStart < 0)
+    if (text.size() < 3 || !text.startsWith("</") || !text.endsWith('>'))
         return std::nullopt;
-    if (found.valueEnd < 0)
-        return QByteArrayView();
-    return record_.sliced(found.valueStart, found.valueEnd - found.valueStart);
+    const QByteArrayView name = text.sliced(2, text.size() - 3);
+    if (!isValue(name) || holds(name, '/'))
+        return std::nullopt;
+    return name;
 }
 
-bool RecordElements::holdsAny() const
+} // namespace
+
+LinePiece readLinePiece(QByteArrayView piece)
 {
-    return !numberedOpenings_.empty()
-        || std::any_of(found_.begin(), found_.end(), [](const Found& found) { return found.valueStart >= 0; });
+    using Kind = LinePiece::Kind;
+    LinePiece read;
+    if (piece.isEmpty())
+        return read;
+    if (piece[0] != '<') {
+        const qsizetype lt = piece.indexOf('<');
+        if (lt < 0) {
+            if (isValue(piece))
+                read = LinePiece{Kind::Text, {}, {}, piece};
+            return read;
+        }
+        const QByteArrayView value = piece.first(lt);
+        const std::optional<QByteArrayView> name = closingTagName(piece.sliced(lt));
+        if (name && isValue(value))
+            read = LinePiece{Kind::Closing, {}, *name, value};
+        return read;
+    }
+    const qsizetype gt = piece.indexOf('>');
+    if (gt < 0 || holds(piece.sliced(1, gt - 1), '<'))
+        return read;
+    const QByteArrayView tag = piece.sliced(1, gt - 1);
+    if (gt == piece.size() - 1)
+        return LinePiece{Kind::Tag, tag, {}, {}};
+    if (tag.startsWith('/'))
+        return read;
+    const QByteArrayView rest = piece.sliced(gt + 1);
+    const qsizetype lt = rest.indexOf('<');
+    if (lt < 0) {
+        if (isValue(rest))
+            read = LinePiece{Kind::Opening, tag, {}, rest};
+        return read;
+    }
+    const QByteArrayView value = rest.first(lt);
+    const std::optional<QByteArrayView> name = closingTagName(rest.sliced(lt));
+    if (name && isValue(value))
+        read = LinePiece{Kind::Element, tag, *name, value};
+    return read;
+}
+
+qsizetype numberedElementNumber(QByteArrayView tag, QByteArrayView openingUpToNumber)
+{
+    if (tag.size() <= openingUpToNumber.size() || !tag.startsWith(openingUpToNumber) || !tag.endsWith('"'))
+        return -1;
+    return canonicalNumber(tag.sliced(openingUpToNumber.size(), tag.size() - openingUpToNumber.size() - 1));
 }
 
 bool isRecordStartLine(QByteArrayView line, QByteArrayView lowerRecordName)

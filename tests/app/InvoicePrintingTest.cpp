@@ -260,7 +260,10 @@ TEST_F(InvoicePrintingTest, aRunTakesTheCheckedCustomersAtItsStartAndKeepsThePri
         tree().setChecked("3k", true);
         tree().setChecked("1k", false);
         EXPECT_EQ(run.customers(), QStringList({"1k"}));
-        EXPECT_EQ(run.checkedLines("1k"), QStringList({"$12.50 - Lawn mowing (x2)"}));
+        const QList<printing::InvoiceLine> lines = run.checkedLines("1k");
+        ASSERT_EQ(lines.size(), 1);
+        EXPECT_EQ(lines[0].text, "$12.50 - Lawn mowing (x2)");
+        EXPECT_EQ(lines[0].amount, 2500) << "the amount the tables were read with";
     }
     expectRunOver();
 }

@@ -75,38 +75,51 @@ TEST_F(MainWindowTest, aFreshAccountKeepsTheDatabaseInTheDataFolderWhenTheProgra
     EXPECT_TRUE(QDir(program).isEmpty());
 }
 
-TEST_F(MainWindowTest, entriesThatCannotBeReadAreToldOnceAndTheRestLoads)
+TEST_F(MainWindowTest, whatALoadLeavesOutIsToldOnceByItsLinesBeforeAnySave)
 {
     QByteArray bytes = test::sampleDatabase();
     bytes.replace("<Customer CID=\"2\">", "<Customer CID=\"x\">");
     bytes.replace("<PS PSID=\"2\">", "<PS PSID=\"1\">");
+    bytes.replace("<FName>Bob</FName>", "<FName>Bob</FNme>");
     test::writeDatabaseFile(bytes);
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     start();
+    EXPECT_EQ(scriptedHost().prompts().size(), 1u);
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Unreadable Entries Found");
-    EXPECT_EQ(scriptedHost().lastPrompt().text,
-              "1 entry of the database file could not be read and was left out.\r\n"
-              "1 entry of the database file repeated the number or name of an earlier entry and was left out; "
-              "the earlier entry was kept.\r\n\r\n"
-              "(The file as it was is kept as TAV.xml.bak when you next save.)");
+    EXPECT_EQ(scriptedHost().lastPrompt().text.toStdString(),
+              "6 lines of the database file could not be read and are left out:\r\n"
+              "  line 10: <FName>Bob</FNme>\r\n"
+              "  lines 15 to 19: <Customer CID=\"x\">\r\n\r\n"
+              "1 entry of the database file repeated the number or name of an earlier entry and is left out; the "
+              "earlier one, named here, is kept:\r\n"
+              "  lines 48 to 52: repeats product or service 1 ($12.50 - Lawn mowing)\r\n\r\n"
+              "(Saving writes the database without what was left out. The file as it was is kept as TAV.xml.bak "
+              "when you next save.)");
     EXPECT_EQ(window->c.lvwCustomersVis->count(), 1);
     EXPECT_EQ(window->c.lvwProducts[0]->count(), 1);
     EXPECT_TRUE(window->db.products.find("1k")->endsWith("Lawn mowing"));
     EXPECT_FALSE(window->hasUnsavedChanges());
 
-    // Duplicates alone are told as such.
+    // A file cut short is told so, and duplicates alone are told as such.
+    test::writeDatabaseFile(test::sampleDatabase().left(test::sampleDatabase().indexOf("\t\t<InvoiceRecord>")));
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    window->session.loadAndShowDatabase();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Unreadable Entries Found");
+    EXPECT_TRUE(scriptedHost().lastPrompt().text.startsWith(
+        "The database file does not end with its last line, </TAV-DB>: it may have been cut short"));
     bytes.replace("<Customer CID=\"x\">", "<Customer CID=\"1\">");
     bytes.replace("<PS PSID=\"3\">", "<PS PSID=\"1\">");
+    bytes.replace("<FName>Bob</FNme>", "<FName>Bob</FName>");
     test::writeDatabaseFile(bytes);
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     window->session.loadAndShowDatabase();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Duplicate Entries Found");
     EXPECT_TRUE(scriptedHost().lastPrompt().text.startsWith(
-        "3 entries of the database file repeated the number or name of an earlier entry and were left out; "
-        "the earlier entries were kept.\r\n\r\n"));
+        "3 entries of the database file repeated the number or name of an earlier entry and are left out; the "
+        "earlier one, named here, is kept:\r\n  lines 15 to 19: repeats customer 1 (Adams, Bob)\r\n"));
 }
 
-TEST_F(MainWindowTest, pricesWrittenUnderAnotherLocaleKeepTheirAmountsOrAreTold)
+TEST_F(MainWindowTest, pricesWrittenUnderAnotherLocaleKeepTheirAmountsOrAreToldWithHowToClearThem)
 {
     QByteArray bytes = test::sampleDatabase();
     bytes.replace("<ItemPrice>$12.50</ItemPrice>", "<ItemPrice>CHF 1\u2019234.50</ItemPrice>");
@@ -116,14 +129,21 @@ TEST_F(MainWindowTest, pricesWrittenUnderAnotherLocaleKeepTheirAmountsOrAreTold)
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     start();
     EXPECT_EQ(window->db.products.find("1k")->left(12), "000001234.50");
-    // A comma and three digits may be a group or three decimals: the price is not guessed.
-    EXPECT_EQ(scriptedHost().lastPrompt().title, "Prices Not Read");
-    EXPECT_EQ(scriptedHost().lastPrompt().text,
-              "These prices in the database file could not be read as amounts with this computer's number "
-              "settings:\r\n\r\n$1,234 - Hedge trimming\r\n\r\n(They count as 0 when billed. Delete these "
-              "products and services and enter them again with their prices.)");
-    EXPECT_EQ(window->db.products.find("2k")->left(12), "000000000.00");
-    EXPECT_EQ(window->c.lvwProducts[0]->textAt(1), "$1,234 - Hedge trimming");
+    // A comma and three digits may be a group or three decimals: the price is not guessed, and
+    // the notice says how to clear it for a product that is deleted too.
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Amounts Not Read");
+    EXPECT_EQ(scriptedHost().lastPrompt().text.toStdString(),
+              "These amounts in the database file could not be read with this computer's number settings and are "
+              "kept as they are written:\r\n"
+              "  line 50: the price \"$1,234\" of Hedge trimming\r\n\r\n"
+              "(A product or service whose price could not be read cannot be billed, and its lines on invoices print "
+              "without an amount. To clear an amount for good, deleted products and services included, correct it on "
+              "the line named in the database file with a text editor while TAV is closed.)");
+    EXPECT_EQ(window->c.lvwProducts[0]->textAt(2), "$1,234 - Hedge trimming") << "it sorts after every price";
+    // Saved, the price is written as the file wrote it.
+    window->c.txtCompanyDetails[2]->setText("Springfield");
+    EXPECT_TRUE(window->session.saveDatabase());
+    EXPECT_TRUE(test::readDatabaseFile().contains("<ItemPrice>$1,234</ItemPrice>"));
 }
 
 TEST_F(MainWindowTest, aFileThatCannotBeReadIsNeverWrittenOver)
