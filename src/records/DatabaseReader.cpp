@@ -701,6 +701,10 @@ void DatabaseReader::addCustomer()
     for (size_t i = 0; i < customer.values.size(); ++i)
         customer.values[i] = text(i);
     customer.archived = text(CustomerCurrent).toLower() == QLatin1String("no");
+    // A current customer whose name begins with the archive mark reads as archived from the
+    // tables: the file's word that it is current cannot be kept, and is told.
+    if (!customer.archived && customer.displayName().startsWith(ArchivePrefix))
+        notRead({lineOf(CustomerCurrent), lineOf(CustomerCurrent)}, valueOf(record_.found[CustomerCurrent]));
     addEntry(customers_, number + KeySuffix, customer.text());
 }
 
