@@ -117,19 +117,28 @@ private:
     std::vector<std::pair<qsizetype, T>> items_;
 };
 
-// Collects the lines not read as the reader meets them, in any order, and gives them in order with
-// the first few shown. Keeps a bounded number of texts whatever the input.
-class LinesNotReadCollector {
+// Collects what a load tells as the reader meets it, in any order, and gives it in file order, the
+// first few of each kind shown. Keeps a bounded number of texts whatever the input.
+class ReportCollector {
 public:
     // Lines first..last were not read; text is the first's.
-    void add(ReadReport::Lines lines, QByteArrayView text);
-    // Sorts and merges the runs into the report's linesNotRead, count and examples.
+    void notRead(ReadReport::Lines lines, QByteArrayView text);
+    void duplicate(ReadReport::Lines lines, QString kept);
+    void amountNotRead(qsizetype line, ReadReport::AmountKind kind, QString text, QString of);
+    void mixedLine(qsizetype line, QByteArrayView text);
+    // Fills the report: the lines not read sorted, runs merged, and the first few of each kind.
     void finishInto(ReadReport& report);
 
 private:
     std::vector<ReadReport::Lines> runs_;
     // Runs merge when they touch, so more texts are kept than are shown.
     FirstInFile<QString> texts_{4 * ReadReport::kExamples};
+    std::vector<ReadReport::Lines> duplicateLines_;
+    FirstInFile<ReadReport::Duplicate> duplicates_{ReadReport::kExamples};
+    std::array<qsizetype, 3> amountCounts_{};
+    FirstInFile<ReadReport::UnreadableAmount> amounts_{ReadReport::kExamples};
+    qsizetype mixedLineCount_ = 0;
+    FirstInFile<ReadReport::Example> mixedLines_{ReadReport::kExamples};
 };
 
 // What a line shows in a notice: its text, shortened when it is long.

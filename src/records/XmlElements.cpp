@@ -103,6 +103,17 @@ std::optional<QByteArrayView> closingTagName(QByteArrayView text)
 
 } // namespace
 
+bool sameIgnoringCase(QByteArrayView a, QByteArrayView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (lowerAscii(a[i]) != lowerAscii(b[i]))
+            return false;
+    }
+    return true;
+}
+
 LinePiece readLinePiece(QByteArrayView piece)
 {
     using Kind = LinePiece::Kind;

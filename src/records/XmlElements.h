@@ -13,6 +13,8 @@ namespace tav::records {
 
 // Whether the text equals the lower-case tag without regard to case.
 bool equalsIgnoringCase(QByteArrayView text, QByteArrayView lowerTag);
+// Whether two texts are equal without regard to the case of ASCII letters.
+bool sameIgnoringCase(QByteArrayView a, QByteArrayView b);
 
 // One piece of a line as the file's grammar reads it. A line holds one piece, or several where
 // line breaks were lost ("</Customer><Customer CID=\"3\">"); a value that held a line break in an

@@ -37,7 +37,7 @@ QString elementOf(const LinePiece& piece)
     QString name;
     if (numberedElementNumber(piece.tag, kItemOpening) > 0 && piece.closingName == "PSID")
         name = QStringLiteral("psid");
-    else if (equalsIgnoringCase(piece.tag, piece.closingName.toByteArray().toLower()))
+    else if (sameIgnoringCase(piece.tag, piece.closingName))
         name = QString::fromUtf8(piece.tag).toLower();
     else
         return {};
