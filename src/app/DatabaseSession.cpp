@@ -1,6 +1,7 @@
 #include "DatabaseSession.h"
 
 #include "DatabasePath.h"
+#include "FileWarnings.h"
 #include "LoadNotice.h"
 #include "MainWindow.h"
 
@@ -15,26 +16,9 @@
 #include "records/CustomerNames.h"
 #include "records/DatabaseFile.h"
 
-#include <QFileInfo>
-
 namespace tav::app {
 
 using namespace tav::platform;
-
-namespace {
-
-void warn(const QString& title, const QString& statement, const QString& explanation)
-{
-    host().messageBox(statement + QLatin1String("\r\n\r\n(") + explanation + QLatin1Char(')'), MessageButtons::Ok,
-                      MessageIcon::Exclamation, title);
-}
-
-QString problemText(const records::FileProblem& problem)
-{
-    return problem.path + QLatin1String("\r\n") + problem.reason;
-}
-
-} // namespace
 
 DatabaseSession::DatabaseSession(MainWindow& window)
     : w_(window)
@@ -74,9 +58,9 @@ void DatabaseSession::takeDatabase(records::Database&& database)
     w_.state.loadingCompanyInfo = false;
 }
 
-void DatabaseSession::tellWhatWasNotRead(const records::ReadReport& report, const QString& path) const
+void DatabaseSession::tellWhatWasNotRead(const records::ReadReport& report, const QString& keptAs) const
 {
-    if (const std::optional<LoadNotice> notice = loadNotice(report, path))
+    if (const std::optional<LoadNotice> notice = loadNotice(report, keptAs))
         warn(notice->title, notice->statement, notice->explanation);
 }
 
@@ -96,12 +80,16 @@ void DatabaseSession::loadDatabase(records::LoadResult&& result)
     switch (result.status) {
     case records::LoadResult::Status::Missing:
         prepareDatabaseFolder(path);
-        if (const auto problem = records::createEmptyDatabaseFile(path))
+        if (const auto problem = records::createEmptyDatabaseFile(path)) {
+            file_.read(path, std::nullopt);
             warn(QStringLiteral("Database File Not Created"), QStringLiteral("The database file could not be created:\r\n")
                      + problemText(*problem), QStringLiteral("Choose another file on the Options page."));
+        } else {
+            file_.read(path, records::fileIdentity(path));
+        }
         return;
     case records::LoadResult::Status::Unreadable:
-        unreadablePath_ = path;
+        file_.readUnreadable(path);
         warn(QStringLiteral("Database File Not Read"),
              QStringLiteral("The database file could not be read:\r\n") + problemText(result.problem),
              QStringLiteral("The file is left as it is and will not be written over. Open or create another "
@@ -110,9 +98,9 @@ void DatabaseSession::loadDatabase(records::LoadResult&& result)
     case records::LoadResult::Status::Loaded:
         break;
     }
-    unreadablePath_.clear();
+    file_.read(path, result.identity);
     takeDatabase(std::move(result.database));
-    tellWhatWasNotRead(result.report, path);
+    tellWhatWasNotRead(result.report, result.leftSomethingOut() ? file_.keepBeforeWritingOver() : QString());
     setSaveCancelVisible(false);
     w_.customers.cancelNewCustomer();
     if (c.fraMain[0]->visible())
@@ -180,15 +168,7 @@ void DatabaseSession::showLoadedDatabase(records::LoadResult&& result)
 
 bool DatabaseSession::saveDatabase()
 {
-    const QString path = databasePath();
-    if (!unreadablePath_.isEmpty() && QFileInfo(path) == QFileInfo(unreadablePath_)) {
-        warn(QStringLiteral("Database Not Saved"),
-             QStringLiteral("The database file could not be read when it was opened, so it is not written over:\r\n")
-                 + path,
-             QStringLiteral("Save your work under a new name with SvAs on the Options page."));
-        return false;
-    }
-    if (!writeDatabase(path, w_.db))
+    if (!writeDatabase(databasePath(), w_.db))
         return false;
     setSaveCancelVisible(false);
     if (w_.c.fraMain[0]->visible())
@@ -196,13 +176,39 @@ bool DatabaseSession::saveDatabase()
     return true;
 }
 
-bool DatabaseSession::writeDatabase(const QString& path, const records::Database& database) const
+bool DatabaseSession::writeDatabase(const QString& path, const records::Database& database)
 {
-    const auto problem = records::saveDatabase(path, database);
-    if (problem) {
-        warn(QStringLiteral("Database Not Saved"), QStringLiteral("The database could not be saved to:\r\n")
-                 + problemText(*problem), QStringLiteral("The file is left as it was and your changes are kept."));
-    }
+    if (file_.covers(path))
+        return writeOver(file_, path, database);
+    return write(path, database, nullptr);
+}
+
+bool DatabaseSession::writeNewDatabase(const QString& path, const records::Database& database)
+{
+    DatabaseFileGuard made(path);
+    if (!writeOver(made, path, database))
+        return false;
+    file_ = std::move(made);
+    return true;
+}
+
+bool DatabaseSession::writeOver(DatabaseFileGuard& file, const QString& path, const records::Database& database) const
+{
+    if (!file.allowWritingOver(path))
+        return false;
+    records::FileIdentity written;
+    if (!write(path, database, &written))
+        return false;
+    file.written(written);
+    return true;
+}
+
+bool DatabaseSession::write(const QString& path, const records::Database& database,
+                            records::FileIdentity* written) const
+{
+    const auto problem = records::saveDatabase(path, database, written);
+    if (problem)
+        warnNotSaved(*problem);
     return !problem;
 }
 

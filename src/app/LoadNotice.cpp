@@ -1,9 +1,7 @@
 #include "LoadNotice.h"
 
-#include "records/FileReplacement.h"
 #include "records/ReadReport.h"
 
-#include <QFileInfo>
 #include <QStringList>
 
 namespace tav::app {
@@ -108,13 +106,12 @@ QString amountsExplained(const ReadReport& report)
 
 } // namespace
 
-QString whereTheFileAsItWasIsKept(const QString& path)
+QString whereTheFileAsItWasIsKept(const QString& keptAs)
 {
-    return QStringLiteral("The file as it was is kept as %1 when you next save.")
-        .arg(QFileInfo(records::FileReplacement::backupPath(path)).fileName());
+    return QStringLiteral("The file as it was is kept as %1 when you next save.").arg(keptAs);
 }
 
-std::optional<LoadNotice> loadNotice(const ReadReport& report, const QString& path)
+std::optional<LoadNotice> loadNotice(const ReadReport& report, const QString& keptAs)
 {
     if (report.isEmpty())
         return std::nullopt;
@@ -138,7 +135,7 @@ std::optional<LoadNotice> loadNotice(const ReadReport& report, const QString& pa
         explanations << QStringLiteral("Check the text of those lines and correct it where it is wrong.");
     if (report.leftOutAnything())
         explanations << QStringLiteral("Saving writes the database without what was left out.")
-                     << whereTheFileAsItWasIsKept(path);
+                     << whereTheFileAsItWasIsKept(keptAs);
 
     LoadNotice notice;
     notice.title = !report.linesNotRead.empty() || report.cutShort ? QStringLiteral("Unreadable Entries Found")

@@ -20,10 +20,11 @@ struct LoadNotice {
     QString explanation;
 };
 
-// Nothing when the report holds nothing to tell. path is the database file's.
-std::optional<LoadNotice> loadNotice(const records::ReadReport& report, const QString& path);
+// Nothing when the report holds nothing to tell. keptAs names the file as it was, as the user is
+// told it, when the load left something out.
+std::optional<LoadNotice> loadNotice(const records::ReadReport& report, const QString& keptAs);
 
 // Where the file as it was stays after a load that left something out: said here and nowhere else.
-QString whereTheFileAsItWasIsKept(const QString& path);
+QString whereTheFileAsItWasIsKept(const QString& keptAs);
 
 } // namespace tav::app

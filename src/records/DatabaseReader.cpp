@@ -68,9 +68,10 @@ std::optional<ElementName> elementName(QByteArrayView openingTag, QByteArrayView
     return ElementName{openingTag, -1};
 }
 
-QByteArray keptText(QByteArrayView text)
+// Keeps the start of a line's text to show it, in a buffer kept from line to line.
+void keepText(std::string& kept, QByteArrayView text)
 {
-    return text.first(std::min(text.size(), kKeptTextBytes)).toByteArray();
+    kept.assign(text.data(), static_cast<size_t>(std::min(text.size(), kKeptTextBytes)));
 }
 
 // Reads the lines of a database file piece by piece: every record from its start line to its end
@@ -97,7 +98,7 @@ private:
         std::string value;
         bool tooLong = false;
         ReadReport::Lines lines;
-        QByteArray firstText;
+        std::string firstText;
     };
 
     void readPiece(QByteArrayView text, const LinePiece& piece);
@@ -294,7 +295,7 @@ void DatabaseReader::openPending(QByteArrayView text, QByteArrayView openingTag,
     pending_.value.assign(value.data(), static_cast<size_t>(value.size()));
     pending_.tooLong = value.size() > kMostGatheredCharacters;
     pending_.lines = {line_, line_};
-    pending_.firstText = keptText(text);
+    keepText(pending_.firstText, text);
 }
 
 void DatabaseReader::completePending(QByteArrayView lastPart)
@@ -302,13 +303,13 @@ void DatabaseReader::completePending(QByteArrayView lastPart)
     pending_.open = false;
     const qsizetype size = qsizetype(pending_.value.size()) + lastPart.size();
     if (pending_.tooLong || size > kMostGatheredCharacters) {
-        report_.notRead(pending_.lines, pending_.firstText);
+        report_.notRead(pending_.lines, shownText(pending_.firstText));
         return;
     }
     pending_.value.append(lastPart.data(), static_cast<size_t>(lastPart.size()));
     const qsizetype number = numberedElementNumber(pending_.openingTag, kItemOpening);
     const ElementName taken = number > 0 ? ElementName{{}, number} : ElementName{pending_.openingTag, -1};
-    takeElement(taken, QByteArrayView(pending_.value.data(), size), pending_.lines, pending_.firstText);
+    takeElement(taken, QByteArrayView(pending_.value.data(), size), pending_.lines, shownText(pending_.firstText));
 }
 
 void DatabaseReader::abandonPending()
@@ -316,7 +317,7 @@ void DatabaseReader::abandonPending()
     if (!pending_.open)
         return;
     pending_.open = false;
-    report_.notRead(pending_.lines, pending_.firstText);
+    report_.notRead(pending_.lines, shownText(pending_.firstText));
 }
 
 void DatabaseReader::rootOpening()
@@ -345,7 +346,7 @@ void DatabaseReader::startRecord(const RecordKind& kind, QByteArrayView text)
     finishRecord();
     record_.kind = &kind;
     record_.lines = {line_, line_};
-    record_.startText = keptText(text);
+    keepText(record_.startText, text);
     record_.number = kind.numberAttribute.isEmpty() ? QByteArray()
                                                     : recordStartNumber(text, kind.recordName, kind.numberAttribute);
 }
@@ -368,7 +369,7 @@ void DatabaseReader::dropRecord()
 {
     if (!record_.kind)
         return;
-    report_.notRead(record_.lines, record_.startText);
+    report_.notRead(record_.lines, shownText(record_.startText));
     record_.clear();
 }
 

@@ -12,6 +12,11 @@
 
 namespace tav::records {
 
+inline QByteArrayView shownText(const std::string& text)
+{
+    return QByteArrayView(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // How the records of each table are written in the database file, and a record as the reader
 // gathers it from its lines before it goes into its table.
 
@@ -81,7 +86,8 @@ struct GatheredRecord {
     const RecordKind* kind = nullptr;
     QByteArray number;
     ReadReport::Lines lines;
-    QByteArray startText;
+    // The start line, to show it when the record is not read.
+    std::string startText;
     std::string values;
     std::array<Value, kMostElements> found;
     std::vector<Item> items;

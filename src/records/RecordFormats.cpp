@@ -182,18 +182,30 @@ QString itemListText(const std::vector<BilledItem>& items)
 
 std::optional<BilledItem> readBilledItem(QStringView entry)
 {
-    const qsizetype x = entry.indexOf(QLatin1Char('x'));
-    const QStringView product = x < 0 ? entry : entry.first(x);
-    if (!isRecordNumber(product))
+    // Read by hand: a load reads a few million of these.
+    const auto number = [](QStringView digits, qint64 largest) -> std::optional<qint64> {
+        qint64 value = 0;
+        for (const QChar c : digits) {
+            if (c.unicode() < '0' || c.unicode() > '9')
+                return std::nullopt;
+            value = value * 10 + (c.unicode() - '0');
+            if (value > largest)
+                return std::nullopt;
+        }
+        return digits.isEmpty() || value == 0 ? std::nullopt : std::optional<qint64>(value);
+    };
+    qsizetype x = 0;
+    while (x < entry.size() && entry[x] != QLatin1Char('x'))
+        ++x;
+    const std::optional<qint64> product = number(entry.first(x), std::numeric_limits<qint32>::max());
+    if (!product)
         return std::nullopt;
-    BilledItem item{product.toLongLong(), 1};
-    if (x < 0)
-        return item;
-    const QStringView quantity = entry.sliced(x + 1);
-    if (!isRecordNumber(quantity) || quantity.toLongLong() > kMaxQuantity)
+    if (x == entry.size())
+        return BilledItem{*product, 1};
+    const std::optional<qint64> quantity = number(entry.sliced(x + 1), kMaxQuantity);
+    if (!quantity)
         return std::nullopt;
-    item.quantity = quantity.toInt();
-    return item;
+    return BilledItem{*product, static_cast<int>(*quantity)};
 }
 
 QString InvoiceRecord::key(const QString& period, const QString& customerNumber)

@@ -126,7 +126,7 @@ void TableFilling::addCustomer(const GatheredRecord& record)
 {
     const QString number = QString::fromLatin1(record.number).remove(KeySuffix);
     if (!isRecordNumber(number)) {
-        report_.notRead(record.lines, record.startText);
+        report_.notRead(record.lines, shownText(record.startText));
         return;
     }
     CustomerRecord customer;
@@ -146,7 +146,7 @@ void TableFilling::addProduct(const GatheredRecord& record)
 {
     const QString number = QString::fromLatin1(record.number);
     if (!isRecordNumber(number)) {
-        report_.notRead(record.lines, record.startText);
+        report_.notRead(record.lines, shownText(record.startText));
         return;
     }
     ProductRecord product;

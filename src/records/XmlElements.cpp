@@ -1,18 +1,13 @@
 #include "XmlElements.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
-#include <optional>
 #include <string>
 
 namespace tav::records {
 
 namespace {
-
-char lowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-}
 
 bool startsWithIgnoringCase(const char* text, const char* end, QByteArrayView lowerPrefix)
 {
@@ -73,86 +68,75 @@ bool needsRewriting(QByteArrayView value)
 
 } // namespace
 
-bool equalsIgnoringCase(QByteArrayView text, QByteArrayView lowerTag)
-{
-    return text.size() == lowerTag.size() && startsWithIgnoringCase(text.data(), text.data() + text.size(), lowerTag);
-}
-
 namespace {
 
-bool holds(QByteArrayView text, char c)
+// The high bit of each byte of the word that is zero, and of no other.
+constexpr quint64 zeroBytes(quint64 word)
 {
-    return std::memchr(text.data(), c, static_cast<size_t>(text.size())) != nullptr;
-}
-
-bool isValue(QByteArrayView text)
-{
-    return !holds(text, '<') && !holds(text, '>');
-}
-
-// "</" name ">" and nothing after it; the name holds no "<", ">" or "/".
-std::optional<QByteArrayView> closingTagName(QByteArrayView text)
-{
-    if (text.size() < 3 || !text.startsWith("</") || !text.endsWith('>'))
-        return std::nullopt;
-    const QByteArrayView name = text.sliced(2, text.size() - 3);
-    if (!isValue(name) || holds(name, '/'))
-        return std::nullopt;
-    return name;
+    constexpr quint64 kLow7 = 0x7F7F7F7F7F7F7F7Full;
+    return ~(((word & kLow7) + kLow7) | word | kLow7);
 }
 
 } // namespace
 
-bool sameIgnoringCase(QByteArrayView a, QByteArrayView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (lowerAscii(a[i]) != lowerAscii(b[i]))
-            return false;
-    }
-    return true;
-}
-
 LinePiece readLinePiece(QByteArrayView piece)
 {
     using Kind = LinePiece::Kind;
-    LinePiece read;
-    if (piece.isEmpty())
-        return read;
-    if (piece[0] != '<') {
-        const qsizetype lt = piece.indexOf('<');
-        if (lt < 0) {
-            if (isValue(piece))
-                read = LinePiece{Kind::Text, {}, {}, piece};
-            return read;
+    // One pass finds where the angle brackets stand, eight bytes at a time: a piece of the grammar
+    // has two of each at most.
+    qsizetype lts[2] = {-1, -1};
+    qsizetype gts[2] = {-1, -1};
+    int ltCount = 0;
+    int gtCount = 0;
+    const char* const data = piece.data();
+    const auto note = [](quint64 found, qsizetype chunk, qsizetype (&at)[2], int& count) {
+        for (; found != 0; found &= found - 1) {
+            if (count == 2)
+                return false;
+            at[count++] = chunk + std::countr_zero(found) / 8;
         }
-        const QByteArrayView value = piece.first(lt);
-        const std::optional<QByteArrayView> name = closingTagName(piece.sliced(lt));
-        if (name && isValue(value))
-            read = LinePiece{Kind::Closing, {}, *name, value};
-        return read;
+        return true;
+    };
+    for (qsizetype chunk = 0; chunk < piece.size(); chunk += 8) {
+        quint64 word = 0;
+        if (piece.size() - chunk >= 8) {
+            std::memcpy(&word, data + chunk, 8);
+        } else {
+            // The bytes after the piece read as zeros, which are no brackets.
+            for (qsizetype k = piece.size() - chunk - 1; k >= 0; --k)
+                word = word << 8 | static_cast<unsigned char>(data[chunk + k]);
+        }
+        if (!note(zeroBytes(word ^ 0x3C3C3C3C3C3C3C3Cull), chunk, lts, ltCount)
+            || !note(zeroBytes(word ^ 0x3E3E3E3E3E3E3E3Eull), chunk, gts, gtCount))
+            return {};
     }
-    const qsizetype gt = piece.indexOf('>');
-    if (gt < 0 || holds(piece.sliced(1, gt - 1), '<'))
-        return read;
-    const QByteArrayView tag = piece.sliced(1, gt - 1);
-    if (gt == piece.size() - 1)
-        return LinePiece{Kind::Tag, tag, {}, {}};
-    if (tag.startsWith('/'))
-        return read;
-    const QByteArrayView rest = piece.sliced(gt + 1);
-    const qsizetype lt = rest.indexOf('<');
-    if (lt < 0) {
-        if (isValue(rest))
-            read = LinePiece{Kind::Opening, tag, {}, rest};
-        return read;
+    const qsizetype last = piece.size() - 1;
+    // "</" name ">" from lt to the end of the piece, the name between the only brackets after lt.
+    const auto closesAt = [&](qsizetype lt) {
+        return lt + 2 < last && data[lt + 1] == '/' && gts[gtCount - 1] == last && (gtCount == 1 || gts[0] < lt);
+    };
+    const auto closingName = [&](qsizetype lt) { return piece.sliced(lt + 2, last - lt - 2); };
+    if (ltCount == 0)
+        return gtCount == 0 && !piece.isEmpty() ? LinePiece{Kind::Text, {}, {}, piece} : LinePiece{};
+    if (lts[0] > 0) {
+        // value "</" name ">"
+        if (ltCount == 1 && gtCount == 1 && closesAt(lts[0]))
+            return {Kind::Closing, {}, closingName(lts[0]), piece.first(lts[0])};
+        return {};
     }
-    const QByteArrayView value = rest.first(lt);
-    const std::optional<QByteArrayView> name = closingTagName(rest.sliced(lt));
-    if (name && isValue(value))
-        read = LinePiece{Kind::Element, tag, *name, value};
-    return read;
+    if (gtCount == 0 || (ltCount == 2 && lts[1] < gts[0]))
+        return {};
+    const QByteArrayView tag = piece.sliced(1, gts[0] - 1);
+    if (ltCount == 1) {
+        if (gtCount == 2)
+            return {};
+        return gts[0] == last ? LinePiece{Kind::Tag, tag, {}, {}}
+                              : LinePiece{Kind::Opening, tag, {}, piece.sliced(gts[0] + 1)};
+    }
+    // "<" tag ">" value "</" name ">"
+    if (gtCount != 2 || tag.startsWith('/') || !closesAt(lts[1]))
+        return {};
+    return {Kind::Element, tag, closingName(lts[1]), piece.sliced(gts[0] + 1, lts[1] - gts[0] - 1)};
 }
 
 qsizetype numberedElementNumber(QByteArrayView tag, QByteArrayView openingUpToNumber)

@@ -11,10 +11,35 @@ namespace tav::records {
 // attribute names are given in lower case and matched without regard to case unless said
 // otherwise.
 
-// Whether the text equals the lower-case tag without regard to case.
-bool equalsIgnoringCase(QByteArrayView text, QByteArrayView lowerTag);
+inline char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+// Whether the text equals the lower-case tag without regard to case. Inline: the reader compares
+// a name or two on every line of a file of millions.
+inline bool equalsIgnoringCase(QByteArrayView text, QByteArrayView lowerTag)
+{
+    if (text.size() != lowerTag.size())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (lowerAscii(text[i]) != lowerTag[i])
+            return false;
+    }
+    return true;
+}
+
 // Whether two texts are equal without regard to the case of ASCII letters.
-bool sameIgnoringCase(QByteArrayView a, QByteArrayView b);
+inline bool sameIgnoringCase(QByteArrayView a, QByteArrayView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (lowerAscii(a[i]) != lowerAscii(b[i]))
+            return false;
+    }
+    return true;
+}
 
 // One piece of a line as the file's grammar reads it. A line holds one piece, or several where
 // line breaks were lost ("</Customer><Customer CID=\"3\">"); a value that held a line break in an
