@@ -43,7 +43,7 @@ std::unique_ptr<platform::PrintJob> QuietHost::openPrintJob(const platform::Prin
 {
     const QString path = pdfPath_.isEmpty() ? QDir(folder_).filePath(QStringLiteral("print.pdf")) : pdfPath_;
     return std::make_unique<platform::QtPrintJob>(
-        setup, platform::PrintTarget { platform::PrintTarget::Kind::PdfFile, QString(), path, false });
+        setup, platform::PrintTarget{platform::PrintTarget::Kind::PdfFile, QString(), path});
 }
 
 BenchWindow::BenchWindow(records::Database& database, Page page, const QString& pdfPath)

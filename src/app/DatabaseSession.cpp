@@ -1,6 +1,7 @@
 #include "DatabaseSession.h"
 
 #include "DatabasePath.h"
+#include "FileWarnings.h"
 #include "MainWindow.h"
 
 #include "components/HoverCommand.h"
@@ -13,30 +14,12 @@
 #include "platform/TreeView.h"
 #include "records/CustomerNames.h"
 #include "records/DatabaseFile.h"
-#include "records/FileReplacement.h"
-
-#include <QFileInfo>
 
 #include <algorithm>
 
 namespace tav::app {
 
 using namespace tav::platform;
-
-namespace {
-
-void warn(const QString& title, const QString& statement, const QString& explanation)
-{
-    host().messageBox(statement + QLatin1String("\r\n\r\n(") + explanation + QLatin1Char(')'), MessageButtons::Ok,
-                      MessageIcon::Exclamation, title);
-}
-
-QString problemText(const records::FileProblem& problem)
-{
-    return problem.path + QLatin1String("\r\n") + problem.reason;
-}
-
-} // namespace
 
 DatabaseSession::DatabaseSession(MainWindow& window)
     : w_(window)
@@ -76,12 +59,10 @@ void DatabaseSession::takeDatabase(records::Database&& database)
     w_.state.loadingCompanyInfo = false;
 }
 
-void DatabaseSession::warnLeftOutEntries(const records::LoadResult& result, const QString& path) const
+void DatabaseSession::warnLeftOutEntries(const records::LoadResult& result, const QString& keptAs) const
 {
     const qsizetype skipped = result.skippedEntries;
     const qsizetype duplicates = result.duplicateEntries;
-    if (skipped == 0 && duplicates == 0)
-        return;
     const auto either = [](qsizetype count, const char* one, const char* more) {
         return QLatin1String(count == 1 ? one : more);
     };
@@ -99,8 +80,7 @@ void DatabaseSession::warnLeftOutEntries(const records::LoadResult& result, cons
     }
     warn(skipped > 0 ? QStringLiteral("Unreadable Entries Found") : QStringLiteral("Duplicate Entries Found"),
          statements.join(QLatin1String("\r\n")),
-         QStringLiteral("The file as it was is kept as %1 when you next save.")
-             .arg(QFileInfo(records::FileReplacement::backupPath(path)).fileName()));
+         QStringLiteral("The file as it was is kept as %1 when you next save.").arg(keptAs));
 }
 
 void DatabaseSession::warnUnreadablePrices(const QStringList& products) const
@@ -135,12 +115,16 @@ void DatabaseSession::loadDatabase(records::LoadResult&& result)
     switch (result.status) {
     case records::LoadResult::Status::Missing:
         prepareDatabaseFolder(path);
-        if (const auto problem = records::createEmptyDatabaseFile(path))
+        if (const auto problem = records::createEmptyDatabaseFile(path)) {
+            file_.read(path, std::nullopt);
             warn(QStringLiteral("Database File Not Created"), QStringLiteral("The database file could not be created:\r\n")
                      + problemText(*problem), QStringLiteral("Choose another file on the Options page."));
+        } else {
+            file_.read(path, records::fileIdentity(path));
+        }
         return;
     case records::LoadResult::Status::Unreadable:
-        unreadablePath_ = path;
+        file_.readUnreadable(path);
         warn(QStringLiteral("Database File Not Read"),
              QStringLiteral("The database file could not be read:\r\n") + problemText(result.problem),
              QStringLiteral("The file is left as it is and will not be written over. Open or create another "
@@ -149,9 +133,10 @@ void DatabaseSession::loadDatabase(records::LoadResult&& result)
     case records::LoadResult::Status::Loaded:
         break;
     }
-    unreadablePath_.clear();
+    file_.read(path, result.identity);
     takeDatabase(std::move(result.database));
-    warnLeftOutEntries(result, path);
+    if (result.leftSomethingOut())
+        warnLeftOutEntries(result, file_.keepBeforeWritingOver());
     warnUnreadablePrices(result.unreadablePrices);
     setSaveCancelVisible(false);
     w_.customers.cancelNewCustomer();
@@ -220,15 +205,7 @@ void DatabaseSession::showLoadedDatabase(records::LoadResult&& result)
 
 bool DatabaseSession::saveDatabase()
 {
-    const QString path = databasePath();
-    if (!unreadablePath_.isEmpty() && QFileInfo(path) == QFileInfo(unreadablePath_)) {
-        warn(QStringLiteral("Database Not Saved"),
-             QStringLiteral("The database file could not be read when it was opened, so it is not written over:\r\n")
-                 + path,
-             QStringLiteral("Save your work under a new name with SvAs on the Options page."));
-        return false;
-    }
-    if (!writeDatabase(path, w_.db))
+    if (!writeDatabase(databasePath(), w_.db))
         return false;
     setSaveCancelVisible(false);
     if (w_.c.fraMain[0]->visible())
@@ -236,13 +213,39 @@ bool DatabaseSession::saveDatabase()
     return true;
 }
 
-bool DatabaseSession::writeDatabase(const QString& path, const records::Database& database) const
+bool DatabaseSession::writeDatabase(const QString& path, const records::Database& database)
 {
-    const auto problem = records::saveDatabase(path, database);
-    if (problem) {
-        warn(QStringLiteral("Database Not Saved"), QStringLiteral("The database could not be saved to:\r\n")
-                 + problemText(*problem), QStringLiteral("The file is left as it was and your changes are kept."));
-    }
+    if (file_.covers(path))
+        return writeOver(file_, path, database);
+    return write(path, database, nullptr);
+}
+
+bool DatabaseSession::writeNewDatabase(const QString& path, const records::Database& database)
+{
+    DatabaseFileGuard made(path);
+    if (!writeOver(made, path, database))
+        return false;
+    file_ = std::move(made);
+    return true;
+}
+
+bool DatabaseSession::writeOver(DatabaseFileGuard& file, const QString& path, const records::Database& database) const
+{
+    if (!file.allowWritingOver(path))
+        return false;
+    records::FileIdentity written;
+    if (!write(path, database, &written))
+        return false;
+    file.written(written);
+    return true;
+}
+
+bool DatabaseSession::write(const QString& path, const records::Database& database,
+                            records::FileIdentity* written) const
+{
+    const auto problem = records::saveDatabase(path, database, written);
+    if (problem)
+        warnNotSaved(*problem);
     return !problem;
 }
 

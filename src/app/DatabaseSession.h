@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DatabaseFileGuard.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -38,7 +40,12 @@ public:
     // been told which file and why, the file is as it was, and the changes stay unsaved.
     bool saveDatabase();
     // Writes a database to a file; false when it could not be written (the user has been told).
-    bool writeDatabase(const QString& path, const records::Database& database) const;
+    // Every write of the database goes through here: the file this session read is written over
+    // only past the guards of DatabaseFileGuard.
+    bool writeDatabase(const QString& path, const records::Database& database);
+    // Writes a database to a file that is to be made (closing the books), which is the file of
+    // this session from then on; a file that appeared there meanwhile is guarded as a changed one.
+    bool writeNewDatabase(const QString& path, const records::Database& database);
 
     void cmdSave_Click();
     // Abandons all changes, after the user's confirmation, by reading the file again.
@@ -60,16 +67,19 @@ private:
     // the customer fields show the customer the list selects.
     void showTables();
     void clearCompanyDetails();
-    // Tells the user, once, of the entries a load left out, if any.
-    void warnLeftOutEntries(const records::LoadResult& result, const QString& path) const;
+    // Tells the user, once, of the entries a load left out, and where the file as it was is kept.
+    void warnLeftOutEntries(const records::LoadResult& result, const QString& keptAs) const;
     void warnUnreadablePrices(const QStringList& products) const;
     // The notice about a placeholder customer, unless the user has silenced it.
     void tellAboutPlaceholder() const;
 
+    bool writeOver(DatabaseFileGuard& file, const QString& path, const records::Database& database) const;
+    // Writes without a guard; written, when given, takes the state of the file written.
+    bool write(const QString& path, const records::Database& database, records::FileIdentity* written) const;
+
     MainWindow& w_;
     bool unsaved_ = false;
-    // A file that exists but could not be read is never written over by this session.
-    QString unreadablePath_;
+    DatabaseFileGuard file_;
 };
 
 } // namespace tav::app

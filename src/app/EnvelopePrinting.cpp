@@ -38,8 +38,7 @@ void EnvelopePrinting::cmdPrintSelectedEnvelopes_Click()
     const int top = printing::marginCentimetres(store.value(kSection, kTopMargin));
     const auto& company = w_.db.company.texts;
     const std::array<QString, 4> returnAddress{company[0], company[1], company[2], company[3]};
-    printing::PrintRun job({ QStringLiteral("TAV Envelopes"), PrintJobSetup::Paper::PrinterDefault,
-        PrintJobSetup::Orientation::Landscape });
+    printing::PrintRun job({QStringLiteral("TAV Envelopes"), PrintJobSetup::Orientation::Landscape});
     for (qsizetype i = 0; i < run.customers().size(); ++i) {
         run.advance(i + 1);
         const QString* text = w_.db.customers.find(run.customers()[i]);

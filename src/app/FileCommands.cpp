@@ -141,7 +141,7 @@ void FileCommands::saveDatabaseAs()
         return;
     if (QFileInfo::exists(path) && !samePath(path, databasePath())
         && host().messageBox(QStringLiteral("%1 already exists.\r\nDo you want to replace it?").arg(path),
-                             MessageButtons::YesNo, MessageIcon::Exclamation, title)
+                             MessageButtons::YesNoDefaultNo, MessageIcon::Exclamation, title)
             != MessageAnswer::Yes)
         return;
     if (!w_.session.writeDatabase(path, w_.db))
@@ -188,7 +188,7 @@ void FileCommands::cmdCloseBooks_Click()
         carried.customers.add(w_.db.customers.keyAt(i), w_.db.customers.textAt(i));
     for (qsizetype i = 1; i <= w_.db.products.count(); ++i)
         carried.products.add(w_.db.products.keyAt(i), w_.db.products.textAt(i));
-    if (!w_.session.writeDatabase(path, carried))
+    if (!w_.session.writeNewDatabase(path, carried))
         return;
     switchTo(path);
     w_.db.periods.clear();

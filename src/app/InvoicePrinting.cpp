@@ -92,8 +92,7 @@ void InvoicePrinting::cmdPrintSelectedInvoices_Click()
     const int layout = w_.state.printPreviewSelected;
     const bool duplicates = w_.c.chkPrintDuplicateInvoices->value() == CheckBox::Checked;
     const TreeView& tree = *w_.c.tvwInvoiceRecords[1];
-    printing::PrintRun job(
-        { QStringLiteral("TAV Invoices"), PrintJobSetup::Paper::Letter, PrintJobSetup::Orientation::Portrait });
+    printing::PrintRun job({QStringLiteral("TAV Invoices"), PrintJobSetup::Orientation::Portrait});
     for (qsizetype i = 0; i < run.customers().size(); ++i) {
         run.advance(i + 1);
         const QString& key = run.customers()[i];

@@ -128,10 +128,7 @@ void MainWindow::unloadSecondaryWindows()
 
 void MainWindow::alwaysOnTop(Form& child, const Form& owner)
 {
-    // A window with a parent widget is Qt's owned window; its flags keep it a window of its own.
-    QWidget* window = child.widget();
-    if (window->parentWidget() != owner.widget())
-        window->setParent(owner.widget(), window->windowFlags());
+    child.setOwner(owner);
 }
 
 } // namespace tav::app

@@ -5,6 +5,7 @@
 #include "components/Dialogs.h"
 #include "platform/DesktopHost.h"
 #include "platform/SettingsStore.h"
+#include "records/FileReplacement.h"
 
 #include <QApplication>
 
@@ -21,6 +22,8 @@ bool refuseSecondInstance(platform::Host& host)
 
 int runProgram(int argc, char** argv)
 {
+    // A file-size limit fails a write (a save is then reported) instead of ending the program.
+    records::keepRunningPastFileSizeLimit();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TAV"));
     platform::DesktopHost host;

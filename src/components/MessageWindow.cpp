@@ -4,9 +4,9 @@
 #include "platform/CommandButton.h"
 #include "platform/Host.h"
 #include "platform/Label.h"
+#include "platform/ModalOwner.h"
 #include "platform/SettingsStore.h"
 
-#include <QApplication>
 #include <QWidget>
 
 namespace tav::components {
@@ -44,7 +44,7 @@ void showMessage(MessageRequest& request)
 }
 
 MessageWindow::MessageWindow(MessageRequest& request)
-    : Form(QStringLiteral("frmMessage"), BorderStyle::FixedSingle, QApplication::activeWindow())
+    : Form(QStringLiteral("frmMessage"), BorderStyle::FixedSingle, modalOwner())
     , request_(request)
 {
     setCaption(QStringLiteral("Quobilla Message"));

@@ -6,6 +6,8 @@
 #include <QPalette>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace tav::platform {
 
 Control::Control(QWidget* widget, QString name, int index)
@@ -67,6 +69,29 @@ void Control::applyGeometry()
     // Negative sizes are clamped by the widget; the twip values are kept as given.
     widget_->setGeometry(twipsToPixels(left_), twipsToPixels(top_), std::max(0, twipsToPixels(width_)),
                          std::max(0, twipsToPixels(height_)));
+}
+
+std::vector<int> Control::tabOrderPath() const
+{
+    std::vector<int> indexes;
+    for (const QWidget* w = widget_; w; w = w->parentWidget()) {
+        if (const auto* owner = w->findChild<Control*>(QString(), Qt::FindDirectChildrenOnly))
+            indexes.insert(indexes.begin(), owner->tabIndex());
+        if (w->isWindow())
+            break;
+    }
+    return indexes;
+}
+
+void sortInTabOrder(std::vector<Control*>& controls)
+{
+    std::vector<std::pair<std::vector<int>, Control*>> chain;
+    chain.reserve(controls.size());
+    for (Control* control : controls)
+        chain.emplace_back(control->tabOrderPath(), control);
+    std::stable_sort(chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 0; i < chain.size(); ++i)
+        controls[i] = chain[i].second;
 }
 
 void Control::setFont(const QString& family, double points, bool bold, bool italic)

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <vector>
+
 class QWidget;
 
 namespace tav::platform {
@@ -43,6 +45,9 @@ public:
 
     int tabIndex() const { return tabIndex_; }
     void setTabIndex(int index) { tabIndex_ = index; }
+    // The control's place in its window's tab order: the tab indexes of its containers from the
+    // window down, then its own. Containers come first, so a page's controls stay together.
+    std::vector<int> tabOrderPath() const;
 
     void setFont(const QString& family, double points, bool bold = false, bool italic = false);
     ColorValue foreColor() const { return foreColor_; }
@@ -55,7 +60,8 @@ public:
 
     // The letter of the caption's access key (upper case), or a null character.
     virtual QChar accessKey() const { return {}; }
-    // Does what the access key does for this kind of control; false when it does nothing.
+    // Does what the access key does for this kind of control; false when it does nothing of its
+    // own, and the key only moves the focus (a label's gives it to the control after the label).
     virtual bool activateAccessKey() { return false; }
 
 private:
@@ -74,5 +80,8 @@ private:
     ColorValue foreColor_ = SystemColor::WindowText;
     ColorValue backColor_ = SystemColor::ButtonFace;
 };
+
+// Puts controls of one window in its tab order; controls of the same place keep their order.
+void sortInTabOrder(std::vector<Control*>& controls);
 
 } // namespace tav::platform

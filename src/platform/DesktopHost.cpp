@@ -2,7 +2,9 @@
 
 #include "AccessKeyRouter.h"
 #include "Form.h"
+#include "ModalOwner.h"
 #include "QtPrintJob.h"
+#include "TitleRoom.h"
 #include "Twips.h"
 #include "UrlDownload.h"
 
@@ -11,6 +13,7 @@
 #include <QDesktopServices>
 #include <QInputDialog>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
@@ -24,7 +27,8 @@ QMessageBox::StandardButtons standardButtons(MessageButtons buttons)
     switch (buttons) {
     case MessageButtons::Ok: return QMessageBox::Ok;
     case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo: return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
@@ -47,8 +51,10 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
 MessageAnswer DesktopHost::messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
                                       const QString& title)
 {
-    QMessageBox box(boxIcon(icon), title, text, standardButtons(buttons), QApplication::activeWindow());
+    QMessageBox box(boxIcon(icon), title, text, standardButtons(buttons), modalOwner());
     box.setTextFormat(Qt::PlainText);
+    if (buttons == MessageButtons::YesNoDefaultNo)
+        box.setDefaultButton(QMessageBox::No);
     switch (box.exec()) {
     case QMessageBox::Ok: return MessageAnswer::Ok;
     case QMessageBox::Yes: return MessageAnswer::Yes;
@@ -56,7 +62,7 @@ MessageAnswer DesktopHost::messageBox(const QString& text, MessageButtons button
     default:
         // The close box answers as Cancel does, or as the only button of an OK box.
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok
-            : buttons == MessageButtons::YesNo ? MessageAnswer::No
+            : buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoDefaultNo ? MessageAnswer::No
                                                : MessageAnswer::Cancel;
     }
 }
@@ -64,15 +70,20 @@ MessageAnswer DesktopHost::messageBox(const QString& text, MessageButtons button
 QString DesktopHost::inputBox(const QString& prompt, const QString& title, const QString& defaultText,
                               std::optional<QPointF> positionTwips)
 {
-    QInputDialog dialog(QApplication::activeWindow());
+    AccessKeyRouter::install();
+    QInputDialog dialog(modalOwner());
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
-    // As every window of the form runtime: a fixed size, and no Alt+letter typed into the box. The
-    // dialog makes its layout only when first asked for its size.
+    // As every window of the form runtime: a fixed size. The user cannot widen it to read a title
+    // cut short, so its box makes it wide enough for the whole title. The dialog makes its layout
+    // only when first asked for its size.
     dialog.sizeHint();
-    dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
-    new AccessKeyRouter(&dialog);
+    QLayout* layout = dialog.layout();
+    const QMargins margins = layout->contentsMargins();
+    if (auto* box = dialog.findChild<QLineEdit*>())
+        box->setMinimumWidth(titleRoom(title) - margins.left() - margins.right());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     if (positionTwips)
         dialog.move(twipsToPixels(positionTwips->x()), twipsToPixels(positionTwips->y()));
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
@@ -80,7 +91,7 @@ QString DesktopHost::inputBox(const QString& prompt, const QString& title, const
 
 int DesktopHost::popupMenu(const QStringList& captions)
 {
-    QMenu menu(QApplication::activeWindow());
+    QMenu menu(modalOwner());
     for (const QString& caption : captions)
         menu.addAction(caption);
     const QAction* chosen = menu.exec(QCursor::pos());
@@ -100,7 +111,7 @@ void DesktopHost::sendKey(int qtKey)
 
 std::unique_ptr<PrintJob> DesktopHost::openPrintJob(const PrintJobSetup& setup)
 {
-    return openSystemPrintJob(setup, now());
+    return openSystemPrintJob(setup, now(), locale());
 }
 
 bool DesktopHost::previousInstanceRunning()

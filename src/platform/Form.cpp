@@ -1,6 +1,8 @@
 #include "Form.h"
 
 #include "AccessKeyRouter.h"
+#include "ModalOwner.h"
+#include "TitleRoom.h"
 #include "Twips.h"
 
 #include <QCloseEvent>
@@ -15,9 +17,11 @@ namespace tav::platform {
 
 namespace {
 
-Qt::WindowFlags flagsFor(Form::BorderStyle style)
+// A window with an owner is a dialog to the window manager, which then keeps it with its owner:
+// above it, and never minimised apart from it.
+Qt::WindowFlags flagsFor(Form::BorderStyle style, const QWidget* owner)
 {
-    Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags = (owner ? Qt::Dialog : Qt::Window) | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     switch (style) {
     case Form::BorderStyle::Sizable:
     case Form::BorderStyle::None:
@@ -69,12 +73,12 @@ Form::Form(QString name, BorderStyle borderStyle, QWidget* owner)
     , widget_(new FormWidget(this, owner))
 {
     widget_->setObjectName(name_);
-    widget_->setWindowFlags(flagsFor(borderStyle));
+    widget_->setWindowFlags(flagsFor(borderStyle, owner));
     widget_->setSizeGripEnabled(false);
     widget_->setFont(windowFont());
     setCaption(QString());
-    // Every window routes its own controls' access keys.
-    new AccessKeyRouter(widget_);
+    AccessKeyRouter::install();
+    followActiveWindows();
 }
 
 Form::~Form()
@@ -102,6 +106,15 @@ void Form::setCaption(const QString& caption)
     caption_ = caption;
     // Qt puts the program's name in the title bar of a window without a title; a blank shows none.
     widget_->setWindowTitle(caption.isEmpty() ? QStringLiteral(" ") : caption);
+    // A fixed size already given makes room for the new title.
+    if (!sizable() && widget_->minimumSize() == widget_->maximumSize())
+        resizeClient(widget_->size());
+}
+
+void Form::setOwner(const Form& owner)
+{
+    if (widget_->parentWidget() != owner.widget())
+        widget_->setParent(owner.widget(), flagsFor(borderStyle_, owner.widget()));
 }
 
 bool Form::sizable() const
@@ -173,11 +186,12 @@ void Form::askOuterSize(QSize pixels)
 void Form::resizeClient(QSize size)
 {
     size = size.expandedTo(QSize(1, 1));
-    // A fixed border holds its size against the user and the window manager's maximize.
+    // A fixed border holds its size against the user and the window manager's maximize; the user
+    // cannot widen the window to read a title cut short, so it is wide enough for its title.
     if (sizable())
         widget_->resize(size);
     else
-        widget_->setFixedSize(size);
+        widget_->setFixedSize(size.expandedTo(QSize(titleRoom(caption_), 1)));
 }
 
 void Form::frameMayHaveChanged()

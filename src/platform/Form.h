@@ -35,6 +35,10 @@ public:
     QString caption() const;
     void setCaption(const QString& caption);
 
+    // Makes the window one that the owner owns: the window manager keeps it above its owner and
+    // minimises it only with its owner. A window given an owner when made is already owned.
+    void setOwner(const Form& owner);
+
     BorderStyle borderStyle() const { return borderStyle_; }
     // Styles 1, 3 and 4 have a fixed border: the user cannot resize or maximize them, and their size
     // is neither saved nor restored.

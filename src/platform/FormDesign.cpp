@@ -14,7 +14,6 @@
 
 #include <QWidget>
 
-#include <algorithm>
 
 namespace tav::platform {
 
@@ -130,22 +129,10 @@ Control* ControlSet::find(const QString& name, int index) const
 
 void ControlSet::applyTabOrder() const
 {
-    // A control's place in the chain is the path of tab indexes from the window down to it.
-    const auto path = [this](const Control* control) {
-        std::vector<int> indexes;
-        for (const QWidget* w = control->widget(); w; w = w->parentWidget()) {
-            const auto* owner = w->findChild<Control*>(QString(), Qt::FindDirectChildrenOnly);
-            if (owner)
-                indexes.insert(indexes.begin(), owner->tabIndex());
-        }
-        return indexes;
-    };
-    std::vector<std::pair<std::vector<int>, Control*>> chain;
-    for (Control* control : inOrder_)
-        chain.emplace_back(path(control), control);
-    std::stable_sort(chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Control*> chain = inOrder_;
+    sortInTabOrder(chain);
     for (size_t i = 1; i < chain.size(); ++i)
-        QWidget::setTabOrder(chain[i - 1].second->widget(), chain[i].second->widget());
+        QWidget::setTabOrder(chain[i - 1]->widget(), chain[i]->widget());
 }
 
 } // namespace tav::platform

@@ -17,7 +17,9 @@ class Form;
 class PrintJob;
 struct PrintJobSetup;
 
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// YesNoDefaultNo: Yes and No with No as the default button, for a question whose Yes writes over
+// something that cannot be had back.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoDefaultNo, YesNoCancel };
 enum class MessageIcon { None, Exclamation, Information, Question, Critical };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 

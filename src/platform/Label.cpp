@@ -53,6 +53,11 @@ void Label::setTransparent(bool transparent)
     label_->setAutoFillBackground(!transparent);
 }
 
+QChar Label::accessKey() const
+{
+    return accessKeyOf(caption_);
+}
+
 void Label::fitToText()
 {
     const QSize size = label_->fontMetrics().size(0, label_->text());

@@ -25,6 +25,9 @@ public:
     // A transparent label shows its container's background.
     void setTransparent(bool transparent);
 
+    // A label's access key gives the focus to the control after it in tab order.
+    QChar accessKey() const override;
+
 signals:
     void clicked();
 

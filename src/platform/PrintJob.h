@@ -6,18 +6,19 @@
 
 namespace tav::platform {
 
+// Every run is on the printer's default paper (for a PDF file, the paper of the user's country),
+// turned as the document needs.
 struct PrintJobSetup {
-    enum class Paper { PrinterDefault, Letter };
     enum class Orientation { Portrait, Landscape };
 
     // The document's name in the printer's queue, and part of a PDF file's name.
     QString title;
-    Paper paper = Paper::PrinterDefault;
     Orientation orientation = Orientation::Portrait;
 };
 
 struct PrintOutcome {
-    // Empty when every page went out; else why the job failed.
+    // Empty when every page reached the printer (the queue kept the job) or the file; else why
+    // they did not.
     QString failure;
     // The PDF file that took the pages because there is no printer; the user is to be told.
     QString fallbackPdf;

@@ -1,18 +1,15 @@
 #include "QtDialogBackend.h"
 
+#include "AccessKeyRouter.h"
 #include "Colors.h"
+#include "FontDialog.h"
 #include "Host.h"
+#include "ModalOwner.h"
 
 #include <QColorDialog>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
-#include <QItemSelectionModel>
-#include <QLineEdit>
-#include <QListView>
 #include <QPageSetupDialog>
-#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -22,9 +19,14 @@ namespace tav::platform {
 
 namespace {
 
+// A dialog keeps every window of the program waiting, so it belongs with them even when its
+// caller names the desktop as its owner: otherwise it could be minimised, or lost behind the
+// windows it blocks, on its own. Each dialog shown here takes no typing from an Alt key either.
 QWidget* ownerWidget(WindowHandle owner)
 {
-    return owner == 0 ? nullptr : QWidget::find(owner);
+    AccessKeyRouter::install();
+    QWidget* window = owner == 0 ? nullptr : QWidget::find(owner);
+    return window ? window : modalOwner();
 }
 
 qint32 colorValueOf(const QColor& color)
@@ -35,26 +37,6 @@ qint32 colorValueOf(const QColor& color)
 qint32 fontTypeOf(bool bold, bool italic)
 {
     return (bold ? FontType::Bold : FontType::Regular) | (italic ? FontType::Italic : 0);
-}
-
-// Qt's font dialog opens on the application's font. The dialog is to open with no font, style or
-// size chosen, and to take OK only once a font is: its family, style and size lists, and the boxes
-// over them, are its direct children in that order. A dialog built otherwise is left as it is.
-void openWithNothingChosen(QFontDialog& dialog)
-{
-    const auto lists = dialog.findChildren<QListView*>(QString(), Qt::FindDirectChildrenOnly);
-    const auto boxes = dialog.findChildren<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly);
-    const auto* buttons = dialog.findChild<QDialogButtonBox*>();
-    QPushButton* ok = buttons ? buttons->button(QDialogButtonBox::Ok) : nullptr;
-    if (lists.size() != 3 || boxes.size() != 3 || !ok)
-        return;
-    for (QListView* list : lists)
-        list->selectionModel()->clear();
-    for (QLineEdit* box : boxes)
-        box->clear();
-    ok->setEnabled(false);
-    QObject::connect(lists.first()->selectionModel(), &QItemSelectionModel::currentChanged, ok,
-                     [ok](const QModelIndex& current) { ok->setEnabled(current.isValid()); });
 }
 
 // A save dialog may have to ask before naming a file that does not exist yet. Qt's dialog has no
@@ -169,14 +151,11 @@ DialogAnswer<FileChoice> QtDialogBackend::showFileDialog(const FileDialogRequest
 
 DialogAnswer<FontChoice> QtDialogBackend::showFontDialog(const FontRequest& request)
 {
-    QFontDialog dialog(ownerWidget(request.owner));
-    dialog.setOption(QFontDialog::DontUseNativeDialog);
-    dialog.setOption(QFontDialog::ScalableFonts);
-    openWithNothingChosen(dialog);
+    FontDialog dialog(ownerWidget(request.owner));
     DialogAnswer<FontChoice> answer;
     if (dialog.exec() != QDialog::Accepted)
         return answer;
-    const QFont font = dialog.selectedFont();
+    const QFont font = dialog.chosenFont();
     answer.confirmed = true;
     answer.choice.faceName = font.family();
     answer.choice.pointSizeTenths = qRound(font.pointSizeF() * 10);

@@ -4,8 +4,9 @@
 
 namespace tav::platform {
 
-// The dialogs of the running program: Qt's own dialogs (never the desktop's native ones), shown
-// modally over the owner window when it is one of ours.
+// The dialogs of the running program: Qt's own dialogs (never the desktop's native ones) and our
+// font dialog, shown modally over the owner window when it is one of ours, else over the
+// program's active window.
 class QtDialogBackend : public DialogBackend {
 public:
     DialogAnswer<FileChoice> showFileDialog(const FileDialogRequest& request) override;

@@ -2,16 +2,22 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPrinterInfo>
+#include <QPdfWriter>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <optional>
 
 namespace tav::platform {
 
 namespace {
 
 constexpr double kTwipsPerInch = 1440;
-// A PDF page keeps the margin that most printers need, so that it looks like the printed page.
 constexpr double kPdfMarginInches = 0.25;
+// Letter is the custom of these countries, as their locales' paper says.
+constexpr QLocale::Territory kLetterTerritories[] = { QLocale::UnitedStates, QLocale::Canada, QLocale::Mexico,
+    QLocale::Philippines, QLocale::Bolivia, QLocale::Chile, QLocale::Colombia, QLocale::CostaRica, QLocale::Guatemala,
+    QLocale::Nicaragua, QLocale::Panama, QLocale::PuertoRico, QLocale::ElSalvador, QLocale::Venezuela };
 
 QString uniquePdfPath(const QString& folder, const QString& title, const QDateTime& now)
 {
@@ -23,41 +29,70 @@ QString uniquePdfPath(const QString& folder, const QString& title, const QDateTi
     return path;
 }
 
+// The paper turned as the job asks; a landscape page is the portrait one turned to the left, so
+// that its printable area stays where the printer prints.
+QPageLayout turned(QPageLayout paper, PrintJobSetup::Orientation orientation)
+{
+    if (orientation == PrintJobSetup::Orientation::Landscape) {
+        const QMarginsF m = paper.margins();
+        paper.setOrientation(QPageLayout::Landscape);
+        paper.setMargins(QMarginsF(m.top(), m.right(), m.bottom(), m.left()));
+    }
+    return paper;
+}
+
 } // namespace
 
-PrintTarget choosePrintTarget(const QString& pdfFolder, const QString& defaultPrinter, const QString& documentsFolder,
-                              const QString& homeFolder, const QString& title, const QDateTime& now)
+QPageSize usualPaper(const QLocale& locale)
 {
+    return QPageSize(std::ranges::find(kLetterTerritories, locale.territory()) != std::end(kLetterTerritories)
+            ? QPageSize::Letter
+            : QPageSize::A4);
+}
+
+QPageLayout pdfPaper(const QLocale& locale)
+{
+    return QPageLayout(usualPaper(locale), QPageLayout::Portrait,
+        QMarginsF(kPdfMarginInches, kPdfMarginInches, kPdfMarginInches, kPdfMarginInches), QPageLayout::Inch);
+}
+
+PrintTarget choosePrintTarget(const QString& pdfFolder, const PrintServer::Queue& printer,
+    const QString& documentsFolder, const QString& homeFolder, const QString& title, const QDateTime& now)
+{
+    PrintTarget target;
     if (!pdfFolder.isEmpty()) {
         QDir().mkpath(pdfFolder);
-        return {PrintTarget::Kind::PdfFile, QString(), uniquePdfPath(pdfFolder, title, now), false};
+        target.kind = PrintTarget::Kind::PdfFile;
+        target.pdfFile = uniquePdfPath(pdfFolder, title, now);
+    } else if (!printer.name.isEmpty() || !printer.failure.isEmpty()) {
+        target.printerName = printer.name;
+        target.failure = printer.failure;
+    } else {
+        const QString folder
+            = !documentsFolder.isEmpty() && QFileInfo(documentsFolder).isDir() ? documentsFolder : homeFolder;
+        target.kind = PrintTarget::Kind::PdfFile;
+        target.pdfFile = uniquePdfPath(folder, title, now);
+        target.fallback = true;
     }
-    if (!defaultPrinter.isEmpty())
-        return {PrintTarget::Kind::Printer, defaultPrinter, QString(), false};
-    const QString folder
-        = !documentsFolder.isEmpty() && QFileInfo(documentsFolder).isDir() ? documentsFolder : homeFolder;
-    return {PrintTarget::Kind::PdfFile, QString(), uniquePdfPath(folder, title, now), true};
+    return target;
 }
 
 QtPrintJob::QtPrintJob(const PrintJobSetup& setup, PrintTarget target)
     : target_(std::move(target))
-    , printer_(QPrinter::HighResolution)
+    , title_(setup.title)
 {
     if (target_.kind == PrintTarget::Kind::Printer) {
-        printer_.setPrinterName(target_.printerName);
+        auto spool = std::make_unique<QTemporaryFile>();
+        if (spool->open())
+            writer_ = std::make_unique<QPdfWriter>(spool.get());
+        spool_ = std::move(spool);
     } else {
-        printer_.setOutputFormat(QPrinter::PdfFormat);
-        printer_.setOutputFileName(target_.pdfFile);
+        writer_ = std::make_unique<QPdfWriter>(target_.pdfFile);
     }
-    printer_.setDocName(setup.title);
-    if (setup.paper == PrintJobSetup::Paper::Letter)
-        printer_.setPageSize(QPageSize(QPageSize::Letter));
-    printer_.setPageOrientation(setup.orientation == PrintJobSetup::Orientation::Landscape ? QPageLayout::Landscape
-                                                                                          : QPageLayout::Portrait);
-    if (target_.kind == PrintTarget::Kind::PdfFile) {
-        printer_.setPageMargins(QMarginsF(kPdfMarginInches, kPdfMarginInches, kPdfMarginInches, kPdfMarginInches),
-                                QPageLayout::Inch);
-    }
+    if (!writer_)
+        return;
+    writer_->setTitle(setup.title);
+    writer_->setPageLayout(turned(target_.paper, setup.orientation));
 }
 
 QtPrintJob::~QtPrintJob()
@@ -69,23 +104,25 @@ QtPrintJob::~QtPrintJob()
 QString QtPrintJob::cannotOpen() const
 {
     return target_.kind == PrintTarget::Kind::Printer
-        ? QStringLiteral("The printer \"%1\" could not be opened.").arg(target_.printerName)
+        ? QStringLiteral("The pages for the printer \"%1\" could not be prepared.").arg(target_.printerName)
         : QStringLiteral("The file \"%1\" could not be written.").arg(QDir::toNativeSeparators(target_.pdfFile));
 }
 
 bool QtPrintJob::startPage()
 {
     if (pages_ > 0)
-        return printer_.newPage();
-    if (!painter_.begin(&printer_))
+        return writer_->newPage();
+    if (!writer_ || !painter_.begin(writer_.get()))
         return false;
-    const double scale = printer_.resolution() / kTwipsPerInch;
+    const double scale = writer_->resolution() / kTwipsPerInch;
     painter_.scale(scale, scale);
     return true;
 }
 
 bool QtPrintJob::printPage(const Page& page)
 {
+    if (failure_.isEmpty())
+        failure_ = target_.failure;
     if (!failure_.isEmpty())
         return false;
     if (!startPage()) {
@@ -101,18 +138,33 @@ PrintOutcome QtPrintJob::finish()
 {
     if (painter_.isActive() && !painter_.end() && failure_.isEmpty())
         failure_ = cannotOpen();
-    if (failure_.isEmpty() && target_.kind == PrintTarget::Kind::PdfFile && pages_ > 0
-        && !QFileInfo::exists(target_.pdfFile))
-        failure_ = cannotOpen();
-    return {failure_, failure_.isEmpty() && target_.fallback ? target_.pdfFile : QString()};
+    if (failure_.isEmpty() && pages_ > 0) {
+        if (target_.kind == PrintTarget::Kind::Printer)
+            failure_ = PrintServer().submit(target_.printerName, title_, *spool_);
+        else if (!QFileInfo::exists(target_.pdfFile))
+            failure_ = cannotOpen();
+    }
+    return { failure_, failure_.isEmpty() && target_.fallback ? target_.pdfFile : QString() };
 }
 
-std::unique_ptr<PrintJob> openSystemPrintJob(const PrintJobSetup& setup, const QDateTime& now)
+std::unique_ptr<PrintJob> openSystemPrintJob(const PrintJobSetup& setup, const QDateTime& now, const QLocale& locale)
 {
-    return std::make_unique<QtPrintJob>(
-        setup, choosePrintTarget(qEnvironmentVariable("TAV_PRINT_TO_PDF"), QPrinterInfo::defaultPrinterName(),
-                                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath(),
-                                 setup.title, now));
+    const QString pdfFolder = qEnvironmentVariable("TAV_PRINT_TO_PDF");
+    std::optional<PrintServer> server;
+    PrintServer::Queue printer;
+    if (pdfFolder.isEmpty()) {
+        server.emplace();
+        printer = server->defaultQueue();
+    }
+    PrintTarget target = choosePrintTarget(pdfFolder, printer,
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath(), setup.title, now);
+    target.paper = pdfPaper(locale);
+    if (target.kind == PrintTarget::Kind::Printer && target.failure.isEmpty()) {
+        const PrintServer::QueueState state = server->queueState(target.printerName);
+        target.failure = state.refusal;
+        target.paper = state.paper.value_or(target.paper);
+    }
+    return std::make_unique<QtPrintJob>(setup, std::move(target));
 }
 
 } // namespace tav::platform

@@ -210,8 +210,7 @@ void CustomerListOptionsWindow::cmdPrint_Click()
         host().messageBox(QStringLiteral("There are no customers to print!"), MessageButtons::Ok, MessageIcon::None,
                           host().appTitle());
     } else {
-        printPages({QStringLiteral("TAV Customer List"), PrintJobSetup::Paper::PrinterDefault,
-                    PrintJobSetup::Orientation::Portrait},
+        printPages({QStringLiteral("TAV Customer List"), PrintJobSetup::Orientation::Portrait},
                    customerListPages(customers_, options()));
     }
     unload();

@@ -35,6 +35,15 @@ public:
         return 0;
     }
 
+    // The file's state as it is opened, before a byte is read: a change while it is read is a
+    // change since then.
+    FileIdentity identity() const
+    {
+        struct stat status {};
+        ::fstat(fd_, &status);
+        return identityOf(status);
+    }
+
     qint64 read(char* data, qint64 size) override
     {
         for (;;) {
@@ -66,9 +75,10 @@ LoadResult::Status statusOfOpening(int error)
     return error == ENOENT ? LoadResult::Status::Missing : LoadResult::Status::Unreadable;
 }
 
-LoadResult resultOf(ReadOutcome&& outcome, const QString& path)
+LoadResult resultOf(ReadOutcome&& outcome, const QString& path, const FileIdentity& identity)
 {
     LoadResult result;
+    result.identity = identity;
     if (outcome.readFailed) {
         result.status = LoadResult::Status::Unreadable;
         result.problem = FileProblem{path, outcome.readError};
@@ -93,7 +103,8 @@ LoadResult loadDatabase(const QString& path, const QLocale& locale)
         result.problem = FileProblem{path, qt_error_string(error)};
         return result;
     }
-    return resultOf(readDatabase(source, locale), path);
+    const FileIdentity identity = source.identity();
+    return resultOf(readDatabase(source, locale), path, identity);
 }
 
 DatabaseFileBytes readDatabaseFile(const QString& path)
@@ -105,6 +116,7 @@ DatabaseFileBytes readDatabaseFile(const QString& path)
         file.problem = FileProblem{path, qt_error_string(error)};
         return file;
     }
+    file.identity = source.identity();
     // The size is where reading starts; a file that grows meanwhile is read to its end.
     file.bytes.resize(std::max<qint64>(source.size(), 0) + 1);
     qsizetype size = 0;
@@ -113,14 +125,14 @@ DatabaseFileBytes readDatabaseFile(const QString& path)
             file.bytes.resize(size * 2);
         const qint64 count = source.read(file.bytes.data() + size, file.bytes.size() - size);
         if (count < 0)
-            return DatabaseFileBytes{LoadResult::Status::Unreadable, {}, FileProblem{path, source.errorText()}};
+            return DatabaseFileBytes{LoadResult::Status::Unreadable, {}, FileProblem{path, source.errorText()}, {}};
         if (count == 0)
             break;
         size += count;
     }
     file.bytes.truncate(size);
     if (!isDatabaseFile(file.bytes))
-        return DatabaseFileBytes{LoadResult::Status::Unreadable, {}, FileProblem{path, NotADatabaseFile}};
+        return DatabaseFileBytes{LoadResult::Status::Unreadable, {}, FileProblem{path, NotADatabaseFile}, {}};
     file.status = LoadResult::Status::Loaded;
     return file;
 }
@@ -137,7 +149,7 @@ LoadResult loadDatabase(DatabaseFileBytes file, const QLocale& locale)
     ReadOutcome outcome = readDatabase(source, locale);
     file.bytes.clear();
     // Bytes in memory are always read: there is no path to name.
-    return resultOf(std::move(outcome), QString());
+    return resultOf(std::move(outcome), QString(), file.identity);
 }
 
 std::optional<FileProblem> createEmptyDatabaseFile(const QString& path)
@@ -149,13 +161,16 @@ std::optional<FileProblem> createEmptyDatabaseFile(const QString& path)
     return std::nullopt;
 }
 
-std::optional<FileProblem> saveDatabase(const QString& path, const Database& database)
+std::optional<FileProblem> saveDatabase(const QString& path, const Database& database, FileIdentity* written)
 {
     FileReplacement replacement(path);
     if (std::optional<FileProblem> failed = replacement.begin())
         return failed;
     writeDatabase(database, replacement.content());
-    return replacement.commit();
+    std::optional<FileProblem> failed = replacement.commit();
+    if (!failed && written)
+        *written = replacement.written();
+    return failed;
 }
 
 } // namespace tav::records

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Database.h"
+#include "FileIdentity.h"
 #include "FileProblem.h"
 #include "FileReplacement.h"
 
@@ -18,10 +19,12 @@ namespace tav::records {
 //
 // Loading, as the main window does it:
 //   1. result = loadDatabase(path);
-//   2. Loaded: take result.database; when entries were left out (skippedEntries, duplicateEntries)
-//      tell the user once which kind and how many, and that the file as it was is kept as
-//      FileReplacement::backupPath(path) at the next save. When result.unreadablePrices is not
-//      empty, tell the user which prices could not be read.
+//   2. Loaded: take result.database and remember result.identity; before saving over the file,
+//      make sure it is still in that state. When the load left something out, tell the user once
+//      which kind and how many, and that the file as it was is kept as
+//      FileReplacement::damagedCopyPath(path); keep it so (keepDamagedCopy) before it is first
+//      saved over. When result.unreadablePrices is not empty, tell the user which prices could
+//      not be read.
 //      Missing: createEmptyDatabaseFile(path) and start with an empty database; a failure is told.
 //      Unreadable: tell the user (result.problem) and never save over that file with this data.
 //   3. addCustomerNamesToRecords(database); for each number it returns, tell the user about the
@@ -42,6 +45,11 @@ struct LoadResult {
     // Products loaded with a price of 0 because their price text could not be read (see ReadOutcome).
     QStringList unreadablePrices;
     FileProblem problem;
+    // The file's state when it was read (status Loaded).
+    FileIdentity identity;
+
+    // Whether a save of this database would lose something the file holds.
+    bool leftSomethingOut() const { return skippedEntries > 0 || duplicateEntries > 0; }
 };
 
 // Reads the file at path into a fresh database, its prices under the given locale (the user's). A
@@ -56,6 +64,7 @@ struct DatabaseFileBytes {
     LoadResult::Status status = LoadResult::Status::Missing;
     QByteArray bytes;
     FileProblem problem;
+    FileIdentity identity;
 };
 
 DatabaseFileBytes readDatabaseFile(const QString& path);
@@ -67,7 +76,9 @@ LoadResult loadDatabase(DatabaseFileBytes file, const QLocale& locale = QLocale(
 [[nodiscard]] std::optional<FileProblem> createEmptyDatabaseFile(const QString& path);
 
 // Writes the whole database to path, replacing the file safely (see FileReplacement): on failure
-// the file is left byte for byte as it was. Nothing on success.
-[[nodiscard]] std::optional<FileProblem> saveDatabase(const QString& path, const Database& database);
+// the file is left byte for byte as it was. Nothing on success; then written, when given, holds
+// the state of the file saved.
+[[nodiscard]] std::optional<FileProblem> saveDatabase(const QString& path, const Database& database,
+                                                      FileIdentity* written = nullptr);
 
 } // namespace tav::records

@@ -1,10 +1,14 @@
 #include "FileReplacement.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <vector>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -34,11 +38,18 @@ bool writeAll(int fd, const char* data, qsizetype size)
     return true;
 }
 
+// Every temporary file of a replacement of base is named base, ".tmp" and a random number in base
+// 36 (earlier versions staged the backup under base, ".bak.tmp" and the number).
+QString temporaryName(const QString& base)
+{
+    return base + QStringLiteral(".tmp") + QString::number(QRandomGenerator::global()->generate(), 36);
+}
+
 // Creates a new file beside base, under a name nobody uses yet; never opens an existing file.
 int createUnique(const QString& base, QString& createdPath)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        createdPath = base + QStringLiteral(".tmp") + QString::number(QRandomGenerator::global()->generate(), 36);
+        createdPath = temporaryName(base);
         const int fd = ::open(nativePath(createdPath).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -71,6 +82,73 @@ bool copyFile(const QString& from, int toFd)
     ::close(fromFd);
     errno = error;
     return ok && ::fsync(toFd) == 0;
+}
+
+// A save killed midway leaves its temporary file behind, as large as the database. Those of this
+// user are removed: only one instance of the program runs for a user, so none of them belongs to
+// a save still running. Another user's are left alone.
+void removeLeftOverTemporaries(const QString& base)
+{
+    const QFileInfo info(base);
+    const QRegularExpression ours(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(info.fileName()) + QStringLiteral("(\\.bak)?\\.tmp[0-9a-z]{1,7}")));
+    const QDir folder = info.dir();
+    const QStringList candidates = folder.entryList({info.fileName() + QStringLiteral(".*tmp*")},
+                                                    QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : candidates) {
+        const QByteArray path = nativePath(folder.filePath(name));
+        struct stat status;
+        if (ours.match(name).hasMatch() && ::lstat(path.constData(), &status) == 0 && S_ISREG(status.st_mode)
+            && status.st_uid == ::geteuid())
+            ::unlink(path.constData());
+    }
+}
+
+// Gives the file at target a second name beside it: a hard link, or where the file system has
+// none, a copy flushed to the disk. The new name, or nothing, errno saying why.
+std::optional<QString> stageSecondName(const QString& target)
+{
+    QString staged;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        staged = temporaryName(target);
+        if (::link(nativePath(target).constData(), nativePath(staged).constData()) == 0)
+            return staged;
+        if (errno != EEXIST)
+            break;
+    }
+    const int fd = createUnique(target, staged);
+    if (fd < 0)
+        return std::nullopt;
+    const bool copied = copyFile(target, fd);
+    const int error = errno;
+    ::close(fd);
+    if (copied)
+        return staged;
+    ::unlink(nativePath(staged).constData());
+    errno = error;
+    return std::nullopt;
+}
+
+// Gives a file the name to, unless a file has that name: true when it has; errno says why not.
+bool renameWithoutReplacing(const QString& from, const QString& to)
+{
+    if (::renameat2(AT_FDCWD, nativePath(from).constData(), AT_FDCWD, nativePath(to).constData(), RENAME_NOREPLACE)
+        == 0)
+        return true;
+    if (errno != EINVAL)
+        return false;
+    // A file system that cannot rename so: a second name, made only where none is, then the first
+    // name removed.
+    if (::link(nativePath(from).constData(), nativePath(to).constData()) != 0)
+        return false;
+    ::unlink(nativePath(from).constData());
+    return true;
+}
+
+QString damagedCopyName(const QString& target, int number)
+{
+    const QString name = target + QStringLiteral(".damaged");
+    return number == 1 ? name : name + QString::number(number);
 }
 
 void syncFolder(const QString& file)
@@ -118,10 +196,8 @@ public:
 
 FileReplacement::FileReplacement(const QString& path)
     : path_(path)
+    , target_(followedPath(path))
 {
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    target_ = canonical.isEmpty() ? info.absoluteFilePath() : canonical;
 }
 
 FileReplacement::~FileReplacement() = default;
@@ -136,8 +212,41 @@ FileProblem FileReplacement::problem(const QString& reason) const
     return FileProblem{path_, reason};
 }
 
+QString FileReplacement::damagedCopyPath(const QString& path)
+{
+    const QString target = followedPath(path);
+    for (int number = 1;; ++number) {
+        const QString name = damagedCopyName(target, number);
+        struct stat existing;
+        if (::lstat(nativePath(name).constData(), &existing) != 0)
+            return name;
+    }
+}
+
+KeptCopy FileReplacement::keepDamagedCopy(const QString& path)
+{
+    const QString target = followedPath(path);
+    if (const std::optional<QString> staged = stageSecondName(target)) {
+        for (int number = 1; number <= 1000; ++number) {
+            const QString name = damagedCopyName(target, number);
+            if (renameWithoutReplacing(*staged, name))
+                return KeptCopy{name, std::nullopt};
+            if (errno != EEXIST)
+                break;
+        }
+        const int error = errno;
+        ::unlink(nativePath(*staged).constData());
+        errno = error;
+    }
+    const QString reason = qt_error_string(errno);
+    return KeptCopy{QString(), FileProblem{path, QStringLiteral("%1 (while keeping the file as it was as %2)")
+                                                     .arg(reason, damagedCopyPath(path))}};
+}
+
 std::optional<FileProblem> FileReplacement::begin()
 {
+    keepRunningPastFileSizeLimit();
+    removeLeftOverTemporaries(target_);
     temporary_ = std::make_unique<TemporaryFile>();
     temporary_->fd = createUnique(target_, temporary_->path);
     if (temporary_->fd < 0) {
@@ -164,6 +273,10 @@ std::optional<FileProblem> FileReplacement::commit()
         return problem(qt_error_string(file.error));
     if (::fsync(file.fd) != 0)
         return problem(qt_error_string(errno));
+    struct stat status;
+    if (::fstat(file.fd, &status) != 0)
+        return problem(qt_error_string(errno));
+    written_ = identityOf(status);
     const int fd = file.fd;
     file.fd = -1;
     if (::close(fd) != 0)
@@ -183,35 +296,18 @@ std::optional<FileProblem> FileReplacement::keepBackup()
     if (::stat(nativePath(target_).constData(), &existing) != 0)
         return errno == ENOENT ? std::nullopt : std::optional(problem(qt_error_string(errno)));
     const QString backup = backupPath(target_);
-    const auto failed = [&](const QString& stagedPath) {
-        const QString reason = qt_error_string(errno);
-        if (!stagedPath.isEmpty())
-            ::unlink(nativePath(stagedPath).constData());
-        return problem(QStringLiteral("%1 (while keeping the previous file as %2)").arg(reason, backup));
-    };
-    // A second name for the old file costs nothing; where the file system has none, a copy.
-    QString staged;
-    bool linked = false;
-    for (int attempt = 0; attempt < 100 && !linked; ++attempt) {
-        staged = backup + QStringLiteral(".tmp") + QString::number(QRandomGenerator::global()->generate(), 36);
-        linked = ::link(nativePath(target_).constData(), nativePath(staged).constData()) == 0;
-        if (!linked && errno != EEXIST)
-            break;
-    }
-    if (!linked) {
-        const int fd = createUnique(backup, staged);
-        if (fd < 0)
-            return failed(QString());
-        const bool copied = copyFile(target_, fd);
-        const int error = errno;
-        ::close(fd);
-        errno = error;
-        if (!copied)
-            return failed(staged);
-    }
-    if (::rename(nativePath(staged).constData(), nativePath(backup).constData()) != 0)
-        return failed(staged);
-    return std::nullopt;
+    const std::optional<QString> staged = stageSecondName(target_);
+    if (staged && ::rename(nativePath(*staged).constData(), nativePath(backup).constData()) == 0)
+        return std::nullopt;
+    const QString reason = qt_error_string(errno);
+    if (staged)
+        ::unlink(nativePath(*staged).constData());
+    return problem(QStringLiteral("%1 (while keeping the previous file as %2)").arg(reason, backup));
+}
+
+void keepRunningPastFileSizeLimit()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 } // namespace tav::records

@@ -10,7 +10,9 @@
 #     size on the screen and stores sane values again;
 #  3. an Alt+letter that no control carries types nothing; the progress window shows no title and
 #     holds its size; the message box holds its size and Enter presses its focused button;
-#  4. the stored rectangle is the window's normal one whatever path the window took: Maximise and
+#  4. the windows the main window owns (the message box, the customer-list options, the input
+#     boxes) are kept with it by the window manager, and the input boxes show their whole titles;
+#  5. the stored rectangle is the window's normal one whatever path the window took: Maximise and
 #     Restore, a maximised start and Restore, a minimised close and the start after it, and a
 #     stored size below the window's minimum with the title bar above the screen.
 #
@@ -161,13 +163,13 @@ read -r _ _ width height < <(stored_placement)
 # --- 3. Keys, the progress window and the message box --------------------------------------------
 start_program
 # "Ann" typed with Alt+Z and Alt+Q among the letters, which no control carries.
-keys "$main" alt+n
+click_right_button
 type_text "$main" Ann
 keys "$main" alt+z alt+q Tab
 type_text "$main" Lee
 keys "$main" alt+a
 # A second customer, deleted at once: the progress window reports it.
-keys "$main" alt+n
+click_right_button
 type_text "$main" Bob
 keys "$main" alt+a
 keys "$main" alt+d
@@ -187,7 +189,8 @@ customer_saved() { grep -q '<FName>Ann</FName>' "$database" 2>/dev/null; }
 wait_until 30 "the database file to hold the customer Ann as typed" customer_saved
 
 # The explanation before closing the books: Tab to its No, and Enter presses it.
-keys "$main" alt+o alt+c
+keys "$main" alt+o
+click_on_page 240 2160 3255 375
 wait_window "Quobilla Message"
 message=$window
 screenshot message-box
@@ -201,7 +204,73 @@ settle
 screenshot company-info
 close_program
 
-# --- 4. Window states ----------------------------------------------------------------------------
+# --- 4. Owned windows ----------------------------------------------------------------------------
+# A window the main window owns is transient for it: the window manager keeps it above the main
+# window and never leaves the main window blocked with the window out of sight.
+expect_owned() {
+    owned_by "$window" "$main" || fail "the window \"$1\" is not kept with the main window (WM_TRANSIENT_FOR)"
+}
+
+owned_windows() {
+    # One customer billed in the period shown at start.
+    cp "$here/long-texts-TAV.xml" "$database"
+    start_program
+    measure_pages
+    local -A whole
+    local title
+    for title in "Enter New Balance" "Optional Note" "Add a Note to Customer Bill"; do
+        whole[$title]=$(whole_title_width "$title" "$main" TAV)
+    done
+
+    # The customer-list options, from the Customers page's printer button.
+    show_page $CUSTOMERS
+    click_on_page $((half - 600)) 585 375 360
+    wait_window "Customer List Print Options"
+    expect_owned "Customer List Print Options"
+    keys "$window" alt+c
+    wait_window_gone "$window"
+
+    # The message box, explaining the closing of the books.
+    keys "$main" alt+o
+    click_on_page 240 2160 3255 375
+    wait_window "Quobilla Message"
+    expect_owned "Quobilla Message"
+    keys "$window" alt+n
+    wait_window_gone "$window"
+
+    # The payment's input boxes: the tree reads 0 the period, 1 the customer, 2 her item.
+    show_page $BILL_PERIODS
+    local tree_left=$((PAGE_LEFT + 120)) tree_width=$((page_width - 240))
+    measure_rows periods "$main" "$tree_left" 1560 "$tree_width" $((page_height - 2400))
+    click_row periods "$main" "$tree_left" "$tree_width" 1
+    click_payment_button
+    for title in "Enter New Balance" "Optional Note"; do
+        wait_window "$title"
+        screenshot "input-box-$title"
+        expect_owned "$title"
+        expect_whole_title "$window" "$title" "${whole[$title]}"
+        keys "$window" Escape
+        wait_window_gone "$window"
+    done
+
+    # The invoice note's input box, from a right click on the customer of the Printing page.
+    show_page $PRINTING
+    tree_width=$((page_width - 225))
+    measure_rows printing "$main" "$tree_left" 1320 "$tree_width" $((page_height - 2145))
+    click_row printing "$main" "$tree_left" "$tree_width" 1
+    xdotool click 3
+    title="Add a Note to Customer Bill"
+    wait_window "$title"
+    screenshot invoice-note-box
+    expect_owned "$title"
+    expect_whole_title "$window" "$title" "${whole[$title]}"
+    keys "$window" Escape
+    wait_window_gone "$window"
+    close_program
+}
+owned_windows
+
+# --- 5. Window states ----------------------------------------------------------------------------
 # The window manager moves and frames the window in steps, so each rectangle is waited for; once
 # reached it must hold.
 #     expect_window WHAT EXPECTED

@@ -114,7 +114,7 @@ expect_long_texts_inside() {
 # Prints the invoice of the checked customer on the chosen layout into $out/NAME.pdf.
 print_invoice() {
     show_page $PRINTING
-    keys "$main" alt+p
+    click_left_button
     wait_until 60 "the PDF file of $1" pdf_complete 1
     mv "$pdf_file" "$out/$1.pdf"
     pdftoppm -r 60 -png -singlefile "$out/$1.pdf" "$out/$1"

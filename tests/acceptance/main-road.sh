@@ -51,13 +51,6 @@ close_program() {
     await_clean_end
 }
 
-# A control of the shown page, by its rectangle within the page frame.
-click_on_page() {
-    local left=$1 top=$2
-    shift 2
-    click_control "$main" $((PAGE_LEFT + left)) "$top" "$@"
-}
-
 # The check-mark button (Save) in front of the page's title bar.
 click_save() {
     click_control "$main" 1680 135 390 480
@@ -87,7 +80,7 @@ picture_of_period_tree() {
 
 # Fields in tab order: first name, last name, address 1-3, email, phone, notes.
 add_customer() {
-    keys "$main" alt+n
+    click_right_button
     local field
     for field in "${@:1:7}"; do
         [ -z "$field" ] || type_text "$main" "$field"
@@ -98,7 +91,7 @@ add_customer() {
 }
 
 add_product() {
-    keys "$main" alt+n
+    click_right_button
     type_text "$main" "$1"
     keys "$main" Tab
     type_text "$main" "$2"
@@ -165,7 +158,7 @@ screenshot products-added
 # In new-period entry the tree of customers and the product list share the page: the tree at
 # Left 120, the list at Left Half + 120, both Top 1560, Half - 240 wide and H - 2400 high.
 show_page $BILL_PERIODS
-keys "$main" alt+n
+click_right_button
 type_text "$main" "March 2026"
 keys "$main" Tab
 type_text "$main" 03/01/2026
@@ -202,7 +195,7 @@ screenshot period-finalised
 # The finalised period shows in view mode in the same tree, every node expanded:
 # 0 the period, 1 Hopper, 2 her item, 3 Lovelace, 4 and 5 her items.
 click_row tree "$main" "$tree_left" "$view_width" 3
-keys "$main" alt+p
+click_payment_button
 wait_window "Enter New Balance"
 type_text "$window" 100.10
 screenshot new-balance
@@ -219,7 +212,7 @@ picture_of_period_tree period-tree
 # --- 5. Invoices and envelopes -------------------------------------------------------------------
 # The company information is empty, so the program first offers to go and enter it; "No" prints.
 show_page $PRINTING
-keys "$main" alt+p
+click_left_button
 answer_no_in_message_window company-info-question
 await_pdf invoices 2
 settle
@@ -248,7 +241,7 @@ check_first_printouts
 # It reopens the page it closed on, Printing, with the same period: its invoices print the same.
 start_program
 screenshot second-start
-keys "$main" alt+p
+click_left_button
 answer_no_in_message_window second-start-company-info-question
 await_pdf invoices-second-start 2
 diff -u "$out/invoices.txt" "$out/invoices-second-start.txt" >&2 ||
@@ -288,7 +281,7 @@ sed -e '/<BillPeriods>/,/<\/BillPeriods>/{/BillPeriods>/!d}' \
 cp "$database" "$work/database-without-periods"
 start_program
 show_page $BILL_PERIODS
-keys "$main" alt+n
+click_right_button
 type_text "$main" "April 2026"
 keys "$main" Tab Tab Tab
 type_text "$main" 05/15/2026
@@ -309,7 +302,7 @@ keys "$window" Return
 wait_window_gone "$window"
 settle
 screenshot period-abandoned
-keys "$main" alt+p
+click_left_button
 answer_no_in_message_window abandoned-period-company-info-question
 keys "$main" alt+e
 sleep 3

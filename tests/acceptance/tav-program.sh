@@ -74,11 +74,44 @@ readonly CUSTOMERS=0 PRODUCTS=1 BILL_PERIODS=2 PRINTING=3 PRINT_OPTIONS=4
 # Sets $page_width, $page_height and $half from the main window's size.
 measure_pages() {
     local width height
-    read -r width height < <(window_size "$main")
+    # The layout follows the window's outer size, which holds a window manager's frame.
+    if window_framed "$main"; then
+        read -r _ _ width height < <(outer_geometry "$main")
+    else
+        read -r width height < <(window_size "$main")
+    fi
     page_width=$((width * TWIPS_PER_PIXEL - 1665))
     page_height=$((height * TWIPS_PER_PIXEL - 510))
     half=$((page_width / 2))
     ((page_width % 2 == 0 || half % 2 == 0)) || half=$((half + 1))
+}
+
+# A control of the shown page, by its rectangle within the page frame.
+click_on_page() {
+    local left=$1 top=$2
+    shift 2
+    click_control "$main" $((PAGE_LEFT + left)) "$top" "$@"
+}
+
+# The buttons at the bottom of pages 0 to 3, Top H - 720, 1935 x 615: the right one at Left
+# W - 2050 ("&New Customer", "&New Product or Service", "&New Bill Period", "&Add New", "Print
+# Selected as &Envelopes"), the left one at W - 4210 ("&Print Selected as Invoices"), and the
+# payment button of the Bill Periods page ("Log &Payment && Optional Note") at Left 2280. Their
+# letters are also those of page accelerators, and a letter that two controls carry only moves
+# the focus, so they are clicked.
+click_right_button() {
+    measure_pages
+    click_on_page $((page_width - 2050)) $((page_height - 720)) 1935 615
+}
+
+click_left_button() {
+    measure_pages
+    click_on_page $((page_width - 4210)) $((page_height - 720)) 1935 615
+}
+
+click_payment_button() {
+    measure_pages
+    click_on_page 2280 $((page_height - 720)) 1935 615
 }
 
 # The page tabs down the left edge of the window: Left 15, Top 360 + 840 x index, 1545 x 840.

@@ -261,3 +261,71 @@ outer_geometry() {
 window_allows() {
     xprop -id "$1" _NET_WM_ALLOWED_ACTIONS 2>/dev/null | grep -Eq "_NET_WM_ACTION_$2(,|\$)"
 }
+
+# --- Owned windows and their titles --------------------------------------------------------------
+
+# Succeeds when a window is kept with its owner by the window manager: its WM_TRANSIENT_FOR names
+# the owner.
+#     owned_by WINDOW OWNER
+owned_by() {
+    local owner
+    owner=$(xprop -id "$1" WM_TRANSIENT_FOR 2>/dev/null | awk '/window id/ { print $NF }')
+    [ -n "$owner" ] && ((owner == $2))
+}
+
+# The frame the window manager put around a window: its ancestor just below the root.
+frame_of() {
+    local id=$1 root parent
+    root=$(xwininfo -root | awk '/Window id:/ { print $4 }')
+    while parent=$(xwininfo -tree -id "$id" | awk '/Parent window id:/ { print $4 }') && [ "$parent" != "$root" ]; do
+        id=$parent
+    done
+    echo "$id"
+}
+
+# The widest child window of a window no higher than 40 pixels and at least 8: in openbox's
+# frame the title bar, and in the title bar the title itself, which openbox draws in a window of
+# its own.
+widest_short_child() {
+    xwininfo -children -id "$1" | awk '
+        match($0, / [0-9]+x[0-9]+[+-][0-9]+[+-][0-9]+ /) {
+            split(substr($0, RSTART + 1, RLENGTH - 2), size, /[x+-]/)
+            if (size[2] >= 8 && size[2] <= 40 && size[1] > widest) { widest = size[1]; id = $1 }
+        }
+        END { if (id) print id; else exit 1 }'
+}
+
+# The width in pixels of what the window manager drew of a window's title: from the first to the
+# last column of its title that differs from the title's background (its first column).
+title_ink_width() {
+    local bar label x y width height
+    bar=$(widest_short_child "$(frame_of "$1")") || return 1
+    label=$(widest_short_child "$bar") || return 1
+    read -r x y width height < <(client_geometry "$label")
+    import -window root -crop "${width}x$height+$x+$y" +repage txt:- | awk '
+        NR > 1 {
+            split($1, at, /[,:]/)
+            if (at[1] == 0) background[at[2]] = $3
+            else if ($3 != background[at[2]]) { if (first == "" || at[1] < first) first = at[1]; if (at[1] > last) last = at[1] }
+        }
+        END { print first == "" ? 0 : last - first + 1 }'
+}
+
+# The width in pixels at which the window manager draws TITLE whole: as it draws it on WIDE, a
+# shown window wide enough for it that nothing covers, given that title for a moment.
+#     whole_title_width TITLE WIDE WIDE-TITLE
+whole_title_width() {
+    xdotool set_window --name "$1" "$2"
+    settle
+    title_ink_width "$2"
+    xdotool set_window --name "$3" "$2"
+}
+
+# Fails unless the window manager draws a window's title whole, WHOLE pixels wide.
+#     expect_whole_title WINDOW TITLE WHOLE
+expect_whole_title() {
+    local shown
+    settle
+    shown=$(title_ink_width "$1")
+    (($3 > 0 && shown >= $3 - 2)) || fail "the title \"$2\" shows $shown pixels wide, cut short of its $3 pixels"
+}

@@ -32,6 +32,31 @@ void pressOkay(platform::Form& form)
     static_cast<components::MessageWindow&>(form).cmdOkay->click();
 }
 
+// The sample with a customer whose number cannot be read: the load leaves it out.
+QByteArray withUnreadableCustomer()
+{
+    return QByteArray(test::sampleDatabase()).replace("<Customer CID=\"2\">", "<Customer CID=\"x\">");
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+void saveWithCompanyName(app::MainWindow& window, const QString& name)
+{
+    window.c.txtCompanyDetails[0]->setText(name);
+    ASSERT_TRUE(window.session.saveDatabase());
+}
+
 } // namespace
 
 TEST_F(MainWindowTest, aMissingCustomerGetsOnePlaceholderAndOneNotice)
@@ -88,7 +113,7 @@ TEST_F(MainWindowTest, entriesThatCannotBeReadAreToldOnceAndTheRestLoads)
               "1 entry of the database file could not be read and was left out.\r\n"
               "1 entry of the database file repeated the number or name of an earlier entry and was left out; "
               "the earlier entry was kept.\r\n\r\n"
-              "(The file as it was is kept as TAV.xml.bak when you next save.)");
+              "(The file as it was is kept as TAV.xml.damaged when you next save.)");
     EXPECT_EQ(window->c.lvwCustomersVis->count(), 1);
     EXPECT_EQ(window->c.lvwProducts[0]->count(), 1);
     EXPECT_TRUE(window->db.products.find("1k")->endsWith("Lawn mowing"));
@@ -104,6 +129,52 @@ TEST_F(MainWindowTest, entriesThatCannotBeReadAreToldOnceAndTheRestLoads)
     EXPECT_TRUE(scriptedHost().lastPrompt().text.startsWith(
         "3 entries of the database file repeated the number or name of an earlier entry and were left out; "
         "the earlier entries were kept.\r\n\r\n"));
+}
+
+TEST_F(MainWindowTest, theFileAsADamagedLoadFoundItIsKeptThroughEverySaveUnderTheNameTold)
+{
+    const QByteArray damaged = withUnreadableCustomer();
+    test::writeDatabaseFile(damaged);
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    start();
+    const QString kept = test::databaseFile() + ".damaged";
+    EXPECT_TRUE(scriptedHost().lastPrompt().text.endsWith("(The file as it was is kept as TAV.xml.damaged when you "
+                                                          "next save.)"));
+    EXPECT_FALSE(QFile::exists(kept)) << "nothing is kept before a save";
+    saveWithCompanyName(*window, "New Co");
+    saveWithCompanyName(*window, "Newer Co");
+    EXPECT_EQ(fileBytes(kept), damaged);
+    EXPECT_TRUE(fileBytes(test::databaseFile() + ".bak").contains("<CompanyName>New Co</CompanyName>"));
+
+    // Damaged again: the first copy stays and the next name is told. When that name is taken before
+    // the save, the file goes to a free one, and the user is told which.
+    test::writeDatabaseFile(damaged);
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    window->session.loadAndShowDatabase();
+    EXPECT_TRUE(scriptedHost().lastPrompt().text.endsWith("kept as TAV.xml.damaged2 when you next save.)"));
+    writeFile(kept + "2", "someone else's");
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    saveWithCompanyName(*window, "Newest Co");
+    EXPECT_EQ(scriptedHost().lastPrompt().text, "The database file as it was when it was read is kept as TAV.xml.damaged3.");
+    EXPECT_EQ(fileBytes(kept + "3"), damaged);
+    EXPECT_EQ(fileBytes(kept + "2"), "someone else's");
+    EXPECT_EQ(fileBytes(kept), damaged);
+}
+
+TEST_F(MainWindowTest, aDamagedDatabaseBehindALinkIsKeptBesideTheFileTheLinkNames)
+{
+    const QString real = test::testFolder() + "/books/2026.xml";
+    QDir().mkpath(test::testFolder() + "/books");
+    writeFile(real, withUnreadableCustomer());
+    ASSERT_TRUE(QFile::link(real, test::databaseFile()));
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    start();
+    EXPECT_TRUE(scriptedHost().lastPrompt().text.endsWith("(The file as it was is kept as " + real
+                                                          + ".damaged when you next save.)"));
+    saveWithCompanyName(*window, "New Co");
+    EXPECT_EQ(fileBytes(real + ".damaged"), withUnreadableCustomer());
+    EXPECT_TRUE(QFileInfo(test::databaseFile()).isSymLink());
+    EXPECT_FALSE(QFile::exists(test::databaseFile() + ".damaged"));
 }
 
 TEST_F(MainWindowTest, pricesWrittenUnderAnotherLocaleKeepTheirAmountsOrAreTold)
@@ -156,6 +227,12 @@ TEST_F(MainWindowTest, aFileThatIsNoDatabaseIsToldAndNeverWrittenOver)
         scriptedHost().answerMessageBox(MessageAnswer::Ok);
         EXPECT_FALSE(window->session.saveDatabase());
     }
+    // Nor by SvAs onto that same file.
+    test::dialogBackend().chooseFiles({test::databaseFile()});
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    window->c.cmdChangePath[app::FileCommands::SaveAs]->click();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Database Not Saved");
+    EXPECT_TRUE(window->hasUnsavedChanges());
     EXPECT_EQ(test::readDatabaseFile(), text);
     EXPECT_FALSE(QFileInfo::exists(test::databaseFile() + ".bak"));
 

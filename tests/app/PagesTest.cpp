@@ -1,6 +1,5 @@
 #include "MainWindowFixture.h"
 
-#include "platform/AccessKeyRouter.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
@@ -116,7 +115,7 @@ TEST_F(MainWindowTest, everyPageFollowsTheWindowsSizeAboveItsMinimum)
         expectNothingCutOff(showPage(*window, page));
 }
 
-TEST_F(MainWindowTest, tabsAndAltLettersSwitchPagesAndThePageShownWinsALetter)
+TEST_F(MainWindowTest, theTabsSwitchPages)
 {
     start();
     auto& c = window->c;
@@ -126,34 +125,6 @@ TEST_F(MainWindowTest, tabsAndAltLettersSwitchPagesAndThePageShownWinsALetter)
     EXPECT_FALSE(c.fraMain[0]->visible());
     emit c.cmdTab[2]->clicked();
     EXPECT_TRUE(c.fraMain[2]->visible()) << "the page already shown stays shown";
-
-    const platform::AccessKeyRouter* keys = window->widget()->findChild<platform::AccessKeyRouter*>();
-    ASSERT_TRUE(keys);
-    EXPECT_EQ(keys->target('I'), c.cmdAcceleratorKey[6]);
-    EXPECT_EQ(keys->target('P'), c.cmdAcceleratorKey[1]) << "the payment button is hidden until a customer is chosen";
-    window->layout.cmdTab_Click(5);
-    EXPECT_EQ(keys->target('C'), c.cmdCloseBooks[4]);
-    EXPECT_EQ(keys->target('O'), c.cmdChangePath[1]);
-    window->layout.cmdTab_Click(0);
-    EXPECT_EQ(keys->target('C'), c.cmdAcceleratorKey[0]);
-    EXPECT_EQ(keys->target('N'), c.cmdAddNew);
-
-    // Alt+letter as the user presses it.
-    QTest::keyClick(c.lvwCustomersVis->widget(), Qt::Key_T, Qt::AltModifier);
-    EXPECT_EQ(window->state.currentTab, 4);
-    QTest::keyClick(c.chkKeepTwelveLines->widget(), Qt::Key_T, Qt::AltModifier);
-    EXPECT_EQ(window->state.currentTab, 4) << "Alt+T now belongs to the page's own check box";
-    EXPECT_EQ(c.chkKeepTwelveLines->value(), platform::CheckBox::Unchecked);
-
-    // A letter that no shown control carries types nothing, nor does one whose button is hidden.
-    window->layout.cmdTab_Click(1);
-    c.cmdAddNewItem->click();
-    ASSERT_EQ(keys->target('A'), nullptr) << "\"&Add New\" shows once price and name are typed";
-    QWidget* price = c.txtPrice->widget();
-    QTest::keyClicks(price, "12");
-    for (const Qt::Key letter : {Qt::Key_A, Qt::Key_Z, Qt::Key_Q, Qt::Key_5})
-        QTest::keyClick(price, letter, Qt::AltModifier);
-    EXPECT_EQ(c.txtPrice->text(), "12");
 }
 
 TEST_F(MainWindowTest, theListsShowCurrentEntriesOnlyInTableOrder)

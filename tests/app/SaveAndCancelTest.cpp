@@ -7,6 +7,8 @@
 #include "platform/TextBox.h"
 #include "platform/TreeView.h"
 
+#include <cstdio>
+
 using namespace tav;
 using platform::MessageAnswer;
 using test::MainWindowTest;
@@ -25,6 +27,68 @@ TEST_F(MainWindowTest, saveWritesTheFileAndHidesSaveAndCancel)
     EXPECT_FALSE(window->hasUnsavedChanges());
     EXPECT_TRUE(test::readDatabaseFile().contains("\t\t<CompanySlogan>We cut it all</CompanySlogan>\r\n"));
     EXPECT_TRUE(QFile::exists(test::databaseFile() + ".bak"));
+}
+
+namespace {
+
+// Another program saving the database file as this one does: a new file put in the old one's place.
+void replaceOnDisk(const QByteArray& content)
+{
+    const QString fresh = test::testFolder() + "/theirs.xml";
+    QFile file(fresh);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    ASSERT_EQ(std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(test::databaseFile()).constData()), 0);
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, aFileChangedSinceItWasReadIsWrittenOverOnlyWhenTheUserSaysSo)
+{
+    test::writeDatabaseFile(test::sampleDatabase());
+    start();
+    auto& c = window->c;
+    c.txtCompanyDetails[0]->setText("Ours");
+    const QByteArray theirs = QByteArray(test::sampleDatabase()).replace("Green &amp; Sons", "Theirs");
+    replaceOnDisk(theirs);
+
+    scriptedHost().answerMessageBox(MessageAnswer::No);
+    EXPECT_FALSE(window->session.saveDatabase());
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Changed");
+    EXPECT_EQ(scriptedHost().lastPrompt().buttons, platform::MessageButtons::YesNoDefaultNo);
+    EXPECT_TRUE(scriptedHost().lastPrompt().text.contains(test::databaseFile()));
+    EXPECT_EQ(test::readDatabaseFile(), theirs);
+    EXPECT_TRUE(c.cmdSave->visible());
+
+    // SvAs onto the same file and the save at shutdown ask the same; No keeps the program running.
+    test::dialogBackend().chooseFiles({test::databaseFile()});
+    scriptedHost().answerMessageBox(MessageAnswer::No);
+    c.cmdChangePath[app::FileCommands::SaveAs]->click();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Changed");
+    scriptedHost().answerMessageBox(MessageAnswer::Yes);
+    scriptedHost().answerMessageBox(MessageAnswer::No);
+    EXPECT_FALSE(window->unload());
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Changed");
+    EXPECT_EQ(test::readDatabaseFile(), theirs);
+
+    scriptedHost().answerMessageBox(MessageAnswer::Yes);
+    EXPECT_TRUE(window->session.saveDatabase());
+    EXPECT_TRUE(test::readDatabaseFile().contains("<CompanyName>Ours</CompanyName>"));
+    // The file as this program saved it is no change: the next save asks nothing.
+    c.txtCompanyDetails[0]->setText("Ours again");
+    EXPECT_TRUE(window->session.saveDatabase());
+
+    // Written in place (an editor), the file has changed as well.
+    QFile file(test::databaseFile());
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("\r\n");
+    file.close();
+    c.txtCompanyDetails[0]->setText("Ours once more");
+    scriptedHost().answerMessageBox(MessageAnswer::No);
+    EXPECT_FALSE(window->session.saveDatabase());
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Changed");
+    EXPECT_TRUE(test::readDatabaseFile().contains("<CompanyName>Ours again</CompanyName>"));
 }
 
 TEST_F(MainWindowTest, cancelReloadsTheFileAfterItsQuestion)

@@ -100,6 +100,7 @@ TEST_F(VersionCheckTest, theRunningVersionIsTheLatestAndOneAboveItOffersTheUpdat
     EXPECT_EQ(update->caption(), "   Click DOWNLOAD to begin Auto-Update.");
     EXPECT_EQ(update->lblStatus->caption(), "PLEASE SAVE YOUR WORK.");
     EXPECT_EQ(update->widget()->parentWidget(), window->widget()) << "it stays in front of the main window";
+    EXPECT_EQ(update->widget()->windowType(), Qt::Dialog) << "a window manager keeps only a dialog with its owner";
     EXPECT_TRUE(update->widget()->isWindow());
     EXPECT_EQ(update->left(), 600) << "its remembered place";
     EXPECT_EQ(update->top(), 900);

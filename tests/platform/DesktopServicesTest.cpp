@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -112,4 +113,26 @@ TEST(DesktopHost, theInputBoxKeepsItsSizeAndTakesTypingButNoAltLetter)
     });
     EXPECT_EQ(tav::platform::DesktopHost().inputBox("Enter New Balance", "Log Payment", "", std::nullopt).toStdString(), "30");
     EXPECT_TRUE(fixed);
+}
+
+TEST(DesktopHost, aQuestionWhoseYesWritesOverSomethingAnswersNoToEnterAndToTheCloseBox)
+{
+    for (const bool closeBox : {false, true}) {
+        QTimer::singleShot(0, [closeBox] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) {
+                ADD_FAILURE() << "no message box is showing";
+                return;
+            }
+            if (closeBox)
+                box->close();
+            else
+                QTest::keyClick(box, Qt::Key_Return);
+        });
+        EXPECT_EQ(tav::platform::DesktopHost().messageBox("Do you want to write over it?",
+                                                          tav::platform::MessageButtons::YesNoDefaultNo,
+                                                          tav::platform::MessageIcon::Exclamation, "Database File Changed"),
+                  tav::platform::MessageAnswer::No)
+            << (closeBox ? "close box" : "Enter");
+    }
 }

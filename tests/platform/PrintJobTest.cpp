@@ -55,17 +55,22 @@ QString run(const QString& program, const QStringList& arguments)
 TEST(PrintTarget, aFolderFromTheEnvironmentWinsThenThePrinterThenDocumentsThenHome)
 {
     const QString base = test::testFolder();
-    const PrintTarget toFolder = platform::choosePrintTarget(base + "/pdf", "Office", base + "/home/Documents",
+    const PrintTarget toFolder = platform::choosePrintTarget(base + "/pdf", {"Office", {}}, base + "/home/Documents",
                                                              base + "/home", "TAV Invoices", kNow);
     EXPECT_EQ(toFolder.kind, PrintTarget::Kind::PdfFile);
     EXPECT_FALSE(toFolder.fallback);
     EXPECT_EQ(toFolder.pdfFile, base + "/pdf/TAV Invoices 2026-12-09 10.00.05.pdf");
     EXPECT_TRUE(QDir(base + "/pdf").exists());
 
-    const PrintTarget toPrinter =
-        platform::choosePrintTarget({}, "Office", base + "/home/Documents", base + "/home", "TAV Invoices", kNow);
+    const PrintTarget toPrinter = platform::choosePrintTarget({}, {"Office", {}}, base + "/home/Documents",
+                                                              base + "/home", "TAV Invoices", kNow);
     EXPECT_EQ(toPrinter.kind, PrintTarget::Kind::Printer);
     EXPECT_EQ(toPrinter.printerName, "Office");
+
+    const PrintTarget missing = platform::choosePrintTarget({}, {"Gone", "The default printer is missing."},
+                                                            base + "/home/Documents", base + "/home", "TAV", kNow);
+    EXPECT_EQ(missing.kind, PrintTarget::Kind::Printer) << "a broken printer set-up is told, not passed over";
+    EXPECT_EQ(missing.failure, "The default printer is missing.");
 
     const PrintTarget toHome =
         platform::choosePrintTarget({}, {}, base + "/home/Documents", base + "/home", "TAV Envelopes", kNow);
@@ -80,30 +85,41 @@ TEST(PrintTarget, aFolderFromTheEnvironmentWinsThenThePrinterThenDocumentsThenHo
         << "an existing file is never overwritten";
 }
 
-TEST(QtPrintJob, aPdfKeepsTheTextAsTextOnLetterOrLandscapePages)
+TEST(QtPrintJob, aPdfKeepsTheTextAsTextOnTheUsersPaperTurnedAsAsked)
 {
-    const QString file = test::testFolder() + "/out.pdf";
-    platform::QtPrintJob invoices({"TAV Invoices", PrintJobSetup::Paper::Letter, PrintJobSetup::Orientation::Portrait},
-                                  {PrintTarget::Kind::PdfFile, {}, file, true});
-    EXPECT_TRUE(invoices.printPage(pageSaying("First page & more")));
-    EXPECT_TRUE(invoices.printPage(pageSaying("Second page")));
-    const platform::PrintOutcome outcome = invoices.finish();
-    EXPECT_EQ(outcome.failure, "");
-    EXPECT_EQ(outcome.fallbackPdf, file) << "a stand-in for a missing printer is named to the user";
-    const QString text = run("pdftotext", {file, "-"});
-    EXPECT_TRUE(text.contains("First page & more")) << text.toStdString();
-    EXPECT_TRUE(text.contains("Second page"));
-    const QString info = run("pdfinfo", {file});
-    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+2"))) << info.toStdString();
-    EXPECT_TRUE(info.contains("612 x 792")) << info.toStdString();
+    // Every document of a run in the user's country comes out on the same paper: Letter where
+    // that is the custom, A4 elsewhere.
+    for (const auto& [locale, portrait, landscape] :
+         {std::tuple{QLocale(QLocale::English, QLocale::UnitedStates), "612 x 792", "792 x 612"},
+          std::tuple{QLocale(QLocale::Spanish, QLocale::Mexico), "612 x 792", "792 x 612"},
+          std::tuple{QLocale(QLocale::French, QLocale::Canada), "612 x 792", "792 x 612"},
+          std::tuple{QLocale(QLocale::English, QLocale::UnitedKingdom), "595 x 842", "842 x 595"},
+          std::tuple{QLocale(QLocale::German, QLocale::Germany), "595 x 842", "842 x 595"}}) {
+        SCOPED_TRACE(locale.name().toStdString());
+        const QString file = test::testFolder() + "/" + locale.name() + ".pdf";
+        PrintTarget target{PrintTarget::Kind::PdfFile, {}, file, true};
+        target.paper = platform::pdfPaper(locale);
+        platform::QtPrintJob invoices({"TAV Invoices", PrintJobSetup::Orientation::Portrait}, target);
+        EXPECT_TRUE(invoices.printPage(pageSaying("First page & more")));
+        EXPECT_TRUE(invoices.printPage(pageSaying("Second page")));
+        const platform::PrintOutcome outcome = invoices.finish();
+        EXPECT_EQ(outcome.failure, "");
+        EXPECT_EQ(outcome.fallbackPdf, file) << "a stand-in for a missing printer is named to the user";
+        const QString text = run("pdftotext", {file, "-"});
+        EXPECT_TRUE(text.contains("First page & more")) << text.toStdString();
+        EXPECT_TRUE(text.contains("Second page"));
+        const QString info = run("pdfinfo", {file});
+        EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+2"))) << info.toStdString();
+        EXPECT_TRUE(info.contains(portrait)) << info.toStdString();
 
-    const QString landscapeFile = test::testFolder() + "/envelopes.pdf";
-    platform::QtPrintJob envelopes(
-        { "TAV Envelopes", PrintJobSetup::Paper::Letter, PrintJobSetup::Orientation::Landscape },
-        { PrintTarget::Kind::PdfFile, {}, landscapeFile, false });
-    envelopes.printPage(pageSaying("Envelope"));
-    EXPECT_EQ(envelopes.finish().fallbackPdf, "") << "a PDF asked for is no stand-in";
-    EXPECT_TRUE(run("pdfinfo", {landscapeFile}).contains("792 x 612"));
+        const QString landscapeFile = test::testFolder() + "/envelopes-" + locale.name() + ".pdf";
+        target.pdfFile = landscapeFile;
+        target.fallback = false;
+        platform::QtPrintJob envelopes({"TAV Envelopes", PrintJobSetup::Orientation::Landscape}, target);
+        envelopes.printPage(pageSaying("Envelope"));
+        EXPECT_EQ(envelopes.finish().fallbackPdf, "") << "a PDF asked for is no stand-in";
+        EXPECT_TRUE(run("pdfinfo", {landscapeFile}).contains(landscape));
+    }
 }
 
 TEST(QtPrintJob, aFileThatCannotBeWrittenFailsTheJob)

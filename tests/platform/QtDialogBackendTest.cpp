@@ -8,11 +8,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QDialogButtonBox>
-#include <QFontDialog>
+#include <QFontDatabase>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QPageSetupDialog>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -49,6 +51,22 @@ void whenShown(std::function<void(D&)> step)
         step(*dialog);
         *stepDone = true;
     });
+}
+
+// Clicks the item of a list that shows the text, as the user does.
+void pickItem(QListView& list, const QString& text)
+{
+    const QModelIndexList found = list.model()->match(list.model()->index(0, 0), Qt::DisplayRole, text, 1,
+                                                      Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << text.toStdString();
+    list.scrollTo(found.front());
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(found.front()).center());
+}
+
+QString chosenText(const QListView& list)
+{
+    const QModelIndexList selected = list.selectionModel()->selectedIndexes();
+    return selected.size() == 1 ? selected.front().data().toString() : QString();
 }
 
 // What the dialog's Save or Open button does (QFileDialog keeps accept out of its public face).
@@ -155,48 +173,84 @@ TEST(QtDialogBackend, theOpenDialogTakesSeveralFilesOrEndsAsCancelled)
     EXPECT_EQ(cancelled.failureCode, 0);
 }
 
-TEST(QtDialogBackend, theFontDialogOpensWithNothingChosenAndTakesOKOnlyWithAFont)
+TEST(QtDialogBackend, aFileDialogTypesNothingOnAltAndBelongsToTheActiveWindow)
 {
-    bool opened = false;
-    whenShown<QFontDialog>([&](QFontDialog& dialog) {
-        // Family, style and size, each a box over its list.
-        const auto lists = dialog.findChildren<QListView*>(QString(), Qt::FindDirectChildrenOnly);
-        const auto boxes = dialog.findChildren<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly);
-        ASSERT_EQ(lists.size(), 3);
-        ASSERT_EQ(boxes.size(), 3);
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_FALSE(lists[i]->currentIndex().isValid()) << i;
-            EXPECT_FALSE(lists[i]->selectionModel()->hasSelection()) << i;
-            EXPECT_EQ(boxes[i]->text().toStdString(), "") << i;
-        }
-        QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-        EXPECT_FALSE(ok->isEnabled()) << "no font, no OK";
-        lists[0]->setCurrentIndex(lists[0]->model()->index(0, 0));
-        EXPECT_TRUE(ok->isEnabled());
-        opened = true;
+    QWidget main;
+    main.show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    QString typed;
+    whenShown<QFileDialog>([&](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.parentWidget(), &main) << "the desktop as owner puts it over the program's window";
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_TRUE(name);
+        name->setFocus();
+        QTest::keyClicks(name, "books");
+        for (const Qt::Key key : {Qt::Key_A, Qt::Key_Z, Qt::Key_Comma, Qt::Key_Period, Qt::Key_Minus})
+            QTest::keyClick(name, key, Qt::AltModifier);
+        typed = name->text();
         dialog.reject();
     });
-    EXPECT_FALSE(QtDialogBackend().showFontDialog({}).confirmed);
-    EXPECT_TRUE(opened);
+    QtDialogBackend().showFileDialog(saveRequest(makeFolder({})));
+    EXPECT_EQ(typed, "books");
 }
 
-TEST(QtDialogBackend, fontAndColourChoicesComeBackInTheObjectsTerms)
+TEST(QtDialogBackend, theFontDialogTakesOnlyAFontTheUserChoseAndShowsItsSample)
 {
-    QString family;
-    whenShown<QFontDialog>([&](QFontDialog& dialog) {
-        QFont font("DejaVu Sans", 12);
-        font.setBold(true);
-        font.setItalic(true);
-        dialog.setCurrentFont(font);
-        family = dialog.currentFont().family();
-        dialog.accept();
+    const QString family = "DejaVu Sans";
+    bool shown = false;
+    whenShown<QDialog>([&](QDialog& dialog) {
+        // Family, style and size lists, the sample box and OK.
+        const auto lists = dialog.findChildren<QListView*>(QString(), Qt::FindDirectChildrenOnly);
+        ASSERT_EQ(lists.size(), 3);
+        QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        QLineEdit* sample = nullptr;
+        for (QGroupBox* box : dialog.findChildren<QGroupBox*>()) {
+            if (box->title() == "Sample")
+                sample = box->findChild<QLineEdit*>();
+        }
+        ASSERT_TRUE(sample);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_FALSE(lists[i]->selectionModel()->hasSelection()) << i;
+        EXPECT_FALSE(ok->isEnabled()) << "no font, no OK";
+        for (QWidget* target : {static_cast<QWidget*>(lists[0]), static_cast<QWidget*>(ok), static_cast<QWidget*>(&dialog)})
+            QTest::keyClick(target, Qt::Key_Return);
+        ASSERT_TRUE(dialog.isVisible()) << "Enter accepts no font nobody chose";
+
+        // A family chosen alone brings its regular style and a size of its list.
+        pickItem(*lists[0], family);
+        const QString style = chosenText(*lists[1]);
+        EXPECT_FALSE(style.isEmpty());
+        EXPECT_FALSE(QFontDatabase::bold(family, style) || QFontDatabase::italic(family, style)) << style.toStdString();
+        const int size = chosenText(*lists[2]).toInt();
+        EXPECT_GT(size, 0);
+        EXPECT_TRUE(ok->isEnabled());
+        EXPECT_FALSE(sample->text().isEmpty());
+        EXPECT_EQ(sample->font().family(), family);
+        EXPECT_EQ(sample->font().pointSize(), size);
+
+        // The style and the size clicked are the ones taken, and the sample follows them.
+        pickItem(*lists[1], "Bold Oblique");
+        pickItem(*lists[2], "12");
+        EXPECT_TRUE(sample->font().bold());
+        EXPECT_TRUE(sample->font().italic());
+        EXPECT_EQ(sample->font().pointSize(), 12);
+        shown = true;
+        QTest::keyClick(lists[2], Qt::Key_Return);
     });
     const auto font = QtDialogBackend().showFontDialog({});
+    EXPECT_TRUE(shown);
     ASSERT_TRUE(font.confirmed);
     EXPECT_EQ(font.choice.faceName, family);
     EXPECT_EQ(font.choice.pointSizeTenths, 120);
     EXPECT_EQ(font.choice.fontType, FontType::Bold | FontType::Italic);
 
+    whenShown<QDialog>([](QDialog& dialog) { dialog.reject(); });
+    EXPECT_FALSE(QtDialogBackend().showFontDialog({}).confirmed);
+}
+
+TEST(QtDialogBackend, aColourChoiceComesBackInTheObjectsTerms)
+{
     ColorRequest request;
     request.initialColor = qint32(rgbValue(10, 20, 30));
     request.customColors[1] = qint32(rgbValue(255, 0, 0));

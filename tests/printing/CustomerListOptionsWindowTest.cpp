@@ -10,6 +10,7 @@
 #include "records/RecordFormats.h"
 #include "support/TestEnvironment.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace tav;
@@ -189,7 +190,7 @@ TEST_F(CustomerListOptionsTest, cancelPrintsNothing)
 {
     customers.add("1k", records::CustomerRecord{{"Bob"}, false}.text());
     auto& w = open();
-    w.cmdCancel->click();
+    QTest::keyClick(w.widget(), Qt::Key_C, Qt::AltModifier);
     EXPECT_TRUE(w.unloaded());
     EXPECT_TRUE(scriptedHost().printRuns().empty());
 }

@@ -1,3 +1,4 @@
+#include "platform/QtPrintJob.h"
 #include "printing/InvoiceLayouts.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +69,24 @@ TEST_P(EveryLayout, eachLoadStartsFromTheDesign)
     printed.element("lblTotalAm").top = 9000;
     EXPECT_FALSE(printed == invoiceLayout(GetParam()));
     EXPECT_TRUE(invoiceLayout(GetParam()) == invoiceLayout(GetParam()));
+}
+
+TEST_P(EveryLayout, everyElementLiesInsideThePrintableAreaOfA4AndOfLetter)
+{
+    // Printers print invoices on their own default paper: whatever it is, no element may fall
+    // outside the part that the printer prints.
+    for (const QLocale& country : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::German)}) {
+        const QRectF printable = platform::pdfPaper(country).paintRect(QPageLayout::Point);
+        const double twipsPerPoint = 20;
+        for (const platform::PageElement& e : invoiceLayout(GetParam()).elements()) {
+            const bool line = e.kind == platform::PageElement::Kind::Line;
+            const double right = line ? std::max(e.x1, e.x2) : e.left + e.width;
+            const double bottom = line ? std::max(e.y1, e.y2) : e.top + e.height;
+            const std::string where = e.name.toStdString() + " on " + country.name().toStdString();
+            EXPECT_LE(right, printable.width() * twipsPerPoint) << where;
+            EXPECT_LE(bottom, printable.height() * twipsPerPoint) << where;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, EveryLayout, ::testing::Values(0, 1, 2));

@@ -1,5 +1,5 @@
-// A save killed at any moment leaves the database file exactly as it was before or after, never
-// anything in between.
+// A save killed at any moment, or stopped midway by a failing write, leaves the database file
+// exactly as it was before or after, never anything in between, and nothing else behind.
 #include "RecordsTestSupport.h"
 
 #include "records/DatabaseFile.h"
@@ -7,12 +7,15 @@
 #include "records/RecordFormats.h"
 #include "support/TestEnvironment.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -52,6 +55,13 @@ QByteArray contentOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QStringList filesIn(const QString& folder)
+{
+    QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    files.sort();
+    return files;
+}
+
 TEST(CrashSafety, aSaveKilledAtAnyMomentLeavesTheOldOrTheNewFile)
 {
     const Database databases[] = {largeDatabase(QStringLiteral("first")), largeDatabase(QStringLiteral("second"))};
@@ -85,6 +95,36 @@ TEST(CrashSafety, aSaveKilledAtAnyMomentLeavesTheOldOrTheNewFile)
             ++interrupted;
     }
     EXPECT_GT(interrupted, 10); // most kills came before the save was done
+
+    // The next save clears away what the killed ones left.
+    ASSERT_FALSE(saveDatabase(path, databases[0]));
+    EXPECT_EQ(filesIn(tav::test::testFolder()), (QStringList{"TAV.xml", "TAV.xml.bak"}));
+}
+
+TEST(CrashSafety, aSaveStoppedMidwayByAFileSizeLimitIsReportedAndLeavesTheOldFile)
+{
+    const QString path = tav::test::testFolder() + QStringLiteral("/TAV.xml");
+    ASSERT_FALSE(saveDatabase(path, Database()));
+    const QByteArray old = contentOf(path);
+    const Database large = largeDatabase(QStringLiteral("grown"));
+    ASSERT_GT(databaseFileBytes(large).size(), 1 << 20);
+
+    // A process of its own, as the program starts (the signal of the limit not ignored), whose
+    // writes fail once the file reaches 64 KB: the new file is well begun when they do.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{64 << 10, 64 << 10};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const std::optional<FileProblem> problem = saveDatabase(path, large);
+        ::_exit(problem && problem->path == path && problem->reason == qt_error_string(EFBIG) ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_FALSE(WIFSIGNALED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the failure was not reported as too large a file";
+    EXPECT_EQ(contentOf(path), old);
+    EXPECT_EQ(filesIn(tav::test::testFolder()), QStringList{"TAV.xml"});
 }
 
 } // namespace

@@ -60,10 +60,55 @@ TEST(DatabaseFile, aLinkedDatabaseIsReplacedWhereItLives)
     const QString link = pathIn(QStringLiteral("TAV.xml"));
     writeFile(real, "old");
     ASSERT_TRUE(QFile::link(real, link));
+    EXPECT_EQ(FileReplacement::damagedCopyPath(link), real + QStringLiteral(".damaged"));
+    const KeptCopy kept = FileReplacement::keepDamagedCopy(link);
+    EXPECT_FALSE(kept.problem);
+    EXPECT_EQ(kept.path, real + QStringLiteral(".damaged"));
     EXPECT_FALSE(saveDatabase(link, Database()));
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(contentOf(real), databaseFileBytes(Database()));
     EXPECT_EQ(contentOf(real + QStringLiteral(".bak")), QByteArray("old"));
+    EXPECT_EQ(contentOf(real + QStringLiteral(".damaged")), QByteArray("old"));
+}
+
+TEST(DatabaseFile, aDamagedCopyIsKeptUnderANameOfItsOwnThatNoSaveReplaces)
+{
+    const QString path = pathIn(QStringLiteral("TAV.xml"));
+    writeFile(path, "as it was");
+    EXPECT_EQ(FileReplacement::keepDamagedCopy(path).path, path + QStringLiteral(".damaged"));
+    EXPECT_FALSE(saveDatabase(path, Database()));
+    EXPECT_FALSE(saveDatabase(path, sampleDatabase()));
+    EXPECT_EQ(contentOf(path + QStringLiteral(".damaged")), QByteArray("as it was"));
+
+    // A name that is taken is never replaced: the next number is.
+    EXPECT_EQ(FileReplacement::damagedCopyPath(path), path + QStringLiteral(".damaged2"));
+    writeFile(path + QStringLiteral(".damaged2"), "someone's");
+    const KeptCopy kept = FileReplacement::keepDamagedCopy(path);
+    EXPECT_EQ(kept.path, path + QStringLiteral(".damaged3"));
+    EXPECT_EQ(contentOf(kept.path), sampleDatabaseFile());
+    EXPECT_EQ(contentOf(path + QStringLiteral(".damaged")), QByteArray("as it was"));
+    EXPECT_EQ(contentOf(path + QStringLiteral(".damaged2")), QByteArray("someone's"));
+
+    const KeptCopy none = FileReplacement::keepDamagedCopy(pathIn(QStringLiteral("missing.xml")));
+    ASSERT_TRUE(none.problem);
+    EXPECT_TRUE(none.problem->reason.contains(QLatin1String("missing.xml.damaged")));
+}
+
+TEST(DatabaseFile, aSaveRemovesTheTemporaryFilesThatKilledSavesLeftAndNothingElse)
+{
+    const QString path = pathIn(QStringLiteral("TAV.xml"));
+    writeFile(path, sampleDatabaseFile());
+    const QStringList leftOver{"TAV.xml.tmp1x9zq4k", "TAV.xml.bak.tmpa0"};
+    const QStringList others{"TAV.xml.tmp-notes", "TAV.xml.tmpTAKEN", "TAV.xml.tmp12345678", "other.xml.tmpab12",
+                             "TAV.xml.damaged"};
+    for (const QString& name : leftOver + others)
+        writeFile(pathIn(name), QByteArray(1 << 16, 'x'));
+    EXPECT_FALSE(saveDatabase(path, Database()));
+    QStringList expected = others + QStringList{"TAV.xml", "TAV.xml.bak"};
+    QStringList found = QDir(tav::test::testFolder()).entryList(QDir::Files | QDir::Hidden);
+    expected.sort();
+    found.sort();
+    EXPECT_EQ(found, expected);
 }
 
 TEST(DatabaseFile, aFailedSaveSaysWhichFileAndWhyAndLeavesEveryFileAsItWas)

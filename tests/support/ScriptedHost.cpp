@@ -150,7 +150,7 @@ void ScriptedHost::runModal(platform::Form& form)
 std::unique_ptr<platform::PrintJob> ScriptedHost::openPrintJob(const platform::PrintJobSetup& setup)
 {
     if (printForReal_)
-        return platform::openSystemPrintJob(setup, now_);
+        return platform::openSystemPrintJob(setup, now_, locale());
     printRuns_.push_back(PrintRun{setup, {}, false});
     return std::make_unique<RecordingPrintJob>(printRuns_, printOutcome_, pageWatcher_);
 }
