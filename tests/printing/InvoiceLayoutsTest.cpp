@@ -78,7 +78,8 @@ TEST_P(EveryLayout, everyElementLiesInsideThePrintableAreaOfA4AndOfLetter)
     for (const QLocale& country : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::German)}) {
         const QRectF printable = platform::pdfPaper(country).paintRect(QPageLayout::Point);
         const double twipsPerPoint = 20;
-        for (const platform::PageElement& e : invoiceLayout(GetParam()).elements()) {
+        const auto layout = invoiceLayout(GetParam());
+        for (const platform::PageElement& e : layout.elements()) {
             const bool line = e.kind == platform::PageElement::Kind::Line;
             const double right = line ? std::max(e.x1, e.x2) : e.left + e.width;
             const double bottom = line ? std::max(e.y1, e.y2) : e.top + e.height;
