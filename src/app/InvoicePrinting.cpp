@@ -11,9 +11,10 @@
 #include "platform/SettingsStore.h"
 #include "platform/TextBox.h"
 #include "platform/TreeView.h"
-#include "printing/InvoiceLayouts.h"
 #include "printing/PrintRun.h"
 #include "records/RecordFormats.h"
+
+#include <algorithm>
 
 namespace tav::app {
 
@@ -89,7 +90,7 @@ void InvoicePrinting::cmdPrintSelectedInvoices_Click()
     }
     PrintingPageRun run(w_.c);
     const printing::InvoiceContent shared = runContent();
-    const int layout = w_.state.printPreviewSelected;
+    const printing::InvoiceForm form(w_.state.printPreviewSelected, shared);
     const bool duplicates = w_.c.chkPrintDuplicateInvoices->value() == CheckBox::Checked;
     const TreeView& tree = *w_.c.tvwInvoiceRecords[1];
     printing::PrintRun job({QStringLiteral("TAV Invoices"), PrintJobSetup::Orientation::Portrait});
@@ -105,10 +106,11 @@ void InvoicePrinting::cmdPrintSelectedInvoices_Click()
         content.customer = *customer;
         content.paid = tree.text(key).endsWith(QLatin1String(" - paid"));
         content.lines = run.checkedLines(key);
-        Page page = printing::invoiceLayout(layout);
-        if (!printing::fillInvoice(page, layout, content))
-            continue;
-        if (!job.print(page) || (duplicates && !job.print(page)))
+        const std::vector<Page> pages = form.pages(content);
+        const auto printAll = [&] {
+            return std::all_of(pages.begin(), pages.end(), [&](const Page& page) { return job.print(page); });
+        };
+        if (!printAll() || (duplicates && !printAll()))
             break;
     }
     job.finish();

@@ -6,9 +6,9 @@ namespace tav::app {
 
 class MainWindow;
 
-// "Print Selected as Invoices": one invoice page on the chosen layout for every checked customer
-// of the Printing page's tree, twice with duplicates, all in one print job, after the offer to
-// enter the company's name and address first.
+// "Print Selected as Invoices": one invoice on the chosen layout for every checked customer of the
+// Printing page's tree (as many pages as its lines take), twice with duplicates, all in one print
+// job, after the offer to enter the company's name and address first.
 class InvoicePrinting {
 public:
     explicit InvoicePrinting(MainWindow& window);

@@ -41,11 +41,14 @@ struct PageElement {
 
     // Labels: the text (lines separated by CR LF or LF) as printed, its font and alignment. A label
     // that sizes itself to its text is drawn from its left edge, whatever its alignment; any other
-    // is wrapped to its width, aligned, and cut at its rectangle's edges.
+    // is wrapped to its width, aligned, and cut at its rectangle's edges, its last line then ending
+    // in an ellipsis. The last keptEnd characters of the text (a quantity suffix) stay when the
+    // text is cut: the ellipsis goes before them.
     QString text;
     PageFont font;
     Align align = Align::Left;
     bool autoSize = false;
+    int keptEnd = 0;
 
     // Lines and rectangle borders, in pixels of 15 twips.
     int penPixels = 2;

@@ -90,10 +90,10 @@ void PagePainter::paintLabel(const PageElement& label)
         return;
     }
     const QRectF box(label.left, label.top, label.width, label.height);
-    const LabelTextKey key{label.text, label.font, label.width, label.height, label.align, lineHeight};
+    const LabelTextKey key{label.text, label.font, label.width, label.height, label.align, lineHeight, label.keptEnd};
     const LabelText* text = texts_.object(key);
     if (!text) {
-        auto* laidOut = new LabelText(label.text, box.size(), label.align, painter_.font(), lineHeight);
+        auto* laidOut = new LabelText(label.text, box.size(), label.align, painter_.font(), lineHeight, label.keptEnd);
         texts_.insert(key, laidOut);
         text = laidOut;
     }

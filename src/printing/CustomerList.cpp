@@ -1,13 +1,17 @@
 #include "CustomerList.h"
 
+#include "platform/LabelFitting.h"
 #include "platform/LabelText.h"
 #include "platform/TextMeasurer.h"
 #include "records/RecordFormats.h"
 #include "records/Separators.h"
 #include "records/TextNumbers.h"
 
+#include <QRectF>
+
+#include <algorithm>
 #include <array>
-#include <span>
+#include <cmath>
 
 namespace tav::printing {
 
@@ -22,6 +26,10 @@ constexpr double kPageHeight = 14655;
 constexpr double kColumnTop = 1560;
 // A column whose text grows past this height is full.
 constexpr double kColumnLimit = 12240;
+// The right edge of the last column: inside the printable width of Letter and of A4 paper alike.
+constexpr double kListRight = 11160;
+// Room kept between a column's lines and the next column.
+constexpr double kColumnGap = 120;
 constexpr double kPageNumberLeft = 5520;
 constexpr double kPageNumberBottom = 14640;
 constexpr double kDesignPoints = 8.25;
@@ -36,40 +44,58 @@ constexpr std::array<std::array<double, kMaxColumns>, kMaxColumns> kColumnLefts{
     {600, 3240, 5880, 8520},
 }};
 
-PageElement listLabel(int index, double left, double top, const QString& text, const PageFont& font)
+PageElement listLabel(int index, const QRectF& box, const QString& text, const PageFont& font)
 {
     PageElement label;
     label.name = QStringLiteral("lblList");
     label.index = index;
-    label.left = left;
-    label.top = top;
+    label.left = box.left();
+    label.top = box.top();
+    label.width = box.width();
+    label.height = box.height();
     label.text = text;
     label.font = font;
-    label.autoSize = true;
     return label;
 }
 
-// Collects the columns of the page being filled and turns each full page into a page model.
+// The chosen font, made smaller only where a column would not hold one line of it above the page
+// number: line heights grow in proportion to the size.
+PageFont fittedListFont(PageFont font)
+{
+    const double most = (kPageNumberBottom - kColumnTop) / 2;
+    const double lineHeight = platform::textMeasurer().lineHeight(font);
+    if (lineHeight > most)
+        font.points = std::floor(font.points * most / lineHeight * 4) / 4;
+    return font;
+}
+
+// Collects the columns of the page being filled and turns each full page into a page model. Each
+// entry's lines wrap at the column's width, the pitch between columns less a gap, and count as
+// the lines they become; the columns end above the page number.
 class ListPages {
 public:
     ListPages(const CustomerListOptions& options, const PageFont& font)
         : options_(options)
-        , font_(font)
-        , lineHeight_(platform::textMeasurer().lineHeight(font))
+        , font_(fittedListFont(font))
+        , lineHeight_(platform::textMeasurer().lineHeight(font_))
         , columns_(static_cast<size_t>(options.columns))
+        , lineCounts_(columns_.size())
     {
         Q_ASSERT(options.columns >= 1 && options.columns <= kMaxColumns);
+        const auto& lefts = kColumnLefts[columns_.size() - 1];
+        columnWidth_ = (columns_.size() == 1 ? kListRight + kColumnGap : lefts[1]) - lefts[0] - kColumnGap;
+        const double bottom = options.pageNumbers ? pageNumberTop() : kPageHeight;
+        columnHeight_ = std::min(kColumnLimit, bottom - kColumnTop);
     }
 
-    void add(QStringList entry)
+    void add(const QStringList& entry)
     {
-        if (!fits(columns_[current_], entry) && !columns_[current_].isEmpty() && ++current_ == columns_.size())
+        const int lines = platform::lineCount(entry.join(QLatin1Char('\n')), font_, columnWidth_);
+        if (!fits(lineCounts_[current_] + lines) && lineCounts_[current_] > 0 && ++current_ == columns_.size())
             finishPage();
-        if (columns_[current_].isEmpty()) {
-            const auto room = std::max<qsizetype>(1, static_cast<qsizetype>((kPageHeight - kColumnTop) / lineHeight_));
-            entry = entry.mid(0, room);
-        }
+        // An entry taller than a whole column stands alone in it, cut at the column's bottom.
         columns_[current_] += entry;
+        lineCounts_[current_] += lines;
     }
 
     std::vector<Page> finish()
@@ -79,10 +105,9 @@ public:
     }
 
 private:
-    bool fits(const QStringList& column, const QStringList& entry) const
-    {
-        return static_cast<double>(column.size() + entry.size()) * lineHeight_ <= kColumnLimit;
-    }
+    double pageNumberTop() const { return kPageNumberBottom - lineHeight_; }
+
+    bool fits(int lines) const { return lines * lineHeight_ <= columnHeight_; }
 
     void finishPage()
     {
@@ -100,20 +125,25 @@ private:
         const auto& lefts = kColumnLefts[columns_.size() - 1];
         for (size_t k = 0; k < kMaxColumns; ++k) {
             const QString text = k < columns_.size() ? columns_[k].join(QLatin1Char('\n')) : QString();
-            page.add(listLabel(static_cast<int>(k), lefts[k], kColumnTop, text, font_));
+            page.add(listLabel(static_cast<int>(k), {lefts[k], kColumnTop, columnWidth_, columnHeight_}, text, font_));
         }
         const QString number = options_.pageNumbers ? QStringLiteral("Page #%1").arg(pages_.size() + 1) : QString();
-        page.add(listLabel(kMaxColumns, kPageNumberLeft, kPageNumberBottom - lineHeight_, number, font_));
+        const QRectF numberBox(kPageNumberLeft, pageNumberTop(), kListRight - kPageNumberLeft, lineHeight_);
+        page.add(listLabel(kMaxColumns, numberBox, number, font_));
         pages_.push_back(std::move(page));
         for (QStringList& column : columns_)
             column.clear();
+        std::fill(lineCounts_.begin(), lineCounts_.end(), 0);
         current_ = 0;
     }
 
     const CustomerListOptions& options_;
     PageFont font_;
     double lineHeight_;
+    double columnWidth_ = 0;
+    double columnHeight_ = 0;
     std::vector<QStringList> columns_;
+    std::vector<int> lineCounts_;
     size_t current_ = 0;
     std::vector<Page> pages_;
 };
@@ -169,9 +199,9 @@ std::vector<Page> customerListPages(const records::RecordTable& customers, const
     ListPages pages(options, customerListFont(options.fontName, options.fontStyleSize));
     for (qsizetype i = 1; i <= customers.count(); ++i) {
         const QString& text = customers.textAt(i);
-        QStringList entry = customerEntry(text, options);
+        const QStringList entry = customerEntry(text, options);
         if (!entry.isEmpty() && !text.startsWith(records::ArchivePrefix))
-            pages.add(std::move(entry));
+            pages.add(entry);
     }
     return pages.finish();
 }

@@ -40,9 +40,10 @@ platform::PageFont customerListFont(const QString& face, const QString& styleSiz
 QStringList customerEntry(const QString& recordText, const CustomerListOptions& options);
 
 // The pages of the list: every current customer in the table's order, in columns that fill top to
-// bottom and left to right; a customer that would pass a column's bottom starts the next column,
-// and one taller than a whole column stands alone in it, cut at the page's bottom. There is always
-// at least one page, with the title (and the page number when chosen).
+// bottom and left to right, each line wrapped at the column's width; a customer that would pass a
+// column's bottom starts the next column, and one taller than a whole column stands alone in it,
+// cut at the column's bottom. There is always at least one page, with the title (and the page
+// number when chosen), and nothing on it passes the printable area of Letter or A4 paper.
 std::vector<platform::Page> customerListPages(
     const records::RecordTable& customers, const CustomerListOptions& options);
 

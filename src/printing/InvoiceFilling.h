@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace tav::printing {
 
@@ -33,10 +34,24 @@ struct InvoiceContent {
 
 inline const QString kInvoiceNotePrefix = QStringLiteral("INVOICE NOTE: ");
 
-// Fills a fresh layout page. False when the customer has no line to print: that customer gets no
-// page. Items beyond the twelfth row are left off; an invoice note counts wherever it stands, the
-// last one printed as the note.
-bool fillInvoice(platform::Page& page, int layout, const InvoiceContent& content);
+// An invoice layout filled with what every invoice of a print run shares: the title, fitted to
+// its room once, the company, the dates and the bottom texts.
+class InvoiceForm {
+public:
+    // From the run's content; its customer, lines and paid mark are not used.
+    InvoiceForm(int layout, const InvoiceContent& run);
+
+    // The pages of one customer's invoice (`invoice`: the run's content with the customer's own
+    // record, lines and paid mark): its checked lines twelve rows to a page, the header and the
+    // bottom texts on every page. Every page but the last says that the invoice continues; the
+    // last carries the total, the sum of every line, and the paid mark. An invoice note takes a
+    // row wherever it stands, the last one printed as the note. No page when the customer has no
+    // line to print.
+    std::vector<platform::Page> pages(const InvoiceContent& invoice) const;
+
+private:
+    platform::Page blank_;
+};
 
 // Shows the invoice date (or not) and puts the bill-due line where the layout has it then.
 void placeInvoiceDate(platform::Page& page, int layout, const std::optional<QString>& date);

@@ -74,6 +74,9 @@ const ElementSpec kShared[] = {
      .text = "TOTAL DUE:", .points = 12, .bold = true, .align = Align::Right},
     {.kind = Kind::Label, .name = "lblTotalAm", .left = 8640, .top = 11760, .width = 2175, .height = 255,
      .text = "[total]", .points = 12, .bold = true, .align = Align::Center},
+    // Shown in place of the total on every page of an invoice but its last.
+    {.kind = Kind::Label, .name = "lblContinued", .left = 600, .top = 11760, .width = 7695, .height = 255,
+     .text = "Continued on next page", .points = 12, .bold = true, .align = Align::Right, .visible = false},
     {.kind = Kind::Label, .name = "lblNote", .left = 600, .top = 12600, .width = 10215, .height = 255,
      .text = "NOTE: ", .points = 12, .bold = true, .align = Align::Center},
     {.kind = Kind::Label, .name = "lblChecksPayableTo", .left = 600, .top = 13320, .width = 10215, .height = 255,

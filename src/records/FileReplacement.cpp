@@ -297,8 +297,13 @@ std::optional<FileProblem> FileReplacement::keepBackup()
         return errno == ENOENT ? std::nullopt : std::optional(problem(qt_error_string(errno)));
     const QString backup = backupPath(target_);
     const std::optional<QString> staged = stageSecondName(target_);
-    if (staged && ::rename(nativePath(*staged).constData(), nativePath(backup).constData()) == 0)
+    if (staged && ::rename(nativePath(*staged).constData(), nativePath(backup).constData()) == 0) {
+        // Where the backup already is a name of the same file (a save killed between keeping its
+        // backup and taking the file's place leaves it so), the rename does nothing and leaves
+        // the staged name behind.
+        ::unlink(nativePath(*staged).constData());
         return std::nullopt;
+    }
     const QString reason = qt_error_string(errno);
     if (staged)
         ::unlink(nativePath(*staged).constData());

@@ -1,5 +1,6 @@
 #include "PrintingPageFixture.h"
 
+#include "app/NewBillPeriod.h"
 #include "app/PrintingPageRun.h"
 
 #include "components/MessageWindow.h"
@@ -72,6 +73,61 @@ TEST_F(InvoicePrintingTest, eachCheckedCustomerGetsOnePortraitPageInOneJob)
     expectRunOver();
 }
 
+TEST_F(InvoicePrintingTest, aRunOfInvoicesOfDifferentLengthsPrintsEachOnItsOwnPagesWithItsOwnTotal)
+{
+    // Bob: 13 lines; Old Gone, paid: 30 lines; Ann, added to the tree: 3 lines. Each page holds its
+    // own customer's lines, twelve at most; the last page of each invoice its own total.
+    const auto addLines = [&](const QString& customer, const QString& name, int count) {
+        for (int i = 1; i <= count; ++i) {
+            const QString key = customer + QString::number(i) + "x";
+            ASSERT_TRUE(tree().add(customer, key, QStringLiteral("$%1.00 - %2 item %1").arg(i).arg(name)));
+            tree().setChecked(key, true);
+        }
+    };
+    addLines("1k", "Bob", 12);
+    tree().setChecked("3k", true);
+    addLines("3k", "Gone", 29);
+    ASSERT_TRUE(tree().add(app::NewBillPeriod::kRootKey, "2k", "Lee, Ann - owes $6.00"));
+    tree().setChecked("2k", true);
+    addLines("2k", "Ann", 3);
+    print();
+
+    struct Expected {
+        const char* billTo;
+        const char* name;
+        // The line the period billed, before those added.
+        const char* periodLine;
+        int lines;
+        const char* total;
+    };
+    const Expected invoices[] = {{"Bob Adams", "Bob", "Lawn mowing (x2)", 13, "$103.00"},
+                                 {"Old Gone", "Gone", "Snow removal", 30, "$0.00"}, {"Ann Lee", "Ann", "", 3, "$6.00"}};
+    const std::vector<Page>& pages = printedPages();
+    ASSERT_EQ(pages.size(), 2u + 3u + 1u);
+    size_t next = 0;
+    for (const Expected& invoice : invoices) {
+        QStringList lines;
+        if (*invoice.periodLine)
+            lines << invoice.periodLine;
+        while (lines.size() < invoice.lines)
+            lines << QStringLiteral("%1 item %2").arg(invoice.name).arg(lines.size() + (*invoice.periodLine ? 0 : 1));
+        for (int first = 0; first < invoice.lines; first += 12, ++next) {
+            SCOPED_TRACE(QStringLiteral("%1, page %2").arg(invoice.name).arg(first / 12 + 1).toStdString());
+            const Page& page = pages[next];
+            const bool last = first + 12 >= invoice.lines;
+            EXPECT_EQ(page.text("lblBillTo", 1), invoice.billTo);
+            for (int row = 0; row < 12; ++row)
+                EXPECT_EQ(page.text("lblPS", row), lines.value(first + row)) << "row " << row;
+            EXPECT_EQ(page.element("lblTotalAm").visible, last);
+            EXPECT_EQ(page.element("lblContinued").visible, !last);
+            if (last) {
+                EXPECT_EQ(page.text("lblTotalAm"), invoice.total);
+            }
+            EXPECT_EQ(page.element("imgPaid").visible, last && QByteArray(invoice.name) == "Gone");
+        }
+    }
+}
+
 TEST_F(InvoicePrintingTest, thePrintOptionsShapeThePage)
 {
     auto& c = window->c;
@@ -112,12 +168,24 @@ TEST_F(InvoicePrintingTest, billDueComesFromThePrintedPeriodsRecordNotTheEntryBo
     EXPECT_EQ(printedPages()[0].text("lblBillDue"), "BILL DUE: 02/15/2026");
 }
 
-TEST_F(InvoicePrintingTest, duplicatesGiveTwoIdenticalPages)
+TEST_F(InvoicePrintingTest, duplicatesPrintTheWholeInvoiceTwice)
 {
     window->c.chkPrintDuplicateInvoices->setValue(CheckBox::Checked);
     print();
     ASSERT_EQ(printedPages().size(), 2u);
     EXPECT_TRUE(printedPages()[0] == printedPages()[1]);
+
+    for (int i = 1; i <= 12; ++i) {
+        ASSERT_TRUE(tree().add("1k", QStringLiteral("1k%1x").arg(i), QStringLiteral("$1.00 - Extra %1").arg(i)));
+        tree().setChecked(QStringLiteral("1k%1x").arg(i), true);
+    }
+    print();
+    ASSERT_EQ(scriptedHost().printRuns().size(), 2u);
+    const std::vector<Page>& pages = scriptedHost().printRuns()[1].pages;
+    ASSERT_EQ(pages.size(), 4u) << "two pages, twice";
+    EXPECT_FALSE(pages[0] == pages[1]);
+    EXPECT_TRUE(pages[0] == pages[2]);
+    EXPECT_TRUE(pages[1] == pages[3]);
 }
 
 TEST_F(InvoicePrintingTest, aCheckedPaidCustomerGetsThePaidMarkAndATotalOfZero)

@@ -1,8 +1,11 @@
 #include "platform/TextMeasurer.h"
 #include "support/PageInk.h"
+#include "support/PdfWords.h"
 
 #include <QFontMetricsF>
 #include <gtest/gtest.h>
+
+#include <array>
 
 using namespace tav;
 using platform::Page;
@@ -155,4 +158,32 @@ TEST(PagePainter, aLabelThatSizesItselfToItsTextIsNeitherWrappedNorCut)
     EXPECT_NEAR(ink.left(), 600, 40) << "drawn from its left edge, whatever its alignment";
     EXPECT_NEAR(ink.width(), advance(grown.text), 60);
     EXPECT_LT(ink.height(), lineHeight());
+}
+
+TEST(PagePainter, aCutTextEndsInAnEllipsisBeforeItsKeptEnd)
+{
+    const QString ellipsis(QChar(0x2026));
+    const QString text = "Weekly lawn mowing, edging, trimming of hedges and shrubs, leaf blowing, and removal of all "
+                         "garden waste";
+    const auto labelAt = [&](int index, const QString& labelText, double top, int lines, int keptEnd = 0) {
+        PageElement cut = label(labelText, {600, top, 3000, lines * lineHeight()});
+        cut.index = index;
+        cut.keptEnd = keptEnd;
+        return cut;
+    };
+    Page page(9000, 3000);
+    page.add(labelAt(0, text, 0, 2));
+    page.add(labelAt(1, "Gate code 1234\r\nDog in the garden", 600, 1));
+    page.add(labelAt(2, text + " (x12)", 1200, 1, 6));
+    page.add(labelAt(3, "Lawn mowing\r\n \r\n", 1800, 1));
+    std::array<QStringList, 4> read;
+    for (const test::PdfWord& word : test::printedWords({page}))
+        read.at(static_cast<size_t>(word.box.top() / 600)) << word.text;
+
+    const QString wrapped = read[0].join(' ');
+    EXPECT_TRUE(wrapped.endsWith(ellipsis) && text.startsWith(wrapped.chopped(1))) << wrapped.toStdString();
+    EXPECT_EQ(read[1].join(' '), "Gate code 1234" + ellipsis) << "a text cut after a whole line";
+    const QString kept = read[2].join(' ');
+    EXPECT_TRUE(kept.endsWith(ellipsis + " (x12)") && text.startsWith(kept.chopped(7))) << kept.toStdString();
+    EXPECT_EQ(read[3].join(' '), "Lawn mowing") << "nothing but blank lines is cut";
 }

@@ -2,8 +2,14 @@
 
 #include "records/RecordFormats.h"
 #include "support/FixedLineHeights.h"
+#include "support/PdfWords.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
 
 using namespace tav;
 using platform::Page;
@@ -105,7 +111,7 @@ TEST(CustomerList, columnsFillDownThenAcrossThenOntoTheNextPage)
     EXPECT_EQ(twoColumns[1].text("lblList", 4), "");
 }
 
-TEST(CustomerList, anEntryTallerThanAColumnStandsAloneCutAtThePageBottom)
+TEST(CustomerList, anEntryTallerThanAColumnStandsAloneCutAtTheColumnsBottom)
 {
     const test::FixedLineHeights heights(125);
     CustomerListOptions options;
@@ -120,10 +126,88 @@ TEST(CustomerList, anEntryTallerThanAColumnStandsAloneCutAtThePageBottom)
     const std::vector<Page> pages = printing::customerListPages(table, options);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(lines(pages[0], 0), QStringList({"Brief"}));
-    // (14655 - 1560) / 1000: thirteen lines reach down to the page's bottom.
-    EXPECT_EQ(lines(pages[0], 1).size(), 13);
     EXPECT_EQ(lines(pages[0], 1).first(), "Long");
+    const platform::PageElement& column = pages[0].element("lblList", 1);
+    EXPECT_EQ(column.top + column.height, 14640 - 1000) << "cut above the page number";
     EXPECT_EQ(lines(pages[0], 2), QStringList({"Next"}));
+}
+
+TEST(CustomerList, evenAHugeStoredFontSizeLeavesEachColumnALineAboveThePageNumber)
+{
+    const test::FixedLineHeights heights(125);
+    CustomerListOptions options;
+    options.fontStyleSize = "Regular 512";
+    const Page page = printing::customerListPages(customers(2), options).front();
+    const platform::PageElement& column = page.element("lblList", 0);
+    const platform::PageElement& number = page.element("lblList", 4);
+    const double lineHeight = column.font.points * 125;
+    EXPECT_GE(column.height, lineHeight);
+    EXPECT_LE(column.top + column.height, number.top);
+    EXPECT_EQ(number.top + lineHeight, 14640);
+}
+
+TEST(CustomerList, longNotesAndEmailsWrapInsideTheirColumnsAndStayOnThePaper)
+{
+    records::RecordTable table;
+    for (int i = 1; i <= 40; ++i) {
+        const QString n = QString::number(i);
+        table.add(records::numberedKey(i),
+                  customerText("Customer" + n, "Featherstonehaugh",
+                               {"12 Long Road", "", "Springfield",
+                                "accounts.payable" + n + "@greenfield-landscaping-services.example.com", "555-0100",
+                                "Please call ahead before arriving; the side gate is locked on weekdays " + n}));
+    }
+    struct Run {
+        int columns;
+        std::vector<double> lefts;
+        const char* font;
+        const char* style;
+    };
+    // The default font, and a wide one in a larger size.
+    const Run runs[] = {{3, {600, 4120, 7640}, "Arial", "Regular 8"},
+                        {4, {600, 3240, 5880, 8520}, "DejaVu Serif", "Bold Italic 12"}};
+    for (const auto& [columns, lefts, font, style] : runs) {
+        SCOPED_TRACE(columns);
+        CustomerListOptions options;
+        options.columns = columns;
+        options.fontName = font;
+        options.fontStyleSize = style;
+        const std::vector<Page> pages = printing::customerListPages(table, options);
+        ASSERT_GE(pages.size(), 2u) << "enough customers to fill the columns of a page";
+        std::vector<std::vector<QStringList>> read(pages.size(), std::vector<QStringList>(lefts.size()));
+        std::vector<test::PdfWord> words = test::printedWords(pages);
+        std::sort(words.begin(), words.end(), [](const test::PdfWord& a, const test::PdfWord& b) {
+            return std::tuple(a.page, std::lround(a.box.top()), a.box.left())
+                < std::tuple(b.page, std::lround(b.box.top()), b.box.left());
+        });
+        std::vector<double> pageNumberTops(pages.size());
+        for (const test::PdfWord& word : words) {
+            if (word.text == "Page")
+                pageNumberTops[static_cast<size_t>(word.page)] = word.box.top();
+        }
+        for (const test::PdfWord& word : words) {
+            const std::string text = word.text.toStdString();
+            EXPECT_LE(word.box.right(), test::printableWidth()) << text;
+            EXPECT_LE(word.box.bottom(), pages[0].height()) << text;
+            if (word.box.top() < 1560 - 16 || word.text == "Page" || word.text.startsWith("#"))
+                continue;
+            EXPECT_LE(word.box.bottom(), pageNumberTops[static_cast<size_t>(word.page)]) << text << " on Page #";
+            // The column the word starts in; it must end before the next one begins.
+            const auto next = std::upper_bound(lefts.begin(), lefts.end(), word.box.left() + 16);
+            if (next != lefts.end()) {
+                EXPECT_LE(word.box.right(), *next) << text;
+            }
+            read[static_cast<size_t>(word.page)][static_cast<size_t>(next - lefts.begin() - 1)] << word.text;
+        }
+        for (size_t p = 0; p < pages.size(); ++p) {
+            for (size_t k = 0; k < lefts.size(); ++k) {
+                QString expected = pages[p].text("lblList", static_cast<int>(k));
+                expected.remove(QRegularExpression("\\s"));
+                EXPECT_EQ(read[p][k].join("").toStdString(), expected.toStdString())
+                    << "page " << p << ", column " << k << ", word by word";
+            }
+        }
+    }
 }
 
 TEST(CustomerList, archivedAndDamagedCustomersAreLeftOutAndAmpersandsPrintAsTyped)

@@ -1,6 +1,7 @@
 #include "printing/InvoiceFilling.h"
 #include "printing/InvoiceLayouts.h"
 #include "support/PageInk.h"
+#include "support/PdfWords.h"
 
 #include <gtest/gtest.h>
 
@@ -23,11 +24,17 @@ InvoiceContent content()
     return c;
 }
 
+std::vector<Page> invoicePages(int layout, const InvoiceContent& c)
+{
+    return printing::InvoiceForm(layout, c).pages(c);
+}
+
+// The one page of an invoice.
 Page filled(int layout, const InvoiceContent& c)
 {
-    Page page = printing::invoiceLayout(layout);
-    EXPECT_TRUE(printing::fillInvoice(page, layout, c));
-    return page;
+    const std::vector<Page> pages = invoicePages(layout, c);
+    EXPECT_EQ(pages.size(), 1u);
+    return pages.empty() ? Page() : pages[0];
 }
 
 QStringList items(int count)
@@ -140,25 +147,62 @@ TEST(InvoiceFilling, aQuantityInsideADescriptionIsNoQuantityAndAnItemWithoutPric
     EXPECT_EQ(page.text("lblTotalAm"), "$28.00");
 }
 
-TEST(InvoiceFilling, twelveRowsAtMostWhileALaterNoteStillCounts)
+TEST(InvoiceFilling, linesAfterTheTwelfthGoOnToFurtherPagesAndTheTotalOnTheLastIsTheirSum)
 {
     InvoiceContent c = content();
-    c.lines = items(15);
-    Page page = filled(0, c);
-    EXPECT_EQ(page.text("lblPS", 11), "Item 12");
-    EXPECT_EQ(page.text("lblTotalAm"), "$78.00") << "the sum of the twelve printed rows";
-    EXPECT_EQ(page.text("lblNote"), "");
+    c.paid = true;
+    c.keepTwelveLines = false;
+    c.lines = items(12);
+    const Page twelve = filled(0, c);
+    EXPECT_EQ(twelve.text("lblPS", 11), "Item 12");
+    EXPECT_EQ(twelve.text("lblTotalAm"), "$0.00");
+    EXPECT_FALSE(twelve.element("lblContinued").visible) << "twelve lines print on one page as they always did";
 
-    c.lines = items(13) << "INVOICE NOTE: first" << "INVOICE NOTE: second";
-    page = filled(0, c);
-    EXPECT_EQ(page.text("lblNote"), "NOTE: second") << "the last note is the invoice's note";
-    EXPECT_EQ(page.text("lblTotalAm"), "$78.00");
+    // 30 lines: 12, 12 and 6 rows, a note among them taking its row.
+    c.paid = false;
+    c.lines = items(29);
+    c.lines.insert(20, "INVOICE NOTE: gate code 1234");
+    const std::vector<Page> pages = invoicePages(2, c);
+    ASSERT_EQ(pages.size(), 3u);
+    for (size_t p = 0; p < pages.size(); ++p) {
+        SCOPED_TRACE(p);
+        const Page& page = pages[p];
+        const bool last = p == 2;
+        EXPECT_EQ(page.text("lblBillTo", 1), "Bob Adams") << "the header on every page";
+        EXPECT_EQ(page.text("lblNote"), "NOTE: gate code 1234");
+        EXPECT_EQ(page.element("lblContinued").visible, !last);
+        EXPECT_EQ(page.text("lblContinued"), "Continued on next page");
+        EXPECT_EQ(page.element("lblTotalDue").visible, last);
+        EXPECT_EQ(page.element("lblTotalAm").visible, last);
+        EXPECT_EQ(page.element("lnePS", 11).visible, !last) << "only the last page's table shrinks";
+    }
+    EXPECT_EQ(pages[0].text("lblPS", 0), "Item 1");
+    EXPECT_EQ(pages[0].text("lblPS", 11), "Item 12");
+    EXPECT_EQ(pages[1].text("lblPS", 0), "Item 13");
+    EXPECT_EQ(pages[1].text("lblPS", 7), "Item 20");
+    EXPECT_EQ(pages[1].text("lblPS", 8), "") << "the note's row";
+    EXPECT_EQ(pages[1].text("lblPS", 9), "Item 21");
+    EXPECT_EQ(pages[2].text("lblPS", 5), "Item 29");
+    EXPECT_EQ(pages[2].text("lblPS", 6), "");
+    EXPECT_EQ(pages[2].text("lblTotalAm"), "$435.00") << "1 + 2 + ... + 29 dollars";
+    EXPECT_EQ(pages[2].element("lblTotalAm").top, 11760 - 6 * 360);
 
+    c.paid = true;
+    const std::vector<Page> paid = invoicePages(2, c);
+    EXPECT_FALSE(paid[0].element("imgPaid").visible);
+    EXPECT_FALSE(paid[1].element("imgPaid").visible);
+    EXPECT_TRUE(paid[2].element("imgPaid").visible) << "the paid mark goes with the total";
+}
+
+TEST(InvoiceFilling, aLaterNoteIsTheInvoicesNoteAndEachNoteTakesARow)
+{
+    InvoiceContent c = content();
     c.lines = QStringList{"INVOICE NOTE: first", "$1.00 - A", "INVOICE NOTE: second", "$2.00 - B"};
-    page = filled(0, c);
+    const Page page = filled(0, c);
     EXPECT_EQ(page.text("lblPS", 1), "A");
-    EXPECT_EQ(page.text("lblPS", 3), "B") << "each note takes a row";
+    EXPECT_EQ(page.text("lblPS", 3), "B");
     EXPECT_EQ(page.text("lblNote"), "NOTE: second");
+    EXPECT_EQ(page.text("lblTotalAm"), "$3.00");
 }
 
 TEST(InvoiceFilling, aPaidInvoiceShowsItsAmountsThePaidMarkAndATotalOfZero)
@@ -174,8 +218,7 @@ TEST(InvoiceFilling, aPaidInvoiceShowsItsAmountsThePaidMarkAndATotalOfZero)
 
 TEST(InvoiceFilling, aCustomerWithoutLinesGetsNoPage)
 {
-    Page page = printing::invoiceLayout(0);
-    EXPECT_FALSE(printing::fillInvoice(page, 0, content()));
+    EXPECT_TRUE(invoicePages(0, content()).empty());
 }
 
 TEST(InvoiceFilling, shrinkingMovesTheTotalsUpAndTheBottomTextsOnlyWhenAsked)
@@ -248,24 +291,89 @@ TEST(InvoiceFilling, longTextsPrintInsideTheirLabelsOnEveryLayout)
     }
 }
 
-TEST(InvoiceFilling, aTitleWiderThanItsLabelPrintsWholeFromItsAlignedEdge)
+TEST(InvoiceFilling, aTitleStandsWholeOnThePageClearOfTheTextBesideIt)
 {
     InvoiceContent c = content();
-    c.title = "ESTIMATE";
-    c.titlePoints = 36;
     c.lines = items(1);
+    c.invoiceDate = "12/09/2026";
     for (int layout = 0; layout < printing::kInvoiceLayoutCount; ++layout) {
         const platform::PageElement designed = printing::invoiceLayout(layout).element("lblInvoiceTitle");
         const platform::PageElement title = filled(layout, c).element("lblInvoiceTitle");
-        Page alone(11520, 14535);
-        alone.add(title);
-        const QRectF ink = test::PageInk(alone, 15).bounds();
-        SCOPED_TRACE(layout);
-        EXPECT_GT(ink.width(), designed.width) << "ESTIMATE in 36 points is wider than the designed label";
-        if (designed.align == platform::PageElement::Align::Right && !designed.autoSize) {
-            EXPECT_NEAR(ink.right(), designed.left + designed.width, 60) << "a right-aligned title keeps its right edge";
-        } else {
-            EXPECT_NEAR(ink.left(), designed.left, 60) << "a left-aligned title keeps its left edge";
+        EXPECT_EQ(title.font.points, 36) << "INVOICE in large print stays as designed";
+        EXPECT_NEAR(title.left, designed.left, 15) << layout;
+    }
+
+    // A company name as long as its label holds on every layout, and a slogan as long.
+    c.company.texts[CompanyInfo::CompanyName] = "Greenfield Garden & Landscape Care Ltd";
+    c.company.texts[CompanyInfo::CompanySlogan] = "Lawns, hedges, borders and ponds kept all year";
+    for (const char* titleText : {"ESTIMATE", "PRO FORMA INVOICE"}) {
+        c.title = titleText;
+        for (int layout = 0; layout < printing::kInvoiceLayoutCount; ++layout) {
+            SCOPED_TRACE(QStringLiteral("%1 on layout %2").arg(titleText).arg(layout).toStdString());
+            // The page printed with its title alone, then with everything but its title.
+            Page titleAlone = filled(layout, c);
+            Page withoutTitle = titleAlone;
+            for (const platform::PageElement& element : titleAlone.elements()) {
+                if (element.name != "lblInvoiceTitle")
+                    titleAlone.element(element.name, element.index).visible = false;
+            }
+            withoutTitle.element("lblInvoiceTitle").visible = false;
+            const std::vector<test::PdfWord> words = test::printedWords({titleAlone, withoutTitle});
+            EXPECT_EQ(test::pageText(words, 0).toStdString(), titleText) << "the title is printed whole";
+            for (const test::PdfWord& word : words) {
+                if (word.page != 0)
+                    continue;
+                // The content's edges, with a screen pixel's slack and the PDF's rounding.
+                EXPECT_GE(word.box.left(), printing::kInvoiceContentLeft - 16) << word.text.toStdString();
+                EXPECT_LE(word.box.right(), printing::kInvoiceContentRight + 16) << word.text.toStdString();
+                for (const test::PdfWord& other : words) {
+                    EXPECT_TRUE(other.page == 0 || !other.box.intersects(word.box))
+                        << word.text.toStdString() << " covers " << other.text.toStdString();
+                }
+            }
         }
     }
+}
+
+TEST(InvoiceFilling, anAmountTooWideForItsColumnPrintsWholeInASmallerSize)
+{
+    InvoiceContent c = content();
+    c.lines = QStringList{"$107,999,999,998.92 - Everything", "$1.00 - Something more"};
+    const Page page = filled(0, c);
+    const std::vector<test::PdfWord> words = test::printedWords({page});
+    QStringList amounts;
+    for (const test::PdfWord& word : words) {
+        if (!word.text.startsWith('$'))
+            continue;
+        amounts << word.text;
+        EXPECT_GE(word.box.left(), 8640) << word.text.toStdString();
+        EXPECT_LE(word.box.right(), 8640 + 2175) << word.text.toStdString();
+    }
+    EXPECT_EQ(amounts, QStringList({"$107,999,999,998.92", "$1.00", "$107,999,999,999.92"}));
+    EXPECT_LT(page.element("lblTotalAm").font.points, 12);
+    EXPECT_EQ(page.element("lblAm", 1).font.points, 11.25) << "an amount that fits keeps its size";
+}
+
+TEST(InvoiceFilling, cutTextEndsInAnEllipsisAndADescriptionKeepsItsQuantity)
+{
+    InvoiceContent c = content();
+    c.customer.values[0] = "Bartholomew-Alexander";
+    c.customer.values[1] = "Featherstonehaugh-Smythe";
+    const QString description = "Weekly lawn mowing, edging, trimming of hedges and shrubs, leaf blowing, and waste";
+    c.lines = QStringList{"$10.00 - " + description + " (x3)"};
+    const std::vector<test::PdfWord> words = test::printedWords({filled(1, c)});
+    QStringList billTo;
+    QStringList row;
+    for (const test::PdfWord& word : words) {
+        if (word.box.center().y() > 5040 && word.box.center().y() < 5040 + 255 && word.box.left() < 6000)
+            billTo << word.text;
+        if (word.box.center().y() > 7320 && word.box.center().y() < 7320 + 255 && word.box.right() < 8640)
+            row << word.text;
+    }
+    const QString name = billTo.join(' ');
+    const QString fullName = "Bartholomew-Alexander Featherstonehaugh-Smythe";
+    EXPECT_TRUE(name.endsWith(QChar(0x2026)) && fullName.startsWith(name.chopped(1))) << name.toStdString();
+    const QString item = row.join(' ');
+    EXPECT_TRUE(item.endsWith(QString(QChar(0x2026)) + " (x3)") && description.startsWith(item.chopped(6)))
+        << item.toStdString();
 }

@@ -75,11 +75,11 @@ TEST_P(EveryLayout, everyElementLiesInsideThePrintableAreaOfA4AndOfLetter)
 {
     // Printers print invoices on their own default paper: whatever it is, no element may fall
     // outside the part that the printer prints.
+    const Page page = invoiceLayout(GetParam());
     for (const QLocale& country : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale(QLocale::German)}) {
         const QRectF printable = platform::pdfPaper(country).paintRect(QPageLayout::Point);
         const double twipsPerPoint = 20;
-        const auto layout = invoiceLayout(GetParam());
-        for (const platform::PageElement& e : layout.elements()) {
+        for (const platform::PageElement& e : page.elements()) {
             const bool line = e.kind == platform::PageElement::Kind::Line;
             const double right = line ? std::max(e.x1, e.x2) : e.left + e.width;
             const double bottom = line ? std::max(e.y1, e.y2) : e.top + e.height;

@@ -101,6 +101,20 @@ TEST(CrashSafety, aSaveKilledAtAnyMomentLeavesTheOldOrTheNewFile)
     EXPECT_EQ(filesIn(tav::test::testFolder()), (QStringList{"TAV.xml", "TAV.xml.bak"}));
 }
 
+// A save killed after keeping its backup but before taking the file's place leaves the backup as a
+// second name of the file itself.
+TEST(CrashSafety, aBackupThatIsTheFileItselfIsReplacedWithNothingLeftBehind)
+{
+    const QString path = tav::test::testFolder() + QStringLiteral("/TAV.xml");
+    ASSERT_FALSE(saveDatabase(path, largeDatabase(QStringLiteral("first"))));
+    const QByteArray first = contentOf(path);
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(path + ".bak").constData()), 0);
+
+    ASSERT_FALSE(saveDatabase(path, largeDatabase(QStringLiteral("second"))));
+    EXPECT_EQ(contentOf(path + ".bak"), first);
+    EXPECT_EQ(filesIn(tav::test::testFolder()), (QStringList{"TAV.xml", "TAV.xml.bak"}));
+}
+
 TEST(CrashSafety, aSaveStoppedMidwayByAFileSizeLimitIsReportedAndLeavesTheOldFile)
 {
     const QString path = tav::test::testFolder() + QStringLiteral("/TAV.xml");
