@@ -99,10 +99,31 @@ QString InvoiceTrees::nameOfCustomer(const QString& customerKey, QStringView rec
     return name;
 }
 
-QString InvoiceTrees::balanceSuffix(records::Cents balance, const QLocale& locale)
+QString InvoiceTrees::customerNodeText(const QString& customerKey, QStringView recordName, records::Cents balance,
+                                       const QLocale& locale) const
 {
-    return balance == 0 ? QStringLiteral(" - paid")
-                        : QStringLiteral(" - owes ") + records::currencyText(balance, locale);
+    return nameOfCustomer(customerKey, recordName)
+        + (balance == 0 ? QStringLiteral(" - paid") : QStringLiteral(" - owes ") + records::currencyText(balance, locale));
+}
+
+void InvoiceTrees::showCustomerName(const QString& customerKey)
+{
+    for (const int index : {BillPeriodsTree, PrintingTree}) {
+        TreeView* tree = w_.c.tvwInvoiceRecords[index];
+        if (!tree->contains(customerKey))
+            continue;
+        if (index == BillPeriodsTree && w_.newPeriod.isComposing()) {
+            w_.newPeriod.showCustomerName(customerKey);
+            continue;
+        }
+        const std::optional<QString> stored = w_.db.invoiceRecords.find(
+            InvoiceRecord::key(tree->text(NewBillPeriod::kRootKey), records::keyNumberText(customerKey)));
+        const auto record = stored ? InvoiceRecord::fromText(*stored) : std::nullopt;
+        if (record)
+            tree->setText(customerKey, customerNodeText(customerKey, record->customerName,
+                                                        records::parseBalanceText(record->balance).value_or(0),
+                                                        host().locale()));
+    }
 }
 
 void InvoiceTrees::buildInvoiceTree(int index)
@@ -129,7 +150,7 @@ void InvoiceTrees::buildInvoiceTree(int index)
         const records::Cents balance = records::parseBalanceText(field(InvoiceRecord::AccountBalance)).value_or(0);
         const bool owes = balance != 0;
         if (!tree->add(NewBillPeriod::kRootKey, customerKey,
-                nameOfCustomer(customerKey, field(InvoiceRecord::CustomerName)) + balanceSuffix(balance, locale)))
+                customerNodeText(customerKey, field(InvoiceRecord::CustomerName), balance, locale)))
             continue;
         const ColorValue color = printing ? (owes ? SystemColor::WindowText : SystemColor::GrayText)
                                           : (owes ? kOwesRed : SystemColor::WindowText);
