@@ -249,11 +249,7 @@ void DatabaseSession::showTables()
 {
     addCustomerNamesToRecords();
     w_.lists.refreshViews();
-    if (w_.c.lvwCustomersVis->isEmpty())
-        return;
     w_.customers.showSelectedCustomer();
-    // A new customer being entered hid the printout button; the list it prints is back.
-    w_.c.cmdPrint->setVisible(true);
 }
 
 } // namespace tav::app

@@ -92,6 +92,7 @@ DeveloperView::DeveloperView(const records::Database& db)
     Text1 = controlSet.get<TextBox>("Text1");
     // Entries are long single lines: the listing scrolls sideways rather than wrapping them.
     Text1->setBothScrollBars();
+    setMinimumSize(kMinWidth, kMinHeight);
     setWidth(kMinWidth);
     setHeight(kMinHeight);
 }

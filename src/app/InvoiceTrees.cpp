@@ -115,13 +115,35 @@ QString InvoiceTrees::nameOfCustomer(const QString& customerKey, QStringView rec
     return name;
 }
 
-QString InvoiceTrees::balanceSuffix(std::optional<records::Cents> balance, QStringView written, const QLocale& locale)
+QString InvoiceTrees::customerNodeText(const QString& customerKey, QStringView recordName, QStringView balance,
+                                       const QLocale& locale) const
 {
-    // A balance that could not be read is owed as it is written; it never shows as paid.
-    if (!balance)
-        return QStringLiteral(" - owes %1 (not read)").arg(written);
-    return *balance == 0 ? QStringLiteral(" - paid")
-                         : QStringLiteral(" - owes ") + records::currencyText(*balance, locale);
+    const std::optional<records::Cents> cents = records::storedBalance(balance);
+    const QString name = nameOfCustomer(customerKey, recordName);
+    if (!cents)
+        return name + QStringLiteral(" - owes %1 (not read)").arg(balance);
+    if (*cents == 0)
+        return name + QStringLiteral(" - paid");
+    return name + QStringLiteral(" - owes ") + records::currencyText(*cents, locale);
+}
+
+void InvoiceTrees::showCustomerName(const QString& customerKey)
+{
+    for (const int index : {BillPeriodsTree, PrintingTree}) {
+        TreeView* tree = w_.c.tvwInvoiceRecords[index];
+        if (!tree->contains(customerKey))
+            continue;
+        if (index == BillPeriodsTree && w_.newPeriod.isComposing()) {
+            w_.newPeriod.showCustomerName(customerKey);
+            continue;
+        }
+        const std::optional<QString> stored = w_.db.invoiceRecords.find(
+            InvoiceRecord::key(tree->text(NewBillPeriod::kRootKey), records::keyNumberText(customerKey)));
+        const auto record = stored ? InvoiceRecord::fromText(*stored) : std::nullopt;
+        if (record)
+            tree->setText(customerKey,
+                          customerNodeText(customerKey, record->customerName, record->balance, host().locale()));
+    }
 }
 
 void InvoiceTrees::buildInvoiceTree(int index)
@@ -145,12 +167,11 @@ void InvoiceTrees::buildInvoiceTree(int index)
         // Read in place: a tree shows thousands of records, and copying each showed in the time it took.
         const auto field = [&](InvoiceRecord::Field which) { return invoices.fieldAt(position, which); };
         const QString customerKey = numberKey(field(InvoiceRecord::CustomerNumber));
-        const QStringView written = field(InvoiceRecord::AccountBalance);
-        const std::optional<records::Cents> balance = records::storedBalance(written);
-        const bool owes = balance != records::Cents(0);
+        const QStringView balance = field(InvoiceRecord::AccountBalance);
+        // A balance that could not be read is owed.
+        const bool owes = records::storedBalance(balance) != records::Cents(0);
         if (!tree->add(NewBillPeriod::kRootKey, customerKey,
-                nameOfCustomer(customerKey, field(InvoiceRecord::CustomerName))
-                    + balanceSuffix(balance, written, locale)))
+                customerNodeText(customerKey, field(InvoiceRecord::CustomerName), balance, locale)))
             continue;
         const ColorValue color = printing ? (owes ? SystemColor::WindowText : SystemColor::GrayText)
                                           : (owes ? kOwesRed : SystemColor::WindowText);

@@ -27,6 +27,11 @@ bool isCustomerKey(const QString& key)
     return key.endsWith(QLatin1Char('k'));
 }
 
+QString displayName(const QString& customerText)
+{
+    return customerText.left(customerText.indexOf(records::FieldSeparator));
+}
+
 bool isItemKey(const QString& key)
 {
     return key.endsWith(QLatin1Char('b'));
@@ -118,10 +123,19 @@ void NewBillPeriod::buildNewBillPeriodTree()
         if (text.startsWith(records::ArchivePrefix))
             continue;
         const QString key = customers.keyAt(i);
-        tree->add(kRootKey, key, text.left(text.indexOf(records::FieldSeparator)));
+        tree->add(kRootKey, key, displayName(text));
         setMarked(key, true);
     }
     tree->setExpanded(kRootKey, true);
+}
+
+void NewBillPeriod::showCustomerName(const QString& customerKey)
+{
+    const QString* text = w_.db.customers.find(customerKey);
+    if (!text)
+        return;
+    const QString name = displayName(*text);
+    w_.c.tvwInvoiceRecords[0]->setText(customerKey, isMarked(customerKey) ? kMark + name : name);
 }
 
 void NewBillPeriod::selectThisCustomerOnly()

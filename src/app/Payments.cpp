@@ -112,12 +112,10 @@ void Payments::logPayment(records::Cents balance, const QString& note)
     if (!record)
         return;
 
-    const QString name = w_.trees.customerName(customerNumber, record->customerName);
-    const QString text = balance == 0 ? name + QLatin1String(" - paid")
-                                      : name + QLatin1String(" - owes ") + records::currencyText(balance, host().locale());
     const ColorValue color = balance == 0 ? SystemColor::WindowText : kOwesRed;
     tree->setForeColor(key, color);
-    tree->setText(key, text);
+    tree->setText(
+        key, w_.trees.customerNodeText(key, record->customerName, records::balanceText(balance), host().locale()));
     if (!note.isEmpty()) {
         const QString noteKey = key + QLatin1String("note");
         if (!tree->add(key, noteKey, QStringLiteral("NOTE: ") + note))

@@ -66,7 +66,8 @@ void ReportCollector::finishInto(ReadReport& report)
         if (report.firstLinesNotRead.size() == ReadReport::kExamples)
             continue;
         const auto& texts = texts_.items();
-        const auto text = std::find_if(texts.begin(), texts.end(), [&](const auto& t) { return t.first == lines.first; });
+        const auto text
+            = std::find_if(texts.begin(), texts.end(), [&](const auto& t) { return t.first == lines.first; });
         report.firstLinesNotRead.append({lines, text == texts.end() ? QString() : text->second});
     }
     report.duplicateLines = std::move(duplicateLines_);

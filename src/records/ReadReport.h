@@ -93,8 +93,8 @@ public:
 
     void add(qsizetype line, T item)
     {
-        const auto at = std::upper_bound(items_.begin(), items_.end(), line,
-                                         [](qsizetype l, const std::pair<qsizetype, T>& kept) { return l < kept.first; });
+        const auto later = [](qsizetype l, const std::pair<qsizetype, T>& kept) { return l < kept.first; };
+        const auto at = std::upper_bound(items_.begin(), items_.end(), line, later);
         if (items_.size() == capacity_) {
             if (at == items_.end())
                 return;

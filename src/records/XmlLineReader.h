@@ -14,9 +14,9 @@ namespace tav::records {
 // always in UTF-8: a line that is not valid UTF-8 is read as Windows-1252 and handed out in UTF-8,
 // so that a stray byte costs its own line nothing but itself and the rest of the file nothing at
 // all; a line that mixes the two keeps each UTF-8 sequence and reads the other bytes as
-// Windows-1252, and says so. A line ends at CR, at LF, or at CR LF. Blank lines and comment lines (those holding "<!--") are
-// passed over; the comment test looks at the line as written, where a value's "<" is still
-// escaped, so a value holding that text is never taken for a comment. Leading and trailing blanks
+// Windows-1252, and says so. A line ends at CR, at LF, or at CR LF. Blank lines and comment lines
+// (those holding "<!--") are passed over; the comment test looks at the line as written, where a
+// value's "<" is still escaped, so a value holding that text is never taken for a comment. Leading and trailing blanks
 // are trimmed and every tab is removed. Entity references are left as they stand: they are
 // resolved per value, after the tags have been found.
 class XmlLineReader {

@@ -234,9 +234,11 @@ void forEachDamagedCopy(const QByteArray& file, const std::function<void(const D
             bool inOther = false;
             for (qsizetype t = 0; t < count; ++t) {
                 const QByteArray here = lineText(t);
-                if (here.startsWith("</") && std::any_of(std::begin(sections), std::end(sections), [&](const char* other) {
-                        return here == "</" + QByteArray(other) + '>';
-                    }))
+                const auto isSectionLine = [&](const char* lead) {
+                    return std::any_of(std::begin(sections), std::end(sections),
+                                       [&](const char* other) { return here == lead + QByteArray(other) + '>'; });
+                };
+                if (isSectionLine("</"))
                     inOther = false;
                 if (inOther && t != s) {
                     const RawLine& moved = lines[size_t(s)];
@@ -258,9 +260,7 @@ void forEachDamagedCopy(const QByteArray& file, const std::function<void(const D
                            },
                            QStringLiteral("line %1 moved before line %2").arg(s + 1).arg(t + 1)});
                 }
-                if (!here.startsWith("</") && here != opening
-                    && std::any_of(std::begin(sections), std::end(sections),
-                                   [&](const char* other) { return here == '<' + QByteArray(other) + '>'; }))
+                if (here != opening && isSectionLine("<"))
                     inOther = true;
             }
         }

@@ -191,7 +191,8 @@ TEST(DatabaseRecovery, recordsWhoseLineBreaksWereLostAreAllRead)
     // Every line end of the file lost in turn, as one byte lost in a file of LF line ends.
     const QByteArray whole = sampleDatabaseFile();
     const Database all = loadBytes(whole);
-    for (qsizetype end = whole.indexOf("\r\n"); end >= 0 && end + 2 < whole.size(); end = whole.indexOf("\r\n", end + 1)) {
+    for (qsizetype end = whole.indexOf("\r\n"); end >= 0 && end + 2 < whole.size();
+         end = whole.indexOf("\r\n", end + 1)) {
         QByteArray joined = whole;
         joined.remove(end, 2);
         const ReadOutcome outcome = loadOutcome(joined);

@@ -24,7 +24,8 @@ void forEachPiece(QByteArrayView bytes, const std::function<void(qsizetype, QByt
     MemoryByteSource source(bytes);
     XmlLineReader lines(source);
     while (const auto line = lines.readXmlLine()) {
-        forEachLinePiece(*line, [&](QByteArrayView text, const LinePiece& piece) { take(lines.lineNumber(), text, piece); });
+        forEachLinePiece(*line,
+                         [&](QByteArrayView text, const LinePiece& piece) { take(lines.lineNumber(), text, piece); });
     }
 }
 
@@ -58,7 +59,8 @@ QString startOf(QByteArrayView text, const LinePiece& piece)
 {
     if (piece.kind != LinePiece::Kind::Tag)
         return {};
-    for (const auto& [name, attribute] : {std::pair<QByteArrayView, QByteArrayView>{"customer", "cid"}, {"ps", "psid"}}) {
+    using Start = std::pair<QByteArrayView, QByteArrayView>;
+    for (const auto& [name, attribute] : {Start{"customer", "cid"}, Start{"ps", "psid"}}) {
         if (!isRecordStartLine(text, name))
             continue;
         QString number = QString::fromLatin1(recordStartNumber(text, name, attribute));
