@@ -24,13 +24,13 @@ QString linesText(const ReadReport::Lines& lines)
 }
 
 // "  line 12: text", one a line, and how many more there are.
-QString listed(const QStringList& shown, qsizetype more, const char* oneMore, const char* moreMore)
+QString listed(const QStringList& shown, qsizetype more, const char* one, const char* several)
 {
     QString list;
     for (const QString& line : shown)
         list += kLineBreak + QLatin1String("  ") + line;
     if (more > 0)
-        list += kLineBreak + QLatin1String("  (and ") + counted(more, oneMore, moreMore) + QLatin1String(" more)");
+        list += kLineBreak + QStringLiteral("  (and %1 more %2)").arg(more).arg(QLatin1String(more == 1 ? one : several));
     return list;
 }
 

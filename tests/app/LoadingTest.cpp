@@ -1,8 +1,10 @@
 #include "MainWindowFixture.h"
 
+#include "app/LoadNotice.h"
 #include "platform/CommandButton.h"
 #include "platform/ListView.h"
 #include "platform/TextBox.h"
+#include "records/ReadReport.h"
 #include "records/Separators.h"
 
 #include <sys/stat.h>
@@ -264,4 +266,33 @@ TEST_F(MainWindowTest, aFileThatIsNoDatabaseIsToldAndNeverWrittenOver)
     window->c.txtCompanyDetails[0]->setText("New Co");
     EXPECT_TRUE(window->session.saveDatabase());
     EXPECT_TRUE(test::readDatabaseFile().contains("<CompanyName>New Co</CompanyName>"));
+}
+
+TEST(LoadNotice, eachKindIsToldWithTheFirstFewLinesAndHowItCounts)
+{
+    records::ReadReport report;
+    report.mixedLineCount = 7;
+    for (qsizetype line = 3; line < 8; ++line)
+        report.firstMixedLines.append({{line, line}, QStringLiteral("<FName>M\u00fcller</FName>")});
+    auto notice = app::loadNotice(report, "TAV.xml.damaged");
+    ASSERT_TRUE(notice);
+    EXPECT_EQ(notice->title, "Mixed Text Encodings Found");
+    EXPECT_TRUE(notice->statement.endsWith("  line 7: <FName>M\u00fcller</FName>\r\n  (and 2 more lines)"))
+        << notice->statement.toStdString();
+    EXPECT_EQ(notice->explanation, "Check the text of those lines and correct it where it is wrong.");
+
+    report.unreadableAmounts = {0, 1, 1};
+    report.firstUnreadableAmounts = {{12, records::ReadReport::AmountKind::Balance, "2E+15", "customer 3 in May"},
+                                     {14, records::ReadReport::AmountKind::Item, "7x0", "customer 3 in May"}};
+    notice = app::loadNotice(report, "TAV.xml.damaged");
+    EXPECT_EQ(notice->title, "Amounts Not Read");
+    EXPECT_TRUE(notice->statement.contains("  line 12: the balance \"2E+15\" of customer 3 in May\r\n"
+                                           "  line 14: the billed item \"7x0\" of customer 3 in May"));
+    EXPECT_TRUE(notice->explanation.startsWith(
+        "A balance that could not be read counts as owed and shows as it is written; entering a new balance for the "
+        "customer on the Bill Periods page replaces it. A billed item that could not be read prints without an "
+        "amount."));
+    EXPECT_FALSE(notice->explanation.contains("TAV.xml.damaged")) << "nothing was left out";
+
+    EXPECT_FALSE(app::loadNotice(records::ReadReport(), "TAV.xml.damaged"));
 }

@@ -106,6 +106,16 @@ TEST(DatabaseFormat, eachLineIsReadAsUtf8WhenItIsAndAsWindows1252Otherwise)
     EXPECT_EQ(fromMixed->values[0], QStringLiteral("Ren\u00e9"));
     EXPECT_EQ(fromMixed->values[1], QStringLiteral("Gr\u00fcn"));
     EXPECT_EQ(fromMixed->values[7], QStringLiteral("\u20ac 5 \u201cok\u201d"));
+
+    // A line of both keeps each, and is told: its text may not be what was meant.
+    mixed.replace("Gr\xC3\xBCn", "Gr\xC3\xBCn M\xFCller");
+    const ReadOutcome both = readBytes(mixed);
+    EXPECT_EQ(CustomerRecord::fromText(*both.database.customers.find(QStringLiteral("1k")))->values[1],
+              QStringLiteral("Gr\u00fcn M\u00fcller"));
+    EXPECT_EQ(both.report.mixedLineCount, 1);
+    ASSERT_EQ(both.report.firstMixedLines.size(), 1);
+    EXPECT_EQ(both.report.firstMixedLines[0].lines.first, 3);
+    EXPECT_EQ(both.report.firstMixedLines[0].text, QStringLiteral("<LName>Gr\u00fcn M\u00fcller</LName>"));
 }
 
 TEST(DatabaseFormat, aZeroByteFileAndARootOnlyFileAreEmptyDatabasesAndOtherTextIsNoDatabase)
