@@ -157,7 +157,9 @@ QList<BillPeriodEntry::BilledCustomer> BillPeriodEntry::billedCustomers() const
             const qint64 product = w_.newPeriod.productNumberOfItem(itemKey);
             const qint64 quantity = w_.newPeriod.itemQuantity(itemKey);
             const QString* productText = w_.db.products.find(records::numberedKey(product));
-            const records::Cents price = productText ? records::ProductRecord::fromText(*productText).price : 0;
+            // Billing refuses a price that could not be read.
+            const records::Cents price
+                = productText ? records::ProductRecord::fromText(*productText).price.value_or(0) : 0;
             customer.total += price * quantity;
             items.push_back({product, static_cast<int>(quantity)});
         }

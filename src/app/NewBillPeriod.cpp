@@ -177,6 +177,15 @@ void NewBillPeriod::billSelectedProduct()
         return;
     const qint64 productNumber = keyNumber(productKey);
     const QString productText = products->textAt(products->positionOf(productKey));
+    // A price that could not be read is no amount to bill.
+    if (const QString* stored = w_.db.products.find(productKey);
+        stored && !records::ProductRecord::fromText(*stored).price) {
+        host().messageBox(QStringLiteral("The price of this product or service could not be read:\r\n") + productText
+                + QStringLiteral("\r\n\r\n(It cannot be billed. Delete it and enter it again with its "
+                                 "price.)"),
+            MessageButtons::Ok, MessageIcon::Exclamation, QStringLiteral("Price Not Read"));
+        return;
+    }
     TreeView* tree = c.tvwInvoiceRecords[0];
     // Nodes added by this billing are not visited.
     const int nodes = tree->nodeCount();

@@ -18,8 +18,6 @@ using records::InvoiceRecord;
 namespace {
 
 constexpr ColorValue kOwesRed = rgbValue(192, 0, 0);
-// Balances are kept well inside what the invoices and the file can show exactly.
-constexpr records::Cents kLargestBalance = 99'999'999'999'99;
 
 } // namespace
 
@@ -55,7 +53,7 @@ std::optional<records::Cents> Payments::typedBalance(const QString& answer) cons
 {
     const records::LocalAmounts amounts(host().locale());
     const auto cents = amounts.typed(answer);
-    if (!cents || *cents > kLargestBalance || *cents < -kLargestBalance)
+    if (!cents || *cents > records::kMaxBalance || *cents < -records::kMaxBalance)
         return std::nullopt;
     // A zero written any other way (0.004, -0) is more likely a slip than a full payment.
     if (*cents == 0 && !amounts.isPlainZero(answer))
@@ -116,7 +114,8 @@ void Payments::logPayment(records::Cents balance, const QString& note)
 
     const ColorValue color = balance == 0 ? SystemColor::WindowText : kOwesRed;
     tree->setForeColor(key, color);
-    tree->setText(key, w_.trees.customerNodeText(key, record->customerName, balance, host().locale()));
+    tree->setText(
+        key, w_.trees.customerNodeText(key, record->customerName, records::balanceText(balance), host().locale()));
     if (!note.isEmpty()) {
         const QString noteKey = key + QLatin1String("note");
         if (!tree->add(key, noteKey, QStringLiteral("NOTE: ") + note))
