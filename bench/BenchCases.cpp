@@ -38,7 +38,7 @@ public:
         if (!context.loaded && sinceLaunch)
             context.report("load-process", *sinceLaunch, "s");
         context.report("invoice-records", static_cast<double>(context.database.invoiceRecords.count()), "");
-        context.report("skipped-entries", static_cast<double>(result.skippedEntries), "");
+        context.report("lines-not-read", static_cast<double>(result.report.lineCountNotRead), "");
         context.loaded = true;
         return true;
     }

@@ -59,11 +59,12 @@ records::RecordTable products(QRandomGenerator& random, int count, std::vector<C
     prices.assign(static_cast<size_t>(count) + 1, 0);
     for (int number = 1; number <= count; ++number) {
         records::ProductRecord product;
-        product.price = random.bounded(100, 50'000);
-        product.priceText = records::currencyText(product.price, dollars);
+        const Cents price = random.bounded(100, 50'000);
+        product.price = price;
+        product.priceText = records::currencyText(price, dollars);
         product.name = QStringLiteral("%1 %2").arg(QLatin1String(pick(random, kServices))).arg(number);
         product.archived = random.bounded(20) == 0;
-        prices[static_cast<size_t>(number)] = product.price;
+        prices[static_cast<size_t>(number)] = price;
         table.add(records::numberedKey(number), product.text());
     }
     return table;

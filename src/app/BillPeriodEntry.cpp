@@ -157,7 +157,8 @@ QList<BillPeriodEntry::BilledCustomer> BillPeriodEntry::billedCustomers() const
         const auto [known, added] = prices.try_emplace(product, 0);
         if (added) {
             const QString* text = w_.db.products.find(records::numberedKey(product));
-            known->second = text ? records::ProductRecord::fromText(*text).price : 0;
+            // Billing refuses a price that could not be read.
+            known->second = text ? records::ProductRecord::fromText(*text).price.value_or(0) : 0;
         }
         return known->second;
     };

@@ -155,16 +155,26 @@ qsizetype CustomerPage::sortedListPosition(const QString& key) const
 
 void CustomerPage::saveCustomerRecord(const QString& givenKey)
 {
-    auto& c = w_.c;
+    const CustomerRecord record = typedRecord();
+    if (!duplicateNameAccepted(record.displayName(), givenKey))
+        return;
+    storeCustomerRecord(givenKey.isEmpty() ? records::numberedKey(records::highestKeyNumber(w_.db.customers) + 1) : givenKey,
+                        record);
+}
+
+CustomerRecord CustomerPage::typedRecord() const
+{
     CustomerRecord record;
     for (int i = 0; i < 8; ++i)
         record.values[static_cast<size_t>(i)] = storedFieldText(i);
-    const QString displayName = record.displayName();
-    if (!duplicateNameAccepted(displayName, givenKey))
-        return;
-    const QString key = givenKey.isEmpty() ? records::numberedKey(records::highestKeyNumber(w_.db.customers) + 1) : givenKey;
+    return record;
+}
+
+void CustomerPage::storeCustomerRecord(const QString& key, const CustomerRecord& record)
+{
+    auto& c = w_.c;
     w_.db.customers.add(key, record.text());
-    c.lvwCustomersVis->insert(sortedListPosition(key), key, displayName);
+    c.lvwCustomersVis->insert(sortedListPosition(key), key, record.displayName());
     c.lvwCustomersVis->select(c.lvwCustomersVis->positionOf(key));
     c.lvwCustomersVis->setFocus();
     // The fields now show what is stored, and edits are tracked against that.
@@ -174,13 +184,9 @@ void CustomerPage::saveCustomerRecord(const QString& givenKey)
     }
     shownKey_ = key;
     w_.session.setSaveCancelVisible(true);
-    w_.entryFields.setFieldHighlight(false);
-    c.cmdAddNew->setCaption(kNewCustomer);
-    c.cmdUndo->setCaption(kDeleteExisting);
-    // Both buttons show here; refilling the fields must not leave the delete button hidden.
-    c.cmdAddNew->setVisible(true);
-    c.cmdUndo->setVisible(true);
-    c.cmdPrint->setVisible(true);
+    showBrowsing();
+    // The trees name the customer as the table does.
+    w_.trees.showCustomerName(key);
 }
 
 void CustomerPage::applyCustomerEdit()
@@ -204,14 +210,13 @@ void CustomerPage::applyCustomerEdit()
         undoCustomerEdit();
         return;
     }
-    CustomerRecord record;
-    for (int i = 0; i < 8; ++i)
-        record.values[static_cast<size_t>(i)] = storedFieldText(i);
+    const CustomerRecord record = typedRecord();
     if (!duplicateNameAccepted(record.displayName(), key))
         return;
     w_.db.customers.remove(key);
     c.lvwCustomersVis->remove(key);
-    saveCustomerRecord(key);
+    // Stored without asking again: a second answer could only drop the customer just removed.
+    storeCustomerRecord(key, record);
 }
 
 void CustomerPage::cancelNewCustomer()
@@ -221,15 +226,14 @@ void CustomerPage::cancelNewCustomer()
         w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
         c.cmdUndo->setVisible(false);
         shownKey_.clear();
-    } else {
-        c.lvwCustomersVis->select(c.lvwCustomersVis->currentPosition());
-        c.lvwCustomersVis->setFocus();
-        lvwCustomersVis_Click();
-        c.cmdPrint->setVisible(true);
+        w_.entryFields.setFieldHighlight(false);
+        c.cmdAddNew->setCaption(kNewCustomer);
+        c.cmdAddNew->setVisible(true);
+        return;
     }
-    w_.entryFields.setFieldHighlight(false);
-    c.cmdAddNew->setCaption(kNewCustomer);
-    c.cmdAddNew->setVisible(true);
+    c.lvwCustomersVis->select(c.lvwCustomersVis->currentPosition());
+    c.lvwCustomersVis->setFocus();
+    lvwCustomersVis_Click();
 }
 
 void CustomerPage::undoCustomerEdit()
@@ -257,8 +261,20 @@ void CustomerPage::showSelectedCustomer()
         c.txtField[i]->setText(record->values[static_cast<size_t>(i)]);
     }
     shownKey_ = key;
+    showBrowsing();
+}
+
+void CustomerPage::showBrowsing()
+{
+    // A customer shown as stored is browsed, also when a new customer was being entered: every
+    // field in the normal colour, and the buttons that act on the customer shown.
+    auto& c = w_.c;
+    w_.entryFields.setFieldHighlight(false);
+    c.cmdAddNew->setCaption(kNewCustomer);
+    c.cmdAddNew->setVisible(true);
     c.cmdUndo->setCaption(kDeleteExisting);
     c.cmdUndo->setVisible(true);
+    c.cmdPrint->setVisible(true);
 }
 
 qsizetype CustomerPage::findCustomerByName(const QString& name, const QString& exceptKey) const

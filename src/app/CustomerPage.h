@@ -2,6 +2,10 @@
 
 #include <QString>
 
+namespace tav::records {
+struct CustomerRecord;
+}
+
 namespace tav::app {
 
 class MainWindow;
@@ -25,12 +29,16 @@ public:
     void applyCustomerEdit();
     void cancelNewCustomer();
     void undoCustomerEdit();
-    // Fills the fields from the current entry's record.
+    // Fills the fields from the current entry's record; the page is then browsing that customer.
     void showSelectedCustomer();
     // The 1-based position of the first listed customer with exactly this display name, 0 for none.
     qsizetype findCustomerByName(const QString& name, const QString& exceptKey = QString()) const;
 
 private:
+    void showBrowsing();
+    records::CustomerRecord typedRecord() const;
+    // Adds the record under the key to the table and the list, and browses it.
+    void storeCustomerRecord(const QString& key, const records::CustomerRecord& record);
     // The fields' texts as they are stored: control characters removed, line breaks kept in the notes.
     QString storedFieldText(int index) const;
     // False when the user cancels the duplicate-name warning.

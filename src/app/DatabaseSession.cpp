@@ -2,6 +2,7 @@
 
 #include "DatabasePath.h"
 #include "FileWarnings.h"
+#include "LoadNotice.h"
 #include "MainWindow.h"
 
 #include "components/HoverCommand.h"
@@ -15,8 +16,6 @@
 #include "platform/TreeView.h"
 #include "records/CustomerNames.h"
 #include "records/DatabaseFile.h"
-
-#include <algorithm>
 
 namespace tav::app {
 
@@ -60,44 +59,10 @@ void DatabaseSession::takeDatabase(records::Database&& database)
     w_.state.loadingCompanyInfo = false;
 }
 
-void DatabaseSession::warnLeftOutEntries(const records::LoadResult& result, const QString& keptAs) const
+void DatabaseSession::tellWhatWasNotRead(const records::ReadReport& report, const QString& keptAs) const
 {
-    const qsizetype skipped = result.skippedEntries;
-    const qsizetype duplicates = result.duplicateEntries;
-    const auto either = [](qsizetype count, const char* one, const char* more) {
-        return QLatin1String(count == 1 ? one : more);
-    };
-    QStringList statements;
-    if (skipped > 0) {
-        statements << QStringLiteral("%1 %2 of the database file could not be read and %3 left out.")
-                          .arg(QString::number(skipped), either(skipped, "entry", "entries"),
-                               either(skipped, "was", "were"));
-    }
-    if (duplicates > 0) {
-        statements << QStringLiteral("%1 %2 of the database file repeated the number or name of an earlier entry "
-                                     "and %3 left out; the earlier %4 kept.")
-                          .arg(QString::number(duplicates), either(duplicates, "entry", "entries"),
-                               either(duplicates, "was", "were"), either(duplicates, "entry was", "entries were"));
-    }
-    warn(skipped > 0 ? QStringLiteral("Unreadable Entries Found") : QStringLiteral("Duplicate Entries Found"),
-         statements.join(QLatin1String("\r\n")),
-         QStringLiteral("The file as it was is kept as %1 when you next save.").arg(keptAs));
-}
-
-void DatabaseSession::warnUnreadablePrices(const QStringList& products) const
-{
-    if (products.isEmpty())
-        return;
-    constexpr qsizetype kListed = 5;
-    QString listed = products.first(std::min(products.size(), kListed)).join(QLatin1String("\r\n"));
-    if (products.size() > kListed)
-        listed += QStringLiteral("\r\n(and %1 more)").arg(products.size() - kListed);
-    warn(QStringLiteral("Prices Not Read"),
-         QStringLiteral("These prices in the database file could not be read as amounts with this computer's "
-                        "number settings:\r\n\r\n")
-             + listed,
-         QStringLiteral("They count as 0 when billed. Delete these products and services and enter them again "
-                        "with their prices."));
+    if (const std::optional<LoadNotice> notice = loadNotice(report, keptAs))
+        warn(notice->title, notice->statement, notice->explanation);
 }
 
 void DatabaseSession::dropDatabase()
@@ -136,9 +101,7 @@ void DatabaseSession::loadDatabase(records::LoadResult&& result)
     }
     file_.read(path, result.identity);
     takeDatabase(std::move(result.database));
-    if (result.leftSomethingOut())
-        warnLeftOutEntries(result, file_.keepBeforeWritingOver());
-    warnUnreadablePrices(result.unreadablePrices);
+    tellWhatWasNotRead(result.report, result.leftSomethingOut() ? file_.keepBeforeWritingOver() : QString());
     setSaveCancelVisible(false);
     w_.customers.cancelNewCustomer();
     if (c.fraMain[0]->visible())
@@ -291,11 +254,7 @@ void DatabaseSession::showTables()
 {
     addCustomerNamesToRecords();
     w_.lists.refreshViews();
-    if (w_.c.lvwCustomersVis->isEmpty())
-        return;
     w_.customers.showSelectedCustomer();
-    // A new customer being entered hid the printout button; the list it prints is back.
-    w_.c.cmdPrint->setVisible(true);
 }
 
 } // namespace tav::app

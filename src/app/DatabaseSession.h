@@ -3,11 +3,11 @@
 #include "DatabaseFileGuard.h"
 
 #include <QString>
-#include <QStringList>
 
 namespace tav::records {
 struct Database;
 struct LoadResult;
+struct ReadReport;
 } // namespace tav::records
 
 namespace tav::app {
@@ -66,9 +66,9 @@ private:
     // the customer fields show the customer the list selects.
     void showTables();
     void clearCompanyDetails();
-    // Tells the user, once, of the entries a load left out, and where the file as it was is kept.
-    void warnLeftOutEntries(const records::LoadResult& result, const QString& keptAs) const;
-    void warnUnreadablePrices(const QStringList& products) const;
+    // Tells the user, once and before any save, what a load left out or could not read, if anything,
+    // and where the file as it was is kept when something was left out.
+    void tellWhatWasNotRead(const records::ReadReport& report, const QString& keptAs) const;
     // The notice about a placeholder customer, unless the user has silenced it.
     void tellAboutPlaceholder() const;
 

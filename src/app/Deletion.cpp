@@ -110,7 +110,6 @@ void Deletion::deleteCustomer()
         position = std::min(position, c.lvwCustomersVis->count());
         c.lvwCustomersVis->select(position);
         w_.customers.lvwCustomersVis_Click();
-        c.cmdPrint->setVisible(true);
     }
     w_.entryFields.setFieldHighlight(false);
     w_.session.setSaveCancelVisible(true);

@@ -116,6 +116,7 @@ DeveloperView::DeveloperView(const records::Database& db)
     connect(cmdShowXML, &CommandButton::clicked, this, &DeveloperView::cmdShowXML_Click);
     Text2 = controlSet.get<TextBox>("Text2");
     Text1 = controlSet.get<ListingBox>("Text1");
+    setMinimumSize(kMinWidth, kMinHeight);
     setWidth(kMinWidth);
     setHeight(kMinHeight);
 }

@@ -7,11 +7,19 @@
 
 namespace tav::app {
 
+using namespace tav::platform;
+
 void openHelpFile()
 {
-    const QString path = QDir(platform::host().programFolder()).filePath(QStringLiteral("TAV.HLP"));
-    if (QFileInfo(path).isFile())
-        platform::host().openWithDefaultApplication(path);
+    const QString path = QDir(host().programFolder()).filePath(QStringLiteral("TAV.HLP"));
+    QString problem;
+    if (!QFileInfo(path).isFile())
+        problem = QStringLiteral("The help file %1 was not found.");
+    else if (!host().openWithDefaultApplication(path))
+        problem = QStringLiteral("The help file %1 could not be opened.");
+    if (!problem.isEmpty())
+        host().messageBox(problem.arg(QDir::toNativeSeparators(path)), MessageButtons::Ok, MessageIcon::None,
+                          host().appTitle());
 }
 
 } // namespace tav::app

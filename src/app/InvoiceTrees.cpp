@@ -35,8 +35,15 @@ QString numberKey(QStringView number)
     return key.append(number).append(records::KeySuffix);
 }
 
-// The texts of the products that a tree's items name, each looked up once per tree: a period
-// bills the same few products to thousands of customers.
+// A billed item as the trees show it, and its amount as invoices print it: nothing when its entry,
+// its product's price or their product could not be read.
+struct ShownItem {
+    QString text;
+    std::optional<records::Cents> amount;
+};
+
+// The products that a tree's items name, each looked up once per tree: a period bills the same few
+// products to thousands of customers.
 class ProductTexts {
 public:
     explicit ProductTexts(const records::RecordTable& products)
@@ -44,14 +51,19 @@ public:
     {
     }
 
-    // An item of a record's item list as the trees show it: the product and the quantity.
-    QString itemText(QStringView entry)
+    // An entry of a record's item list: the product and the quantity.
+    ShownItem item(QStringView entry)
     {
+        const std::optional<records::BilledItem> billed = records::readBilledItem(entry);
+        if (!billed)
+            return { QStringLiteral("(item %1 not read)").arg(entry), std::nullopt };
         const qsizetype x = entry.indexOf(QLatin1Char('x'));
-        const qint64 quantity = x < 0 ? 0 : entry.mid(x + 1).toLongLong();
-        QString shown = productText(x < 0 ? entry : entry.left(x));
-        if (quantity != 0)
-            shown += QStringLiteral(" (x%1)").arg(quantity);
+        const Product& product = productOf(x < 0 ? entry : entry.left(x));
+        ShownItem shown { product.shown, std::nullopt };
+        if (billed->quantity > 1)
+            shown.text += QStringLiteral(" (x%1)").arg(billed->quantity);
+        if (product.price)
+            shown.amount = records::itemAmount(*product.price, billed->quantity);
         return shown;
     }
 
@@ -59,18 +71,22 @@ private:
     struct Product {
         QString key; // the number as the item names it
         QString shown;
+        std::optional<records::Cents> price;
     };
 
-    const QString& productText(QStringView number)
+    const Product& productOf(QStringView number)
     {
         if (const Product* product = known_.find(number))
-            return product->shown;
+            return *product;
         const QString* text = products_.find(numberKey(number));
         // A product the table no longer holds keeps its place under a name that says so.
-        found_.push_back({ number.toString(),
-            text ? records::productDisplayText(*text) : QStringLiteral("(product %1 not found)").arg(number) });
+        if (text)
+            found_.push_back({ number.toString(), records::productDisplayText(*text),
+                records::ProductRecord::fromText(*text).price });
+        else
+            found_.push_back({ number.toString(), QStringLiteral("(product %1 not found)").arg(number), std::nullopt });
         known_.insert(&found_.back());
-        return found_.back().shown;
+        return found_.back();
     }
 
     const records::RecordTable& products_;
@@ -99,10 +115,35 @@ QString InvoiceTrees::nameOfCustomer(const QString& customerKey, QStringView rec
     return name;
 }
 
-QString InvoiceTrees::balanceSuffix(records::Cents balance, const QLocale& locale)
+QString InvoiceTrees::customerNodeText(const QString& customerKey, QStringView recordName, QStringView balance,
+                                       const QLocale& locale) const
 {
-    return balance == 0 ? QStringLiteral(" - paid")
-                        : QStringLiteral(" - owes ") + records::currencyText(balance, locale);
+    const std::optional<records::Cents> cents = records::storedBalance(balance);
+    const QString name = nameOfCustomer(customerKey, recordName);
+    if (!cents)
+        return name + QStringLiteral(" - owes %1 (not read)").arg(balance);
+    if (*cents == 0)
+        return name + QStringLiteral(" - paid");
+    return name + QStringLiteral(" - owes ") + records::currencyText(*cents, locale);
+}
+
+void InvoiceTrees::showCustomerName(const QString& customerKey)
+{
+    for (const int index : {BillPeriodsTree, PrintingTree}) {
+        TreeView* tree = w_.c.tvwInvoiceRecords[index];
+        if (!tree->contains(customerKey))
+            continue;
+        if (index == BillPeriodsTree && w_.newPeriod.isComposing()) {
+            w_.newPeriod.showCustomerName(customerKey);
+            continue;
+        }
+        const std::optional<QString> stored = w_.db.invoiceRecords.find(
+            InvoiceRecord::key(tree->text(NewBillPeriod::kRootKey), records::keyNumberText(customerKey)));
+        const auto record = stored ? InvoiceRecord::fromText(*stored) : std::nullopt;
+        if (record)
+            tree->setText(customerKey,
+                          customerNodeText(customerKey, record->customerName, record->balance, host().locale()));
+    }
 }
 
 void InvoiceTrees::buildInvoiceTree(int index)
@@ -133,10 +174,11 @@ void InvoiceTrees::fillInvoiceTree(int index, const QString& period)
         // Read in place: a tree shows thousands of records, and copying each showed in the time it took.
         const auto field = [&](InvoiceRecord::Field which) { return invoices.fieldAt(position, which); };
         const QString customerKey = numberKey(field(InvoiceRecord::CustomerNumber));
-        const records::Cents balance = records::parseBalanceText(field(InvoiceRecord::AccountBalance)).value_or(0);
-        const bool owes = balance != 0;
+        const QStringView balance = field(InvoiceRecord::AccountBalance);
+        // A balance that could not be read is owed.
+        const bool owes = records::storedBalance(balance) != records::Cents(0);
         if (!tree->add(NewBillPeriod::kRootKey, customerKey,
-                nameOfCustomer(customerKey, field(InvoiceRecord::CustomerName)) + balanceSuffix(balance, locale)))
+                customerNodeText(customerKey, field(InvoiceRecord::CustomerName), balance, locale)))
             continue;
         const ColorValue color = printing ? (owes ? SystemColor::WindowText : SystemColor::GrayText)
                                           : (owes ? kOwesRed : SystemColor::WindowText);
@@ -148,10 +190,13 @@ void InvoiceTrees::fillInvoiceTree(int index, const QString& period)
         if (!items.isEmpty()) {
             for (const QStringView entry : items.tokenize(records::ItemSeparator)) {
                 const QString itemKey = QString::number(++itemCounter) + QLatin1String("bi");
-                tree->add(customerKey, itemKey, products.itemText(entry));
+                const ShownItem item = products.item(entry);
+                tree->add(customerKey, itemKey, item.text);
                 if (printing) {
                     tree->setForeColor(itemKey, color);
                     tree->setChecked(itemKey, true);
+                    // Printing bills each line by the amount read with the tables, never by its text.
+                    tree->setTag(itemKey, item.amount ? QString::number(*item.amount) : QString());
                 }
             }
         }

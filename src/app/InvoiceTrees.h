@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QLocale;
 
 namespace tav::app {
@@ -28,12 +30,18 @@ public:
     // The customer's name as the trees show it: from the customer table without ArchivePrefix, or
     // the name the record holds when the customer is gone.
     QString customerName(const QString& customerNumber, const QString& recordName) const;
+    // A customer node's text in a view tree: the name, then " - paid" or " - owes " and the balance
+    // (as the record holds it) in currency form. A balance that could not be read is owed: it shows
+    // as it is written, never as paid.
+    QString customerNodeText(const QString& customerKey, QStringView recordName, QStringView balance,
+                             const QLocale& locale) const;
+    // Every tree that lists the customer names it as the customer table does now (after an edit),
+    // keeping everything else it shows.
+    void showCustomerName(const QString& customerKey);
 
 private:
     void fillInvoiceTree(int index, const QString& period);
     QString nameOfCustomer(const QString& customerKey, QStringView recordName) const;
-    // " - paid" or " - owes " and the balance in currency form.
-    static QString balanceSuffix(records::Cents balance, const QLocale& locale);
 
     MainWindow& w_;
 };

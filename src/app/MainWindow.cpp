@@ -47,6 +47,7 @@ MainWindow::MainWindow()
     , customerListPrinting(*this)
 {
     setCaption(host().appTitle());
+    setMinimumSize(PageLayout::kMinimumWidth, PageLayout::kMinimumHeight);
     connectHandlers();
 }
 

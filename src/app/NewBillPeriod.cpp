@@ -27,6 +27,11 @@ bool isCustomerKey(const QString& key)
     return key.endsWith(QLatin1Char('k'));
 }
 
+QString displayName(const QString& customerText)
+{
+    return customerText.left(customerText.indexOf(records::FieldSeparator));
+}
+
 bool isItemKey(const QString& key)
 {
     return key.endsWith(QLatin1Char('b'));
@@ -118,10 +123,19 @@ void NewBillPeriod::buildNewBillPeriodTree()
         if (text.startsWith(records::ArchivePrefix))
             continue;
         const QString key = customers.keyAt(i);
-        tree->add(kRootKey, key, text.left(text.indexOf(records::FieldSeparator)));
+        tree->add(kRootKey, key, displayName(text));
         setMarked(key, true);
     }
     tree->setExpanded(kRootKey, true);
+}
+
+void NewBillPeriod::showCustomerName(const QString& customerKey)
+{
+    const QString* text = w_.db.customers.find(customerKey);
+    if (!text)
+        return;
+    const QString name = displayName(*text);
+    w_.c.tvwInvoiceRecords[0]->setText(customerKey, isMarked(customerKey) ? kMark + name : name);
 }
 
 void NewBillPeriod::selectThisCustomerOnly()
@@ -163,6 +177,15 @@ void NewBillPeriod::billSelectedProduct()
         return;
     const qint64 productNumber = keyNumber(productKey);
     const QString productText = products->textAt(products->positionOf(productKey));
+    // A price that could not be read is no amount to bill.
+    if (const QString* stored = w_.db.products.find(productKey);
+        stored && !records::ProductRecord::fromText(*stored).price) {
+        host().messageBox(QStringLiteral("The price of this product or service could not be read:\r\n") + productText
+                + QStringLiteral("\r\n\r\n(It cannot be billed. Delete it and enter it again with its "
+                                 "price.)"),
+            MessageButtons::Ok, MessageIcon::Exclamation, QStringLiteral("Price Not Read"));
+        return;
+    }
     TreeView* tree = c.tvwInvoiceRecords[0];
     // Nodes added by this billing are not visited.
     const int nodes = tree->nodeCount();

@@ -20,6 +20,8 @@ public:
     bool isComposing() const;
 
     void buildNewBillPeriodTree();
+    // Names a listed customer as the customer table does now, keeping the mark.
+    void showCustomerName(const QString& customerKey);
     void selectThisCustomerOnly();
     void mnuSelectAll_Click();
     void deleteSelectedBillItem();

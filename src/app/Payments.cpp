@@ -18,8 +18,6 @@ using records::InvoiceRecord;
 namespace {
 
 constexpr ColorValue kOwesRed = rgbValue(192, 0, 0);
-// Balances are kept well inside what the invoices and the file can show exactly.
-constexpr records::Cents kLargestBalance = 99'999'999'999'99;
 
 } // namespace
 
@@ -55,7 +53,7 @@ std::optional<records::Cents> Payments::typedBalance(const QString& answer) cons
 {
     const records::LocalAmounts amounts(host().locale());
     const auto cents = amounts.typed(answer);
-    if (!cents || *cents > kLargestBalance || *cents < -kLargestBalance)
+    if (!cents || *cents > records::kMaxBalance || *cents < -records::kMaxBalance)
         return std::nullopt;
     // A zero written any other way (0.004, -0) is more likely a slip than a full payment.
     if (*cents == 0 && !amounts.isPlainZero(answer))
@@ -114,12 +112,10 @@ void Payments::logPayment(records::Cents balance, const QString& note)
     if (!record)
         return;
 
-    const QString name = w_.trees.customerName(customerNumber, record->customerName);
-    const QString text = balance == 0 ? name + QLatin1String(" - paid")
-                                      : name + QLatin1String(" - owes ") + records::currencyText(balance, host().locale());
     const ColorValue color = balance == 0 ? SystemColor::WindowText : kOwesRed;
     tree->setForeColor(key, color);
-    tree->setText(key, text);
+    tree->setText(
+        key, w_.trees.customerNodeText(key, record->customerName, records::balanceText(balance), host().locale()));
     if (!note.isEmpty()) {
         const QString noteKey = key + QLatin1String("note");
         if (!tree->add(key, noteKey, QStringLiteral("NOTE: ") + note))

@@ -33,12 +33,15 @@ PrintingPageRun::~PrintingPageRun()
     c_.cmdPrintSelectedEnvelopes->setEnabled(true);
 }
 
-QStringList PrintingPageRun::checkedLines(const QString& customerKey) const
+QList<printing::InvoiceLine> PrintingPageRun::checkedLines(const QString& customerKey) const
 {
-    QStringList lines;
+    QList<printing::InvoiceLine> lines;
     for (const QString& child : tree_.childKeys(customerKey)) {
-        if (tree_.checked(child))
-            lines << tree_.text(child);
+        if (!tree_.checked(child))
+            continue;
+        bool isAmount = false;
+        const records::Cents amount = tree_.tag(child).toLongLong(&isAmount);
+        lines.append({ tree_.text(child), isAmount ? std::optional<records::Cents>(amount) : std::nullopt });
     }
     return lines;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printing/InvoiceFilling.h"
+
 #include <QStringList>
 
 namespace tav::platform {
@@ -22,8 +24,9 @@ public:
 
     // The keys of the checked customer nodes, in the order the nodes were added.
     const QStringList& customers() const { return customers_; }
-    // The texts of a customer node's checked children, in their order.
-    QStringList checkedLines(const QString& customerKey) const;
+    // A customer node's checked children, in their order, each item with the amount its node
+    // carries.
+    QList<printing::InvoiceLine> checkedLines(const QString& customerKey) const;
     // Moves the progress bar on as the given number of customers is done.
     void advance(qsizetype done);
 

@@ -8,8 +8,11 @@
 
 #include <QGuiApplication>
 #include <QRect>
+#include <QRectF>
 #include <QScreen>
+#include <QSizeF>
 
+#include <algorithm>
 #include <optional>
 
 namespace tav::components {
@@ -48,13 +51,6 @@ std::optional<double> storedTwips(const Form& form, const char* suffix)
     return twips >= kSmallestTwips && twips <= kLargestTwips ? std::optional<double>(twips) : std::nullopt;
 }
 
-// A stored size that a window can take: above nothing and no larger than the desktop allows.
-std::optional<double> storedSize(const Form& form, const char* suffix, double largest)
-{
-    const std::optional<double> twips = storedTwips(form, suffix);
-    return twips && *twips > 0 && *twips <= largest ? twips : std::nullopt;
-}
-
 // Writes a position or size that a later start can read back, and nothing else: a value beyond
 // the 16-bit range would only be ignored then.
 void storeTwips(const Form& form, const char* suffix, double twips)
@@ -71,11 +67,33 @@ QRect twipsOf(const QRect& pixels)
                  static_cast<int>(platform::pixelsToTwips(pixels.height())));
 }
 
-bool liesOnSomeScreen(const QRectF& rect)
+// The largest size a window is given: one that cannot be seen whole would stay so at every later start.
+QSizeF desktopSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? QSizeF(twipsOf(screen->availableVirtualGeometry()).size()) : QSizeF();
+}
+
+bool fitsTheDesktop(double twips, double largest)
+{
+    return twips > 0 && twips <= largest;
+}
+
+std::optional<double> storedSize(const Form& form, const char* suffix, double largest)
+{
+    const std::optional<double> twips = storedTwips(form, suffix);
+    return twips && fitsTheDesktop(*twips, largest) ? twips : std::nullopt;
+}
+
+// Whether the window's top edge, where its title bar is, lies on a screen: a window whose title bar
+// is off every screen cannot be moved back by the user.
+bool titleBarOnSomeScreen(double left, double top, double width)
 {
     const auto screens = QGuiApplication::screens();
-    return std::any_of(screens.begin(), screens.end(),
-                       [&](const QScreen* screen) { return QRectF(twipsOf(screen->geometry())).intersects(rect); });
+    return std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) {
+        const QRectF area(twipsOf(screen->geometry()));
+        return top >= area.top() && top < area.bottom() && left < area.right() && left + width > area.left();
+    });
 }
 
 void centreOnScreen(Form& form)
@@ -97,40 +115,42 @@ void saveFormPosition(const Form& form)
     store.setValue(kSection, keyOf(form, "_WindowState"), QString::number(static_cast<int>(state)));
     if (state != Form::WindowState::Normal)
         return;
-    storeTwips(form, "_Left", form.left());
-    storeTwips(form, "_Top", form.top());
+    // Only what a later start applies is written; the last such values stay stored otherwise.
+    if (titleBarOnSomeScreen(form.left(), form.top(), form.width())) {
+        storeTwips(form, "_Left", form.left());
+        storeTwips(form, "_Top", form.top());
+    }
     if (form.sizable()) {
-        storeTwips(form, "_Width", form.width());
-        storeTwips(form, "_Height", form.height());
+        const QSizeF desktop = desktopSize();
+        if (fitsTheDesktop(form.width(), desktop.width()))
+            storeTwips(form, "_Width", form.width());
+        if (fitsTheDesktop(form.height(), desktop.height()))
+            storeTwips(form, "_Height", form.height());
     }
 }
 
 void restoreFormPosition(Form& form)
 {
-    const double storedState = storedNumber(form, "_WindowState").value_or(0);
-    const int state = storedState == 1 || storedState == 2 ? static_cast<int>(storedState) : 0;
-    form.setWindowState(static_cast<Form::WindowState>(state));
-    if (state != 0)
-        return;
-
+    // The stored rectangle is the window's normal one in every state it opens in: Restore gives it
+    // back after a maximized or minimized start.
     if (form.sizable()) {
-        // A size larger than the desktop leaves the window as designed: one that cannot be seen
-        // whole would stay so at every later start.
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        const QRect desktop = screen ? twipsOf(screen->availableVirtualGeometry()) : QRect();
+        const QSizeF desktop = desktopSize();
         form.setWidth(storedSize(form, "_Width", desktop.width()).value_or(form.width()));
         form.setHeight(storedSize(form, "_Height", desktop.height()).value_or(form.height()));
     }
 
     const double left = storedTwips(form, "_Left").value_or(kNoPosition);
     const double top = storedTwips(form, "_Top").value_or(kNoPosition);
-    if ((left == kNoPosition && top == kNoPosition)
-        || !liesOnSomeScreen(QRectF(left, top, form.width(), form.height()))) {
+    if ((left == kNoPosition && top == kNoPosition) || !titleBarOnSomeScreen(left, top, form.width())) {
         centreOnScreen(form);
-        return;
+    } else {
+        form.setLeft(left);
+        form.setTop(top);
     }
-    form.setLeft(left);
-    form.setTop(top);
+
+    const double storedState = storedNumber(form, "_WindowState").value_or(0);
+    const int state = storedState == 1 || storedState == 2 ? static_cast<int>(storedState) : 0;
+    form.setWindowState(static_cast<Form::WindowState>(state));
 }
 
 } // namespace tav::components

@@ -55,6 +55,11 @@ QMargins frameOf(const QWidget& window)
                     outer.bottom() - inner.bottom());
 }
 
+bool isNormal(Qt::WindowStates state)
+{
+    return !(state & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
 QSize sizeOf(const QMargins& frame)
 {
     return QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
@@ -150,20 +155,32 @@ void Form::setTop(double twips)
 
 void Form::setWidth(double twips)
 {
-    outerSizeKept_ = true;
-    resizeClient(QSize(twipsToPixels(twips) - sizeOf(frameOf(*widget_)).width(), widget_->height()));
+    askOuterSize(QSize(twipsToPixels(twips), outerSize_.value_or(widget_->frameGeometry().size()).height()));
 }
 
 void Form::setHeight(double twips)
 {
-    outerSizeKept_ = true;
-    resizeClient(QSize(widget_->width(), twipsToPixels(twips) - sizeOf(frameOf(*widget_)).height()));
+    askOuterSize(QSize(outerSize_.value_or(widget_->frameGeometry().size()).width(), twipsToPixels(twips)));
 }
 
 void Form::setClientSize(double width, double height)
 {
-    outerSizeKept_ = false;
+    outerSize_.reset();
     resizeClient(QSize(twipsToPixels(width), twipsToPixels(height)));
+}
+
+void Form::setMinimumSize(double width, double height)
+{
+    minimumSize_ = QSize(twipsToPixels(width), twipsToPixels(height));
+}
+
+void Form::askOuterSize(QSize pixels)
+{
+    pixels = pixels.expandedTo(minimumSize_);
+    const QMargins frame = frameOf(*widget_);
+    // Until the window manager has framed the window, the room its frame takes is not known.
+    outerSize_ = frame.isNull() ? std::optional<QSize>(pixels) : std::nullopt;
+    resizeClient(pixels - sizeOf(frame));
 }
 
 void Form::resizeClient(QSize size)
@@ -177,22 +194,34 @@ void Form::resizeClient(QSize size)
         widget_->setFixedSize(size.expandedTo(QSize(titleRoom(caption_), 1)));
 }
 
-void Form::handleFrameChange()
+void Form::frameMayHaveChanged()
+{
+    // Fitted after the event: a window resized while the platform still delivers its move or
+    // resize would be given the size of that event again.
+    if (outerSize_ || stateOnceFramed_)
+        QMetaObject::invokeMethod(this, &Form::fitToFrame, Qt::QueuedConnection);
+}
+
+void Form::fitToFrame()
 {
     const QMargins frame = frameOf(*widget_);
-    if (frame == frame_)
+    if (!isNormal(widget_->windowState()) || frame.isNull())
         return;
-    const QMargins before = std::exchange(frame_, frame);
-    // The form runtime knows a window's frame before it shows the window; a window manager adds it
-    // only after the window is mapped. A window given its outer size keeps that size: its client
-    // area gives up the room the frame takes, and its page layout follows.
-    if (outerSizeKept_ && windowState() == WindowState::Normal)
-        resizeClient(widget_->size() - (sizeOf(frame) - sizeOf(before)));
+    if (outerSize_) {
+        const QSize client = *std::exchange(outerSize_, std::nullopt) - sizeOf(frame);
+        if (client != widget_->size()) {
+            resizeClient(client);
+            // The state waits for the fitted size: the window manager keeps that as the normal one.
+            return;
+        }
+    }
+    if (stateOnceFramed_)
+        widget_->setWindowState(*std::exchange(stateOnceFramed_, std::nullopt));
 }
 
 Form::WindowState Form::windowState() const
 {
-    const Qt::WindowStates state = widget_->windowState();
+    const Qt::WindowStates state = stateOnceFramed_.value_or(widget_->windowState());
     if (state & Qt::WindowMinimized)
         return WindowState::Minimized;
     if (state & Qt::WindowMaximized)
@@ -202,19 +231,32 @@ Form::WindowState Form::windowState() const
 
 void Form::setWindowState(WindowState state)
 {
-    switch (state) {
-    case WindowState::Minimized: widget_->setWindowState(Qt::WindowMinimized); break;
-    case WindowState::Maximized: widget_->setWindowState(Qt::WindowMaximized); break;
-    case WindowState::Normal: widget_->setWindowState(Qt::WindowNoState); break;
+    Qt::WindowStates qtState = Qt::WindowNoState;
+    if (state == WindowState::Minimized)
+        qtState = Qt::WindowMinimized;
+    else if (state == WindowState::Maximized)
+        qtState = Qt::WindowMaximized;
+    // The state a window is to show in waits for its frame (see show()); a window that is not on
+    // the screen is not told of it before then.
+    if (showing_) {
+        stateOnceFramed_.reset();
+        widget_->setWindowState(qtState);
+    } else {
+        stateOnceFramed_ = qtState;
     }
 }
 
 void Form::show()
 {
     showing_ = true;
+    // The form runtime knows a window's frame before it shows the window; a window manager adds it
+    // only once the window is mapped, takes a minimized state only from a window it has framed, and
+    // gives a window that shows maximized its normal frame only when the user restores it. So a
+    // window shows normal, its client area gives up the room the frame takes, and only then does
+    // it take the state asked for: Restore gives back its normal rectangle, frame included.
     widget_->show();
-    handleFrameChange();
     widget_->raise();
+    fitToFrame();
 }
 
 void Form::hide()
@@ -270,13 +312,13 @@ void FormWidget::closeEvent(QCloseEvent* event)
 void FormWidget::moveEvent(QMoveEvent* event)
 {
     QDialog::moveEvent(event);
-    form_->handleFrameChange();
+    form_->frameMayHaveChanged();
 }
 
 void FormWidget::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
-    form_->handleFrameChange();
+    form_->frameMayHaveChanged();
     form_->handleResize();
 }
 

@@ -4,7 +4,10 @@
 #include <QMargins>
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 #include <QString>
+
+#include <optional>
 
 namespace tav::platform {
 
@@ -42,7 +45,9 @@ public:
     bool sizable() const;
 
     // The outer rectangle, frame included, in twips. The outer size set before the window manager
-    // has framed the window is kept once it has; a client size set last is kept instead.
+    // has framed the window is kept once it has; a client size set last is kept instead. Later
+    // changes of the frame (a maximized window loses its borders) are the window manager's own, and
+    // Restore gives back the normal rectangle it keeps.
     double left() const;
     double top() const;
     double width() const;
@@ -53,8 +58,11 @@ public:
     void setHeight(double twips);
     // The client area's size in twips.
     void setClientSize(double width, double height);
+    // The smallest outer size the window is given; a smaller width or height asked for gives this.
+    void setMinimumSize(double width, double height);
 
     WindowState windowState() const;
+    // Before the window shows, the state it shows in; its rectangle stays its normal one.
     void setWindowState(WindowState state);
 
     void show();
@@ -80,7 +88,11 @@ private:
     friend class FormWidget;
     void handleClose(bool& accepted);
     void handleResize();
-    void handleFrameChange();
+    void askOuterSize(QSize pixels);
+    void frameMayHaveChanged();
+    // Once the window is framed and normal: gives the client area the room that the outer size
+    // asked for leaves inside the frame, then the state asked for.
+    void fitToFrame();
     void resizeClient(QSize size);
 
     QString name_;
@@ -89,9 +101,11 @@ private:
     QPointer<FormWidget> widget_;
     bool showing_ = false;
     bool unloaded_ = false;
-    // Whether the size asked for last was the outer size (true) or the client area's.
-    bool outerSizeKept_ = false;
-    QMargins frame_;
+    QSize minimumSize_;
+    // What was asked for before the window manager had framed the window: the outer size, in
+    // pixels, and the state.
+    std::optional<QSize> outerSize_;
+    std::optional<Qt::WindowStates> stateOnceFramed_;
 };
 
 // The top-level widget behind a form; it hands window events to the form.

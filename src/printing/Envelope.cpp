@@ -5,6 +5,8 @@
 #include "platform/TextMeasurer.h"
 #include "records/TextNumbers.h"
 
+#include <algorithm>
+
 namespace tav::printing {
 
 using platform::kTwipsPerCentimetre;
@@ -17,6 +19,9 @@ constexpr double kRecipientIndentCm = 7;
 constexpr double kRecipientDropCm = 2;
 const PageFont kAddressFont{QStringLiteral("Arial"), 10};
 const PageFont kNameFont{QStringLiteral("Arial"), 12};
+// Where every line ends: the printable width of Letter paper in landscape, narrower than A4's. A
+// longer line is cut there and shows that it was.
+constexpr double kEnvelopeRight = 15120;
 
 // Prints one line at (left, top) as the printer's current position would, and moves down by the
 // font's line height.
@@ -29,16 +34,18 @@ public:
 
     void print(const char* name, int index, double left, const QString& text, const PageFont& font)
     {
+        const double height = platform::textMeasurer().lineHeight(font);
         PageElement line;
         line.name = QLatin1String(name);
         line.index = index;
         line.left = left;
         line.top = top_;
+        line.width = std::max(0.0, kEnvelopeRight - left);
+        line.height = height;
         line.text = text;
         line.font = font;
-        line.autoSize = true;
         page_.add(std::move(line));
-        top_ += platform::textMeasurer().lineHeight(font);
+        top_ += height;
     }
 
     void moveDown(double twips) { top_ += twips; }

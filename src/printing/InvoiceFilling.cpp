@@ -6,7 +6,6 @@
 #include "platform/LabelFitting.h"
 #include "platform/TextMeasurer.h"
 #include "platform/Twips.h"
-#include "records/LocalAmounts.h"
 #include "records/Money.h"
 #include "records/QuantitySuffix.h"
 
@@ -31,14 +30,6 @@ constexpr double kRulePadding = 30;
 const QString kItemSeparator = QStringLiteral(" - ");
 
 // Amounts far beyond any real bill stop at the largest one instead of overflowing.
-Cents saturatedProduct(Cents a, Cents b)
-{
-    Cents product = 0;
-    if (!__builtin_mul_overflow(a, b, &product))
-        return product;
-    return (a < 0) != (b < 0) ? std::numeric_limits<Cents>::min() : std::numeric_limits<Cents>::max();
-}
-
 Cents saturatedSum(Cents a, Cents b)
 {
     Cents sum = 0;
@@ -54,17 +45,14 @@ struct ItemAmount {
 
 // An item line reads "price - description", the description ending in the quantity suffix when
 // more than one was billed. Everything after the first " - " is the description, so a product
-// name holding " - " keeps its whole name and its quantity. The price is read as it was when the
-// product was loaded, so the invoice bills what the period did.
-std::optional<ItemAmount> readItem(const QString& line, const records::LocalAmounts& amounts)
+// name holding " - " keeps its whole name and its quantity. Its amount is the one the tables were
+// read with, never read again from the text, so the invoice bills what the period did.
+std::optional<ItemAmount> readItem(const InvoiceLine& line)
 {
-    const qsizetype split = line.indexOf(kItemSeparator);
+    const qsizetype split = line.text.indexOf(kItemSeparator);
     if (split < 0)
         return std::nullopt;
-    ItemAmount item{line.mid(split + kItemSeparator.size()), std::nullopt};
-    if (const auto price = amounts.stored(QStringView(line).left(split)))
-        item.amount = saturatedProduct(*price, records::quantityFromText(item.description));
-    return item;
+    return ItemAmount{line.text.mid(split + kItemSeparator.size()), line.amount};
 }
 
 // The lead and the text, or nothing when the text is empty.
@@ -108,7 +96,7 @@ void fillBottomTexts(Page& page, const CompanyInfo& company)
 }
 
 // An invoice's rows as its checked lines give them, one line to a row: an item with its amount
-// when its price could be read, an invoice note as a blank row. The total is the sum of every
+// when it could be read, an invoice note as a blank row. The total is the sum of every
 // amount, the last note the invoice's note.
 struct InvoiceRows {
     std::vector<std::optional<ItemAmount>> rows;
@@ -118,15 +106,14 @@ struct InvoiceRows {
 
 InvoiceRows readRows(const InvoiceContent& content)
 {
-    const records::LocalAmounts amounts(content.locale);
     InvoiceRows read;
-    for (const QString& line : content.lines) {
-        if (line.startsWith(kInvoiceNotePrefix)) {
-            read.note = line.mid(kInvoiceNotePrefix.size());
+    for (const InvoiceLine& line : content.lines) {
+        if (line.text.startsWith(kInvoiceNotePrefix)) {
+            read.note = line.text.mid(kInvoiceNotePrefix.size());
             read.rows.emplace_back();
             continue;
         }
-        auto item = readItem(line, amounts);
+        auto item = readItem(line);
         if (item && item->amount)
             read.total = saturatedSum(read.total, *item->amount);
         read.rows.push_back(std::move(item));

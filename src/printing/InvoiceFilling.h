@@ -4,14 +4,22 @@
 #include "records/Database.h"
 #include "records/RecordFormats.h"
 
+#include <QList>
 #include <QLocale>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 #include <vector>
 
 namespace tav::printing {
+
+// A checked line of a customer on the Printing page: an item ("price - description", the
+// description ending in its quantity suffix) with the amount read with the tables, or an invoice
+// note. An item whose amount could not be read has none and prints without one.
+struct InvoiceLine {
+    QString text;
+    std::optional<records::Cents> amount;
+};
 
 // Everything one invoice is filled from, gathered before the page is filled.
 struct InvoiceContent {
@@ -24,8 +32,8 @@ struct InvoiceContent {
     QString billDue;
     // Today's date as shown, when the invoice date is printed.
     std::optional<QString> invoiceDate;
-    // The texts of the customer's checked item and invoice-note lines, in the tree's order.
-    QStringList lines;
+    // The customer's checked item and invoice-note lines, in the tree's order.
+    QList<InvoiceLine> lines;
     bool keepTwelveLines = true;
     bool moveBottomText = false;
     // Amounts are shown in this locale's currency form.

@@ -86,9 +86,7 @@ LoadResult resultOf(ReadOutcome&& outcome, const QString& path, const FileIdenti
     }
     result.status = LoadResult::Status::Loaded;
     result.database = std::move(outcome.database);
-    result.skippedEntries = outcome.skippedEntries;
-    result.duplicateEntries = outcome.duplicateEntries;
-    result.unreadablePrices = std::move(outcome.unreadablePrices);
+    result.report = std::move(outcome.report);
     return result;
 }
 

@@ -4,11 +4,11 @@
 #include "FileIdentity.h"
 #include "FileProblem.h"
 #include "FileReplacement.h"
+#include "ReadReport.h"
 
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -20,11 +20,11 @@ namespace tav::records {
 // Loading, as the main window does it:
 //   1. result = loadDatabase(path);
 //   2. Loaded: take result.database and remember result.identity; before saving over the file,
-//      make sure it is still in that state. When the load left something out, tell the user once
-//      which kind and how many, and that the file as it was is kept as
-//      FileReplacement::damagedCopyPath(path); keep it so (keepDamagedCopy) before it is first
-//      saved over. When result.unreadablePrices is not empty, tell the user which prices could
-//      not be read.
+//      make sure it is still in that state. Unless result.report is empty, tell the user once,
+//      before any save, what was left out and what was kept but could not be read. When the load
+//      left something out, say that the file as it was is kept as
+//      FileReplacement::damagedCopyPath(path), and keep it so (keepDamagedCopy) before it is first
+//      saved over.
 //      Missing: createEmptyDatabaseFile(path) and start with an empty database; a failure is told.
 //      Unreadable: tell the user (result.problem) and never save over that file with this data.
 //   3. addCustomerNamesToRecords(database); for each number it returns, tell the user about the
@@ -39,17 +39,14 @@ struct LoadResult {
 
     Status status = Status::Missing;
     Database database;
-    // Entries that could not be read, and duplicates, that were left out (see ReadOutcome).
-    qsizetype skippedEntries = 0;
-    qsizetype duplicateEntries = 0;
-    // Products loaded with a price of 0 because their price text could not be read (see ReadOutcome).
-    QStringList unreadablePrices;
+    // What the tables do not hold of the file, and what they hold but could not read.
+    ReadReport report;
     FileProblem problem;
     // The file's state when it was read (status Loaded).
     FileIdentity identity;
 
     // Whether a save of this database would lose something the file holds.
-    bool leftSomethingOut() const { return skippedEntries > 0 || duplicateEntries > 0; }
+    bool leftSomethingOut() const { return report.leftOutAnything(); }
 };
 
 // Reads the file at path into a fresh database, its prices under the given locale (the user's). A

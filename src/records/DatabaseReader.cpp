@@ -1,488 +1,376 @@
 #include "DatabaseReader.h"
 
-#include "CustomerNames.h"
-#include "LocalAmounts.h"
-#include "Money.h"
-#include "RecordFormats.h"
-#include "Separators.h"
+#include "GatheredRecord.h"
+#include "TableFilling.h"
 #include "VectorState.h"
 #include "XmlElements.h"
 #include "XmlLineReader.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 #include <span>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace tav::records {
 
 namespace {
 
-enum class Section { None, CompanyInfo, Customers, BillPeriods, Products, InvoiceRecords };
+// The opening tag of a numbered item up to its number, and its closing tag's name, exactly as the
+// writer writes them.
+constexpr QByteArrayView kItemOpening = "PSID Number=\"";
+constexpr QByteArrayView kItemClosingName = "PSID";
+// A value that runs over several lines (a line break in an older file) is gathered up to the
+// bound the text of one record has always had; a longer one is not read.
+constexpr qsizetype kMostGatheredCharacters = 32'767;
+// The bytes of a line kept to show it in the report.
+constexpr qsizetype kKeptTextBytes = 320;
 
-constexpr QByteArrayView kItemOpening = "<PSID Number=\"";
-constexpr QByteArrayView kItemClosing = "</PSID>";
-
-// How the records of one section are written.
-struct RecordSyntax {
-    QByteArrayView sectionClosing;
-    QByteArrayView recordName;
-    QByteArrayView recordClosing;
-    // The attribute of the start line that carries the record's number; empty when there is none.
-    QByteArrayView numberAttribute;
-    std::span<const QByteArrayView> elementNames;
-    // The opening of the record's numbered elements; empty when it has none.
-    QByteArrayView numberedElementOpening;
-};
-
-// Element names in the order of the fields they fill.
-constexpr QByteArrayView kCompanyElements[] = {"companyname",
-                                               "companyadd1",
-                                               "companyadd2",
-                                               "companyadd3",
-                                               "companyphone",
-                                               "companyslogan",
-                                               "generalinvoicedescription",
-                                               "checkspayableto",
-                                               "invoiceclosing"};
-constexpr QByteArrayView kCustomerElements[]
-    = {"fname", "lname", "add1", "add2", "add3", "email", "phone", "notes", "current"};
-enum CustomerElement { CustomerCurrent = 8 };
-constexpr QByteArrayView kProductElements[] = {"item", "itemprice", "current"};
-enum ProductElement { Item, ItemPrice, ProductCurrent };
-constexpr QByteArrayView kBillPeriodElements[] = {"bpstart", "bpname", "bpend", "billdue"};
-constexpr QByteArrayView kInvoiceRecordElements[] = {"bp", "cid", "accountbalance", "note"};
-enum InvoiceElement { Period, CustomerNumber, AccountBalance, Note };
-
-constexpr RecordSyntax kCustomerSyntax{"</customers>", "customer", "</customer>", "cid", kCustomerElements, {}};
-constexpr RecordSyntax kProductSyntax{"</productsandservices>", "ps", "</ps>", "psid", kProductElements, {}};
-constexpr RecordSyntax kBillPeriodSyntax{"</billperiods>", "billperiod", "</billperiod>", {}, kBillPeriodElements, {}};
-constexpr RecordSyntax kInvoiceRecordSyntax{"</invoicerecords>",    "invoicerecord", "</invoicerecord>", {},
-                                            kInvoiceRecordElements, kItemOpening};
-constexpr const RecordSyntax* kRecordSyntaxes[]
-    = {&kCustomerSyntax, &kProductSyntax, &kBillPeriodSyntax, &kInvoiceRecordSyntax};
-
-// One record's lines as gathered, with what its start line said.
-struct GatheredRecord {
-    std::string text;
-    bool hasStartLine = false;
-    QByteArray number;
-
-    QByteArrayView view() const { return QByteArrayView(text.data(), static_cast<qsizetype>(text.size())); }
-};
-
-// A line holding more than one tag is an element line, never a section's or a record's own line.
-bool isElementLine(QByteArrayView line)
+bool isSectionOpening(QByteArrayView line)
 {
-    return line.size() > 1 && std::memchr(line.data() + 1, '<', static_cast<size_t>(line.size() - 1));
+    if (line.size() < 3 || !line.startsWith('<') || !line.endsWith('>'))
+        return false;
+    const QByteArrayView tag = line.sliced(1, line.size() - 2);
+    return equalsIgnoringCase(tag, "companyinfo")
+        || std::any_of(std::begin(kRecordKinds), std::end(kRecordKinds),
+                       [&](const RecordKind* kind) { return equalsIgnoringCase(tag, kind->sectionOpeningTag); });
 }
 
-bool isRootLine(QByteArrayView line)
+std::optional<size_t> indexOfName(std::span<const QByteArrayView> names, QByteArrayView name)
 {
-    return equalsIgnoringCase(line, "<tav-db>") || equalsIgnoringCase(line, "</tav-db>");
-}
-
-bool isAnyRecordStartLine(QByteArrayView line)
-{
-    return line.startsWith('<')
-        && std::any_of(std::begin(kRecordSyntaxes), std::end(kRecordSyntaxes),
-                       [&](const RecordSyntax* syntax) { return isRecordStartLine(line, syntax->recordName); });
-}
-
-Section sectionOpenedBy(QByteArrayView line)
-{
-    if (line.size() < 11 || line[0] != '<')
-        return Section::None;
-    if (equalsIgnoringCase(line, "<companyinfo>"))
-        return Section::CompanyInfo;
-    if (equalsIgnoringCase(line, "<customers>"))
-        return Section::Customers;
-    if (equalsIgnoringCase(line, "<billperiods>"))
-        return Section::BillPeriods;
-    if (equalsIgnoringCase(line, "<productsandservices>"))
-        return Section::Products;
-    if (equalsIgnoringCase(line, "<invoicerecords>"))
-        return Section::InvoiceRecords;
-    return Section::None;
-}
-
-// Whether the line holds an element: an opening tag, then a closing tag.
-bool holdsElement(QByteArrayView line)
-{
-    const qsizetype opening = line.indexOf('<');
-    return opening >= 0 && line.indexOf("</", opening + 1) > opening;
-}
-
-// Entries as read, each a key and a text, in file order.
-using ReadEntries = std::vector<std::pair<QString, QString>>;
-
-// Adds the entries to the table together, as add() would one by one; returns how many it refused
-// (a number, period name or period-and-customer pair that came before).
-qsizetype addEntries(RecordTable& table, ReadEntries& entries)
-{
-    RecordTable::Loader loader(table);
-    for (auto& [key, text] : entries)
-        loader.add(std::move(key), std::move(text));
-    entries = {};
-    return loader.finish();
-}
-
-// How the records of one table are taken in. A table's first section goes into it as soon as it
-// ends, so that the invoice records after it find their customers' names. The records of its later
-// sections wait for the end of the file and then go in together: merging each section into the
-// sorted table as it ends would make a file of many small sections load in quadratic time.
-struct TableLoading {
-    explicit TableLoading(RecordTable& loaded)
-        : table(loaded)
-    {
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (equalsIgnoringCase(name, names[i]))
+            return i;
     }
+    return std::nullopt;
+}
 
-    RecordTable& table;
-    bool sectionRead = false;
-    ReadEntries laterSections;
+// What the tags of an element name: a numbered item, or an element by its name.
+struct ElementName {
+    QByteArrayView name;
+    qsizetype itemNumber = -1;
 };
 
+// Nothing when the closing tag does not close the opening one.
+std::optional<ElementName> elementName(QByteArrayView openingTag, QByteArrayView closingName)
+{
+    if (const qsizetype number = numberedElementNumber(openingTag, kItemOpening); number > 0) {
+        if (closingName != kItemClosingName)
+            return std::nullopt;
+        return ElementName{{}, number};
+    }
+    if (openingTag.isEmpty() || !sameIgnoringCase(openingTag, closingName))
+        return std::nullopt;
+    return ElementName{openingTag, -1};
+}
+
+// Keeps the start of a line's text to show it, in a buffer kept from line to line.
+void keepText(std::string& kept, QByteArrayView text)
+{
+    kept.assign(text.data(), static_cast<size_t>(std::min(text.size(), kKeptTextBytes)));
+}
+
+// Reads the lines of a database file piece by piece: every record from its start line to its end
+// goes to the tables, every element line into its record or the company texts, and every line that
+// is neither (or holds what cannot be kept) to the report.
 class DatabaseReader {
 public:
     DatabaseReader(XmlLineReader& lines, const QLocale& locale, Database& database)
         : lines_(lines)
-        , amounts_(locale)
         , database_(database)
-        , customerNames_(database.customers)
-        , customers_(database.customers)
-        , products_(database.products)
-        , periods_(database.periods)
+        , tables_(database, locale, report_)
     {
     }
 
-    void readDatabase();
-    qsizetype skippedEntries() const { return skippedEntries_; }
-    qsizetype duplicateEntries() const { return duplicateEntries_; }
+    void readDatabase(ReadReport& report);
     // Whether the lines held the root line or a section: any other text is not a database file.
     bool foundDatabase() const { return foundDatabase_; }
-    const QStringList& unreadablePrices() const { return unreadablePrices_; }
 
 private:
-    using AddRecord = void (DatabaseReader::*)(const GatheredRecord&, const RecordElements&);
+    // A value whose opening tag was read and whose closing tag has not come yet.
+    struct PendingValue {
+        bool open = false;
+        QByteArray openingTag;
+        std::string value;
+        bool tooLong = false;
+        ReadReport::Lines lines;
+        std::string firstText;
+    };
 
-    void passOver(QByteArrayView line);
-    Section readSection(Section section);
-    // Reads a section of records into its table; returns the section whose opening line ended
-    // this one, if any.
-    Section readTable(TableLoading& loading, const RecordSyntax& syntax, AddRecord add);
-    void finishLaterSections();
-    Section readCompanyInfoXml();
-    // Gathers the section's records and hands each to add.
-    Section readRecords(const RecordSyntax& syntax, AddRecord add);
-    void addCustomer(const GatheredRecord& record, const RecordElements& elements);
-    void addProduct(const GatheredRecord& record, const RecordElements& elements);
-    void addBillPeriod(const GatheredRecord& record, const RecordElements& elements);
-    void addInvoiceRecord(const GatheredRecord& record, const RecordElements& elements);
-    // A record of a numbered kind that cannot be added: counted when it holds anything.
-    bool dropUnnumbered(const GatheredRecord& record, const RecordElements& elements, const QString& number);
+    void readPiece(QByteArrayView text, const LinePiece& piece);
+    void readTag(QByteArrayView text, QByteArrayView tag);
+    void readElement(QByteArrayView text, const LinePiece& piece);
+    void takeElement(const ElementName& name, QByteArrayView value, ReadReport::Lines lines, QByteArrayView text);
+    // Goes on with the pending value; false when the piece does not belong to it, which then ends
+    // it unread.
+    bool continuePending(const LinePiece& piece);
+    void openPending(QByteArrayView text, QByteArrayView openingTag, QByteArrayView value);
+    void completePending(QByteArrayView lastPart);
+    void abandonPending();
 
-    QString text(const RecordElements& elements, size_t index) const;
+    void rootOpening();
+    void rootClosing();
+    void startRecord(const RecordKind& kind, QByteArrayView text);
+    // The open record ends: it goes to its table.
+    void finishRecord();
+    // The open record is not read: the file ended, or was cut, inside it.
+    void dropRecord();
+    // The piece being read belongs to the open record, if any.
+    void joinRecord();
+    void pieceNotRead(QByteArrayView text);
 
     XmlLineReader& lines_;
-    LocalAmounts amounts_;
     Database& database_;
-    InvoiceCustomerNames customerNames_;
-    // Takes the records of the section being read, for its table to add together: a million
-    // records are added much faster so, and a file whose records stand in reverse order cannot
-    // make the load quadratic.
-    ReadEntries* entries_ = nullptr;
-    TableLoading customers_;
-    TableLoading products_;
-    TableLoading periods_;
-    // The invoice records of every section, in file order: they are sorted after the load anyway.
-    std::optional<InvoiceRecordTable::Loader> invoiceRecords_;
-    // How many invoice records had been read when the first customers section ended: those read
-    // after it are named from its customers.
-    std::optional<qsizetype> invoiceRecordsBeforeCustomers_;
-    // An invoice record's fields as they are made into text, kept from record to record.
-    QString period_;
-    QString number_;
-    QString rest_;
-    qsizetype skippedEntries_ = 0;
-    qsizetype duplicateEntries_ = 0;
+    ReportCollector report_;
+    TableFilling tables_;
+    qsizetype line_ = 0;
+    GatheredRecord record_;
+    PendingValue pending_;
+    std::array<bool, CompanyInfo::BoxCount> companyRead_{};
     bool foundDatabase_ = false;
-    // Where the lines passed over outside the sections stand: in no entry, in one that has shown
-    // only its start line so far, or in one that has been counted.
-    enum class StrayEntry { None, Started, Counted } strayEntry_ = StrayEntry::None;
-    QStringList unreadablePrices_;
+    bool rootOpen_ = false;
+    bool rootClosedLast_ = false;
+    bool earlierDatabaseCut_ = false;
 };
 
-void DatabaseReader::readDatabase()
+void DatabaseReader::readDatabase(ReadReport& report)
 {
-    Section next = Section::None;
-    for (;;) {
-        if (next == Section::None) {
-            const std::optional<QByteArrayView> line = lines_.readXmlLine();
-            if (!line) {
-                finishLaterSections();
+    while (const std::optional<QByteArrayView> line = lines_.readXmlLine()) {
+        line_ = lines_.lineNumber();
+        if (lines_.lineWasMixed())
+            report_.mixedLine(line_, *line);
+        forEachLinePiece(*line, [this](QByteArrayView text, const LinePiece& piece) { readPiece(text, piece); });
+    }
+    abandonPending();
+    dropRecord();
+    tables_.finish();
+    report_.finishInto(report);
+    report.cutShort = foundDatabase_ && (earlierDatabaseCut_ || !rootClosedLast_);
+}
+
+void DatabaseReader::readPiece(QByteArrayView text, const LinePiece& piece)
+{
+    if (pending_.open && continuePending(piece))
+        return;
+    switch (piece.kind) {
+    case LinePiece::Kind::Tag:
+        readTag(text, piece.tag);
+        return;
+    case LinePiece::Kind::Element:
+        readElement(text, piece);
+        return;
+    case LinePiece::Kind::Opening:
+        openPending(text, piece.tag, piece.value);
+        return;
+    case LinePiece::Kind::Closing:
+    case LinePiece::Kind::Text:
+    case LinePiece::Kind::Malformed:
+        joinRecord();
+        pieceNotRead(text);
+        return;
+    }
+}
+
+void DatabaseReader::readTag(QByteArrayView text, QByteArrayView tag)
+{
+    // The end of the open record comes most often, then the start of the next.
+    if (record_.kind && equalsIgnoringCase(tag, record_.kind->closingTag)) {
+        joinRecord();
+        finishRecord();
+        return;
+    }
+    for (const RecordKind* kind : kRecordKinds) {
+        if (isRecordStartLine(text, kind->recordName)) {
+            startRecord(*kind, text);
+            return;
+        }
+    }
+    if (equalsIgnoringCase(tag, "tav-db")) {
+        rootOpening();
+        return;
+    }
+    if (equalsIgnoringCase(tag, "/tav-db")) {
+        rootClosing();
+        return;
+    }
+    // Section lines only delimit: every record is known by its own start line, so one that is out
+    // of place costs nothing.
+    if (isSectionOpening(text)) {
+        foundDatabase_ = true;
+        return;
+    }
+    if (equalsIgnoringCase(tag, "/companyinfo"))
+        return;
+    for (const RecordKind* kind : kRecordKinds) {
+        if (equalsIgnoringCase(tag, kind->sectionClosingTag)) {
+            if (record_.kind == kind)
+                finishRecord();
+            tables_.sectionEnded(kind->table);
+            return;
+        }
+    }
+    // An opening tag alone begins a value that goes on in the next lines.
+    if (!tag.startsWith('/')) {
+        openPending(text, tag, {});
+        return;
+    }
+    // Another record's end line, or the end of a record whose start line was lost.
+    joinRecord();
+    pieceNotRead(text);
+}
+
+void DatabaseReader::readElement(QByteArrayView text, const LinePiece& piece)
+{
+    joinRecord();
+    if (const std::optional<ElementName> name = elementName(piece.tag, piece.closingName))
+        takeElement(*name, piece.value, {line_, line_}, text);
+    else
+        pieceNotRead(text);
+}
+
+void DatabaseReader::takeElement(const ElementName& name, QByteArrayView value, ReadReport::Lines lines,
+                                 QByteArrayView text)
+{
+    if (record_.kind) {
+        if (name.itemNumber > 0) {
+            if (record_.kind->table == TableKind::InvoiceRecords) {
+                record_.items.push_back({name.itemNumber, record_.store(value, lines.first), lines});
                 return;
             }
-            next = sectionOpenedBy(*line);
-            if (next == Section::None) {
-                passOver(*line);
-                continue;
+        } else if (const std::optional<size_t> index = indexOfName(record_.kind->elementNames, name.name)) {
+            // Only the first of an element is kept; a second one is not read.
+            if (record_.found[*index].offset < 0) {
+                record_.found[*index] = record_.store(value, lines.first);
+                return;
             }
+            report_.notRead(lines, text);
+            return;
         }
-        foundDatabase_ = true;
-        strayEntry_ = StrayEntry::None;
-        next = readSection(next);
     }
-}
-
-void DatabaseReader::passOver(QByteArrayView line)
-{
-    // The entries among these lines (the records of a section whose opening line is damaged) are
-    // counted, so that the user hears of them before the next save leaves them out.
-    if (isAnyRecordStartLine(line)) {
-        strayEntry_ = StrayEntry::Started;
-    } else if (holdsElement(line)) {
-        if (strayEntry_ != StrayEntry::Counted)
-            ++skippedEntries_;
-        strayEntry_ = StrayEntry::Counted;
-    } else {
-        if (isRootLine(line))
-            foundDatabase_ = true;
-        strayEntry_ = StrayEntry::None;
-    }
-}
-
-Section DatabaseReader::readSection(Section section)
-{
-    switch (section) {
-    case Section::CompanyInfo:
-        return readCompanyInfoXml();
-    case Section::Customers:
-        return readTable(customers_, kCustomerSyntax, &DatabaseReader::addCustomer);
-    case Section::BillPeriods:
-        return readTable(periods_, kBillPeriodSyntax, &DatabaseReader::addBillPeriod);
-    case Section::Products:
-        return readTable(products_, kProductSyntax, &DatabaseReader::addProduct);
-    case Section::InvoiceRecords:
-        if (!invoiceRecords_)
-            invoiceRecords_.emplace(database_.invoiceRecords);
-        return readRecords(kInvoiceRecordSyntax, &DatabaseReader::addInvoiceRecord);
-    case Section::None:
-        break;
-    }
-    return Section::None;
-}
-
-Section DatabaseReader::readTable(TableLoading& loading, const RecordSyntax& syntax, AddRecord add)
-{
-    if (loading.sectionRead) {
-        entries_ = &loading.laterSections;
-        const Section next = readRecords(syntax, add);
-        entries_ = nullptr;
-        return next;
-    }
-    loading.sectionRead = true;
-    ReadEntries entries;
-    entries_ = &entries;
-    const Section next = readRecords(syntax, add);
-    entries_ = nullptr;
-    duplicateEntries_ += addEntries(loading.table, entries);
-    if (&loading == &customers_)
-        invoiceRecordsBeforeCustomers_ = invoiceRecords_ ? invoiceRecords_->added() : 0;
-    return next;
-}
-
-void DatabaseReader::finishLaterSections()
-{
-    // Named from the customers of the first section alone, which the table holds until the later
-    // sections' entries join it below. Those customers have to wait for addCustomerNamesToRecords,
-    // as every customer does in a file whose invoice records come first.
-    if (invoiceRecords_ && invoiceRecordsBeforeCustomers_) {
-        invoiceRecords_->nameFrom(*invoiceRecordsBeforeCustomers_, [this](QStringView number) {
-            return customerNames_.nameOf(number).value_or(QStringView()).toString();
-        });
-    }
-    for (TableLoading* loading : {&customers_, &products_, &periods_}) {
-        if (!loading->laterSections.empty())
-            duplicateEntries_ += addEntries(loading->table, loading->laterSections);
-    }
-    if (invoiceRecords_)
-        duplicateEntries_ += invoiceRecords_->finish();
-}
-
-QString DatabaseReader::text(const RecordElements& elements, size_t index) const
-{
-    return valueText(elements.valueOrEmpty(index));
-}
-
-Section DatabaseReader::readCompanyInfoXml()
-{
-    // A section cut short still gives every element that stands complete in it.
-    std::string gathered;
-    Section next = Section::None;
-    while (const std::optional<QByteArrayView> line = lines_.readXmlLine()) {
-        if (equalsIgnoringCase(*line, "</companyinfo>"))
-            break;
-        next = sectionOpenedBy(*line);
-        if (next != Section::None)
-            break;
-        gathered.append(line->data(), static_cast<size_t>(line->size()));
-    }
-    RecordElements elements(kCompanyElements);
-    elements.scan(QByteArrayView(gathered.data(), static_cast<qsizetype>(gathered.size())));
-    // Only the elements the section holds: a stray second opening line must not empty the rest.
-    for (size_t box = 0; box < database_.company.texts.size(); ++box) {
-        if (const std::optional<QByteArrayView> value = elements.value(box))
-            database_.company.texts[box] = valueText(*value);
-    }
-    return next;
-}
-
-Section DatabaseReader::readRecords(const RecordSyntax& syntax, AddRecord add)
-{
-    RecordElements elements(syntax.elementNames, syntax.numberedElementOpening, kItemClosing);
-    GatheredRecord record;
-    bool gathering = false;
-    const auto start = [&](bool hasStartLine) {
-        record.text.clear();
-        record.hasStartLine = hasStartLine;
-        record.number.clear();
-        gathering = true;
-    };
-    const auto finish = [&] {
-        if (gathering) {
-            elements.scan(record.view());
-            (this->*add)(record, elements);
+    if (name.itemNumber < 0) {
+        if (const std::optional<size_t> box = indexOfName(kCompanyElements, name.name); box && !companyRead_[*box]) {
+            companyRead_[*box] = true;
+            database_.company.texts[*box] = valueText(value);
+            return;
         }
-        gathering = false;
-    };
-    for (;;) {
-        const std::optional<QByteArrayView> line = lines_.readXmlLine();
-        if (!line) {
-            // A record cut off by the end of the file may be missing elements: it is not loaded.
-            if (gathering) {
-                elements.scan(record.view());
-                if (record.hasStartLine || elements.holdsAny())
-                    ++skippedEntries_;
-            }
-            return Section::None;
-        }
-        if (!isElementLine(*line)) {
-            if (equalsIgnoringCase(*line, syntax.sectionClosing)) {
-                finish();
-                return Section::None;
-            }
-            // A record's own closing line, the next record's start line, and another section's
-            // opening line each end the record; a missing closing line costs no record.
-            if (const Section next = sectionOpenedBy(*line); next != Section::None) {
-                finish();
-                return next;
-            }
-            if (isRecordStartLine(*line, syntax.recordName)) {
-                finish();
-                start(true);
-                if (!syntax.numberAttribute.isEmpty())
-                    record.number = recordStartNumber(*line, syntax.recordName, syntax.numberAttribute);
-                continue;
-            }
-            if (equalsIgnoringCase(*line, syntax.recordClosing)) {
-                finish();
-                continue;
-            }
-        }
-        if (!gathering)
-            start(false);
-        record.text.append(line->data(), static_cast<size_t>(line->size()));
     }
+    report_.notRead(lines, text);
 }
 
-bool DatabaseReader::dropUnnumbered(const GatheredRecord& record, const RecordElements& elements, const QString& number)
+bool DatabaseReader::continuePending(const LinePiece& piece)
 {
-    // Without a start line the lines are what is left of a record whose start line is lost.
-    if (!record.hasStartLine) {
-        if (elements.holdsAny())
-            ++skippedEntries_;
+    joinRecord();
+    if (piece.kind == LinePiece::Kind::Text) {
+        pending_.lines.last = line_;
+        if (pending_.tooLong || qsizetype(pending_.value.size()) + piece.value.size() > kMostGatheredCharacters) {
+            pending_.tooLong = true;
+            pending_.value = {};
+        } else {
+            pending_.value.append(piece.value.data(), static_cast<size_t>(piece.value.size()));
+        }
         return true;
     }
-    if (!isRecordNumber(number)) {
-        ++skippedEntries_;
-        return true;
+    const bool closes = piece.kind == LinePiece::Kind::Closing
+        ? elementName(pending_.openingTag, piece.closingName).has_value()
+        : piece.kind == LinePiece::Kind::Tag && piece.tag.startsWith('/')
+            && elementName(pending_.openingTag, piece.tag.sliced(1)).has_value();
+    if (!closes) {
+        abandonPending();
+        return false;
     }
-    return false;
+    pending_.lines.last = line_;
+    completePending(piece.kind == LinePiece::Kind::Closing ? piece.value : QByteArrayView());
+    return true;
 }
 
-void DatabaseReader::addCustomer(const GatheredRecord& record, const RecordElements& elements)
+void DatabaseReader::openPending(QByteArrayView text, QByteArrayView openingTag, QByteArrayView value)
 {
-    const QString number = QString::fromLatin1(record.number).remove(KeySuffix);
-    if (dropUnnumbered(record, elements, number))
+    joinRecord();
+    pending_.open = true;
+    pending_.openingTag = openingTag.toByteArray();
+    pending_.value.assign(value.data(), static_cast<size_t>(value.size()));
+    pending_.tooLong = value.size() > kMostGatheredCharacters;
+    pending_.lines = {line_, line_};
+    keepText(pending_.firstText, text);
+}
+
+void DatabaseReader::completePending(QByteArrayView lastPart)
+{
+    pending_.open = false;
+    const qsizetype size = qsizetype(pending_.value.size()) + lastPart.size();
+    if (pending_.tooLong || size > kMostGatheredCharacters) {
+        report_.notRead(pending_.lines, shownText(pending_.firstText));
         return;
-    CustomerRecord customer;
-    for (size_t i = 0; i < customer.values.size(); ++i)
-        customer.values[i] = text(elements, i);
-    customer.archived = text(elements, CustomerCurrent).toLower() == QLatin1String("no");
-    entries_->emplace_back(number + KeySuffix, customer.text());
-}
-
-void DatabaseReader::addProduct(const GatheredRecord& record, const RecordElements& elements)
-{
-    const QString number = QString::fromLatin1(record.number);
-    if (dropUnnumbered(record, elements, number))
-        return;
-    ProductRecord product;
-    product.priceText = text(elements, ItemPrice);
-    product.name = text(elements, Item);
-    const std::optional<Cents> price = amounts_.stored(product.priceText);
-    if (price && *price >= 0 && *price <= kMaxPrice)
-        product.price = *price;
-    else
-        unreadablePrices_ << product.displayText();
-    product.archived = text(elements, ProductCurrent).toLower() == QLatin1String("no");
-    entries_->emplace_back(number + KeySuffix, product.text());
-}
-
-void DatabaseReader::addBillPeriod(const GatheredRecord&, const RecordElements& elements)
-{
-    const BillPeriodRecord period{text(elements, BillPeriodRecord::Start), text(elements, BillPeriodRecord::Name),
-                                  text(elements, BillPeriodRecord::End), text(elements, BillPeriodRecord::BillDue)};
-    // An entry without a single value holds nothing, and no line of it would be written.
-    if (period.start.isEmpty() && period.name.isEmpty() && period.end.isEmpty() && period.billDue.isEmpty())
-        return;
-    entries_->emplace_back(period.name + FieldSeparator, period.text());
-}
-
-void DatabaseReader::addInvoiceRecord(const GatheredRecord&, const RecordElements& elements)
-{
-    // Made in buffers kept from record to record: a load makes a million of these.
-    period_.resize(0);
-    appendValueText(period_, elements.valueOrEmpty(Period));
-    number_.resize(0);
-    appendValueText(number_, elements.valueOrEmpty(CustomerNumber));
-    rest_.resize(0);
-    // Older files may hold other forms of an amount; balances are kept in the writer's.
-    appendValueText(rest_, elements.valueOrEmpty(AccountBalance));
-    if (!isPlainBalanceText(rest_))
-        rest_ = plainBalanceText(rest_);
-    rest_.append(FieldSeparator);
-    const qsizetype itemsStart = rest_.size();
-    for (const QByteArrayView item : elements.numberedValues()) {
-        const qsizetype before = rest_.size();
-        if (before > itemsStart)
-            rest_.append(ItemSeparator);
-        const qsizetype entryStart = rest_.size();
-        appendValueText(rest_, item);
-        // An entry without a product number bills nothing, and could not be written back.
-        if (rest_.size() == entryStart)
-            rest_.truncate(before);
     }
-    rest_.append(FieldSeparator);
-    appendValueText(rest_, elements.valueOrEmpty(Note));
-    // An entry without a single value holds nothing, and no line of it would be written.
-    if (period_.isEmpty() && number_.isEmpty() && rest_.size() == 2)
+    pending_.value.append(lastPart.data(), static_cast<size_t>(lastPart.size()));
+    const qsizetype number = numberedElementNumber(pending_.openingTag, kItemOpening);
+    const ElementName taken = number > 0 ? ElementName{{}, number} : ElementName{pending_.openingTag, -1};
+    takeElement(taken, QByteArrayView(pending_.value.data(), size), pending_.lines, shownText(pending_.firstText));
+}
+
+void DatabaseReader::abandonPending()
+{
+    if (!pending_.open)
         return;
-    // Named at the end of the file, each customer once (see finishLaterSections).
-    invoiceRecords_->add(period_, number_, rest_);
+    pending_.open = false;
+    report_.notRead(pending_.lines, shownText(pending_.firstText));
+}
+
+void DatabaseReader::rootOpening()
+{
+    foundDatabase_ = true;
+    // A second root line before the first ended: the database before it was cut off there.
+    if (rootOpen_) {
+        earlierDatabaseCut_ = true;
+        dropRecord();
+    }
+    rootOpen_ = true;
+    rootClosedLast_ = false;
+}
+
+void DatabaseReader::rootClosing()
+{
+    foundDatabase_ = true;
+    finishRecord();
+    rootOpen_ = false;
+    rootClosedLast_ = true;
+}
+
+void DatabaseReader::startRecord(const RecordKind& kind, QByteArrayView text)
+{
+    // The record before it lost its end line, which costs it nothing.
+    finishRecord();
+    record_.kind = &kind;
+    record_.lines = {line_, line_};
+    keepText(record_.startText, text);
+    record_.number = kind.numberAttribute.isEmpty() ? QByteArray()
+                                                    : recordStartNumber(text, kind.recordName, kind.numberAttribute);
+}
+
+void DatabaseReader::joinRecord()
+{
+    if (record_.kind)
+        record_.lines.last = line_;
+}
+
+void DatabaseReader::finishRecord()
+{
+    if (!record_.kind)
+        return;
+    tables_.take(record_);
+    record_.clear();
+}
+
+void DatabaseReader::dropRecord()
+{
+    if (!record_.kind)
+        return;
+    report_.notRead(record_.lines, shownText(record_.startText));
+    record_.clear();
+}
+
+void DatabaseReader::pieceNotRead(QByteArrayView text)
+{
+    report_.notRead({line_, line_}, text);
 }
 
 } // namespace
@@ -493,7 +381,7 @@ ReadOutcome readDatabase(ByteSource& source, const QLocale& locale)
     ReadOutcome outcome;
     XmlLineReader lines(source);
     DatabaseReader reader(lines, locale, outcome.database);
-    reader.readDatabase();
+    reader.readDatabase(outcome.report);
     if (lines.readFailed()) {
         ReadOutcome failed;
         failed.readFailed = true;
@@ -508,9 +396,6 @@ ReadOutcome readDatabase(ByteSource& source, const QLocale& locale)
         foreign.readError = NotADatabaseFile;
         return foreign;
     }
-    outcome.skippedEntries = reader.skippedEntries();
-    outcome.duplicateEntries = reader.duplicateEntries();
-    outcome.unreadablePrices = reader.unreadablePrices();
     return outcome;
 }
 

@@ -2,37 +2,30 @@
 
 #include "ByteSource.h"
 #include "Database.h"
+#include "ReadReport.h"
 
 #include <QLocale>
 #include <QString>
-#include <QStringList>
 
 namespace tav::records {
 
 struct ReadOutcome {
     Database database;
-    // Entries that could not be read: records without a usable number, records cut off by the end
-    // of the file, and entries outside every section (behind a damaged section line).
-    qsizetype skippedEntries = 0;
-    // Records left out because their number, period name or period-and-customer pair came
-    // before: the first of each is kept. The user is told about both kinds once.
-    qsizetype duplicateEntries = 0;
-    // The products whose price text could not be read as an amount under the locale (see
-    // LocalAmounts::stored), as the product list shows them; they are loaded with a price of 0,
-    // and the user is told.
-    QStringList unreadablePrices;
+    // What the tables do not hold of the file, and what they hold but could not read.
+    ReadReport report;
     // Set when the bytes could not be read, or when they hold neither the root line nor a section
     // (a file of no bytes is an empty database); the database is then empty.
     bool readFailed = false;
     QString readError;
 };
 
-// Reads a database file's bytes into fresh tables and company texts. Each line is read as UTF-8
-// when it is valid UTF-8 and as Windows-1252 otherwise. Sections may stand in any order; lines
-// outside them are passed over, and the entries among them counted as unreadable. Invoice records
-// come out in file order, named where their customer was read before them;
+// Reads a database file's bytes into fresh tables and company texts, accounting for every line:
+// each is taken into the tables or told in the report. Each line is read as UTF-8 when it is valid
+// UTF-8 and as Windows-1252 otherwise. A record is known by its own start line wherever it stands,
+// so that a section line lost, damaged or out of place costs no record; sections may stand in any
+// order. Invoice records come out in file order, named where their customer was read before them;
 // addCustomerNamesToRecords names the rest and sorts them. Prices are read under the given locale,
-// the user's.
+// the user's. Time and memory grow linearly with the size of the bytes, whatever they hold.
 ReadOutcome readDatabase(ByteSource& source, const QLocale& locale = QLocale());
 
 // Why readDatabase refuses bytes that hold no database.

@@ -309,10 +309,10 @@ void InvoiceRecordTable::Loader::nameFrom(qsizetype added, const std::function<Q
     table_.nameRows(firstNew_ + static_cast<size_t>(added), nameOf);
 }
 
-qsizetype InvoiceRecordTable::Loader::finish()
+std::vector<DroppedEntry> InvoiceRecordTable::Loader::finish()
 {
     if (finished_)
-        return 0;
+        return {};
     finished_ = true;
     std::vector<Row>& rows = table_.rows_;
     table_.reserveIndex(rows.size(), firstNew_);
@@ -320,8 +320,16 @@ qsizetype InvoiceRecordTable::Loader::finish()
     std::vector<bool> kept(rows.size() - firstNew_);
     for (size_t row = firstNew_; row < rows.size(); ++row)
         kept[row - firstNew_] = table_.index(row);
-    const auto dropped = static_cast<qsizetype>(std::count(kept.begin(), kept.end(), false));
-    if (dropped > 0) {
+    std::vector<DroppedEntry> dropped;
+    for (size_t i = 0; i < kept.size(); ++i) {
+        if (kept[i])
+            continue;
+        const Row& row = rows[firstNew_ + i];
+        dropped.push_back({static_cast<qsizetype>(i),
+                           InvoiceRecord::key(table_.texts_.text(row.keyPeriod),
+                                              table_.texts_.text(row.keyNumber))});
+    }
+    if (!dropped.empty()) {
         size_t to = firstNew_;
         for (size_t row = firstNew_; row < rows.size(); ++row) {
             if (kept[row - firstNew_])

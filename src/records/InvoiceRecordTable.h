@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordTable.h"
 #include "TextPool.h"
 
 #include <QString>
@@ -82,8 +83,8 @@ public:
         qsizetype added() const { return static_cast<qsizetype>(table_.rows_.size() - firstNew_); }
         // Names the entries added from the given count on as nameRecords() does.
         void nameFrom(qsizetype added, const std::function<QString(QStringView number)>& nameOf);
-        // Indexes what was added. An entry whose key came before is dropped; returns how many were.
-        qsizetype finish();
+        // Indexes what was added. An entry whose key came before is dropped; returns which were.
+        std::vector<DroppedEntry> finish();
 
     private:
         InvoiceRecordTable& table_;

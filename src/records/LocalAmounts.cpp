@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QList>
+#include <QLocale>
 
 #include <algorithm>
 #include <initializer_list>
@@ -98,14 +99,84 @@ bool isPointOrComma(char32_t c)
     return c == U'.' || c == U',';
 }
 
+// The currency symbols and codes of every locale, without blanks: what may stand around the
+// digits of a currency text written under any of them.
+const std::vector<std::u32string>& currencyMarks()
+{
+    static const std::vector<std::u32string> marks = [] {
+        std::vector<std::u32string> found;
+        for (const QLocale& locale :
+             QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+            for (const auto format : {QLocale::CurrencySymbol, QLocale::CurrencyIsoCode}) {
+                std::u32string mark = visible(locale.currencySymbol(format));
+                std::erase_if(mark, isSpace);
+                if (!mark.empty())
+                    found.push_back(std::move(mark));
+            }
+        }
+        std::sort(found.begin(), found.end());
+        found.erase(std::unique(found.begin(), found.end()), found.end());
+        return found;
+    }();
+    return marks;
+}
+
+bool isSignOrBracket(char32_t c)
+{
+    return c == U'-' || c == U'\u2212' || c == U'+' || c == U'(' || c == U')';
+}
+
+// Whether a currency's name or abbreviation may be this: letters, perhaps ended by a point ("kr.").
+bool isCurrencyWord(Text mark)
+{
+    if (!mark.empty() && mark.back() == U'.')
+        mark.remove_suffix(1);
+    return !mark.empty() && std::all_of(mark.begin(), mark.end(), [](char32_t c) { return QChar::isLetter(c); });
+}
+
+// Whether what stands before (or after) the digits of a currency text is no more than blanks,
+// signs, brackets and one currency mark: a symbol or code of some locale, or a word set off from
+// the digits by a blank ("Fr. 12.50", older Windows' Swiss francs). Tells whether it makes the
+// amount negative.
+bool isCurrencyDecoration(Text part, bool before, bool& negative)
+{
+    std::u32string mark;
+    bool setOff = false;
+    for (size_t i = 0; i < part.size(); ++i) {
+        const char32_t c = part[before ? i : part.size() - 1 - i];
+        if (c == U'-' || c == U'\u2212' || c == U'(')
+            negative = true;
+        if (isSpace(c))
+            setOff = setOff || !mark.empty();
+        else if (!isSignOrBracket(c))
+            mark.push_back(c);
+    }
+    if (!before)
+        std::reverse(mark.begin(), mark.end());
+    const auto& marks = currencyMarks();
+    return mark.empty() || std::binary_search(marks.begin(), marks.end(), mark) || (setOff && isCurrencyWord(mark));
+}
+
+// Whether digit groups stand as grouping writes them: the first of any length, the ones after it
+// of two or three digits (Indian grouping has two), the last of three.
+bool groupsAreWhole(const std::vector<size_t>& groupSeparators, size_t integerEnd)
+{
+    for (size_t i = 0; i < groupSeparators.size(); ++i) {
+        const bool last = i + 1 == groupSeparators.size();
+        const size_t digits = (last ? integerEnd : groupSeparators[i + 1]) - groupSeparators[i] - 1;
+        if (last ? digits != 3 : digits < 2 || digits > 3)
+            return false;
+    }
+    return true;
+}
+
 // A currency text written under whatever locale, read by its own marks (see LocalAmounts::stored).
 std::optional<Cents> foreignAmount(QStringView written)
 {
     const std::u32string text = visible(written);
     size_t i = 0;
-    bool negative = false;
-    for (; i < text.size() && decimalDigit(text[i]) < 0; ++i)
-        negative = negative || text[i] == U'-' || text[i] == U'\u2212' || text[i] == U'(';
+    while (i < text.size() && decimalDigit(text[i]) < 0)
+        ++i;
     const size_t start = i;
     std::vector<size_t> separators;
     for (; i < text.size(); ++i) {
@@ -116,7 +187,9 @@ std::optional<Cents> foreignAmount(QStringView written)
         separators.push_back(i);
     }
     const size_t end = i;
-    if (start == end)
+    bool negative = false;
+    if (start == end || !isCurrencyDecoration(Text(text).substr(0, start), true, negative)
+        || !isCurrencyDecoration(Text(text).substr(end), false, negative))
         return std::nullopt;
     size_t mark = end;
     if (!separators.empty()) {
@@ -133,6 +206,11 @@ std::optional<Cents> foreignAmount(QStringView written)
             mark = last;
         }
     }
+    std::vector<size_t> groupSeparators(separators.begin(), separators.end());
+    if (mark != end)
+        groupSeparators.pop_back();
+    if (!groupsAreWhole(groupSeparators, mark))
+        return std::nullopt;
     Cents whole = 0;
     int integerDigits = 0;
     Decimals decimals;
@@ -148,6 +226,9 @@ std::optional<Cents> foreignAmount(QStringView written)
             whole = whole * 10 + digit;
         }
     }
+    // More decimals than cents are no price this program wrote: rounding them would show another.
+    if (decimals.count > 2)
+        return std::nullopt;
     const Cents cents = whole * 100 + decimals.value();
     return negative ? -cents : cents;
 }
@@ -252,7 +333,7 @@ bool LocalAmounts::isPlainZero(QStringView text) const
 
 std::optional<Cents> LocalAmounts::stored(QStringView text) const
 {
-    if (const auto reading = read(text))
+    if (const auto reading = read(text); reading && reading->decimals <= 2)
         return reading->cents;
     return foreignAmount(text);
 }

@@ -31,12 +31,15 @@ public:
     bool isPlainZero(QStringView text) const;
 
     // A currency text as the database file holds it (a product's price as it was shown when it was
-    // entered). A text in this locale's form is read as typed. A text written under another locale
-    // ($1,234.50 on a German computer, 1.234,50 € on an American one) is read by its own marks:
-    // digits in groups go together, and the last point or comma, when it stands once, is the
-    // decimal mark. Nothing when the text holds no amount, or when that mark cannot be told: a
-    // lone point or comma before three digits ($1,234 on a German computer) is a group as often
-    // as it is a decimal mark, and a price is never guessed.
+    // entered). A text in this locale's form with at most two decimals is read as typed. A text
+    // written under another locale ($1,234.50 on a German computer, 1.234,50 € on an American one)
+    // is read by its own marks: digits in whole groups go together, the last point or comma, when
+    // it stands once, is the decimal mark, and around the digits stand only blanks, signs,
+    // brackets and a currency symbol or code of some locale. Nothing unless the text is wholly
+    // such an amount ("12abc", "1e3" and "1.2.3" are none), when it has more than two decimals, or
+    // when its decimal mark cannot be told: a lone point or comma before three digits ($1,234 on
+    // a German computer, $1.234 on an American one) is a group as often as it is a decimal mark,
+    // and a price is never guessed.
     std::optional<Cents> stored(QStringView text) const;
 
 private:

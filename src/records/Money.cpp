@@ -134,6 +134,22 @@ std::optional<Cents> parseBalanceText(QStringView text)
     return plain ? readDecimal(*plain) : std::nullopt;
 }
 
+std::optional<Cents> storedBalance(QStringView text)
+{
+    const std::optional<Cents> cents = text.isEmpty() ? Cents(0) : parseBalanceText(text);
+    if (!cents || *cents > kMaxBalance || *cents < -kMaxBalance)
+        return std::nullopt;
+    return cents;
+}
+
+std::optional<Cents> itemAmount(Cents price, qint64 quantity)
+{
+    Cents amount = 0;
+    if (__builtin_mul_overflow(price, quantity, &amount) || amount > kMaxBalance || amount < -kMaxBalance)
+        return std::nullopt;
+    return amount;
+}
+
 bool isPlainBalanceText(QStringView text)
 {
     qsizetype i = text.startsWith(QLatin1Char('-')) ? 1 : 0;
@@ -163,10 +179,28 @@ QString plainBalanceText(QStringView text)
     return cents ? balanceText(*cents) : text.toString();
 }
 
-QString priceSortPrefix(Cents price)
+QString priceSortPrefix(std::optional<Cents> price)
 {
-    const Cents clamped = std::clamp<Cents>(price, 0, kMaxPrice);
+    if (!price)
+        return QStringLiteral("?????????.??");
+    const Cents clamped = std::clamp<Cents>(*price, 0, kMaxPrice);
     return QStringLiteral("%1.%2").arg(clamped / 100, 9, 10, QLatin1Char('0')).arg(twoDigits(clamped % 100));
+}
+
+std::optional<Cents> priceOfSortPrefix(QStringView prefix)
+{
+    constexpr qsizetype kPoint = 9;
+    if (prefix.size() != kPoint + 3 || prefix[kPoint] != QLatin1Char('.'))
+        return std::nullopt;
+    Cents cents = 0;
+    for (qsizetype i = 0; i < prefix.size(); ++i) {
+        if (i == kPoint)
+            continue;
+        if (!isAsciiDigit(prefix[i]))
+            return std::nullopt;
+        cents = cents * 10 + (prefix[i].unicode() - '0');
+    }
+    return cents;
 }
 
 QString currencyText(Cents cents, const QLocale& locale)

@@ -14,6 +14,9 @@ using Cents = qint64;
 // The largest price a product can have: prices are kept below one billion, so that the price
 // sort prefix always has its twelve characters.
 inline constexpr Cents kMaxPrice = 99'999'999'999;
+// The largest balance, owed or in credit: balances are kept well inside what the trees, the
+// invoices and the file can show exactly.
+inline constexpr Cents kMaxBalance = 99'999'999'999'99;
 
 // A balance as the database file holds it: a plain decimal with "." and no exponent, shortest to
 // the cent (12.5, 25, 0, 1260, 123456.78, -5).
@@ -22,6 +25,16 @@ QString balanceText(Cents cents);
 // decimals, the exponent form (1.234568E+07) and a comma as the decimal mark (12,5), rounded to
 // the cent, an exact half away from zero. Nothing when the text is not a finite number in range.
 std::optional<Cents> parseBalanceText(QStringView text);
+
+// The one reading of a balance as the invoice records hold it, for every use: an empty one is 0 (no
+// balance was written), any other as parseBalanceText reads it, within kMaxBalance either way.
+// Nothing when it is not wholly such an amount: that balance is kept as the file writes it, counts
+// as owed and is shown as written.
+std::optional<Cents> storedBalance(QStringView text);
+
+// The amount of a billed item: its price times its quantity, nothing when that is beyond what a
+// balance can hold.
+std::optional<Cents> itemAmount(Cents price, qint64 quantity);
 
 // Whether a balance text stands in the form balanceText gives; the files this program writes
 // hold no other.
@@ -32,7 +45,11 @@ QString plainBalanceText(QStringView text);
 
 // The twelve-character sort prefix of a product text: nine integer digits with leading zeros,
 // ".", two decimals (000000012.50). Prices outside 0 .. kMaxPrice are clamped into that range.
-QString priceSortPrefix(Cents price);
+// A price that could not be read has a prefix of its own that sorts after every other and reads
+// back as no price.
+QString priceSortPrefix(std::optional<Cents> price);
+// The price a sort prefix holds: nothing for the prefix of a price that could not be read.
+std::optional<Cents> priceOfSortPrefix(QStringView prefix);
 
 // The amount in the locale's currency form with two decimals ($1,260.00).
 QString currencyText(Cents cents, const QLocale& locale);

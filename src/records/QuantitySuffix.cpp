@@ -21,12 +21,6 @@ std::optional<QuantitySuffix> findQuantitySuffix(QStringView text)
     return QuantitySuffix{firstDigit - kOpen.size(), text.sliced(firstDigit, digits).toLongLong()};
 }
 
-qint64 quantityFromText(QStringView text)
-{
-    const auto suffix = findQuantitySuffix(text);
-    return suffix ? suffix->quantity : 1;
-}
-
 QString withQuantity(QStringView text, qint64 quantity)
 {
     const auto suffix = findQuantitySuffix(text);

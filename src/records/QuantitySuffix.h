@@ -8,8 +8,8 @@
 namespace tav::records {
 
 // A billed item's text ends in " (x", the quantity in decimal digits and ")" when more than one
-// was billed ("$5.00 - Shirt (xl) (x2)"). Billing, the trees and printing read it the same way:
-// only a suffix at the very end with at least one digit counts.
+// was billed ("$5.00 - Shirt (xl) (x2)"). Only a suffix at the very end with at least one digit
+// counts. It is what the text shows: amounts are never read from it, but from the item lists.
 struct QuantitySuffix {
     // Where " (x" begins.
     qsizetype position = 0;
@@ -17,8 +17,6 @@ struct QuantitySuffix {
 };
 
 std::optional<QuantitySuffix> findQuantitySuffix(QStringView text);
-// The quantity the text shows: its suffix's, or 1 without one.
-qint64 quantityFromText(QStringView text);
 // The text with its suffix (if any) replaced by the given quantity's; quantity 1 has none.
 QString withQuantity(QStringView text, qint64 quantity);
 

@@ -117,14 +117,13 @@ std::optional<CustomerRecord> CustomerRecord::fromText(const QString& text)
 
 namespace {
 
-const QString kNameSeparator = QStringLiteral(" - ");
 constexpr qsizetype kSortPrefixLength = 12;
 
 } // namespace
 
 QString ProductRecord::displayText() const
 {
-    return priceText + kNameSeparator + name;
+    return priceText + ProductRecord::kNameSeparator + name;
 }
 
 QString ProductRecord::text() const
@@ -148,10 +147,10 @@ ProductRecord ProductRecord::fromText(const QString& text)
     ProductRecord record;
     record.archived = isArchivedProductText(text);
     const QString display = productDisplayText(text);
-    const qsizetype separator = display.indexOf(kNameSeparator);
+    const qsizetype separator = display.indexOf(ProductRecord::kNameSeparator);
     record.priceText = separator < 0 ? display : display.left(separator);
-    record.name = separator < 0 ? QString() : display.mid(separator + kNameSeparator.size());
-    record.price = std::clamp<Cents>(roundHalfEven(leadingNumber(text.left(kSortPrefixLength)) * 100), 0, kMaxPrice);
+    record.name = separator < 0 ? QString() : display.mid(separator + ProductRecord::kNameSeparator.size());
+    record.price = priceOfSortPrefix(QStringView(text).left(kSortPrefixLength));
     return record;
 }
 
@@ -181,19 +180,32 @@ QString itemListText(const std::vector<BilledItem>& items)
     return entries.join(ItemSeparator);
 }
 
-std::vector<BilledItem> parseItemList(const QString& text)
+std::optional<BilledItem> readBilledItem(QStringView entry)
 {
-    std::vector<BilledItem> items;
-    if (text.isEmpty())
-        return items;
-    for (const QString& entry : text.split(ItemSeparator)) {
-        const qsizetype x = entry.indexOf(QLatin1Char('x'));
-        BilledItem item;
-        item.productNumber = roundHalfEven(leadingNumber(x < 0 ? QStringView(entry) : QStringView(entry).left(x)));
-        item.quantity = x < 0 ? 1 : roundHalfEvenToInt(leadingNumber(QStringView(entry).mid(x + 1)));
-        items.push_back(item);
-    }
-    return items;
+    // Read by hand: a load reads a few million of these.
+    const auto number = [](QStringView digits, qint64 largest) -> std::optional<qint64> {
+        qint64 value = 0;
+        for (const QChar c : digits) {
+            if (c.unicode() < '0' || c.unicode() > '9')
+                return std::nullopt;
+            value = value * 10 + (c.unicode() - '0');
+            if (value > largest)
+                return std::nullopt;
+        }
+        return digits.isEmpty() || value == 0 ? std::nullopt : std::optional<qint64>(value);
+    };
+    qsizetype x = 0;
+    while (x < entry.size() && entry[x] != QLatin1Char('x'))
+        ++x;
+    const std::optional<qint64> product = number(entry.first(x), std::numeric_limits<qint32>::max());
+    if (!product)
+        return std::nullopt;
+    if (x == entry.size())
+        return BilledItem{*product, 1};
+    const std::optional<qint64> quantity = number(entry.sliced(x + 1), kMaxQuantity);
+    if (!quantity)
+        return std::nullopt;
+    return BilledItem{*product, static_cast<int>(*quantity)};
 }
 
 QString InvoiceRecord::key(const QString& period, const QString& customerNumber)

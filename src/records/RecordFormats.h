@@ -46,7 +46,13 @@ struct CustomerRecord {
 };
 
 struct ProductRecord {
-    Cents price = 0;
+    // Between the price and the name in the display text.
+    static inline const QString kNameSeparator = QStringLiteral(" - ");
+
+    // The price as read once, when the product was loaded or entered: nothing when the file's price
+    // text is not wholly a price this program can hold (see LocalAmounts::stored). Such a product
+    // keeps its text, cannot be billed, and prints without an amount.
+    std::optional<Cents> price = 0;
     // The price as shown (in local currency form), as the file's ItemPrice holds it.
     QString priceText;
     QString name;
@@ -84,9 +90,15 @@ struct BilledItem {
     bool operator==(const BilledItem&) const = default;
 };
 
+// The largest quantity of a billed item: the quantity suffix shows nine digits at most.
+inline constexpr int kMaxQuantity = 999'999'999;
+
 // Item entries joined by ItemSeparator; a quantity above 1 is written after an "x" (7, 12x3).
 QString itemListText(const std::vector<BilledItem>& items);
-std::vector<BilledItem> parseItemList(const QString& text);
+// The one reading of an item entry, for every use: a product number, then optionally "x" and a
+// quantity from 1 to kMaxQuantity, all in decimal digits. Nothing for any other entry: it is kept as
+// the file writes it, and prints without an amount.
+std::optional<BilledItem> readBilledItem(QStringView entry);
 
 struct InvoiceRecord {
     enum Field { Period, CustomerName, CustomerNumber, AccountBalance, Items, Note, FieldCount };

@@ -130,10 +130,10 @@ void RecordTable::Loader::add(QString key, QString text)
     table_.entries_.push_back(std::make_unique<Entry>(Entry{std::move(key), std::move(text), table_.count()}));
 }
 
-qsizetype RecordTable::Loader::finish()
+std::vector<DroppedEntry> RecordTable::Loader::finish()
 {
     if (finished_)
-        return 0;
+        return {};
     finished_ = true;
     auto& entries = table_.entries_;
     std::vector<Entry*> fresh;
@@ -146,13 +146,15 @@ qsizetype RecordTable::Loader::finish()
     // Drops what the index refused, keeping the order of the rest.
     auto kept = entries.begin() + firstNew_;
     size_t freshIndex = 0;
+    std::vector<DroppedEntry> dropped;
     for (auto it = kept; it != entries.end(); ++it) {
-        if ((*it)->key.isEmpty() || !indexed[freshIndex++])
+        if ((*it)->key.isEmpty() || !indexed[freshIndex++]) {
+            dropped.push_back({it - entries.begin() - firstNew_, (*it)->key});
             continue;
+        }
         (*it)->index = kept - entries.begin();
         *kept++ = std::move(*it);
     }
-    const qsizetype dropped = entries.end() - kept;
     entries.erase(kept, entries.end());
     // Equal texts stay in the order they came, after the entries that were there before.
     std::stable_sort(entries.begin() + firstNew_, entries.end(), textLess);

@@ -18,6 +18,13 @@ int compareRecordTexts(QStringView a, QStringView b);
 // one field each compare as that field of two records does.
 int compareRecordFields(QStringView a, QStringView b);
 
+// An entry that a table's loader left out because its key came before (or was empty): its
+// position from 0 in the order the entries were added, and its key.
+struct DroppedEntry {
+    qsizetype position = 0;
+    QString key;
+};
+
 // An ordered list of entries, each a unique, non-empty key and one text, kept in ascending order of
 // text as they are added. Lookup by key and by position takes constant time.
 class RecordTable {
@@ -46,8 +53,8 @@ public:
 
         void add(QString key, QString text);
         // Indexes what was added. As with add(), an entry with an empty key or one that came
-        // before is dropped; returns how many were.
-        qsizetype finish();
+        // before is dropped; returns which were.
+        std::vector<DroppedEntry> finish();
 
     private:
         RecordTable& table_;

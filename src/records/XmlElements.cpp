@@ -1,17 +1,13 @@
 #include "XmlElements.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <string>
 
 namespace tav::records {
 
 namespace {
-
-char lowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-}
 
 bool startsWithIgnoringCase(const char* text, const char* end, QByteArrayView lowerPrefix)
 {
@@ -72,114 +68,82 @@ bool needsRewriting(QByteArrayView value)
 
 } // namespace
 
-bool equalsIgnoringCase(QByteArrayView text, QByteArrayView lowerTag)
+namespace {
+
+// The high bit of each byte of the word that is zero, and of no other.
+constexpr quint64 zeroBytes(quint64 word)
 {
-    return text.size() == lowerTag.size() && startsWithIgnoringCase(text.data(), text.data() + text.size(), lowerTag);
+    constexpr quint64 kLow7 = 0x7F7F7F7F7F7F7F7Full;
+    return ~(((word & kLow7) + kLow7) | word | kLow7);
 }
 
-RecordElements::RecordElements(std::span<const QByteArrayView> names, QByteArrayView numberedOpening,
-                               QByteArrayView numberedClosing)
-    : names_(names)
-    , numberedOpening_(numberedOpening)
-    , numberedClosing_(numberedClosing)
-    , found_(names.size())
-{
-    for (const QByteArrayView name : names)
-        longestName_ = std::max(longestName_, name.size());
-}
+} // namespace
 
-void RecordElements::scan(QByteArrayView record)
+LinePiece readLinePiece(QByteArrayView piece)
 {
-    record_ = record;
-    std::fill(found_.begin(), found_.end(), Found());
-    numberedOpenings_.clear();
-    numberedClosings_.clear();
-    numberedValues_.clear();
-    const char* const data = record.data();
-    const char* const end = data + record.size();
-    for (const char* p = data; p < end; ++p) {
-        p = static_cast<const char*>(std::memchr(p, '<', static_cast<size_t>(end - p)));
-        if (!p)
-            break;
-        noteTag(record, p - data);
-    }
-    if (!numberedOpening_.isEmpty())
-        collectNumberedValues(record);
-}
-
-void RecordElements::noteTag(QByteArrayView record, qsizetype at)
-{
-    const QByteArrayView rest = record.sliced(at);
-    // Both numbered tags share their second or third character with the opening; most tags do not.
-    const char numberedInitial = numberedOpening_.isEmpty() ? '\0' : numberedOpening_[1];
-    if (rest.size() > 2 && (rest[1] == numberedInitial || (rest[1] == '/' && rest[2] == numberedInitial))) {
-        if (rest.startsWith(numberedClosing_)) {
-            numberedClosings_.push_back(at);
-            return;
+    using Kind = LinePiece::Kind;
+    // One pass finds where the angle brackets stand, eight bytes at a time: a piece of the grammar
+    // has two of each at most.
+    qsizetype lts[2] = {-1, -1};
+    qsizetype gts[2] = {-1, -1};
+    int ltCount = 0;
+    int gtCount = 0;
+    const char* const data = piece.data();
+    const auto note = [](quint64 found, qsizetype chunk, qsizetype (&at)[2], int& count) {
+        for (; found != 0; found &= found - 1) {
+            if (count == 2)
+                return false;
+            at[count++] = chunk + std::countr_zero(found) / 8;
         }
-        if (rest.startsWith(numberedOpening_)) {
-            const qsizetype digitsStart = numberedOpening_.size();
-            // The closing quote is looked for only where a number's could stand: in a record of
-            // openings without one, every search would run to the record's end.
-            const QByteArrayView numberPart = rest.first(std::min(rest.size(), digitsStart + kMaxNumberDigits + 2));
-            const qsizetype quote = numberPart.indexOf("\">", digitsStart);
-            const qsizetype number = quote < 0 ? -1 : canonicalNumber(rest.sliced(digitsStart, quote - digitsStart));
-            if (number > 0)
-                numberedOpenings_.emplace_back(number, at + quote + 2);
-            return;
+        return true;
+    };
+    for (qsizetype chunk = 0; chunk < piece.size(); chunk += 8) {
+        quint64 word = 0;
+        if (piece.size() - chunk >= 8) {
+            std::memcpy(&word, data + chunk, 8);
+        } else {
+            // The bytes after the piece read as zeros, which are no brackets.
+            for (qsizetype k = piece.size() - chunk - 1; k >= 0; --k)
+                word = word << 8 | static_cast<unsigned char>(data[chunk + k]);
         }
+        if (!note(zeroBytes(word ^ 0x3C3C3C3C3C3C3C3Cull), chunk, lts, ltCount)
+            || !note(zeroBytes(word ^ 0x3E3E3E3E3E3E3E3Eull), chunk, gts, gtCount))
+            return {};
     }
-    const bool closing = rest.size() > 1 && rest[1] == '/';
-    const qsizetype nameStart = closing ? 2 : 1;
-    // Only a name no longer than the longest wanted one can match; look no further for the ">".
-    const qsizetype searchLength = std::min(rest.size(), nameStart + longestName_ + 1) - nameStart;
-    const void* gt
-        = searchLength > 0 ? std::memchr(rest.data() + nameStart, '>', static_cast<size_t>(searchLength)) : nullptr;
-    if (!gt)
-        return;
-    const QByteArrayView name = rest.sliced(nameStart, static_cast<const char*>(gt) - rest.data() - nameStart);
-    for (size_t i = 0; i < names_.size(); ++i) {
-        if (!equalsIgnoringCase(name, names_[i]))
-            continue;
-        Found& found = found_[i];
-        if (!closing && found.valueStart < 0)
-            found.valueStart = at + nameStart + name.size() + 1;
-        else if (closing && found.valueStart >= 0 && found.valueEnd < 0)
-            found.valueEnd = at;
-        return;
+    const qsizetype last = piece.size() - 1;
+    // "</" name ">" from lt to the end of the piece, the name between the only brackets after lt.
+    const auto closesAt = [&](qsizetype lt) {
+        return lt + 2 < last && data[lt + 1] == '/' && gts[gtCount - 1] == last && (gtCount == 1 || gts[0] < lt);
+    };
+    const auto closingName = [&](qsizetype lt) { return piece.sliced(lt + 2, last - lt - 2); };
+    if (ltCount == 0)
+        return gtCount == 0 && !piece.isEmpty() ? LinePiece{Kind::Text, {}, {}, piece} : LinePiece{};
+    if (lts[0] > 0) {
+        // value "</" name ">"
+        if (ltCount == 1 && gtCount == 1 && closesAt(lts[0]))
+            return {Kind::Closing, {}, closingName(lts[0]), piece.first(lts[0])};
+        return {};
     }
+    if (gtCount == 0 || (ltCount == 2 && lts[1] < gts[0]))
+        return {};
+    const QByteArrayView tag = piece.sliced(1, gts[0] - 1);
+    if (ltCount == 1) {
+        if (gtCount == 2)
+            return {};
+        return gts[0] == last ? LinePiece{Kind::Tag, tag, {}, {}}
+                              : LinePiece{Kind::Opening, tag, {}, piece.sliced(gts[0] + 1)};
+    }
+    // "<" tag ">" value "</" name ">"
+    if (gtCount != 2 || tag.startsWith('/') || !closesAt(lts[1]))
+        return {};
+    return {Kind::Element, tag, closingName(lts[1]), piece.sliced(gts[0] + 1, lts[1] - gts[0] - 1)};
 }
 
-void RecordElements::collectNumberedValues(QByteArrayView record)
+qsizetype numberedElementNumber(QByteArrayView tag, QByteArrayView openingUpToNumber)
 {
-    // Numbers above the count of tags can never be reached, since the first gap ends the list.
-    numberedStarts_.assign(numberedOpenings_.size() + 1, -1);
-    for (const auto& [number, start] : numberedOpenings_) {
-        if (number < static_cast<qsizetype>(numberedStarts_.size()) && numberedStarts_[static_cast<size_t>(number)] < 0)
-            numberedStarts_[static_cast<size_t>(number)] = start;
-    }
-    for (size_t number = 1; number < numberedStarts_.size() && numberedStarts_[number] >= 0; ++number) {
-        const qsizetype start = numberedStarts_[number];
-        const auto closing = std::lower_bound(numberedClosings_.begin(), numberedClosings_.end(), start);
-        numberedValues_.push_back(closing == numberedClosings_.end() ? QByteArrayView()
-                                                                     : record.sliced(start, *closing - start));
-    }
-}
-
-std::optional<QByteArrayView> RecordElements::value(size_t index) const
-{
-    const Found& found = found_[index];
-    if (found.valueStart < 0)
-        return std::nullopt;
-    if (found.valueEnd < 0)
-        return QByteArrayView();
-    return record_.sliced(found.valueStart, found.valueEnd - found.valueStart);
-}
-
-bool RecordElements::holdsAny() const
-{
-    return !numberedOpenings_.empty()
-        || std::any_of(found_.begin(), found_.end(), [](const Found& found) { return found.valueStart >= 0; });
+    if (tag.size() <= openingUpToNumber.size() || !tag.startsWith(openingUpToNumber) || !tag.endsWith('"'))
+        return -1;
+    return canonicalNumber(tag.sliced(openingUpToNumber.size(), tag.size() - openingUpToNumber.size() - 1));
 }
 
 bool isRecordStartLine(QByteArrayView line, QByteArrayView lowerRecordName)

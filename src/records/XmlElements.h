@@ -4,62 +4,91 @@
 #include <QByteArrayView>
 #include <QString>
 
-#include <optional>
-#include <span>
-#include <vector>
 
 namespace tav::records {
 
-// Finding values in the text of one record as the reader gathers it: the record's lines joined
-// with nothing between them, tags as written, values still escaped. Tag and attribute names are
-// given in lower case and matched without regard to case unless said otherwise.
+// Reading the pieces of a database file's lines: tags as written, values still escaped. Tag and
+// attribute names are given in lower case and matched without regard to case unless said
+// otherwise.
 
-// Whether the text equals the lower-case tag without regard to case.
-bool equalsIgnoringCase(QByteArrayView text, QByteArrayView lowerTag);
+inline char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
 
-// The elements of one record, all found in one pass over its text, whatever its size.
-// An element's value is the text from the first opening tag <name> to the first closing tag
-// </name> after it. Numbered elements such as <PSID Number="1">7</PSID> are found in number
-// order from 1 up to the first number missing; their tags must stand exactly as the writer
-// writes them. The scanner keeps its buffers from record to record.
-class RecordElements {
-public:
-    // names in lower case; numberedOpening is the opening tag up to its number (<PSID Number="),
-    // empty when the record has no numbered elements.
-    RecordElements(std::span<const QByteArrayView> names, QByteArrayView numberedOpening = {},
-                   QByteArrayView numberedClosing = {});
+// Whether the text equals the lower-case tag without regard to case. Inline: the reader compares
+// a name or two on every line of a file of millions.
+inline bool equalsIgnoringCase(QByteArrayView text, QByteArrayView lowerTag)
+{
+    if (text.size() != lowerTag.size())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (lowerAscii(text[i]) != lowerTag[i])
+            return false;
+    }
+    return true;
+}
 
-    // Scans a record; the views below stay valid while the record's text does.
-    void scan(QByteArrayView record);
+// Whether two texts are equal without regard to the case of ASCII letters.
+inline bool sameIgnoringCase(QByteArrayView a, QByteArrayView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (lowerAscii(a[i]) != lowerAscii(b[i]))
+            return false;
+    }
+    return true;
+}
 
-    // The value of names[index]: nothing when there is no opening tag, empty when no closing
-    // tag follows it.
-    std::optional<QByteArrayView> value(size_t index) const;
-    QByteArrayView valueOrEmpty(size_t index) const { return value(index).value_or(QByteArrayView()); }
-    const std::vector<QByteArrayView>& numberedValues() const { return numberedValues_; }
-    // Whether any of the elements, numbered ones included, has an opening tag.
-    bool holdsAny() const;
-
-private:
-    struct Found {
-        qsizetype valueStart = -1;
-        qsizetype valueEnd = -1;
+// One piece of a line as the file's grammar reads it. A line holds one piece, or several where
+// line breaks were lost ("</Customer><Customer CID=\"3\">"); a value that held a line break in an
+// older file runs over several lines, the first holding its opening tag, the last its closing tag.
+// A value never holds "<" or ">" (the writer escapes both): one that does is no value.
+struct LinePiece {
+    enum class Kind {
+        Tag, // one tag alone: <Customers>, </Customer>, <Customer CID="1">, <Notes>
+        Element, // <name>value</name>
+        Opening, // <name>value, the value going on in the next lines
+        Closing, // value</name>, the end of a value begun in earlier lines
+        Text, // value, the middle of a value begun in earlier lines
+        Malformed, // anything else
     };
-
-    void noteTag(QByteArrayView record, qsizetype at);
-    void collectNumberedValues(QByteArrayView record);
-
-    std::span<const QByteArrayView> names_;
-    qsizetype longestName_ = 0;
-    QByteArrayView numberedOpening_;
-    QByteArrayView numberedClosing_;
-    QByteArrayView record_;
-    std::vector<Found> found_;
-    std::vector<std::pair<qsizetype, qsizetype>> numberedOpenings_; // number, value start
-    std::vector<qsizetype> numberedClosings_;
-    std::vector<qsizetype> numberedStarts_;
-    std::vector<QByteArrayView> numberedValues_;
+    Kind kind = Kind::Malformed;
+    // What stands between "<" and ">" of the tag alone or of the opening tag ("/Customer",
+    // "Customer CID=\"1\"", "FName", "PSID Number=\"2\"").
+    QByteArrayView tag;
+    // The name in the closing tag.
+    QByteArrayView closingName;
+    QByteArrayView value;
 };
+
+LinePiece readLinePiece(QByteArrayView piece);
+
+// Calls take(piece) for each piece of a line, split where a tag's ">" meets the next tag's "<".
+// Only a line that does not read as one piece is split: an element with an empty value
+// (<Note></Note>) stays whole.
+template <class Take>
+void forEachLinePiece(QByteArrayView line, Take take)
+{
+    const LinePiece whole = readLinePiece(line);
+    if (whole.kind != LinePiece::Kind::Malformed) {
+        take(line, whole);
+        return;
+    }
+    qsizetype start = 0;
+    for (qsizetype joint = line.indexOf("><"); joint >= 0; joint = line.indexOf("><", joint + 1)) {
+        const QByteArrayView piece = line.sliced(start, joint + 1 - start);
+        take(piece, readLinePiece(piece));
+        start = joint + 1;
+    }
+    const QByteArrayView last = line.sliced(start);
+    take(last, start == 0 ? whole : readLinePiece(last));
+}
+
+// The number of a numbered element's opening tag exactly as the writer writes it (PSID Number="2"
+// gives 2; the name case-sensitive, the number in canonical decimal), or -1.
+qsizetype numberedElementNumber(QByteArrayView tag, QByteArrayView openingUpToNumber);
 
 // Whether a line starts a record: "<" and the record's name, then a blank or ">".
 bool isRecordStartLine(QByteArrayView line, QByteArrayView lowerRecordName);

@@ -55,6 +55,8 @@ std::optional<QByteArrayView> XmlLineReader::readXmlLine()
     QByteArrayView raw;
     bool highBytes = false;
     while (nextRawLine(raw, highBytes)) {
+        ++lineNumber_;
+        lineWasMixed_ = false;
         if (atFirstLine_) {
             atFirstLine_ = false;
             if (raw.startsWith(kUtf8ByteOrderMark))
@@ -62,7 +64,11 @@ std::optional<QByteArrayView> XmlLineReader::readXmlLine()
         }
         if (highBytes && !isValidUtf8(raw)) {
             fromWindows1252_.clear();
-            appendWindows1252AsUtf8(fromWindows1252_, raw);
+            lineWasMixed_ = holdsUtf8Sequence(raw);
+            if (lineWasMixed_)
+                appendMixedAsUtf8(fromWindows1252_, raw);
+            else
+                appendWindows1252AsUtf8(fromWindows1252_, raw);
             raw = QByteArrayView(fromWindows1252_.data(), static_cast<qsizetype>(fromWindows1252_.size()));
         }
         if (isComment(raw))

@@ -11,7 +11,10 @@
 #  3. an Alt+letter that no control carries types nothing; the progress window shows no title and
 #     holds its size; the message box holds its size and Enter presses its focused button;
 #  4. the windows the main window owns (the message box, the customer-list options, the input
-#     boxes) are kept with it by the window manager, and the input boxes show their whole titles.
+#     boxes) are kept with it by the window manager, and the input boxes show their whole titles;
+#  5. the stored rectangle is the window's normal one whatever path the window took: Maximise and
+#     Restore, a maximised start and Restore, a minimised close and the start after it, and a
+#     stored size below the window's minimum with the title bar above the screen.
 #
 # Screenshots of each step and the program's output stay in OUTPUT-FOLDER.
 #
@@ -34,8 +37,9 @@ source "$here/tav-program.sh"
 prepare_program "$tav_executable"
 settings_file=$work/config/TAV/TAV.ini
 
-# The design's start size of the main window, 10110 x 6765 twips, with its frame.
-readonly START_WIDTH=674 START_HEIGHT=451
+# The design's start size of the main window, 10110 x 6765 twips, with its frame, and its minimum
+# height, 6750 twips.
+readonly START_WIDTH=674 START_HEIGHT=451 MINIMUM_HEIGHT=450
 
 # Starts the program and waits until the window manager has framed its main window ($main) and
 # the program has answered the frame.
@@ -65,21 +69,39 @@ stored_placement() {
     done | paste -sd' '
 }
 
+stored_state() {
+    sed -n "s/^frmTAV_WindowState=//p" "$settings_file"
+}
+
 store_placement() {
     sed -i "s/^frmTAV_$1=.*/frmTAV_$1=$2/" "$settings_file"
+}
+
+# "X Y WIDTH HEIGHT" in pixels of a stored "LEFT TOP WIDTH HEIGHT" in twips.
+pixels_of() {
+    local left top width height
+    read -r left top width height <<<"$1"
+    echo $((left / TWIPS_PER_PIXEL)) $((top / TWIPS_PER_PIXEL)) $((width / TWIPS_PER_PIXEL)) $((height / TWIPS_PER_PIXEL))
+}
+
+# Succeeds when two "X Y WIDTH HEIGHT" rectangles agree to a pixel.
+#     same_rectangle EXPECTED ACTUAL
+same_rectangle() {
+    local i
+    local -a expected actual
+    read -r -a expected <<<"$1"
+    read -r -a actual <<<"$2"
+    ((${#actual[@]} == 4)) || return 1
+    for i in 0 1 2 3; do
+        local difference=$((expected[i] - actual[i]))
+        ((difference >= -1 && difference <= 1)) || return 1
+    done
 }
 
 # Fails unless two "X Y WIDTH HEIGHT" rectangles agree to a pixel.
 #     expect_same_rectangle WHAT EXPECTED ACTUAL
 expect_same_rectangle() {
-    local what=$1 i
-    local -a expected actual
-    read -r -a expected <<<"$2"
-    read -r -a actual <<<"$3"
-    for i in 0 1 2 3; do
-        local difference=$((expected[i] - actual[i]))
-        ((difference >= -1 && difference <= 1)) || fail "$what: expected $2, found $3"
-    done
+    same_rectangle "$2" "$3" || fail "$1: expected $2, found $3"
 }
 
 # The band of the client area that holds the page's bottom buttons, as a picture.
@@ -119,9 +141,7 @@ for start in 2 3; do
     [ "$(stored_placement)" = "$first_stored" ] ||
         fail "start $start stored the placement $(stored_placement), the first start $first_stored"
 done
-read -r left top width height <<<"$first_stored"
-expect_same_rectangle "the stored placement" "$first_outer" \
-    "$((left / TWIPS_PER_PIXEL)) $((top / TWIPS_PER_PIXEL)) $((width / TWIPS_PER_PIXEL)) $((height / TWIPS_PER_PIXEL))"
+expect_same_rectangle "the stored placement" "$first_outer" "$(pixels_of "$first_stored")"
 
 # --- 2. A size beyond the screen, a position off it ----------------------------------------------
 store_placement Width 1000000000
@@ -132,7 +152,7 @@ screenshot stored-size-beyond-the-screen
 read -r x y width height < <(outer_geometry "$main")
 ((width == START_WIDTH && height == START_HEIGHT)) ||
     fail "a stored size beyond the screen gave a window of ${width}x$height pixels, not the designed one"
-read -r screen_width screen_height < <(xwininfo -root | awk '/^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { print w, h }')
+read -r screen_width screen_height < <(screen_size)
 ((x >= 0 && y >= 0 && x + width <= screen_width && y + height <= screen_height)) ||
     fail "a window stored off the screen opened at $x,$y"
 close_program
@@ -249,4 +269,133 @@ owned_windows() {
     close_program
 }
 owned_windows
+
+# --- 5. Window states ----------------------------------------------------------------------------
+# The window manager moves and frames the window in steps, so each rectangle is waited for; once
+# reached it must hold.
+#     expect_window WHAT EXPECTED
+expect_window() {
+    local deadline=$((SECONDS + 10))
+    until same_rectangle "$2" "$(outer_geometry "$main" 2>/dev/null)"; do
+        ((SECONDS < deadline)) || fail "$1: expected $2, found $(outer_geometry "$main" 2>/dev/null)"
+        sleep 0.1
+    done
+    settle 1
+    expect_same_rectangle "$1" "$2" "$(outer_geometry "$main")"
+}
+
+# Maximises or restores the main window as a person does: a double click on its title bar.
+toggle_maximised() {
+    local x y width top
+    read -r x y width _ < <(outer_geometry "$main")
+    read -r _ _ top _ < <(frame_extents "$main")
+    xdotool mousemove $((x + width / 2)) $((y + top / 2)) click --repeat 2 --delay 80 1
+}
+
+maximised() {
+    xprop -id "$main" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ
+}
+
+# Sets $window to the program's minimised main window; fails while there is none.
+find_iconic_window() {
+    local id
+    window=""
+    for id in $(xdotool search --name '^TAV$' 2>/dev/null); do
+        if iconic "$id"; then window=$id; fi
+    done
+    [ -n "$window" ]
+}
+
+# Fails unless the stored placement is STORED with the state STATE.
+#     expect_stored WHAT STORED STATE
+expect_stored() {
+    [ "$(stored_placement)" = "$2" ] && [ "$(stored_state)" = "$3" ] ||
+        fail "$1 stored $(stored_placement) in state $(stored_state), not $2 in state $3"
+}
+
+# Maximise and Restore at a size of the user's give back the window's rectangle, which is what
+# the close stores and the next start shows.
+maximise_restore_close_start() {
+    store_placement Left 1500
+    store_placement Top 1200
+    store_placement Width 12000
+    store_placement Height 8100
+    local stored normal
+    stored=$(stored_placement)
+    normal=$(pixels_of "$stored")
+    start_program
+    expect_window "the window at the user's size" "$normal"
+    toggle_maximised
+    expect_window "the maximised window" "0 0 $screen_width $screen_height"
+    toggle_maximised
+    expect_window "the window restored after Maximise" "$normal"
+    screenshot restored-after-maximise
+    close_program
+    expect_stored "a close after Maximise and Restore" "$stored" 0
+    start_program
+    expect_window "the start after Maximise and Restore" "$normal"
+    close_program
+}
+
+# A window closed maximised starts maximised, and Restore gives the stored normal rectangle.
+maximised_start_then_restore() {
+    local stored normal
+    stored=$(stored_placement)
+    normal=$(pixels_of "$stored")
+    store_placement WindowState 2
+    start_program
+    maximised || fail "a window closed maximised started as $(outer_geometry "$main"), not maximised"
+    expect_window "the maximised start" "0 0 $screen_width $screen_height"
+    toggle_maximised
+    expect_window "the window restored after a maximised start" "$normal"
+    screenshot restored-after-maximised-start
+    close_program
+    expect_stored "a close after a maximised start and Restore" "$stored" 0
+}
+
+# A window closed minimised starts minimised, and comes back at its stored rectangle.
+minimised_close_then_start() {
+    local stored normal
+    stored=$(stored_placement)
+    normal=$(pixels_of "$stored")
+    start_program
+    xdotool windowminimize "$main"
+    wait_until 10 "the main window to be minimised" iconic "$main"
+    close_program
+    expect_stored "a minimised close" "$stored" 1
+    run_program
+    wait_until 20 "the program to start minimised" find_iconic_window
+    main=$window
+    settle 1
+    # As a task bar brings it back.
+    xdotool windowactivate "$main"
+    expect_window "the window restored after a minimised start" "$normal"
+    close_program
+    expect_stored "a close after a minimised start" "$stored" 0
+}
+
+# A stored height below the window's minimum with the title bar above the screen, as a window that
+# went wrong stored them: the window opens at its minimum with its title bar on the screen, and its
+# close stores values that a start applies.
+stored_size_below_the_minimum() {
+    store_placement Height 6000
+    store_placement Left -15
+    store_placement Top -300
+    start_program
+    screenshot stored-size-below-the-minimum
+    local x y height left top
+    read -r x y _ height < <(outer_geometry "$main")
+    ((height == MINIMUM_HEIGHT)) ||
+        fail "a stored height below the minimum gave a window $height pixels high, not $MINIMUM_HEIGHT"
+    ((x >= 0 && y >= 0)) || fail "a stored position above the screen opened the window at $x,$y"
+    close_program
+    read -r left top _ height < <(stored_placement)
+    ((left >= 0 && top >= 0 && height == MINIMUM_HEIGHT * TWIPS_PER_PIXEL)) ||
+        fail "after a stored size below the minimum, the close stored Left $left, Top $top, Height $height"
+}
+
+maximise_restore_close_start
+maximised_start_then_restore
+minimised_close_then_start
+stored_size_below_the_minimum
 echo "The windows passed under a window manager; screenshots are in $out"

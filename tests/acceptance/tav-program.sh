@@ -18,14 +18,19 @@ prepare_program() {
     trap 'exit 143' INT TERM
 }
 
-# Starts the program and waits for its main window ($main), the larger of the two windows titled
-# "TAV" (the other is Qt's 1x1 leader).
+# Starts the program ($tav_pid) without waiting for any window.
 tav_pid=""
-launch_program() {
+run_program() {
     env -u LANGUAGE HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
         TAV_PRINT_TO_PDF="$work/pdf" QT_QPA_PLATFORM=xcb LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 \
         "$program/tav" >>"$out/tav.log" 2>&1 &
     tav_pid=$!
+}
+
+# Starts the program and waits for its main window ($main), the larger of the two windows titled
+# "TAV" (the other is Qt's 1x1 leader).
+launch_program() {
+    run_program
     wait_window TAV
     main=$window
 }

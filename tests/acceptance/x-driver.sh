@@ -238,6 +238,16 @@ client_geometry() {
         END { print x, y, width, height }'
 }
 
+# "WIDTH HEIGHT" of the screen in pixels.
+screen_size() {
+    xwininfo -root | awk '/^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { print w, h }'
+}
+
+# Succeeds when the window manager shows the window minimised (as an icon).
+iconic() {
+    xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'
+}
+
 # "X Y WIDTH HEIGHT" of a window with its frame, as the user sees it on the screen.
 outer_geometry() {
     local x y width height left right top bottom

@@ -285,6 +285,26 @@ TEST_F(BillPeriodTest, theRefusalsAddNothing)
     EXPECT_EQ(window->db.invoiceRecords.count(), records);
 }
 
+TEST_F(BillPeriodTest, aPriceTheFileHeldButCouldNotBeReadIsNeverBilled)
+{
+    // A negative price, as the file may hold it: billing it as 0 would under-bill every customer.
+    QByteArray bytes = test::sampleDatabase();
+    bytes.replace("<ItemPrice>$5.00</ItemPrice>", "<ItemPrice>($5.00)</ItemPrice>");
+    test::writeDatabaseFile(bytes);
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    start();
+    window->c.cmdAddNewBP->click();
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    bill("2k");
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Price Not Read");
+    EXPECT_EQ(scriptedHost().lastPrompt().text, "The price of this product or service could not be read:\r\n"
+                                                "($5.00) - Hedge trimming\r\n\r\n"
+                                                "(It cannot be billed. Delete it and enter it again with its price.)");
+    EXPECT_TRUE(tree().childKeys("1k").isEmpty());
+    bill("1k");
+    EXPECT_EQ(tree().childKeys("1k").size(), 1);
+}
+
 TEST_F(BillPeriodTest, aCustomerDeletedWhileAPeriodIsComposedLeavesItAtOnce)
 {
     startWithCustomersAndProducts();

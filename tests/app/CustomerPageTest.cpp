@@ -2,6 +2,7 @@
 
 #include "app/CheckingWindow.h"
 #include "platform/CommandButton.h"
+#include "platform/KeyCodes.h"
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/ProgressBar.h"
@@ -10,6 +11,8 @@
 
 #include <QTest>
 #include <QTreeView>
+
+#include <functional>
 
 using namespace tav;
 using platform::MessageAnswer;
@@ -141,6 +144,14 @@ TEST_F(MainWindowTest, editingAsksUnlessTheOptionIsExactlyFalse)
     c.cmdUndo->click();
     EXPECT_EQ(c.cmdUndo->caption(), "&Delete Existing");
     EXPECT_EQ(c.txtField[0]->text(), "Ann");
+
+    // OK to it stores the edit, asked once: no second answer can lose the customer.
+    type(*window, 0, "Bob");
+    type(*window, 1, "Adams");
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    c.cmdAddNew->click();
+    ASSERT_EQ(c.lvwCustomersVis->count(), 2);
+    EXPECT_TRUE(window->db.customers.find("2k")->startsWith(QString("Adams, Bob") + records::FieldSeparator));
 }
 
 TEST_F(MainWindowTest, everyKeyThatMovesTheListShowsThatCustomer)
@@ -215,6 +226,31 @@ TEST_F(MainWindowTest, searchShowsTheFirstCustomerThatBeginsWithTheText)
     c.cmdSearch->click();
     EXPECT_EQ(c.lblCustomers->caption(), "List of Customers:");
     EXPECT_FALSE(c.txtSearch->visible());
+}
+
+TEST_F(MainWindowTest, aCustomerShownDuringNewCustomerEntryIsBrowsedInTheNormalColours)
+{
+    test::writeDatabaseFile(test::sampleDatabase());
+    start();
+    auto& c = window->c;
+    const std::vector<std::pair<const char*, std::function<void()>>> ways = {
+        {"search", [&] { c.cmdSearch->click(); c.txtSearch->setText("L"); c.cmdSearch->click(); }},
+        {"click", [&] { c.lvwCustomersVis->select(2); window->customers.lvwCustomersVis_Click(); }},
+        {"arrow", [&] { c.lvwCustomersVis->select(2); window->customers.lvwCustomersVis_KeyUp(platform::KeyCode::Down, 0); }},
+    };
+    for (const auto& [way, show] : ways) {
+        c.cmdAddNew->click();
+        type(*window, 0, "Zed");
+        show();
+        EXPECT_EQ(c.txtField[1]->text(), "Lee") << way;
+        for (const platform::TextBox* field : c.txtField)
+            EXPECT_EQ(field->backColor(), app::kNormalColor) << way;
+        EXPECT_EQ(c.cmdAddNew->caption(), "&New Customer") << way;
+        EXPECT_TRUE(c.cmdAddNew->visible()) << way;
+        EXPECT_EQ(c.cmdUndo->caption(), "&Delete Existing") << way;
+        EXPECT_TRUE(c.cmdUndo->visible()) << way;
+        EXPECT_TRUE(c.cmdPrint->visible()) << way;
+    }
 }
 
 TEST_F(MainWindowTest, deletingACustomerRemovesOrArchivesIt)

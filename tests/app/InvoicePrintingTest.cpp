@@ -73,6 +73,38 @@ TEST_F(InvoicePrintingTest, eachCheckedCustomerGetsOnePortraitPageInOneJob)
     expectRunOver();
 }
 
+TEST_F(InvoicePrintingTest, amountsThatCouldNotBeReadAreNeverPrintedAsOthersNorShownAsPaid)
+{
+    // A negative price, a price of a billion, a balance with junk after it and a quantity of ten digits.
+    QByteArray bytes = test::sampleDatabase();
+    bytes.replace("<ItemPrice>$5.00</ItemPrice>", "<ItemPrice>($5.00)</ItemPrice>");
+    bytes.replace("<ItemPrice>$40.00</ItemPrice>", "<ItemPrice>$1,000,000,000.00</ItemPrice>");
+    bytes.replace("<AccountBalance>25</AccountBalance>\r\n\t\t\t<PSID Number=\"1\">1x2</PSID>",
+                  "<AccountBalance>139.93abc</AccountBalance>\r\n\t\t\t<PSID Number=\"1\">1x2</PSID>\r\n"
+                  "\t\t\t<PSID Number=\"2\">2</PSID>\r\n\t\t\t<PSID Number=\"3\">1x1234567890</PSID>");
+    test::writeDatabaseFile(bytes);
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    window->session.loadAndShowDatabase();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Amounts Not Read");
+    window->c.cmbBillPeriod[2]->setListIndex(0);
+    ASSERT_EQ(window->c.cmbBillPeriod[2]->text(), "January");
+    EXPECT_EQ(tree().text("1k"), "Adams, Bob - owes 139.93abc (not read)");
+    EXPECT_TRUE(tree().checked("1k")) << "a balance that could not be read is owed";
+    tree().setChecked("3k", true);
+    print();
+    const auto& pages = printedPages();
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_FALSE(pages[0].element("imgPaid").visible);
+    EXPECT_EQ(pages[0].text("lblPS", 0), "Lawn mowing (x2)");
+    EXPECT_EQ(pages[0].text("lblAm", 0), "$25.00");
+    EXPECT_EQ(pages[0].text("lblPS", 1), "Hedge trimming");
+    EXPECT_EQ(pages[0].text("lblAm", 1), "") << "never -$5.00";
+    EXPECT_EQ(pages[0].text("lblAm", 2), "") << "never a quantity of 1";
+    EXPECT_EQ(pages[0].text("lblTotalAm"), "$25.00");
+    EXPECT_EQ(pages[1].text("lblPS", 0), "Snow removal");
+    EXPECT_EQ(pages[1].text("lblAm", 0), "") << "never $1,000,000,000.00";
+}
+
 TEST_F(InvoicePrintingTest, aRunOfInvoicesOfDifferentLengthsPrintsEachOnItsOwnPagesWithItsOwnTotal)
 {
     // Bob: 13 lines; Old Gone, paid: 30 lines; Ann, added to the tree: 3 lines. Each page holds its
@@ -82,6 +114,7 @@ TEST_F(InvoicePrintingTest, aRunOfInvoicesOfDifferentLengthsPrintsEachOnItsOwnPa
             const QString key = customer + QString::number(i) + "x";
             ASSERT_TRUE(tree().add(customer, key, QStringLiteral("$%1.00 - %2 item %1").arg(i).arg(name)));
             tree().setChecked(key, true);
+            tree().setTag(key, QString::number(i * 100)); // the amount, as the tree's own items carry it
         }
     };
     addLines("1k", "Bob", 12);
@@ -334,7 +367,10 @@ TEST_F(InvoicePrintingTest, aRunTakesTheCheckedCustomersAtItsStartAndKeepsThePri
         tree().setChecked("3k", true);
         tree().setChecked("1k", false);
         EXPECT_EQ(run.customers(), QStringList({"1k"}));
-        EXPECT_EQ(run.checkedLines("1k"), QStringList({"$12.50 - Lawn mowing (x2)"}));
+        const QList<printing::InvoiceLine> lines = run.checkedLines("1k");
+        ASSERT_EQ(lines.size(), 1);
+        EXPECT_EQ(lines[0].text, "$12.50 - Lawn mowing (x2)");
+        EXPECT_EQ(lines[0].amount, 2500) << "the amount the tables were read with";
     }
     expectRunOver();
 }

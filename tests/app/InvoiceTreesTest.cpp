@@ -2,6 +2,8 @@
 
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
+#include "platform/ListView.h"
+#include "platform/TextBox.h"
 #include "platform/TreeView.h"
 #include "records/RecordFormats.h"
 #include "records/Separators.h"
@@ -264,4 +266,32 @@ TEST_F(InvoiceTreesTest, aPaymentLeavesThePrintingTreeAsARebuildWould)
     printing().clear();
     window->trees.buildInvoiceTree(1);
     EXPECT_EQ(afterPayment, test::treeState(printing()));
+}
+
+TEST_F(InvoiceTreesTest, anEditedCustomerIsNamedAsEditedInEveryTreeThatListsIt)
+{
+    auto& c = window->c;
+    printing().select("12k");
+    scriptedHost().answerInputBox("Thank you!");
+    window->trees.tvwInvoiceRecords_MouseUp(1, TreeView::RightButton, 0);
+    printing().setChecked("1bi", false);
+    const auto rename = [&](const QString& last) {
+        c.lvwCustomersVis->select(c.lvwCustomersVis->positionOf("12k"));
+        window->customers.lvwCustomersVis_Click();
+        c.txtField[1]->setText(last);
+        scriptedHost().answerMessageBox(MessageAnswer::Ok);
+        c.cmdAddNew->click();
+    };
+    rename("Leigh");
+    EXPECT_EQ(periods().text("12k"), "Leigh, Ann - owes $45.00");
+    EXPECT_EQ(printing().text("12k"), "Leigh, Ann - owes $45.00");
+    EXPECT_EQ(printing().text("12kn"), "INVOICE NOTE: Thank you!") << "the Printing tree keeps what the user added";
+    EXPECT_FALSE(printing().checked("1bi"));
+
+    // While a new period is composed, the Bill Periods tree lists every customer, marked or not.
+    c.cmdAddNewBP->click();
+    ASSERT_TRUE(window->newPeriod.isMarked("12k"));
+    rename("Lee");
+    EXPECT_EQ(periods().text("12k"), "*Lee, Ann");
+    EXPECT_TRUE(window->newPeriod.isMarked("12k"));
 }

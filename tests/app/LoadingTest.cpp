@@ -1,8 +1,10 @@
 #include "MainWindowFixture.h"
 
+#include "app/LoadNotice.h"
 #include "platform/CommandButton.h"
 #include "platform/ListView.h"
 #include "platform/TextBox.h"
+#include "records/ReadReport.h"
 #include "records/Separators.h"
 
 #include <sys/stat.h>
@@ -100,35 +102,48 @@ TEST_F(MainWindowTest, aFreshAccountKeepsTheDatabaseInTheDataFolderWhenTheProgra
     EXPECT_TRUE(QDir(program).isEmpty());
 }
 
-TEST_F(MainWindowTest, entriesThatCannotBeReadAreToldOnceAndTheRestLoads)
+TEST_F(MainWindowTest, whatALoadLeavesOutIsToldOnceByItsLinesBeforeAnySave)
 {
     QByteArray bytes = test::sampleDatabase();
     bytes.replace("<Customer CID=\"2\">", "<Customer CID=\"x\">");
     bytes.replace("<PS PSID=\"2\">", "<PS PSID=\"1\">");
+    bytes.replace("<FName>Bob</FName>", "<FName>Bob</FNme>");
     test::writeDatabaseFile(bytes);
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     start();
+    EXPECT_EQ(scriptedHost().prompts().size(), 1u);
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Unreadable Entries Found");
-    EXPECT_EQ(scriptedHost().lastPrompt().text,
-              "1 entry of the database file could not be read and was left out.\r\n"
-              "1 entry of the database file repeated the number or name of an earlier entry and was left out; "
-              "the earlier entry was kept.\r\n\r\n"
-              "(The file as it was is kept as TAV.xml.damaged when you next save.)");
+    EXPECT_EQ(scriptedHost().lastPrompt().text.toStdString(),
+              "6 lines of the database file could not be read and are left out:\r\n"
+              "  line 10: <FName>Bob</FNme>\r\n"
+              "  lines 15 to 19: <Customer CID=\"x\">\r\n\r\n"
+              "1 entry of the database file repeated the number or name of an earlier entry and is left out; the "
+              "earlier one, named here, is kept:\r\n"
+              "  lines 48 to 52: repeats product or service 1 ($12.50 - Lawn mowing)\r\n\r\n"
+              "(Saving writes the database without what was left out. The file as it was is kept as TAV.xml.damaged "
+              "when you next save.)");
     EXPECT_EQ(window->c.lvwCustomersVis->count(), 1);
     EXPECT_EQ(window->c.lvwProducts[0]->count(), 1);
     EXPECT_TRUE(window->db.products.find("1k")->endsWith("Lawn mowing"));
     EXPECT_FALSE(window->hasUnsavedChanges());
 
-    // Duplicates alone are told as such.
+    // A file cut short is told so, and duplicates alone are told as such.
+    test::writeDatabaseFile(test::sampleDatabase().left(test::sampleDatabase().indexOf("\t\t<InvoiceRecord>")));
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    window->session.loadAndShowDatabase();
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Unreadable Entries Found");
+    EXPECT_TRUE(scriptedHost().lastPrompt().text.startsWith(
+        "The database file does not end with its last line, </TAV-DB>: it may have been cut short"));
     bytes.replace("<Customer CID=\"x\">", "<Customer CID=\"1\">");
     bytes.replace("<PS PSID=\"3\">", "<PS PSID=\"1\">");
+    bytes.replace("<FName>Bob</FNme>", "<FName>Bob</FName>");
     test::writeDatabaseFile(bytes);
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     window->session.loadAndShowDatabase();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Duplicate Entries Found");
     EXPECT_TRUE(scriptedHost().lastPrompt().text.startsWith(
-        "3 entries of the database file repeated the number or name of an earlier entry and were left out; "
-        "the earlier entries were kept.\r\n\r\n"));
+        "3 entries of the database file repeated the number or name of an earlier entry and are left out; the "
+        "earlier one, named here, is kept:\r\n  lines 15 to 19: repeats customer 1 (Adams, Bob)\r\n"));
 }
 
 TEST_F(MainWindowTest, theFileAsADamagedLoadFoundItIsKeptThroughEverySaveUnderTheNameTold)
@@ -138,7 +153,7 @@ TEST_F(MainWindowTest, theFileAsADamagedLoadFoundItIsKeptThroughEverySaveUnderTh
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     start();
     const QString kept = test::databaseFile() + ".damaged";
-    EXPECT_TRUE(scriptedHost().lastPrompt().text.endsWith("(The file as it was is kept as TAV.xml.damaged when you "
+    EXPECT_TRUE(scriptedHost().lastPrompt().text.endsWith(" The file as it was is kept as TAV.xml.damaged when you "
                                                           "next save.)"));
     EXPECT_FALSE(QFile::exists(kept)) << "nothing is kept before a save";
     saveWithCompanyName(*window, "New Co");
@@ -169,7 +184,7 @@ TEST_F(MainWindowTest, aDamagedDatabaseBehindALinkIsKeptBesideTheFileTheLinkName
     ASSERT_TRUE(QFile::link(real, test::databaseFile()));
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     start();
-    EXPECT_TRUE(scriptedHost().lastPrompt().text.endsWith("(The file as it was is kept as " + real
+    EXPECT_TRUE(scriptedHost().lastPrompt().text.endsWith(" The file as it was is kept as " + real
                                                           + ".damaged when you next save.)"));
     saveWithCompanyName(*window, "New Co");
     EXPECT_EQ(fileBytes(real + ".damaged"), withUnreadableCustomer());
@@ -177,7 +192,7 @@ TEST_F(MainWindowTest, aDamagedDatabaseBehindALinkIsKeptBesideTheFileTheLinkName
     EXPECT_FALSE(QFile::exists(test::databaseFile() + ".damaged"));
 }
 
-TEST_F(MainWindowTest, pricesWrittenUnderAnotherLocaleKeepTheirAmountsOrAreTold)
+TEST_F(MainWindowTest, pricesWrittenUnderAnotherLocaleKeepTheirAmountsOrAreToldWithHowToClearThem)
 {
     QByteArray bytes = test::sampleDatabase();
     bytes.replace("<ItemPrice>$12.50</ItemPrice>", "<ItemPrice>CHF 1\u2019234.50</ItemPrice>");
@@ -187,14 +202,21 @@ TEST_F(MainWindowTest, pricesWrittenUnderAnotherLocaleKeepTheirAmountsOrAreTold)
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     start();
     EXPECT_EQ(window->db.products.find("1k")->left(12), "000001234.50");
-    // A comma and three digits may be a group or three decimals: the price is not guessed.
-    EXPECT_EQ(scriptedHost().lastPrompt().title, "Prices Not Read");
-    EXPECT_EQ(scriptedHost().lastPrompt().text,
-              "These prices in the database file could not be read as amounts with this computer's number "
-              "settings:\r\n\r\n$1,234 - Hedge trimming\r\n\r\n(They count as 0 when billed. Delete these "
-              "products and services and enter them again with their prices.)");
-    EXPECT_EQ(window->db.products.find("2k")->left(12), "000000000.00");
-    EXPECT_EQ(window->c.lvwProducts[0]->textAt(1), "$1,234 - Hedge trimming");
+    // A comma and three digits may be a group or three decimals: the price is not guessed, and
+    // the notice says how to clear it for a product that is deleted too.
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Amounts Not Read");
+    EXPECT_EQ(scriptedHost().lastPrompt().text.toStdString(),
+              "These amounts in the database file could not be read with this computer's number settings and are "
+              "kept as they are written:\r\n"
+              "  line 50: the price \"$1,234\" of Hedge trimming\r\n\r\n"
+              "(A product or service whose price could not be read cannot be billed, and its lines on invoices print "
+              "without an amount. To clear an amount for good, deleted products and services included, correct it on "
+              "the line named in the database file with a text editor while TAV is closed.)");
+    EXPECT_EQ(window->c.lvwProducts[0]->textAt(2), "$1,234 - Hedge trimming") << "it sorts after every price";
+    // Saved, the price is written as the file wrote it.
+    window->c.txtCompanyDetails[2]->setText("Springfield");
+    EXPECT_TRUE(window->session.saveDatabase());
+    EXPECT_TRUE(test::readDatabaseFile().contains("<ItemPrice>$1,234</ItemPrice>"));
 }
 
 TEST_F(MainWindowTest, aFileThatCannotBeReadIsNeverWrittenOver)
@@ -244,4 +266,33 @@ TEST_F(MainWindowTest, aFileThatIsNoDatabaseIsToldAndNeverWrittenOver)
     window->c.txtCompanyDetails[0]->setText("New Co");
     EXPECT_TRUE(window->session.saveDatabase());
     EXPECT_TRUE(test::readDatabaseFile().contains("<CompanyName>New Co</CompanyName>"));
+}
+
+TEST(LoadNotice, eachKindIsToldWithTheFirstFewLinesAndHowItCounts)
+{
+    records::ReadReport report;
+    report.mixedLineCount = 7;
+    for (qsizetype line = 3; line < 8; ++line)
+        report.firstMixedLines.append({{line, line}, QStringLiteral("<FName>M\u00fcller</FName>")});
+    auto notice = app::loadNotice(report, "TAV.xml.damaged");
+    ASSERT_TRUE(notice);
+    EXPECT_EQ(notice->title, "Mixed Text Encodings Found");
+    EXPECT_TRUE(notice->statement.endsWith("  line 7: <FName>M\u00fcller</FName>\r\n  (and 2 more lines)"))
+        << notice->statement.toStdString();
+    EXPECT_EQ(notice->explanation, "Check the text of those lines and correct it where it is wrong.");
+
+    report.unreadableAmounts = {0, 1, 1};
+    report.firstUnreadableAmounts = {{12, records::ReadReport::AmountKind::Balance, "2E+15", "customer 3 in May"},
+                                     {14, records::ReadReport::AmountKind::Item, "7x0", "customer 3 in May"}};
+    notice = app::loadNotice(report, "TAV.xml.damaged");
+    EXPECT_EQ(notice->title, "Amounts Not Read");
+    EXPECT_TRUE(notice->statement.contains("  line 12: the balance \"2E+15\" of customer 3 in May\r\n"
+                                           "  line 14: the billed item \"7x0\" of customer 3 in May"));
+    EXPECT_TRUE(notice->explanation.startsWith(
+        "A balance that could not be read counts as owed and shows as it is written; entering a new balance for the "
+        "customer on the Bill Periods page replaces it. A billed item that could not be read prints without an "
+        "amount."));
+    EXPECT_FALSE(notice->explanation.contains("TAV.xml.damaged")) << "nothing was left out";
+
+    EXPECT_FALSE(app::loadNotice(records::ReadReport(), "TAV.xml.damaged"));
 }

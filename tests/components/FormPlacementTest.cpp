@@ -3,6 +3,7 @@
 #include "platform/SettingsStore.h"
 #include "support/TestEnvironment.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <gtest/gtest.h>
@@ -79,18 +80,37 @@ TEST(FormPlacement, aFixedBorderKeepsItsSizeAndOnlyItsPositionIsStored)
     EXPECT_EQ(again.left(), 600);
 }
 
-TEST(FormPlacement, aMaximizedWindowStoresOnlyItsStateAndReopensMaximized)
+TEST(FormPlacement, aWindowClosedMaximizedOrMinimizedReopensSoAndRestoresToItsNormalRectangle)
 {
-    store("_Left", "300");
-    store("_Width", "7500");
-    Window window;
-    window.setWindowState(Form::WindowState::Maximized);
-    saveFormPosition(window);
-    EXPECT_EQ(settings().value("FormPositions", "frmTest_WindowState"), "2");
-    EXPECT_EQ(settings().value("FormPositions", "frmTest_Left"), "300") << "the last normal position stays";
-    Window again;
-    restoreFormPosition(again);
-    EXPECT_EQ(again.windowState(), Form::WindowState::Maximized);
+    for (const auto state : {Form::WindowState::Maximized, Form::WindowState::Minimized}) {
+        store("_Left", "300");
+        store("_Top", "450");
+        store("_Width", "7500");
+        store("_Height", "5010");
+        {
+            Window window;
+            window.show();
+            window.setWindowState(state);
+            saveFormPosition(window);
+        }
+        EXPECT_EQ(settings().value("FormPositions", "frmTest_WindowState"), QString::number(static_cast<int>(state)));
+        EXPECT_EQ(settings().value("FormPositions", "frmTest_Left"), "300") << "the last normal position stays";
+        EXPECT_EQ(settings().value("FormPositions", "frmTest_Width"), "7500") << "and so does the last normal size";
+
+        // Shown in that state, the window frames itself as a window manager frames it; Restore
+        // then gives the stored rectangle, frame included.
+        Window again;
+        restoreFormPosition(again);
+        again.show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(again.windowState(), state);
+        again.setWindowState(Form::WindowState::Normal);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(again.left(), 300);
+        EXPECT_EQ(again.top(), 450);
+        EXPECT_EQ(again.width(), 7500);
+        EXPECT_EQ(again.height(), 5010);
+    }
 }
 
 TEST(FormPlacement, badStoredValuesGiveTheirDefaults)
@@ -133,9 +153,43 @@ TEST(FormPlacement, badStoredValuesGiveTheirDefaults)
     Window offScreen;
     restoreFormPosition(offScreen);
     EXPECT_NEAR(offScreen.left(), (screenTwips().width() - 6000) / 2, 15);
+
+    // The screen is wider than it is high: a width the screen's height could not hold is a width
+    // all the same.
+    store("_Width", QString::number(screenTwips().height() + 1500));
+    store("_Height", "4800");
+    store("_Left", "0");
+    store("_Top", "0");
+    Window wide;
+    restoreFormPosition(wide);
+    EXPECT_EQ(wide.width(), screenTwips().height() + 1500);
+    EXPECT_EQ(wide.height(), 4800);
 }
 
-TEST(FormPlacement, noValueBeyondSixteenBitsIsWritten)
+TEST(FormPlacement, aStoredSizeBelowTheMinimumOpensAtTheMinimumWithItsTitleBarOnTheScreen)
+{
+    // As a window that went wrong would have stored it: too low, and with its title bar above the
+    // screen.
+    store("_Width", "7500");
+    store("_Height", "3000");
+    store("_Left", "-15");
+    store("_Top", "-300");
+    Window window;
+    window.setMinimumSize(6000, 4500);
+    restoreFormPosition(window);
+    EXPECT_EQ(window.width(), 7500);
+    EXPECT_EQ(window.height(), 4500);
+    EXPECT_NEAR(window.top(), (screenTwips().height() - 4500) / 2, 15) << "centred";
+
+    // A title bar just inside the screen's top, or a window reaching in from the left, stays.
+    store("_Top", "0");
+    Window atTheTop;
+    restoreFormPosition(atTheTop);
+    EXPECT_NEAR(atTheTop.left(), -15, 15);
+    EXPECT_EQ(atTheTop.top(), 0);
+}
+
+TEST(FormPlacement, noValueThatAStartWouldNotApplyIsWritten)
 {
     store("_Width", "7500");
     Window wide;
@@ -145,4 +199,10 @@ TEST(FormPlacement, noValueBeyondSixteenBitsIsWritten)
     EXPECT_EQ(settings().value("FormPositions", "frmTest_Width"), "7500") << "the last width that fits stays";
     EXPECT_FALSE(settings().contains("FormPositions", "frmTest_Left"));
     EXPECT_EQ(settings().value("FormPositions", "frmTest_Height"), "4500");
+
+    store("_Top", "450");
+    Window aboveTheScreen;
+    aboveTheScreen.setTop(-300);
+    saveFormPosition(aboveTheScreen);
+    EXPECT_EQ(settings().value("FormPositions", "frmTest_Top"), "450") << "a title bar above the screen is not stored";
 }

@@ -1,5 +1,6 @@
 #include "printing/Envelope.h"
 
+#include "platform/TextMeasurer.h"
 #include "support/FixedLineHeights.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +47,18 @@ TEST(Envelope, linesStandOneLineHeightApartWithTheRecipientSevenRightAndTwoDown)
     EXPECT_EQ(page.text("lblRecipient", 1), "2 Oak Road");
     EXPECT_EQ(page.text("lblRecipient", 2), "");
     EXPECT_EQ(page.text("lblRecipient", 3), "Springfield");
+}
+
+TEST(Envelope, aLineTooLongForThePaperIsCutOnItAndShowsItWasCut)
+{
+    const Page page = printing::envelopePage({QString(200, 'R')}, recipient(QString(150, 'A'), "Adams"), 2, 12);
+    // The printable width of Letter in landscape, at quarter-inch margins.
+    for (const char* name : {"lblReturnAddress", "lblRecipient"}) {
+        const auto& line = page.element(name, 0);
+        EXPECT_FALSE(line.autoSize) << name;
+        EXPECT_LE(line.left + line.width, 15120) << name;
+        EXPECT_NEAR(line.height, platform::textMeasurer().lineHeight(line.font), 0.01) << name;
+    }
 }
 
 TEST(Envelope, aMissingLastNameLeavesTheBlankAfterTheFirstName)

@@ -37,12 +37,17 @@ Page filled(int layout, const InvoiceContent& c)
     return pages.empty() ? Page() : pages[0];
 }
 
-QStringList items(int count)
+QList<printing::InvoiceLine> items(int count)
 {
-    QStringList lines;
+    QList<printing::InvoiceLine> lines;
     for (int i = 1; i <= count; ++i)
-        lines << QStringLiteral("$%1.00 - Item %1").arg(i);
+        lines.append({QStringLiteral("$%1.00 - Item %1").arg(i), i * 100});
     return lines;
+}
+
+printing::InvoiceLine note(const QString& text)
+{
+    return {"INVOICE NOTE: " + text, std::nullopt};
 }
 
 } // namespace
@@ -109,8 +114,8 @@ TEST(InvoiceFilling, itemRowsShowDescriptionAndAmountAndANoteTakesARow)
 {
     InvoiceContent c = content();
     // Amounts that binary fractions cannot hold, exact to the cent all the same.
-    c.lines = {"$19.99 - Lawn mowing (x7)", "INVOICE NOTE: gate code 1234", "$0.10 - Nail - galvanised", "$0.10 - Screw",
-               "$0.10 - Washer"};
+    c.lines = {{"$19.99 - Lawn mowing (x7)", 13993}, note("gate code 1234"), {"$0.10 - Nail - galvanised", 10},
+               {"$0.10 - Screw", 10}, {"$0.10 - Washer", 10}};
     const Page page = filled(1, c);
     EXPECT_EQ(page.text("lblPS", 0), "Lawn mowing (x7)");
     EXPECT_EQ(page.text("lblAm", 0), "$139.93");
@@ -135,15 +140,20 @@ TEST(InvoiceFilling, emptyCompanyBoxesLeaveTheBottomTextsEmpty)
         EXPECT_EQ(page.text(name), "") << name;
 }
 
-TEST(InvoiceFilling, aQuantityInsideADescriptionIsNoQuantityAndAnItemWithoutPriceStaysBlank)
+TEST(InvoiceFilling, eachItemPrintsTheAmountItCarriesAndOneWithoutAnAmountPrintsNone)
 {
     InvoiceContent c = content();
-    c.lines = {"$4.00 - Box (x2) large", "(product 9 not found) (x3)", "$2.00 - Pack (x12)"};
+    // The amounts were read with the tables: the texts are never read again.
+    c.lines = {{"$4.00 - Box (x2) large", 400}, {"(product 9 not found) (x3)", {}}, {"$2.00 - Pack (x12)", 2400},
+               {"($5.00) - Shirt", {}}, {"$1,000,000,000.00 - Gold", {}}};
     const Page page = filled(0, c);
     EXPECT_EQ(page.text("lblAm", 0), "$4.00");
     EXPECT_EQ(page.text("lblPS", 1), "");
     EXPECT_EQ(page.text("lblAm", 1), "");
     EXPECT_EQ(page.text("lblAm", 2), "$24.00");
+    EXPECT_EQ(page.text("lblPS", 3), "Shirt");
+    EXPECT_EQ(page.text("lblAm", 3), "");
+    EXPECT_EQ(page.text("lblAm", 4), "");
     EXPECT_EQ(page.text("lblTotalAm"), "$28.00");
 }
 
@@ -161,7 +171,7 @@ TEST(InvoiceFilling, linesAfterTheTwelfthGoOnToFurtherPagesAndTheTotalOnTheLastI
     // 30 lines: 12, 12 and 6 rows, a note among them taking its row.
     c.paid = false;
     c.lines = items(29);
-    c.lines.insert(20, "INVOICE NOTE: gate code 1234");
+    c.lines.insert(20, note("gate code 1234"));
     const std::vector<Page> pages = invoicePages(2, c);
     ASSERT_EQ(pages.size(), 3u);
     for (size_t p = 0; p < pages.size(); ++p) {
@@ -197,7 +207,7 @@ TEST(InvoiceFilling, linesAfterTheTwelfthGoOnToFurtherPagesAndTheTotalOnTheLastI
 TEST(InvoiceFilling, aLaterNoteIsTheInvoicesNoteAndEachNoteTakesARow)
 {
     InvoiceContent c = content();
-    c.lines = QStringList{"INVOICE NOTE: first", "$1.00 - A", "INVOICE NOTE: second", "$2.00 - B"};
+    c.lines = {note("first"), {"$1.00 - A", 100}, note("second"), {"$2.00 - B", 200}};
     const Page page = filled(0, c);
     EXPECT_EQ(page.text("lblPS", 1), "A");
     EXPECT_EQ(page.text("lblPS", 3), "B");
@@ -209,7 +219,7 @@ TEST(InvoiceFilling, aPaidInvoiceShowsItsAmountsThePaidMarkAndATotalOfZero)
 {
     InvoiceContent c = content();
     c.paid = true;
-    c.lines = {"$12.50 - Lawn mowing (x2)"};
+    c.lines = {{"$12.50 - Lawn mowing (x2)", 2500}};
     const Page page = filled(2, c);
     EXPECT_TRUE(page.element("imgPaid").visible);
     EXPECT_EQ(page.text("lblAm", 0), "$25.00");
@@ -269,8 +279,8 @@ TEST(InvoiceFilling, longTextsPrintInsideTheirLabelsOnEveryLayout)
     for (int field = 0; field < 5; ++field)
         c.customer.values[static_cast<size_t>(field)] = words;
     c.invoiceDate = "12/09/2026";
-    c.lines = {"$1,234.56 - " + words, "$1.00 - " + QString(80, 'W'),
-               "INVOICE NOTE: Your account is past due; please pay the balance within fourteen days to avoid a fee."};
+    c.lines = {{"$1,234.56 - " + words, 123456}, {"$1.00 - " + QString(80, 'W'), 100},
+               note("Your account is past due; please pay the balance within fourteen days to avoid a fee.")};
     for (int layout = 0; layout < printing::kInvoiceLayoutCount; ++layout) {
         const Page page = filled(layout, c);
         for (const platform::PageElement& label : page.elements()) {
@@ -338,7 +348,7 @@ TEST(InvoiceFilling, aTitleStandsWholeOnThePageClearOfTheTextBesideIt)
 TEST(InvoiceFilling, anAmountTooWideForItsColumnPrintsWholeInASmallerSize)
 {
     InvoiceContent c = content();
-    c.lines = QStringList{"$107,999,999,998.92 - Everything", "$1.00 - Something more"};
+    c.lines = {{"$107,999,999,998.92 - Everything", 10'799'999'999'892}, {"$1.00 - Something more", 100}};
     const Page page = filled(0, c);
     const std::vector<test::PdfWord> words = test::printedWords({page});
     QStringList amounts;
@@ -360,7 +370,7 @@ TEST(InvoiceFilling, cutTextEndsInAnEllipsisAndADescriptionKeepsItsQuantity)
     c.customer.values[0] = "Bartholomew-Alexander";
     c.customer.values[1] = "Featherstonehaugh-Smythe";
     const QString description = "Weekly lawn mowing, edging, trimming of hedges and shrubs, leaf blowing, and waste";
-    c.lines = QStringList{"$10.00 - " + description + " (x3)"};
+    c.lines = {{"$10.00 - " + description + " (x3)", 3000}};
     const std::vector<test::PdfWord> words = test::printedWords({filled(1, c)});
     QStringList billTo;
     QStringList row;

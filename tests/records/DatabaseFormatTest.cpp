@@ -48,7 +48,7 @@ TEST(DatabaseFormat, loadingAndSavingAFileThisProgramWroteChangesNoByte)
 
 TEST(DatabaseFormat, sectionsInAnyOrderTagsInAnyCaseUnknownElementsAndNoRoot)
 {
-    const Database loaded = loadBytes(crlfLines({
+    const ReadOutcome outcome = loadOutcome(crlfLines({
         "<INVOICERECORDS>",
         "<invoicerecord>",
         "<bp>May</bp>",
@@ -67,8 +67,12 @@ TEST(DatabaseFormat, sectionsInAnyOrderTagsInAnyCaseUnknownElementsAndNoRoot)
         "</customer>",
         "</CUSTOMERS>",
     }));
-    EXPECT_EQ(entries(loaded.customers), QStringList{"5k = Eve|Eve|||||||"});
+    const Database& loaded = outcome.database;
+    // A record is known by its own start line, even outside every section; what is not known is told.
+    EXPECT_EQ(entries(loaded.customers), (QStringList{"5k = Eve|Eve|||||||", "9k = Not read|Not read|||||||"}));
     EXPECT_EQ(entries(loaded.invoiceRecords), QStringList{"May|5| = May|Eve|5|3||"});
+    EXPECT_EQ(outcome.report.linesNotRead, (std::vector<ReadReport::Lines>{{5, 5}, {9, 9}, {11, 11}, {15, 15}}));
+    EXPECT_TRUE(outcome.report.cutShort);
 }
 
 TEST(DatabaseFormat, everyLineEndReadsAlike)
@@ -102,6 +106,16 @@ TEST(DatabaseFormat, eachLineIsReadAsUtf8WhenItIsAndAsWindows1252Otherwise)
     EXPECT_EQ(fromMixed->values[0], QStringLiteral("Ren\u00e9"));
     EXPECT_EQ(fromMixed->values[1], QStringLiteral("Gr\u00fcn"));
     EXPECT_EQ(fromMixed->values[7], QStringLiteral("\u20ac 5 \u201cok\u201d"));
+
+    // A line of both keeps each, and is told: its text may not be what was meant.
+    mixed.replace("Gr\xC3\xBCn", "Gr\xC3\xBCn M\xFCller");
+    const ReadOutcome both = readBytes(mixed);
+    EXPECT_EQ(CustomerRecord::fromText(*both.database.customers.find(QStringLiteral("1k")))->values[1],
+              QStringLiteral("Gr\u00fcn M\u00fcller"));
+    EXPECT_EQ(both.report.mixedLineCount, 1);
+    ASSERT_EQ(both.report.firstMixedLines.size(), 1);
+    EXPECT_EQ(both.report.firstMixedLines[0].lines.first, 3);
+    EXPECT_EQ(both.report.firstMixedLines[0].text, QStringLiteral("<LName>Gr\u00fcn M\u00fcller</LName>"));
 }
 
 TEST(DatabaseFormat, aZeroByteFileAndARootOnlyFileAreEmptyDatabasesAndOtherTextIsNoDatabase)
@@ -110,7 +124,7 @@ TEST(DatabaseFormat, aZeroByteFileAndARootOnlyFileAreEmptyDatabasesAndOtherTextI
         const ReadOutcome outcome = readBytes(bytes);
         EXPECT_FALSE(outcome.readFailed);
         EXPECT_EQ(outcome.database.customers.count() + outcome.database.invoiceRecords.count(), 0);
-        EXPECT_EQ(outcome.skippedEntries, 0);
+        EXPECT_TRUE(outcome.report.isEmpty());
     }
     for (const QByteArray& bytes : {QByteArray("\r\n"), QByteArray("Customers\r\nAnna Smith\r\n"),
                                     QByteArray("<Customer CID=\"1\">\r\n<FName>Anna</FName>\r\n")}) {

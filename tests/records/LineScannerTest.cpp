@@ -36,10 +36,9 @@ QString roundTrip(const QString& value)
     const QByteArray line = elementLine(value);
     MemoryByteSource source(line);
     XmlLineReader reader(source);
-    const QByteArrayView names[] = {"notes"};
-    RecordElements elements(names);
-    elements.scan(reader.readXmlLine().value_or(QByteArrayView()));
-    return valueText(elements.valueOrEmpty(0));
+    const LinePiece piece = readLinePiece(reader.readXmlLine().value_or(QByteArrayView()));
+    EXPECT_EQ(piece.kind, LinePiece::Kind::Element);
+    return valueText(piece.value);
 }
 
 TEST(LineScanner, valuesAreEscapedAndReadBackUnchanged)
@@ -72,47 +71,71 @@ TEST(LineScanner, linesEndAtCrLfOrBothAndBlankOrCommentLinesCarryNothing)
 
 TEST(LineScanner, aLineThatIsNotUtf8IsReadAsWindows1252AndHandedOutInUtf8)
 {
-    EXPECT_EQ(linesOf("<A>Gr\xC3\xBCn</A>\r\n<B>Gr\xFCn \x80\x81\x9F \xC3\xBC</B>\r\n<C>\xE2\x82\xAC</C>"),
+    // The five bytes Windows-1252 leaves undefined are kept as the control characters of their
+    // numbers, so that a save writes them back.
+    EXPECT_EQ(linesOf("<A>Gr\xC3\xBCn</A>\r\n<B>Gr\xFCn \x80\x81\x8D\x8F\x90\x9D\x9F</B>\r\n<C>\xE2\x82\xAC</C>"),
               (QStringList{QStringLiteral("<A>Gr\u00fcn</A>"),
-                           QStringLiteral("<B>Gr\u00fcn \u20ac\u0081\u0178 \u00c3\u00bc</B>"),
+                           QStringLiteral("<B>Gr\u00fcn \u20ac\u0081\u008d\u008f\u0090\u009d\u0178</B>"),
                            QStringLiteral("<C>\u20ac</C>")}));
+    // A line of both keeps each: its UTF-8 sequences, and its other bytes as Windows-1252. It says so.
+    const QByteArray mixed = "<A>Gr\xC3\xBCn</A>\r\n<B>M\xC3\xBCller \xE9t\xE9 \x81</B>\r\n";
+    MemoryByteSource source(mixed);
+    XmlLineReader reader(source);
+    EXPECT_TRUE(reader.readXmlLine());
+    EXPECT_FALSE(reader.lineWasMixed());
+    EXPECT_EQ(QString::fromUtf8(*reader.readXmlLine()), QStringLiteral("<B>M\u00fcller \u00e9t\u00e9 \u0081</B>"));
+    EXPECT_TRUE(reader.lineWasMixed());
+    EXPECT_EQ(reader.lineNumber(), 2);
     for (const char* bad : {"\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82", "\x80"})
         EXPECT_FALSE(isValidUtf8(bad)) << bad;
     EXPECT_TRUE(isValidUtf8("Z\xC3\xBCrich \xE2\x82\xAC \xF0\x9F\x98\x80"));
 }
 
-TEST(LineScanner, elementsAreFoundByWholeNameFirstOccurrenceAndClosingAfterThem)
+// A piece's kind, tag, closing name and value, joined by "|".
+QString pieceOf(QByteArrayView text)
 {
-    const QByteArrayView names[] = {"item", "itemprice", "note", "cid"};
-    const QByteArrayView record = "</Note><ItemPrice>$5</ItemPrice><ITEM>Mow</item><Item>Again</Item><Note>open";
-    RecordElements elements(names);
-    elements.scan(record);
-    EXPECT_EQ(elements.value(0), QByteArrayView("Mow"));
-    EXPECT_EQ(elements.value(1), QByteArrayView("$5"));
-    EXPECT_EQ(elements.value(2), QByteArrayView()); // no closing tag after it
-    EXPECT_FALSE(elements.value(3));
-    EXPECT_TRUE(elements.holdsAny());
-    elements.scan("<Colour>red</Colour>");
-    EXPECT_FALSE(elements.holdsAny());
+    const LinePiece piece = readLinePiece(text);
+    static const char* const kinds[] = {"Tag", "Element", "Opening", "Closing", "Text", "Malformed"};
+    return QStringList{kinds[int(piece.kind)], QString::fromUtf8(piece.tag), QString::fromUtf8(piece.closingName),
+                       QString::fromUtf8(piece.value)}
+        .join(QLatin1Char('|'));
 }
 
-TEST(LineScanner, numberedItemsRunFromOneToTheFirstGap)
+TEST(LineScanner, eachPieceOfALineIsATagAnElementOrAPartOfAValueAndAnythingElseIsNoneOfThem)
 {
-    const QByteArrayView none[] = {"bp"};
-    RecordElements elements(none, "<PSID Number=\"", "</PSID>");
-    const auto items = [&](QByteArrayView record) {
-        elements.scan(record);
-        QStringList values;
-        for (const QByteArrayView value : elements.numberedValues())
-            values << QString::fromUtf8(value);
-        return values;
+    EXPECT_EQ(pieceOf("<Customer CID=\"1\">"), "Tag|Customer CID=\"1\"||");
+    EXPECT_EQ(pieceOf("</Customer>"), "Tag|/Customer||");
+    EXPECT_EQ(pieceOf("<FName>Anna</FName>"), "Element|FName|FName|Anna");
+    EXPECT_EQ(pieceOf("<FName>Anna</FNme>"), "Element|FName|FNme|Anna"); // the reader finds the names apart
+    EXPECT_EQ(pieceOf("<Note></Note>"), "Element|Note|Note|");
+    EXPECT_EQ(pieceOf("<PSID Number=\"2\">7x3</PSID>"), "Element|PSID Number=\"2\"|PSID|7x3");
+    // A value that an older file broke over lines.
+    EXPECT_EQ(pieceOf("<Notes>Gate"), "Opening|Notes||Gate");
+    EXPECT_EQ(pieceOf("code 4"), "Text|||code 4");
+    EXPECT_EQ(pieceOf("Dog</Notes>"), "Closing||Notes|Dog");
+    // The writer escapes "<" and ">" in every value: a piece holding them anywhere else is damaged.
+    for (const char* damaged : {"<FName>An>na</FName>", "<FName>Anna<</FName>", "<FNameAnna</FName>x",
+                                "</FName>Anna</FName>", "<FName>Anna</FName>x", "<FName>Anna/FName>", "FName>Anna",
+                                "<FName>Anna</FName></LName>", "<FN<ame>Anna</FName>", "<FN", ""})
+        EXPECT_TRUE(pieceOf(damaged).startsWith("Malformed")) << damaged;
+}
+
+TEST(LineScanner, aLineWhoseLineBreaksWereLostIsReadPieceByPiece)
+{
+    const auto pieces = [](QByteArrayView line) {
+        QStringList found;
+        forEachLinePiece(line, [&](QByteArrayView text, const LinePiece&) { found << QString::fromUtf8(text); });
+        return found;
     };
-    EXPECT_EQ(items("<PSID Number=\"2\">b</PSID><PSID Number=\"1\">a</PSID><PSID Number=\"4\">d</PSID>"),
-              (QStringList{"a", "b"}));
-    EXPECT_EQ(items("<PSID Number=\"01\">a</PSID><psid Number=\"1\">b</PSID>"), QStringList());
-    EXPECT_EQ(items("<PSID Number=\"1\">a<PSID Number=\"2\">b</PSID>"), (QStringList{"a<PSID Number=\"2\">b", "b"}));
-    EXPECT_EQ(items("<PSID Number=\"1\">cut"), QStringList{""});
-    EXPECT_TRUE(elements.holdsAny());
+    EXPECT_EQ(pieces("</Customer><Customer CID=\"3\">"), (QStringList{"</Customer>", "<Customer CID=\"3\">"}));
+    EXPECT_EQ(pieces("<FName>A</FName><LName>B</LName><Current>No</Current>"),
+              (QStringList{"<FName>A</FName>", "<LName>B</LName>", "<Current>No</Current>"}));
+    EXPECT_EQ(pieces("<Note></Note>"), QStringList{"<Note></Note>"});
+    EXPECT_EQ(pieces("<FName>A</FName>junk"), QStringList{"<FName>A</FName>junk"});
+    EXPECT_EQ(numberedElementNumber("PSID Number=\"12\"", "PSID Number=\""), 12);
+    for (const char* tag : {"PSID Number=\"012\"", "PSID Number=\"\"", "psid Number=\"1\"", "PSID Number=\"",
+                            "PSID Number=\"1", "PSID Number=\"1234567890\""})
+        EXPECT_EQ(numberedElementNumber(tag, "PSID Number=\""), -1) << tag;
 }
 
 TEST(LineScanner, recordStartLinesAndTheirNumbers)

@@ -143,7 +143,7 @@ TEST(RecordTable, aLoaderAddsManyEntriesAsAddWouldOneByOne)
         loader.add(QString::number(i % 3000), QString::number(i)); // the second 2000 repeat keys
     loader.add(QString(), QStringLiteral("no key"));
     loader.add(QStringLiteral("a"), QStringLiteral("again"));
-    EXPECT_EQ(loader.finish(), 2002);
+    EXPECT_EQ(loader.finish().size(), 2002u);
     EXPECT_EQ(table.count(), 3001);
     EXPECT_EQ(*table.find(QStringLiteral("a")), QStringLiteral("before"));
     EXPECT_EQ(*table.find(QStringLiteral("7")), QStringLiteral("7")); // the first of two alike

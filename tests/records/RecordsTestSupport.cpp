@@ -15,11 +15,16 @@ ReadOutcome readBytes(QByteArrayView bytes)
     return readDatabase(source);
 }
 
-Database loadBytes(QByteArrayView bytes)
+ReadOutcome loadOutcome(QByteArrayView bytes)
 {
     ReadOutcome outcome = readBytes(bytes);
     addCustomerNamesToRecords(outcome.database);
-    return std::move(outcome.database);
+    return outcome;
+}
+
+Database loadBytes(QByteArrayView bytes)
+{
+    return loadOutcome(bytes).database;
 }
 
 QByteArray crlfLines(const QStringList& lines)

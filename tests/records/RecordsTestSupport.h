@@ -20,6 +20,7 @@ namespace tav::records::test {
 ReadOutcome readBytes(QByteArrayView bytes);
 
 // Reads, then names and sorts the invoice records, as start-up does.
+ReadOutcome loadOutcome(QByteArrayView bytes);
 Database loadBytes(QByteArrayView bytes);
 
 // Lines joined by CR LF, each ended by one, as the writer writes them.

@@ -182,6 +182,8 @@ std::optional<QByteArray> ScriptedHost::download(const QUrl& url, std::chrono::m
 
 bool ScriptedHost::openWithDefaultApplication(const QString& path)
 {
+    if (openingRefused_)
+        return false;
     openedFiles_.push_back(path);
     return true;
 }

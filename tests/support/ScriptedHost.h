@@ -51,8 +51,10 @@ public:
         std::chrono::milliseconds timeLimit;
     };
     const std::vector<Download>& downloads() const { return downloads_; }
-    // Files handed to the desktop's default application; none is really opened.
+    // Files handed to the desktop's default application; none is really opened. From
+    // refuseOpening() on, the desktop has no application for any of them.
     const QStringList& openedFiles() const { return openedFiles_; }
+    void refuseOpening() { openingRefused_ = true; }
     // Programs the program started (really started; a test fails on one outside the program
     // folder).
     const QStringList& startedPrograms() const { return startedPrograms_; }
@@ -116,6 +118,7 @@ private:
     std::chrono::milliseconds downloadTimeLimit_{2000};
     std::vector<Download> downloads_;
     QStringList openedFiles_;
+    bool openingRefused_ = false;
     QStringList startedPrograms_;
     std::vector<PrintRun> printRuns_;
     platform::PrintOutcome printOutcome_;

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -92,7 +93,15 @@ void reloadSettings()
 int main(int argc, char** argv)
 {
     // Set before the application object exists: test discovery runs this program during the build.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The screen is wider than it is high, as desktops are, so that no width passes for a height.
+    QTemporaryDir screenFolder;
+    const QString screenFile = screenFolder.filePath(QStringLiteral("screen.json"));
+    QFile screen(screenFile);
+    if (!screen.open(QIODevice::WriteOnly)
+        || screen.write(R"({"screens": [{"name": "Wide", "x": 0, "y": 0, "width": 1920, "height": 1080}]})") < 0)
+        return 1;
+    screen.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screenFile).toLocal8Bit());
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
