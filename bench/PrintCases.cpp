@@ -11,6 +11,8 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <functional>
+#include <optional>
 
 namespace tav::bench {
 
@@ -35,16 +37,31 @@ int checkEveryCustomer(BenchWindow& window)
     return customers;
 }
 
-// The PDF file a run wrote, then gone; false (and why on stderr) when there was none or the run
-// showed a message.
-bool tookPdf(const char* name, BenchWindow& window, const QString& pdf, int messagesBefore, qint64& bytes)
+// The PDF file the cases print to, not there yet.
+QString pdfFile(const BenchContext& context)
 {
+    const QString pdf = context.scratchPath + QLatin1String(".pdf");
+    QFile::remove(pdf);
+    return pdf;
+}
+
+// Times a print run of the window into its PDF file, to the last repaint; the file's size goes to
+// bytes, and the file goes. Nothing (and why on stderr) when no file was written or the run showed
+// a message.
+std::optional<double> timePdfRun(
+    const char* name, BenchWindow& window, const QString& pdf, const std::function<void()>& run, qint64& bytes)
+{
+    const int messagesBefore = window.host().messages();
+    const double seconds = secondsFor([&] {
+        run();
+        BenchWindow::settle();
+    });
     bytes = QFileInfo(pdf).size();
     QFile::remove(pdf);
     if (bytes > 0 && window.host().messages() == messagesBefore)
-        return true;
+        return seconds;
     std::fprintf(stderr, "%s: no PDF file was written, or the run showed a message\n", name);
-    return false;
+    return std::nullopt;
 }
 
 // "Print Selected as Invoices" for every customer of the newest period, into a PDF file: its
@@ -56,21 +73,17 @@ public:
 
     bool run(BenchContext& context) override
     {
-        const QString pdf = context.scratchPath + QLatin1String(".pdf");
-        QFile::remove(pdf);
+        const QString pdf = pdfFile(context);
         BenchWindow window(context.database, BenchWindow::PrintingPage, pdf);
         const int customers = checkEveryCustomer(window);
-        const int messagesBefore = window.host().messages();
         const double before = residentMiB();
         resetPeakResident();
-        const double seconds = secondsFor([&] {
-            window->invoicePrinting.cmdPrintSelectedInvoices_Click();
-            BenchWindow::settle();
-        });
+        qint64 bytes = 0;
+        const std::optional<double> seconds = timePdfRun(
+            name(), window, pdf, [&] { window->invoicePrinting.cmdPrintSelectedInvoices_Click(); }, bytes);
         const double peak = peakResidentMiB();
         const double held = residentMiB() - before;
-        qint64 bytes = 0;
-        if (!tookPdf(name(), window, pdf, messagesBefore, bytes))
+        if (!seconds)
             return false;
 
         std::vector<PaintedPage> pages;
@@ -79,7 +92,7 @@ public:
         const double floor = paintTextsBare(pages, pdf);
         QFile::remove(pdf);
 
-        context.report("print-invoices", seconds, "s");
+        context.report("print-invoices", *seconds, "s");
         context.report("print-invoices-pages", customers, "");
         context.report("print-invoices-pdf", static_cast<double>(bytes) / 1048576.0, "MiB");
         context.report("print-memory-growth", peak - before, "MiB");
@@ -96,19 +109,15 @@ public:
 
     bool run(BenchContext& context) override
     {
-        const QString pdf = context.scratchPath + QLatin1String(".pdf");
-        QFile::remove(pdf);
+        const QString pdf = pdfFile(context);
         BenchWindow window(context.database, BenchWindow::PrintingPage, pdf);
         const int customers = checkEveryCustomer(window);
-        const int messagesBefore = window.host().messages();
-        const double seconds = secondsFor([&] {
-            window->envelopePrinting.cmdPrintSelectedEnvelopes_Click();
-            BenchWindow::settle();
-        });
         qint64 bytes = 0;
-        if (!tookPdf(name(), window, pdf, messagesBefore, bytes))
+        const std::optional<double> seconds = timePdfRun(
+            name(), window, pdf, [&] { window->envelopePrinting.cmdPrintSelectedEnvelopes_Click(); }, bytes);
+        if (!seconds)
             return false;
-        context.report("print-envelopes", seconds, "s");
+        context.report("print-envelopes", *seconds, "s");
         context.report("print-envelopes-pages", customers, "");
         return true;
     }
@@ -122,22 +131,18 @@ public:
 
     bool run(BenchContext& context) override
     {
-        const QString pdf = context.scratchPath + QLatin1String(".pdf");
-        QFile::remove(pdf);
+        const QString pdf = pdfFile(context);
         BenchWindow window(context.database, BenchWindow::CustomersPage, pdf);
         window.host().setModalStep([](platform::Form& form) {
             if (auto* options = qobject_cast<printing::CustomerListOptionsWindow*>(&form))
                 options->cmdPrint->click();
         });
-        const int messagesBefore = window.host().messages();
-        const double seconds = secondsFor([&] {
-            window->c.cmdPrint->click();
-            BenchWindow::settle();
-        });
         qint64 bytes = 0;
-        if (!tookPdf(name(), window, pdf, messagesBefore, bytes))
+        const std::optional<double> seconds
+            = timePdfRun(name(), window, pdf, [&] { window->c.cmdPrint->click(); }, bytes);
+        if (!seconds)
             return false;
-        context.report("print-customer-list", seconds, "s");
+        context.report("print-customer-list", *seconds, "s");
         context.report("print-customer-list-customers", static_cast<double>(window->db.customers.count()), "");
         return true;
     }
