@@ -46,7 +46,7 @@ public:
 
 // Save As: the database written to a new file, which then is read back and shown. First, what it is
 // held to, in the same process just before: a save of the same database to the same new file, and
-// a load of that file.
+// a load of the database under test.
 class SaveAsCase final : public BenchCase {
 public:
     const char* name() const override { return "save-as"; }
@@ -56,8 +56,8 @@ public:
         const QString target = newDatabaseFile(context);
         QFile::remove(target);
         const std::optional<double> saving = timedSave(target, context.database);
-        const std::optional<TimedLoad> loading = saving ? timedLoad(target) : std::nullopt;
         QFile::remove(target);
+        const std::optional<TimedLoad> loading = saving ? timedLoad(context.databasePath) : std::nullopt;
         if (!loading)
             return false;
         context.report("save-as-save", *saving, "s");

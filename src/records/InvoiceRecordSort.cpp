@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <tuple>
 
 namespace tav::records {
 
@@ -60,11 +61,17 @@ void InvoiceRecordTable::sortByText()
         entries[i] = {archived + rank[row.period], rankOf(row.name), rankOf(row.number), static_cast<quint32>(i)};
     }
     // By the last key first, each pass keeping the order of the one before where its key ties:
-    // a few passes over the entries, where a comparison sort took a tenth of a load.
-    std::vector<Entry> scratch;
-    sortStably(entries, scratch, ranks, [](const Entry& e) { return e.number; });
-    sortStably(entries, scratch, ranks, [](const Entry& e) { return e.name; });
-    sortStably(entries, scratch, 2 * ranks, [](const Entry& e) { return e.period; });
+    // a few passes over the entries, where a comparison sort took a tenth of a load. A file this
+    // program wrote holds them in order already.
+    const auto keyLess = [](const Entry& a, const Entry& b) {
+        return std::tie(a.period, a.name, a.number) < std::tie(b.period, b.name, b.number);
+    };
+    if (!std::is_sorted(entries.begin(), entries.end(), keyLess)) {
+        std::vector<Entry> scratch;
+        sortStably(entries, scratch, ranks, [](const Entry& e) { return e.number; });
+        sortStably(entries, scratch, ranks, [](const Entry& e) { return e.name; });
+        sortStably(entries, scratch, 2 * ranks, [](const Entry& e) { return e.period; });
+    }
     // Ties are decided by the fields after the number; a text without them comes first. Each run
     // is in the order of the entries already, and stays so where the rest ties too.
     const auto restLess = [&](const Entry& a, const Entry& b) {
@@ -81,6 +88,9 @@ void InvoiceRecordTable::sortByText()
         run = end;
     }
 
+    // Where no entry moved, the rows and their index stay as they are.
+    if (std::all_of(entries.begin(), entries.end(), [&](const Entry& e) { return e.row == &e - entries.data(); }))
+        return;
     // The sorted rows keep the room the table had for more: records appended after a load (a new
     // period's thousands) would otherwise move every row at the first of them. Room not used
     // takes no memory.
