@@ -207,6 +207,12 @@ QStringView InvoiceRecordTable::fieldAt(qsizetype position, int index) const
     }
 }
 
+QStringView InvoiceRecordTable::restAt(qsizetype position) const
+{
+    Q_ASSERT(position >= 1 && position <= count());
+    return restOf(rows_[static_cast<size_t>(position - 1)]);
+}
+
 bool InvoiceRecordTable::hasRecordFieldsAt(qsizetype position) const
 {
     Q_ASSERT(position >= 1 && position <= count());

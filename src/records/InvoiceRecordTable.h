@@ -46,6 +46,9 @@ public:
     QString textAt(qsizetype position) const;
     // Field index of the entry's text as fieldView() gives it; valid until the table changes.
     QStringView fieldAt(qsizetype position, int index) const;
+    // The entry's text after its customer number field, read in place: the fields from the balance
+    // on, joined by FieldSeparator; empty when there are none. Valid until the table changes.
+    QStringView restAt(qsizetype position) const;
     // Whether the entry's text has just the fields of an invoice record, no more and no fewer (as
     // InvoiceRecord::fromText asks).
     bool hasRecordFieldsAt(qsizetype position) const;
