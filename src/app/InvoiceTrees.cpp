@@ -131,7 +131,8 @@ void InvoiceTrees::showCustomerName(const QString& customerKey)
 {
     for (const int index : {BillPeriodsTree, PrintingTree}) {
         TreeView* tree = w_.c.tvwInvoiceRecords[index];
-        if (!tree->contains(customerKey))
+        // A tree still to be filled reads the name when it is.
+        if (tree->waitsToBeFilled() || !tree->contains(customerKey))
             continue;
         if (index == BillPeriodsTree && w_.newPeriod.isComposing()) {
             w_.newPeriod.showCustomerName(customerKey);

@@ -77,10 +77,10 @@ void TreeView::refillWhenShown(std::function<void()> fill)
 {
     pendingFill_ = std::move(fill);
     if (view_->isVisible())
-        fillPending();
+        fillNow();
 }
 
-void TreeView::fillPending() const
+void TreeView::fillNow() const
 {
     // Taken first: the fill's own calls find nothing pending.
     if (const std::function<void()> fill = std::exchange(pendingFill_, nullptr))
@@ -89,13 +89,13 @@ void TreeView::fillPending() const
 
 QTreeView* TreeView::treeView() const
 {
-    fillPending();
+    fillNow();
     return view_;
 }
 
 const TreeNodes& TreeView::nodes() const
 {
-    fillPending();
+    fillNow();
     return refill_ ? *refill_ : model_->nodes();
 }
 
@@ -126,7 +126,7 @@ void TreeView::clear()
 
 bool TreeView::add(const QString& parentKey, const QString& key, const QString& text)
 {
-    fillPending();
+    fillNow();
     if (refill_) {
         return refill_->add(parentKey, key, text, checkBoxes_);
     }
@@ -252,7 +252,7 @@ void TreeView::setExpanded(const QString& key, bool expanded)
 
 void TreeView::ensureVisible(const QString& key)
 {
-    fillPending();
+    fillNow();
     const TreeNode* found = model_->find(key);
     if (!found)
         return;
@@ -264,14 +264,14 @@ void TreeView::ensureVisible(const QString& key)
 
 QString TreeView::selectedKey() const
 {
-    fillPending();
+    fillNow();
     const QModelIndexList selected = view_->selectionModel()->selectedIndexes();
     return selected.isEmpty() ? QString() : model_->nodeAt(selected.first())->key;
 }
 
 void TreeView::select(const QString& key)
 {
-    fillPending();
+    fillNow();
     if (const TreeNode* found = model_->find(key)) {
         const QModelIndex index = model_->indexOf(*found);
         view_->setCurrentIndex(index);
@@ -283,7 +283,7 @@ bool TreeView::eventFilter(QObject* watched, QEvent* event)
 {
     // Compares pointers only: events also arrive while the widget is being destroyed.
     if (watched == view_ && event->type() == QEvent::Show)
-        fillPending();
+        fillNow();
     if (watched != viewport_)
         return Control::eventFilter(watched, event);
     switch (event->type()) {

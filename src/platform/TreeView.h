@@ -52,6 +52,8 @@ public:
     // that is not shown costs nothing until the user goes there. clear() and a Refill drop a fill
     // not yet done.
     void refillWhenShown(std::function<void()> fill);
+    // Whether a fill waits: a change that the fill will read from the tables need not be shown.
+    bool waitsToBeFilled() const { return static_cast<bool>(pendingFill_); }
 
     void setCheckBoxes(bool checkBoxes);
     bool checkBoxes() const { return checkBoxes_; }
@@ -100,7 +102,7 @@ private:
     class View;
 
     // Runs the fill that waits for the tree to be shown or used.
-    void fillPending() const;
+    void fillNow() const;
     // The nodes that calls work on: the new ones during a refill.
     const TreeNodes& nodes() const;
     TreeNode* node(const QString& key) const;

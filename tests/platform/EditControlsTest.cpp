@@ -186,8 +186,10 @@ TEST(TreeView, aTreeOutOfViewIsFilledOnceItComesIntoViewOrIsUsed)
     };
     tree.refillWhenShown(fill);
     EXPECT_EQ(fills, 0);
+    EXPECT_TRUE(tree.waitsToBeFilled());
     EXPECT_EQ(tree.text("root_node"), "January") << "filled when used";
     EXPECT_EQ(fills, 1);
+    EXPECT_FALSE(tree.waitsToBeFilled());
 
     tree.refillWhenShown(fill);
     tree.clear();
