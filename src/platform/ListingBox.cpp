@@ -71,6 +71,9 @@ protected:
         }
     }
 
+    // The bars count lines down and pixels across: the lines in view are painted anew, never moved.
+    void scrollContentsBy(int, int) override { viewport()->update(); }
+
     void resizeEvent(QResizeEvent* event) override
     {
         QAbstractScrollArea::resizeEvent(event);
