@@ -2,7 +2,6 @@
 
 #include "records/Money.h"
 #include "records/RecordFormats.h"
-#include "records/Separators.h"
 
 #include <QDate>
 #include <QLocale>
@@ -111,7 +110,7 @@ records::Database syntheticDatabase(const SyntheticSize& size)
         const records::BillPeriodRecord record{storedDate(start), english.toString(start, QStringLiteral("MMMM yyyy")),
                                                storedDate(start.addMonths(1).addDays(-1)),
                                                storedDate(start.addMonths(1).addDays(14))};
-        database.periods.add(record.name + records::FieldSeparator, record.text());
+        database.periods.add(record.fileKey(), record.text());
         const bool recent = period >= size.periods - 12;
         for (int i = 0; i < perPeriod; ++i) {
             const int customer = i % size.customers + 1;
@@ -128,9 +127,7 @@ records::Database syntheticDatabase(const SyntheticSize& size)
             record.customerNumber = QString::number(customer);
             // As the load names them: without the archive mark.
             record.customerName
-                = records::splitFields(*database.customers.find(records::numberedKey(customer))).front();
-            if (record.customerName.startsWith(records::ArchivePrefix))
-                record.customerName.remove(0, records::ArchivePrefixLength);
+                = records::shownCustomerName(*database.customers.find(records::numberedKey(customer))).toString();
             record.balance = records::balanceText(paid ? 0 : balance);
             record.items = records::itemListText(items);
             record.note = paid && random.bounded(8) == 0 ? QStringLiteral("Check #%1").arg(random.bounded(1000, 9999))

@@ -11,7 +11,6 @@
 #include "platform/TextBox.h"
 #include "platform/TreeView.h"
 #include "records/RecordFormats.h"
-#include "records/Separators.h"
 
 #include <unordered_map>
 

@@ -9,7 +9,6 @@
 #include "platform/SettingsStore.h"
 #include "platform/TextBox.h"
 #include "records/RecordFormats.h"
-#include "records/Separators.h"
 
 namespace tav::app {
 
@@ -25,11 +24,6 @@ const QString kCancelNew = QStringLiteral("&Cancel New");
 const QString kUndoEdit = QStringLiteral("&Undo Edit");
 const QString kDeleteExisting = QStringLiteral("&Delete Existing");
 constexpr int kNotesField = 7;
-
-bool isListedCustomer(const QString& text)
-{
-    return records::hasFieldCount(text, CustomerRecord::FieldCount) && !text.startsWith(records::ArchivePrefix);
-}
 
 } // namespace
 
@@ -128,6 +122,18 @@ QString CustomerPage::storedFieldText(int index) const
     return text;
 }
 
+bool CustomerPage::currentNameAccepted(const QString& displayName) const
+{
+    if (!records::readsAsArchived(displayName))
+        return true;
+    host().messageBox(QStringLiteral("A customer's name cannot begin with \"%1\".\r\n\r\n"
+                                     "(Those characters mark the customers that were deleted but are kept for past "
+                                     "bill periods.)")
+                          .arg(records::archiveMarkText()),
+                      MessageButtons::Ok, MessageIcon::Exclamation, QStringLiteral("Archive Mark Found in Name"));
+    return false;
+}
+
 bool CustomerPage::duplicateNameAccepted(const QString& displayName, const QString& exceptKey) const
 {
     if (findCustomerByName(displayName, exceptKey) == 0)
@@ -147,7 +153,7 @@ qsizetype CustomerPage::sortedListPosition(const QString& key) const
     const qsizetype tablePosition = customers.positionOf(key);
     qsizetype position = 1;
     for (qsizetype i = 1; i < tablePosition; ++i) {
-        if (isListedCustomer(customers.textAt(i)))
+        if (records::isCurrentCustomerRecord(customers.textAt(i)))
             ++position;
     }
     return position;
@@ -156,7 +162,7 @@ qsizetype CustomerPage::sortedListPosition(const QString& key) const
 void CustomerPage::saveCustomerRecord(const QString& givenKey)
 {
     const CustomerRecord record = typedRecord();
-    if (!duplicateNameAccepted(record.displayName(), givenKey))
+    if (!currentNameAccepted(record.displayName()) || !duplicateNameAccepted(record.displayName(), givenKey))
         return;
     storeCustomerRecord(givenKey.isEmpty() ? records::numberedKey(records::highestKeyNumber(w_.db.customers) + 1) : givenKey,
                         record);
@@ -202,6 +208,10 @@ void CustomerPage::applyCustomerEdit()
             saveCustomerRecord(QString());
         return;
     }
+    // Refused before the confirmation: the edit could not be stored whatever the answer.
+    const CustomerRecord record = typedRecord();
+    if (!currentNameAccepted(record.displayName()))
+        return;
     if (platform::settings().value(QStringLiteral("Settings"), QStringLiteral("CheckToConfirmEdits")) != QLatin1String("False")
         && host().messageBox(QStringLiteral("Are you sure you want to change the details on this existing customer?"),
                              MessageButtons::OkCancel, MessageIcon::Exclamation,
@@ -210,7 +220,6 @@ void CustomerPage::applyCustomerEdit()
         undoCustomerEdit();
         return;
     }
-    const CustomerRecord record = typedRecord();
     if (!duplicateNameAccepted(record.displayName(), key))
         return;
     w_.db.customers.remove(key);

@@ -41,6 +41,9 @@ private:
     void storeCustomerRecord(const QString& key, const records::CustomerRecord& record);
     // The fields' texts as they are stored: control characters removed, line breaks kept in the notes.
     QString storedFieldText(int index) const;
+    // False, after a warning, for a name that would read as an archived customer's: the customer
+    // would not be current once saved and loaded again.
+    bool currentNameAccepted(const QString& displayName) const;
     // False when the user cancels the duplicate-name warning.
     bool duplicateNameAccepted(const QString& displayName, const QString& exceptKey) const;
     // Where a customer with this record text belongs in the visible list.

@@ -12,7 +12,6 @@
 #include "platform/SettingsStore.h"
 #include "records/FieldView.h"
 #include "records/RecordFormats.h"
-#include "records/Separators.h"
 
 namespace tav::app {
 
@@ -65,13 +64,13 @@ bool Deletion::confirmed(bool exactFalseOnly, const QString& text, const QString
     return off || host().messageBox(text, MessageButtons::OkCancel, MessageIcon::Exclamation, title) == MessageAnswer::Ok;
 }
 
-void Deletion::retire(records::RecordTable& table, const QString& key, bool used, qsizetype displayStart)
+void Deletion::retire(records::RecordTable& table, const QString& key, bool used, QString (*archived)(const QString&))
 {
-    QString text = *table.find(key);
+    const QString text = *table.find(key);
     // Removed and added again, so that an archived entry takes its sorted place.
     table.remove(key);
     if (used)
-        table.add(key, text.insert(displayStart, records::ArchivePrefix));
+        table.add(key, archived(text));
     reportResult(used);
 }
 
@@ -97,7 +96,7 @@ void Deletion::deleteCustomer()
     const QString key = c.lvwCustomersVis->currentKey();
     if (!w_.db.customers.contains(key))
         return;
-    retire(w_.db.customers, key, customerHasInvoiceRecords(key), 0);
+    retire(w_.db.customers, key, customerHasInvoiceRecords(key), records::archivedCustomerText);
     w_.newPeriod.dropCustomer(key);
     w_.lists.fillCustomerBrowseList();
     checking_->cmdOK->setEnabled(true);
@@ -127,8 +126,7 @@ void Deletion::deleteProductOrService()
     const QString key = c.lvwProducts[0]->currentKey();
     if (!w_.db.products.contains(key))
         return;
-    // A product's display text begins after its twelve-character price prefix.
-    retire(w_.db.products, key, productHasInvoiceRecords(key), 12);
+    retire(w_.db.products, key, productHasInvoiceRecords(key), records::archivedProductText);
     w_.lists.fillProductLists();
     checking_->cmdOK->setEnabled(true);
     w_.session.setSaveCancelVisible(true);

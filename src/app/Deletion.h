@@ -33,9 +33,9 @@ private:
     // Shows the progress window, loading it first when needed; a window still open from an
     // earlier deletion is shown as it is.
     CheckingWindow& showCheckingWindow();
-    // Removes the entry, or, while it is used, puts it back archived: ArchivePrefix inserted where
-    // its display text begins. Shows the result in the progress window.
-    void retire(records::RecordTable& table, const QString& key, bool used, qsizetype displayStart);
+    // Removes the entry, or, while it is used, puts it back as the archived text of it. Shows the
+    // result in the progress window.
+    void retire(records::RecordTable& table, const QString& key, bool used, QString (*archived)(const QString&));
     void reportResult(bool archived);
     bool confirmed(bool exactFalseOnly, const QString& text, const QString& title) const;
 

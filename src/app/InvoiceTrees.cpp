@@ -8,7 +8,6 @@
 #include "platform/TreeView.h"
 #include "records/KeyIndex.h"
 #include "records/RecordFormats.h"
-#include "records/Separators.h"
 
 #include <deque>
 
@@ -25,14 +24,6 @@ const QString kInvoiceNote = QStringLiteral("INVOICE NOTE: ");
 bool isCustomerKey(const QString& key)
 {
     return key.endsWith(QLatin1Char('k'));
-}
-
-// A customer's or a product's key: its number and the key suffix.
-QString numberKey(QStringView number)
-{
-    QString key;
-    key.reserve(number.size() + 1);
-    return key.append(number).append(records::KeySuffix);
 }
 
 // A billed item as the trees show it, and its amount as invoices print it: nothing when its entry,
@@ -52,13 +43,12 @@ public:
     }
 
     // An entry of a record's item list: the product and the quantity.
-    ShownItem item(QStringView entry)
+    ShownItem item(const records::BilledItemEntry& entry)
     {
-        const std::optional<records::BilledItem> billed = records::readBilledItem(entry);
+        const std::optional<records::BilledItem>& billed = entry.item;
         if (!billed)
-            return { QStringLiteral("(item %1 not read)").arg(entry), std::nullopt };
-        const qsizetype x = entry.indexOf(QLatin1Char('x'));
-        const Product& product = productOf(x < 0 ? entry : entry.left(x));
+            return { QStringLiteral("(item %1 not read)").arg(entry.text), std::nullopt };
+        const Product& product = productOf(entry.productNumber);
         ShownItem shown { product.shown, std::nullopt };
         if (billed->quantity > 1)
             shown.text += QStringLiteral(" (x%1)").arg(billed->quantity);
@@ -78,7 +68,7 @@ private:
     {
         if (const Product* product = known_.find(number))
             return *product;
-        const QString* text = products_.find(numberKey(number));
+        const QString* text = products_.find(records::numberedKey(number));
         // A product the table no longer holds keeps its place under a name that says so.
         if (text)
             found_.push_back({ number.toString(), records::productDisplayText(*text),
@@ -103,16 +93,13 @@ InvoiceTrees::InvoiceTrees(MainWindow& window)
 
 QString InvoiceTrees::customerName(const QString& customerNumber, const QString& recordName) const
 {
-    return nameOfCustomer(customerNumber + records::KeySuffix, recordName);
+    return nameOfCustomer(records::numberedKey(customerNumber), recordName);
 }
 
 QString InvoiceTrees::nameOfCustomer(const QString& customerKey, QStringView recordName) const
 {
     const QString* text = w_.db.customers.find(customerKey);
-    QString name = text ? text->left(text->indexOf(records::FieldSeparator)) : recordName.toString();
-    if (name.startsWith(records::ArchivePrefix))
-        name = name.mid(records::ArchivePrefixLength);
-    return name;
+    return (text ? records::shownCustomerName(*text) : records::withoutArchiveMark(recordName)).toString();
 }
 
 QString InvoiceTrees::customerNodeText(const QString& customerKey, QStringView recordName, QStringView balance,
@@ -174,7 +161,7 @@ void InvoiceTrees::fillInvoiceTree(int index, const QString& period)
             continue;
         // Read in place: a tree shows thousands of records, and copying each showed in the time it took.
         const auto field = [&](InvoiceRecord::Field which) { return invoices.fieldAt(position, which); };
-        const QString customerKey = numberKey(field(InvoiceRecord::CustomerNumber));
+        const QString customerKey = records::numberedKey(field(InvoiceRecord::CustomerNumber));
         const QStringView balance = field(InvoiceRecord::AccountBalance);
         // A balance that could not be read is owed.
         const bool owes = records::storedBalance(balance) != records::Cents(0);
@@ -187,18 +174,15 @@ void InvoiceTrees::fillInvoiceTree(int index, const QString& period)
         if (printing)
             tree->setChecked(customerKey, owes);
         someoneOwes = someoneOwes || owes;
-        const QStringView items = field(InvoiceRecord::Items);
-        if (!items.isEmpty()) {
-            for (const QStringView entry : items.tokenize(records::ItemSeparator)) {
-                const QString itemKey = QString::number(++itemCounter) + QLatin1String("bi");
-                const ShownItem item = products.item(entry);
-                tree->add(customerKey, itemKey, item.text);
-                if (printing) {
-                    tree->setForeColor(itemKey, color);
-                    tree->setChecked(itemKey, true);
-                    // Printing bills each line by the amount read with the tables, never by its text.
-                    tree->setTag(itemKey, item.amount ? QString::number(*item.amount) : QString());
-                }
+        for (const records::BilledItemEntry& entry : records::billedItemEntries(field(InvoiceRecord::Items))) {
+            const QString itemKey = QString::number(++itemCounter) + QLatin1String("bi");
+            const ShownItem item = products.item(entry);
+            tree->add(customerKey, itemKey, item.text);
+            if (printing) {
+                tree->setForeColor(itemKey, color);
+                tree->setChecked(itemKey, true);
+                // Printing bills each line by the amount read with the tables, never by its text.
+                tree->setTag(itemKey, item.amount ? QString::number(*item.amount) : QString());
             }
         }
         // Every customer and its items are in view once the tree is expanded.

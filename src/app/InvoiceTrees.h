@@ -27,8 +27,8 @@ public:
     void tvwInvoiceRecords_MouseUp(int index, int button, int shift);
     void tvwInvoiceRecords_DblClick(int index);
 
-    // The customer's name as the trees show it: from the customer table without ArchivePrefix, or
-    // the name the record holds when the customer is gone.
+    // The customer's name as the trees show it: from the customer table without the archive mark,
+    // or the name the record holds when the customer is gone.
     QString customerName(const QString& customerNumber, const QString& recordName) const;
     // A customer node's text in a view tree: the name, then " - paid" or " - owes " and the balance
     // (as the record holds it) in currency form. A balance that could not be read is owed: it shows

@@ -10,7 +10,6 @@
 #include "platform/TreeView.h"
 #include "records/QuantitySuffix.h"
 #include "records/RecordFormats.h"
-#include "records/Separators.h"
 
 namespace tav::app {
 
@@ -25,11 +24,6 @@ const QString kMark = QStringLiteral("*");
 bool isCustomerKey(const QString& key)
 {
     return key.endsWith(QLatin1Char('k'));
-}
-
-QString displayName(const QString& customerText)
-{
-    return customerText.left(customerText.indexOf(records::FieldSeparator));
 }
 
 bool isItemKey(const QString& key)
@@ -120,10 +114,10 @@ void NewBillPeriod::buildNewBillPeriodTree()
     for (qsizetype i = 1; i <= customers.count(); ++i) {
         const QString& text = customers.textAt(i);
         // Archived customers are passed over wherever they stand.
-        if (text.startsWith(records::ArchivePrefix))
+        if (records::isArchivedCustomerText(text))
             continue;
         const QString key = customers.keyAt(i);
-        tree->add(kRootKey, key, displayName(text));
+        tree->add(kRootKey, key, records::shownCustomerName(text).toString());
         setMarked(key, true);
     }
     tree->setExpanded(kRootKey, true);
@@ -134,7 +128,7 @@ void NewBillPeriod::showCustomerName(const QString& customerKey)
     const QString* text = w_.db.customers.find(customerKey);
     if (!text)
         return;
-    const QString name = displayName(*text);
+    const QString name = records::shownCustomerName(*text).toString();
     w_.c.tvwInvoiceRecords[0]->setText(customerKey, isMarked(customerKey) ? kMark + name : name);
 }
 

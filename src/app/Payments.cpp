@@ -8,7 +8,6 @@
 #include "platform/TreeView.h"
 #include "records/LocalAmounts.h"
 #include "records/RecordFormats.h"
-#include "records/Separators.h"
 
 namespace tav::app {
 

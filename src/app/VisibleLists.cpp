@@ -12,12 +12,9 @@
 #include "platform/TextBox.h"
 #include "platform/TreeView.h"
 #include "records/RecordFormats.h"
-#include "records/Separators.h"
 #include "records/TextNumbers.h"
 
 namespace tav::app {
-
-using records::CustomerRecord;
 
 VisibleLists::VisibleLists(MainWindow& window)
     : w_(window)
@@ -43,9 +40,8 @@ void VisibleLists::fillCustomerBrowseList()
         const platform::ListView::Refill refill(*list);
         for (qsizetype i = 1; i <= customers.count(); ++i) {
             const QString& text = customers.textAt(i);
-            if (!records::hasFieldCount(text, CustomerRecord::FieldCount) || text.startsWith(records::ArchivePrefix))
-                continue;
-            list->add(customers.keyAt(i), text.left(text.indexOf(records::FieldSeparator)));
+            if (records::isCurrentCustomerRecord(text))
+                list->add(customers.keyAt(i), records::shownCustomerName(text).toString());
         }
     }
     // The remembered value is a position in this list, written at shutdown.
@@ -96,7 +92,7 @@ void VisibleLists::fillProductLists()
             const QString& text = products.textAt(i);
             if (records::isArchivedProductText(text))
                 continue;
-            const QString display = text.mid(12);
+            const QString display = records::productDisplayText(text);
             c.lvwProducts[0]->add(products.keyAt(i), display);
             c.lvwProducts[1]->add(products.keyAt(i), display);
         }

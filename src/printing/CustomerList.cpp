@@ -1,10 +1,11 @@
 #include "CustomerList.h"
 
+#include "CustomerField.h"
+
 #include "platform/LabelFitting.h"
 #include "platform/LabelText.h"
 #include "platform/TextMeasurer.h"
 #include "records/RecordFormats.h"
-#include "records/Separators.h"
 #include "records/TextNumbers.h"
 
 #include <QRectF>
@@ -175,14 +176,14 @@ PageFont customerListFont(const QString& face, const QString& styleSize)
 QStringList customerEntry(const QString& recordText, const CustomerListOptions& options)
 {
     using Field = records::CustomerRecord::Field;
-    if (!records::hasFieldCount(recordText, Field::FieldCount))
+    const auto record = records::CustomerRecord::fromText(recordText);
+    if (!record)
         return {};
-    const QStringList fields = records::splitFields(recordText);
     QStringList lines;
-    lines += platform::typedLines(fields[Field::DisplayName]);
+    lines += platform::typedLines(records::shownCustomerName(recordText).toString());
     const auto addIfSet = [&](bool chosen, Field field) {
-        if (chosen && !fields[field].isEmpty())
-            lines += platform::typedLines(fields[field]);
+        if (chosen && !customerField(*record, field).isEmpty())
+            lines += platform::typedLines(customerField(*record, field));
     };
     for (Field field : {Field::Add1, Field::Add2, Field::Add3})
         addIfSet(options.address, field);
@@ -200,7 +201,7 @@ std::vector<Page> customerListPages(const records::RecordTable& customers, const
     for (qsizetype i = 1; i <= customers.count(); ++i) {
         const QString& text = customers.textAt(i);
         const QStringList entry = customerEntry(text, options);
-        if (!entry.isEmpty() && !text.startsWith(records::ArchivePrefix))
+        if (!entry.isEmpty() && !records::isArchivedCustomerText(text))
             pages.add(entry);
     }
     return pages.finish();

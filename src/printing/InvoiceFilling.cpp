@@ -27,7 +27,6 @@ constexpr double kRowHeight = 360;
 constexpr double kTitleGap = 120;
 // Room kept between an amount and the rules either side of its column.
 constexpr double kRulePadding = 30;
-const QString kItemSeparator = QStringLiteral(" - ");
 
 // Amounts far beyond any real bill stop at the largest one instead of overflowing.
 Cents saturatedSum(Cents a, Cents b)
@@ -49,10 +48,10 @@ struct ItemAmount {
 // read with, never read again from the text, so the invoice bills what the period did.
 std::optional<ItemAmount> readItem(const InvoiceLine& line)
 {
-    const qsizetype split = line.text.indexOf(kItemSeparator);
-    if (split < 0)
+    const std::optional<QStringView> description = records::productNameInDisplayText(line.text);
+    if (!description)
         return std::nullopt;
-    return ItemAmount{line.text.mid(split + kItemSeparator.size()), line.amount};
+    return ItemAmount{description->toString(), line.amount};
 }
 
 // The lead and the text, or nothing when the text is empty.

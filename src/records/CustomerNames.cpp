@@ -1,5 +1,6 @@
 #include "CustomerNames.h"
 
+#include "FieldView.h"
 #include "RecordFormats.h"
 #include "Separators.h"
 #include "VectorState.h"
@@ -7,12 +8,6 @@
 namespace tav::records {
 
 namespace {
-
-QStringView displayNameOf(const QString& customerText)
-{
-    const qsizetype end = customerText.indexOf(FieldSeparator);
-    return QStringView(customerText).first(end < 0 ? customerText.size() : end);
-}
 
 QString placeholderCustomerText()
 {
@@ -31,14 +26,13 @@ std::optional<QStringView> InvoiceCustomerNames::nameOf(QStringView customerNumb
     const QString* text = customers_.find(key_);
     if (!text)
         return std::nullopt;
-    const QStringView name = displayNameOf(*text);
-    return name.startsWith(ArchivePrefix) ? name.sliced(ArchivePrefixLength) : name;
+    return shownCustomerName(*text);
 }
 
 CustomerName getCustomerName(RecordTable& customers, const QString& customerNumber)
 {
     if (const QString* text = customers.find(customerNumber + KeySuffix))
-        return {displayNameOf(*text).toString(), false};
+        return {fieldView(*text, CustomerRecord::DisplayName).toString(), false};
     if (!isRecordNumber(customerNumber) || !customers.add(customerNumber + KeySuffix, placeholderCustomerText()))
         return {};
     return {PlaceholderCustomerName, true};

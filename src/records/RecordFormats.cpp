@@ -1,5 +1,6 @@
 #include "RecordFormats.h"
 
+#include "FieldView.h"
 #include "RecordTable.h"
 #include "Separators.h"
 #include "TextNumbers.h"
@@ -50,6 +51,13 @@ QString numberedKey(qint64 number)
     return QString::number(number) + KeySuffix;
 }
 
+QString numberedKey(QStringView numberText)
+{
+    QString key;
+    key.reserve(numberText.size() + 1);
+    return key.append(numberText).append(KeySuffix);
+}
+
 QString keyNumberText(const QString& key)
 {
     QString number = key;
@@ -85,6 +93,41 @@ QString customerDisplayName(const QString& firstName, const QString& lastName)
     return lastName.isEmpty() ? firstName : lastName + QLatin1String(", ") + firstName;
 }
 
+bool isArchivedCustomerText(QStringView customerText)
+{
+    return readsAsArchived(customerText);
+}
+
+bool isCurrentCustomerRecord(QStringView customerText)
+{
+    return customerText.count(FieldSeparator) == CustomerRecord::FieldCount - 1 && !isArchivedCustomerText(customerText);
+}
+
+QStringView shownCustomerName(QStringView customerText)
+{
+    return withoutArchiveMark(fieldView(customerText, CustomerRecord::DisplayName));
+}
+
+QStringView withoutArchiveMark(QStringView displayName)
+{
+    return readsAsArchived(displayName) ? displayName.sliced(ArchivePrefixLength) : displayName;
+}
+
+QString archivedCustomerText(const QString& customerText)
+{
+    return ArchivePrefix + customerText;
+}
+
+bool readsAsArchived(QStringView displayText)
+{
+    return displayText.startsWith(ArchivePrefix);
+}
+
+QString archiveMarkText()
+{
+    return ArchivePrefix;
+}
+
 QString CustomerRecord::displayName() const
 {
     return customerDisplayName(values[0], values[1]);
@@ -97,7 +140,7 @@ QString CustomerRecord::text() const
     // A name that begins with the mark reads as archived already. A second mark would make it read
     // differently once saved (as not current) and loaded again.
     const QString name = displayName();
-    fields << (archived && !name.startsWith(ArchivePrefix) ? ArchivePrefix + name : name);
+    fields << (archived && !readsAsArchived(name) ? ArchivePrefix + name : name);
     for (const QString& value : values)
         fields << value;
     return joinFields(fields);
@@ -109,7 +152,7 @@ std::optional<CustomerRecord> CustomerRecord::fromText(const QString& text)
     if (fields.size() != FieldCount)
         return std::nullopt;
     CustomerRecord record;
-    record.archived = fields[DisplayName].startsWith(ArchivePrefix);
+    record.archived = readsAsArchived(fields[DisplayName]);
     for (size_t i = 0; i < record.values.size(); ++i)
         record.values[i] = fields[static_cast<qsizetype>(i) + 1];
     return record;
@@ -133,13 +176,25 @@ QString ProductRecord::text() const
 
 QString productDisplayText(const QString& productText)
 {
-    const QString display = productText.mid(kSortPrefixLength);
-    return display.startsWith(ArchivePrefix) ? display.mid(ArchivePrefixLength) : display;
+    return withoutArchiveMark(QStringView(productText).mid(kSortPrefixLength)).toString();
 }
 
-bool isArchivedProductText(const QString& productText)
+bool isArchivedProductText(QStringView productText)
 {
-    return QStringView(productText).mid(kSortPrefixLength).startsWith(ArchivePrefix);
+    return readsAsArchived(productText.mid(kSortPrefixLength));
+}
+
+QString archivedProductText(const QString& productText)
+{
+    return QString(productText).insert(kSortPrefixLength, ArchivePrefix);
+}
+
+std::optional<QStringView> productNameInDisplayText(QStringView displayText)
+{
+    const qsizetype separator = displayText.indexOf(ProductRecord::kNameSeparator);
+    if (separator < 0)
+        return std::nullopt;
+    return displayText.sliced(separator + ProductRecord::kNameSeparator.size());
 }
 
 ProductRecord ProductRecord::fromText(const QString& text)
@@ -147,11 +202,16 @@ ProductRecord ProductRecord::fromText(const QString& text)
     ProductRecord record;
     record.archived = isArchivedProductText(text);
     const QString display = productDisplayText(text);
-    const qsizetype separator = display.indexOf(ProductRecord::kNameSeparator);
-    record.priceText = separator < 0 ? display : display.left(separator);
-    record.name = separator < 0 ? QString() : display.mid(separator + ProductRecord::kNameSeparator.size());
+    const std::optional<QStringView> name = productNameInDisplayText(display);
+    record.priceText = name ? display.first(display.size() - name->size() - ProductRecord::kNameSeparator.size()) : display;
+    record.name = name ? name->toString() : QString();
     record.price = priceOfSortPrefix(QStringView(text).left(kSortPrefixLength));
     return record;
+}
+
+QString BillPeriodRecord::fileKey() const
+{
+    return name + FieldSeparator;
 }
 
 QString BillPeriodRecord::text() const
@@ -206,6 +266,18 @@ std::optional<BilledItem> readBilledItem(QStringView entry)
     if (!quantity)
         return std::nullopt;
     return BilledItem{*product, static_cast<int>(*quantity)};
+}
+
+std::vector<BilledItemEntry> billedItemEntries(QStringView itemList)
+{
+    std::vector<BilledItemEntry> entries;
+    if (itemList.isEmpty())
+        return entries;
+    for (const QStringView entry : itemList.tokenize(ItemSeparator)) {
+        const qsizetype x = entry.indexOf(QLatin1Char('x'));
+        entries.push_back({entry, x < 0 ? entry : entry.first(x), readBilledItem(entry)});
+    }
+    return entries;
 }
 
 QString InvoiceRecord::key(const QString& period, const QString& customerNumber)

@@ -103,10 +103,7 @@ QString TableFilling::keptEntry(TableKind table, const QString& key) const
     switch (table) {
     case TableKind::Customers: {
         const QString* text = database_.customers.find(key);
-        QString name = text ? text->section(FieldSeparator, 0, 0) : QString();
-        if (name.startsWith(ArchivePrefix))
-            name = name.mid(ArchivePrefixLength);
-        return QStringLiteral("customer %1 (%2)").arg(keyNumberText(key), name);
+        return QStringLiteral("customer %1 (%2)").arg(keyNumberText(key), text ? shownCustomerName(*text) : QStringView());
     }
     case TableKind::Products: {
         const QString* text = database_.products.find(key);
@@ -135,7 +132,7 @@ void TableFilling::addCustomer(const GatheredRecord& record)
     customer.archived = valueText(record.value(CustomerCurrent)).toLower() == QLatin1String("no");
     // A current customer whose name begins with the archive mark reads as archived from the
     // tables: the file's word that it is current cannot be kept, and is told.
-    if (!customer.archived && customer.displayName().startsWith(ArchivePrefix)) {
+    if (!customer.archived && readsAsArchived(customer.displayName())) {
         const qsizetype line = record.lineOf(CustomerCurrent);
         report_.notRead({line, line}, record.value(CustomerCurrent));
     }
@@ -152,10 +149,13 @@ void TableFilling::addProduct(const GatheredRecord& record)
     ProductRecord product;
     product.priceText = valueText(record.value(ItemPrice));
     product.name = valueText(record.value(Item));
+    product.archived = valueText(record.value(ProductCurrent)).toLower() == QLatin1String("no");
     const qsizetype priceLine = record.lineOf(ItemPrice);
-    // A product's text holds its price before the name, split at the first " - ": a price text
-    // holding one could not be told from the name, and is not read.
-    if (product.priceText.contains(ProductRecord::kNameSeparator)) {
+    // A product's text holds its price before the name, split at the first " - ", and after the
+    // archive mark when the product is archived: a price text holding the one could not be told
+    // from the name, nor a current product's beginning with the other from the mark, and is not read.
+    if (product.priceText.contains(ProductRecord::kNameSeparator)
+        || (!product.archived && readsAsArchived(product.displayText()))) {
         report_.notRead({priceLine, priceLine}, record.value(ItemPrice));
         product.priceText.clear();
     }
@@ -167,7 +167,6 @@ void TableFilling::addProduct(const GatheredRecord& record)
                               product.name.isEmpty() ? QStringLiteral("product or service %1").arg(number)
                                                      : product.name);
     }
-    product.archived = valueText(record.value(ProductCurrent)).toLower() == QLatin1String("no");
     add(products_, record, number + KeySuffix, product.text());
 }
 
@@ -180,7 +179,7 @@ void TableFilling::addBillPeriod(const GatheredRecord& record)
     // An entry without a single value holds nothing, and no line of it would be written.
     if (period.start.isEmpty() && period.name.isEmpty() && period.end.isEmpty() && period.billDue.isEmpty())
         return;
-    add(periods_, record, period.name + FieldSeparator, period.text());
+    add(periods_, record, period.fileKey(), period.text());
 }
 
 void TableFilling::collectItems(const GatheredRecord& record)

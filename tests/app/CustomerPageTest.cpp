@@ -103,6 +103,60 @@ TEST_F(MainWindowTest, theDuplicateNameWarningLetsTheUserChoose)
     EXPECT_EQ(c.lvwCustomersVis->count(), 5);
 }
 
+TEST_F(MainWindowTest, aNameThatBeginsWithTheArchiveMarkIsRefusedSoNoCustomerIsLostBySaving)
+{
+    test::writeDatabaseFile(test::sampleDatabase());
+    start();
+    auto& c = window->c;
+    const QString mark = QStringLiteral("zzzz\u00bb");
+    const auto listed = [&] {
+        QStringList names;
+        for (qsizetype i = 1; i <= c.lvwCustomersVis->count(); ++i)
+            names << c.lvwCustomersVis->textAt(i);
+        return names;
+    };
+    const auto refused = [&] {
+        scriptedHost().answerMessageBox(MessageAnswer::Ok);
+        c.cmdAddNew->click();
+        const auto& warning = scriptedHost().lastPrompt();
+        EXPECT_EQ(warning.title, "Archive Mark Found in Name");
+        EXPECT_EQ(warning.text, QString("A customer's name cannot begin with \"%1\".\r\n\r\n(Those characters mark the "
+                                        "customers that were deleted but are kept for past bill periods.)").arg(mark));
+        EXPECT_EQ(warning.buttons, platform::MessageButtons::Ok);
+        EXPECT_EQ(warning.icon, platform::MessageIcon::Exclamation);
+    };
+
+    // The last name begins the display name, or the first name alone.
+    c.cmdAddNew->click();
+    type(*window, 0, "Cy");
+    type(*window, 1, mark + "Baker");
+    refused();
+    type(*window, 1, "");
+    type(*window, 0, mark + "Cy");
+    refused();
+    EXPECT_EQ(c.cmdAddNew->caption(), "&Add New") << "still entering, the fields as typed";
+    EXPECT_EQ(c.txtField[0]->text(), mark + "Cy");
+    // Behind a last name the mark is only characters of a name.
+    type(*window, 1, "Baker");
+    c.cmdAddNew->click();
+
+    // An edit is refused before it is confirmed, and the stored customer stays as it was.
+    c.lvwCustomersVis->select(c.lvwCustomersVis->positionOf("2k"));
+    window->customers.lvwCustomersVis_Click();
+    const QString before = *window->db.customers.find("2k");
+    type(*window, 1, mark + "Lee");
+    refused();
+    EXPECT_EQ(*window->db.customers.find("2k"), before);
+    EXPECT_EQ(c.cmdAddNew->caption(), "Apply &Edit");
+
+    // Every customer listed before a save is listed after loading it.
+    const QStringList names = listed();
+    EXPECT_EQ(names, QStringList({"Adams, Bob", "Baker, " + mark + "Cy", "Lee, Ann"}));
+    ASSERT_TRUE(window->session.saveDatabase());
+    window->session.loadAndShowDatabase();
+    EXPECT_EQ(listed(), names);
+}
+
 TEST_F(MainWindowTest, editingAsksUnlessTheOptionIsExactlyFalse)
 {
     test::writeDatabaseFile(test::sampleDatabase());

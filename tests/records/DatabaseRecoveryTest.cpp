@@ -4,6 +4,7 @@
 
 #include "records/DatabaseFile.h"
 #include "records/DatabaseWriter.h"
+#include "records/RecordFormats.h"
 
 #include <gtest/gtest.h>
 
@@ -226,6 +227,33 @@ TEST(DatabaseRecovery, aDamagedTagNeverEmptiesAFieldOrChangesAnArchiveMarkUntold
     ASSERT_EQ(outcome.report.firstLinesNotRead.size(), 3);
     EXPECT_EQ(outcome.report.firstLinesNotRead[0].text, "<FName>Anna</FNme>");
     EXPECT_EQ(outcome.report.firstLinesNotRead[1].text, "<Curent>No</Curent>");
+}
+
+TEST(DatabaseRecovery, aCurrentEntryWhoseTextWouldReadAsArchivedIsToldAndAProductStaysCurrent)
+{
+    const ReadOutcome outcome = readBytes(database({
+        "<Customers>",                        // 2
+        "<Customer CID=\"1\">",               // 3
+        "<LName>zzzz\u00bbGone</LName>",      //
+        "<Current>Yes</Current>",             // 5
+        "</Customer>",                        //
+        "</Customers>",                       //
+        "<ProductsAndServices>",              //
+        "<PS PSID=\"2\">",                    // 9
+        "<Item>Mowing</Item>",                //
+        "<ItemPrice>zzzz\u00bb5</ItemPrice>", // 11
+        "<Current>Yes</Current>",             //
+        "</PS>",                              //
+        "</ProductsAndServices>",
+    }));
+    // The customer's name is kept, and the word that it is current, which it cannot keep, is told.
+    EXPECT_TRUE(CustomerRecord::fromText(*outcome.database.customers.find(QStringLiteral("1k")))->archived);
+    // The product's price text, no price at all, would make it archived: it is not read.
+    const ProductRecord product = ProductRecord::fromText(*outcome.database.products.find(QStringLiteral("2k")));
+    EXPECT_FALSE(product.archived);
+    EXPECT_EQ(product.name, QStringLiteral("Mowing"));
+    EXPECT_EQ(outcome.report.linesNotRead, (Lines{{5, 5}, {11, 11}}));
+    EXPECT_EQ(outcome.report.unreadableAmountCount(), 1);
 }
 
 TEST(DatabaseRecovery, aValueBrokenOverLinesByAnOlderFileIsReadWhole)

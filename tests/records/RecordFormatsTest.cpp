@@ -22,8 +22,14 @@ TEST(RecordFormats, customersShowLastNameFirstAndCarryTheArchiveMark)
     CustomerRecord customer;
     customer.values = {QStringLiteral("Anna"), QStringLiteral("Smith"), {}, {}, {}, QStringLiteral("a@b.c"), {}, {}};
     EXPECT_EQ(shown(customer.text()), QStringLiteral("Smith, Anna|Anna|Smith||||a@b.c||"));
+    const QString current = customer.text();
     customer.archived = true;
     EXPECT_EQ(customer.text(), ArchivePrefix + QStringLiteral("Smith, Anna") + customer.text().mid(16));
+    // Archiving a stored text gives what the record writes, and the name still shows without the mark.
+    EXPECT_EQ(archivedCustomerText(current), customer.text());
+    EXPECT_TRUE(isArchivedCustomerText(customer.text()));
+    EXPECT_FALSE(isCurrentCustomerRecord(customer.text()));
+    EXPECT_EQ(shownCustomerName(customer.text()), u"Smith, Anna");
     const auto back = CustomerRecord::fromText(customer.text());
     ASSERT_TRUE(back);
     EXPECT_TRUE(back->archived);
@@ -37,7 +43,9 @@ TEST(RecordFormats, productsBeginWithTheirTwelveCharacterPriceAndKeepDashesInNam
 {
     ProductRecord product{1250, QStringLiteral("$12.50"), QStringLiteral("Lawn mowing"), false};
     EXPECT_EQ(product.text(), QStringLiteral("000000012.50$12.50 - Lawn mowing"));
+    const QString current = product.text();
     product.archived = true;
+    EXPECT_EQ(archivedProductText(current), product.text());
     EXPECT_EQ(product.text(), QStringLiteral("000000012.50") + ArchivePrefix + QStringLiteral("$12.50 - Lawn mowing"));
     EXPECT_TRUE(isArchivedProductText(product.text()));
     EXPECT_EQ(productDisplayText(product.text()), QStringLiteral("$12.50 - Lawn mowing"));
@@ -46,6 +54,8 @@ TEST(RecordFormats, productsBeginWithTheirTwelveCharacterPriceAndKeepDashesInNam
     EXPECT_EQ(dashed.price, 50);
     EXPECT_EQ(dashed.priceText, QStringLiteral("$0.50"));
     EXPECT_EQ(dashed.name, QStringLiteral("A - B"));
+    EXPECT_EQ(productNameInDisplayText(u"$0.50 - A - B (x2)"), u"A - B (x2)");
+    EXPECT_FALSE(productNameInDisplayText(u"$0.50"));
 }
 
 TEST(RecordFormats, invoiceRecordsAndBillPeriods)
@@ -60,6 +70,15 @@ TEST(RecordFormats, invoiceRecordsAndBillPeriods)
     EXPECT_EQ(readBilledItem(u"12x999999999"), (BilledItem{12, 999'999'999}));
     for (const char16_t* entry : {u"", u"x3", u"12x", u"12x0", u"0", u"12x3abc", u"12 x3", u"12x1234567890", u"-1"})
         EXPECT_FALSE(readBilledItem(entry)) << QString::fromUtf16(entry).toStdString();
+    // A record's entries as written, each with the product number it names and what it reads as.
+    const QString items = record.items + ItemSeparator + QStringLiteral("05xq");
+    const std::vector<BilledItemEntry> entries = billedItemEntries(items);
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[1].text, u"12x3");
+    EXPECT_EQ(entries[1].item, (BilledItem{12, 3}));
+    EXPECT_EQ(entries[2].productNumber, u"05");
+    EXPECT_FALSE(entries[2].item);
+    EXPECT_TRUE(billedItemEntries({}).empty());
     const auto back = InvoiceRecord::fromText(record.text());
     ASSERT_TRUE(back);
     EXPECT_EQ(back->text(), record.text());
