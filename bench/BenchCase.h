@@ -1,12 +1,14 @@
 #pragma once
 
 #include "records/Database.h"
+#include "records/DatabaseFile.h"
 
 #include <QString>
 
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tav::bench {
@@ -43,5 +45,16 @@ std::unique_ptr<BenchCase> loadCase();
 
 // Seconds taken by work.
 double secondsFor(const std::function<void()>& work);
+
+// A load as start-up does it: the file read, then its invoice records named and sorted. Nothing
+// when it failed (and why on stderr).
+struct TimedLoad {
+    records::LoadResult result;
+    double reading = 0;
+    double naming = 0;
+};
+std::optional<TimedLoad> timedLoad(const QString& path);
+// The seconds a save of the database to path took; nothing when it failed (and why on stderr).
+std::optional<double> timedSave(const QString& path, const records::Database& database);
 
 } // namespace tav::bench

@@ -23,18 +23,15 @@ public:
     bool run(BenchContext& context) override
     {
         context.database = {};
-        records::LoadResult result;
-        const double reading = secondsFor([&] { result = records::loadDatabase(context.databasePath); });
-        if (result.status != records::LoadResult::Status::Loaded) {
-            std::fprintf(stderr, "load failed: %s\n", qPrintable(result.problem.reason));
+        std::optional<TimedLoad> loaded = timedLoad(context.databasePath);
+        if (!loaded)
             return false;
-        }
-        const double naming = secondsFor([&] { records::addCustomerNamesToRecords(result.database); });
         const std::optional<double> sinceLaunch = secondsSinceLaunch();
+        records::LoadResult& result = loaded->result;
         context.database = std::move(result.database);
-        context.report("load", reading + naming, "s");
-        context.report("load-read", reading, "s");
-        context.report("load-name-sort", naming, "s");
+        context.report("load", loaded->reading + loaded->naming, "s");
+        context.report("load-read", loaded->reading, "s");
+        context.report("load-name-sort", loaded->naming, "s");
         if (!context.loaded && sinceLaunch)
             context.report("load-process", *sinceLaunch, "s");
         context.report("invoice-records", static_cast<double>(context.database.invoiceRecords.count()), "");
@@ -57,20 +54,39 @@ public:
             std::fprintf(stderr, "could not copy the database to %s\n", qPrintable(context.scratchPath));
             return false;
         }
-        std::optional<records::FileProblem> problem;
-        const double seconds
-            = secondsFor([&] { problem = records::saveDatabase(context.scratchPath, context.database); });
+        const std::optional<double> seconds = timedSave(context.scratchPath, context.database);
         QFile::remove(records::FileReplacement::backupPath(context.scratchPath));
-        if (problem) {
-            std::fprintf(stderr, "save failed: %s\n", qPrintable(problem->reason));
+        if (!seconds)
             return false;
-        }
-        context.report("save", seconds, "s");
+        context.report("save", *seconds, "s");
         return true;
     }
 };
 
 } // namespace
+
+std::optional<TimedLoad> timedLoad(const QString& path)
+{
+    TimedLoad loaded;
+    loaded.reading = secondsFor([&] { loaded.result = records::loadDatabase(path); });
+    if (loaded.result.status != records::LoadResult::Status::Loaded) {
+        std::fprintf(stderr, "load failed: %s\n", qPrintable(loaded.result.problem.reason));
+        return std::nullopt;
+    }
+    loaded.naming = secondsFor([&] { records::addCustomerNamesToRecords(loaded.result.database); });
+    return loaded;
+}
+
+std::optional<double> timedSave(const QString& path, const records::Database& database)
+{
+    std::optional<records::FileProblem> problem;
+    const double seconds = secondsFor([&] { problem = records::saveDatabase(path, database); });
+    if (problem) {
+        std::fprintf(stderr, "save failed: %s\n", qPrintable(problem->reason));
+        return std::nullopt;
+    }
+    return seconds;
+}
 
 std::unique_ptr<BenchCase> loadCase()
 {

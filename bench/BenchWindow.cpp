@@ -4,6 +4,7 @@
 #include "platform/QtPrintJob.h"
 #include "platform/TextBox.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDir>
 
@@ -36,14 +37,28 @@ platform::MessageAnswer QuietHost::messageBox(
 
 void QuietHost::runModal(platform::Form& form)
 {
-    form.unload();
+    form.show();
+    if (modalStep_)
+        modalStep_(form);
+    if (!form.unloaded())
+        form.unload();
 }
 
 std::unique_ptr<platform::PrintJob> QuietHost::openPrintJob(const platform::PrintJobSetup& setup)
 {
+    if (jobMaker_)
+        return jobMaker_(setup);
     const QString path = pdfPath_.isEmpty() ? QDir(folder_).filePath(QStringLiteral("print.pdf")) : pdfPath_;
     return std::make_unique<platform::QtPrintJob>(
         setup, platform::PrintTarget{platform::PrintTarget::Kind::PdfFile, QString(), path});
+}
+
+platform::DialogAnswer<platform::FileChoice> ChosenFileDialogs::showFileDialog(const platform::FileDialogRequest&)
+{
+    platform::DialogAnswer<platform::FileChoice> answer;
+    answer.confirmed = !path_.isEmpty();
+    answer.choice.paths = {path_};
+    return answer;
 }
 
 BenchWindow::BenchWindow(records::Database& database, Page page, const QString& pdfPath)
@@ -56,7 +71,7 @@ BenchWindow::BenchWindow(records::Database& database, Page page, const QString& 
     settings_.setValue(QStringLiteral("Settings"), QStringLiteral("CheckToConfirmEdits"), QStringLiteral("False"));
     settings_.setValue(
         QStringLiteral("FileHandling"), QStringLiteral("DatabasePath"), scratch_.filePath(QStringLiteral("TAV.xml")));
-    components::createDialogs();
+    components::createDialogs(dialogs_);
     window_ = new app::MainWindow;
     window_->db = std::move(database);
     window_->state.isLoading = true;
@@ -87,10 +102,13 @@ BenchWindow::~BenchWindow()
 
 void BenchWindow::settle()
 {
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-    // Unloaded windows delete themselves from the event loop, which a case never returns to.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Painting comes last, as a posted request of the window; the loop ends once nothing is left.
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    do {
+        QCoreApplication::sendPostedEvents();
+        // Unloaded windows delete themselves from the event loop, which a case never returns to.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    } while (dispatcher->processEvents(QEventLoop::AllEvents));
 }
 
 } // namespace tav::bench

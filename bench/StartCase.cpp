@@ -1,6 +1,7 @@
 #include "StartCase.h"
 
 #include "BenchCase.h"
+#include "BenchWindow.h"
 #include "ProcessFigures.h"
 
 #include "app/Startup.h"
@@ -117,8 +118,7 @@ private:
         ProfilerControl::instance().arm(true);
         const double seconds = secondsFor([&] {
             emit command->clicked();
-            QCoreApplication::sendPostedEvents();
-            QCoreApplication::processEvents();
+            BenchWindow::settle();
         });
         BenchContext::report("cancel", seconds, "s");
         BenchContext::report("peak-after-cancel", peakResidentMiB(), "MiB");

@@ -4,15 +4,16 @@
 #include "ProcessFigures.h"
 #include "SyntheticDatabase.h"
 
+#include "components/HoverCommand.h"
+
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
 #include "platform/ListView.h"
 #include "platform/TreeView.h"
 #include "records/RecordFormats.h"
 
-#include <QFileInfo>
-
 #include <cstdio>
+#include <optional>
 
 namespace tav::bench {
 
@@ -27,7 +28,8 @@ bool isCustomerKey(const QString& key)
     return key.endsWith(QLatin1Char('k'));
 }
 
-// Choosing the oldest period on the Bill Periods page, which shows it in both trees.
+// Choosing the oldest period on the Bill Periods page, which shows it in both trees, and then
+// going to the Printing page, where its tree is filled.
 class ChoosePeriodCase final : public BenchCase {
 public:
     const char* name() const override { return "choose-period"; }
@@ -44,56 +46,20 @@ public:
             c.cmbBillPeriod[1]->setListIndex(0);
             BenchWindow::settle();
         });
+        // The Printing page's tree of that period is filled as the user goes there.
+        const double printingPage = secondsFor([&] {
+            emit c.cmdTab[BenchWindow::PrintingPage]->clicked();
+            BenchWindow::settle();
+        });
         const QString period = c.cmbBillPeriod[1]->itemText(0);
         if (c.tvwInvoiceRecords[0]->text(kRootKey) != period || c.tvwInvoiceRecords[1]->text(kRootKey) != period) {
             std::fprintf(stderr, "choose-period: the trees do not show the period chosen\n");
             return false;
         }
         context.report("choose-period", seconds, "s");
+        context.report("printing-page", printingPage, "s");
         context.report(
             "choose-period-nodes", c.tvwInvoiceRecords[0]->nodeCount() + c.tvwInvoiceRecords[1]->nodeCount(), "");
-        return true;
-    }
-};
-
-// "Print Selected as Invoices" for every customer of the newest period, into a PDF file: its
-// time, and how much more memory the process takes while it prints and keeps afterwards.
-class PrintInvoicesCase final : public BenchCase {
-public:
-    const char* name() const override { return "print-invoices"; }
-
-    bool run(BenchContext& context) override
-    {
-        const QString pdf = context.scratchPath + QLatin1String(".pdf");
-        QFile::remove(pdf);
-        BenchWindow window(context.database, BenchWindow::PrintingPage, pdf);
-        TreeView* tree = window->c.tvwInvoiceRecords[1];
-        // The root's check box checks every customer, as the user's click on it does.
-        tree->setChecked(kRootKey, true);
-        window->trees.tvwInvoiceRecords_NodeCheck(1, kRootKey);
-        int customers = 0;
-        for (int i = 1; i <= tree->nodeCount(); ++i)
-            customers += isCustomerKey(tree->keyAt(i)) && tree->checked(tree->keyAt(i));
-        const int messagesBefore = window.host().messages();
-        const double before = residentMiB();
-        resetPeakResident();
-        const double seconds = secondsFor([&] {
-            window->invoicePrinting.cmdPrintSelectedInvoices_Click();
-            BenchWindow::settle();
-        });
-        const double peak = peakResidentMiB();
-        const double held = residentMiB() - before;
-        const qint64 bytes = QFileInfo(pdf).size();
-        QFile::remove(pdf);
-        if (bytes <= 0 || window.host().messages() != messagesBefore) {
-            std::fprintf(stderr, "print-invoices: no PDF file was written, or the run showed a message\n");
-            return false;
-        }
-        context.report("print-invoices", seconds, "s");
-        context.report("print-invoices-pages", customers, "");
-        context.report("print-invoices-pdf", static_cast<double>(bytes) / 1048576.0, "MiB");
-        context.report("print-memory-growth", peak - before, "MiB");
-        context.report("print-memory-held", held, "MiB");
         return true;
     }
 };
@@ -159,60 +125,105 @@ public:
     }
 };
 
-// A new period for every current customer: the new-period tree, then one product billed to all
-// of them by a double click, then every bill reset. Done at the loaded database's number of
-// customers and at twice that, each on a database of just customers and products, to show
-// whether it grows linearly.
+// What billing one product to every customer and resetting those bills took.
+struct BillingTimes {
+    double entering = 0;
+    double billing = 0;
+    double resetting = 0;
+    int customers = 0;
+};
+
+// A new period for every current customer (the new-period tree), one product billed to all of them
+// by a double click, and every bill reset, on a database of just the customers and products of the
+// loaded one, or of a multiple of its customers. The billing and the reset are done as many times
+// as asked, and their times added up.
+std::optional<BillingTimes> billAndReset(const BenchContext& context, int customersTimes, int times)
+{
+    SyntheticSize size;
+    size.customers = static_cast<int>(context.database.customers.count()) * customersTimes;
+    size.products = static_cast<int>(context.database.products.count());
+    size.periods = 0;
+    size.invoiceRecords = 0;
+    records::Database database = syntheticDatabase(size);
+    BenchWindow window(database, BenchWindow::BillPeriodsPage);
+    TreeView* tree = window->c.tvwInvoiceRecords[0];
+    BillingTimes taken;
+    taken.entering = secondsFor([&] {
+        window->billPeriods.setBillPeriodEntryMode(true);
+        BenchWindow::settle();
+    });
+    taken.customers = tree->nodeCount() - 1;
+    window->c.lvwProducts[1]->select(1);
+    for (int i = 0; i < times; ++i) {
+        taken.billing += secondsFor([&] {
+            window->newPeriod.billSelectedProduct();
+            BenchWindow::settle();
+        });
+        const int items = tree->nodeCount() - 1 - taken.customers;
+        // "Reset Customer Accounts" drops every item just billed and keeps the customers.
+        taken.resetting += secondsFor([&] {
+            window->c.cmdResetCustomerAccounts->click();
+            BenchWindow::settle();
+        });
+        const int afterReset = tree->nodeCount() - 1;
+        if (taken.customers < 1 || items != taken.customers || afterReset != taken.customers) {
+            std::fprintf(stderr, "bill-product: %d items billed to %d customers, %d nodes after the reset\n", items,
+                taken.customers, afterReset);
+            return std::nullopt;
+        }
+    }
+    window->billPeriods.setBillPeriodEntryMode(false);
+    return taken;
+}
+
+// Billing one product to every customer and resetting it, once, at the loaded database's number
+// of customers.
 class BillProductCase final : public BenchCase {
 public:
     const char* name() const override { return "bill-product"; }
 
     bool run(BenchContext& context) override
     {
-        SyntheticSize size;
-        size.customers = static_cast<int>(context.database.customers.count());
-        size.products = static_cast<int>(context.database.products.count());
-        size.periods = 0;
-        size.invoiceRecords = 0;
-        if (!billOnce(context, size, ""))
+        const std::optional<BillingTimes> taken = billAndReset(context, 1, 1);
+        if (!taken)
             return false;
-        size.customers *= 2;
-        return billOnce(context, size, "-2x");
+        context.report("new-period", taken->entering, "s");
+        context.report("bill-product", taken->billing, "s");
+        context.report("reset-accounts", taken->resetting, "s");
+        context.report("bill-product-customers", taken->customers, "");
+        return true;
     }
+};
 
-private:
-    static bool billOnce(BenchContext& context, const SyntheticSize& size, const char* suffix)
+// The same many times, at the database's number of customers and at twice it: work large enough to
+// measure, at sizes whose trees the processor's caches hold alike. The two sizes take turns, so
+// that whatever else the machine does meanwhile slows both alike.
+class BillProductGrowthCase final : public BenchCase {
+public:
+    const char* name() const override { return "bill-product-growth"; }
+
+    bool run(BenchContext& context) override
     {
-        records::Database database = syntheticDatabase(size);
-        BenchWindow window(database, BenchWindow::BillPeriodsPage);
-        TreeView* tree = window->c.tvwInvoiceRecords[0];
-        const double entering = secondsFor([&] {
-            window->billPeriods.setBillPeriodEntryMode(true);
-            BenchWindow::settle();
-        });
-        const int customers = tree->nodeCount() - 1;
-        window->c.lvwProducts[1]->select(1);
-        const double billing = secondsFor([&] {
-            window->newPeriod.billSelectedProduct();
-            BenchWindow::settle();
-        });
-        const int items = tree->nodeCount() - 1 - customers;
-        // "Reset Customer Accounts" drops every item just billed and keeps the customers.
-        const double resetting = secondsFor([&] {
-            window->c.cmdResetCustomerAccounts->click();
-            BenchWindow::settle();
-        });
-        const int afterReset = tree->nodeCount() - 1;
-        window->billPeriods.setBillPeriodEntryMode(false);
-        if (customers < 1 || items != customers || afterReset != customers) {
-            std::fprintf(stderr, "bill-product: %d items billed to %d customers, %d nodes after the reset\n", items,
-                customers, afterReset);
-            return false;
+        constexpr int kTurns = 5;
+        constexpr int kTimesEachTurn = 4;
+        BillingTimes once;
+        BillingTimes twice;
+        for (int turn = 0; turn < kTurns; ++turn) {
+            for (const auto& [customersTimes, sum] : {std::pair{1, &once}, std::pair{2, &twice}}) {
+                const std::optional<BillingTimes> taken = billAndReset(context, customersTimes, kTimesEachTurn);
+                if (!taken)
+                    return false;
+                sum->billing += taken->billing;
+                sum->resetting += taken->resetting;
+                sum->customers = taken->customers;
+            }
         }
-        context.report(qPrintable(QStringLiteral("new-period") + QLatin1String(suffix)), entering, "s");
-        context.report(qPrintable(QStringLiteral("bill-product") + QLatin1String(suffix)), billing, "s");
-        context.report(qPrintable(QStringLiteral("reset-accounts") + QLatin1String(suffix)), resetting, "s");
-        context.report(qPrintable(QStringLiteral("bill-product-customers") + QLatin1String(suffix)), customers, "");
+        context.report("bill-product-again", once.billing, "s");
+        context.report("reset-accounts-again", once.resetting, "s");
+        context.report("bill-product-customers-again", once.customers, "");
+        context.report("bill-product-again-2x", twice.billing, "s");
+        context.report("reset-accounts-again-2x", twice.resetting, "s");
+        context.report("bill-product-customers-again-2x", twice.customers, "");
         return true;
     }
 };
@@ -223,11 +234,23 @@ std::vector<std::unique_ptr<BenchCase>> windowCases()
 {
     std::vector<std::unique_ptr<BenchCase>> cases;
     cases.push_back(loadCase());
+    // Those that only read the database first.
     cases.push_back(std::make_unique<ChoosePeriodCase>());
-    cases.push_back(std::make_unique<PrintInvoicesCase>());
+    addEditCases(cases);
+    cases.push_back(developerViewCase());
+    addPrintCases(cases);
     cases.push_back(std::make_unique<BillProductCase>());
     cases.push_back(std::make_unique<LogPaymentCase>());
     cases.push_back(std::make_unique<DeleteCustomerCase>());
+    cases.push_back(finalisePeriodCase());
+    return cases;
+}
+
+std::vector<std::unique_ptr<BenchCase>> growthCases()
+{
+    std::vector<std::unique_ptr<BenchCase>> cases;
+    cases.push_back(loadCase());
+    cases.push_back(std::make_unique<BillProductGrowthCase>());
     return cases;
 }
 

@@ -2,6 +2,8 @@
 //   generate FILE SCALE       writes the synthetic database at that scale (1 = the full size)
 //   run FILE [CASE...]        the database file's cases (all when none is named)
 //   window FILE [CASE...]     the main window's cases, the window shown offscreen
+//   files FILE [CASE...]      the main window's file commands (Open, Save As, closing the books)
+//   growth FILE [CASE...]     the cases that show whether a step grows linearly
 //   start FILE [cancel]       the real program started on the file, and Cancel in it
 // Each prints its figures, one "name value unit" a line, and the process's peak memory.
 #include "BenchCase.h"
@@ -69,7 +71,7 @@ int usage()
 {
     std::fprintf(stderr,
         "usage: tav_bench generate FILE SCALE | run FILE [CASE...] | window FILE [CASE...]"
-        " | start FILE [cancel]\n");
+        " | files FILE [CASE...] | growth FILE [CASE...] | start FILE [cancel]\n");
     return 2;
 }
 
@@ -86,7 +88,8 @@ int main(int argc, char** argv)
             argc, argv, QString::fromLocal8Bit(argv[2]), argc >= 4 && std::strcmp(argv[3], "cancel") == 0);
     // The window's cases need a widget application (drawing on no screen); the file's cases run
     // in a process of their own without one, whose start leaves the heap in another state.
-    const bool window = std::strcmp(command, "window") == 0;
+    const bool window = std::strcmp(command, "window") == 0 || std::strcmp(command, "files") == 0
+        || std::strcmp(command, "growth") == 0;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> application
         = window ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
@@ -96,8 +99,12 @@ int main(int argc, char** argv)
         status = generate(arguments[2], arguments[3].toDouble());
     else if (arguments[1] == QLatin1String("run"))
         status = run(bench::fileCases(), arguments[2], arguments.mid(3));
-    else if (window)
+    else if (arguments[1] == QLatin1String("window"))
         status = run(bench::windowCases(), arguments[2], arguments.mid(3));
+    else if (arguments[1] == QLatin1String("files"))
+        status = run(bench::fileCommandCases(), arguments[2], arguments.mid(3));
+    else if (window)
+        status = run(bench::growthCases(), arguments[2], arguments.mid(3));
     else
         return usage();
     // Freeing a large database is no part of what is measured.

@@ -12,6 +12,8 @@
 #include "platform/TreeView.h"
 #include "records/RecordFormats.h"
 
+#include <unordered_map>
+
 namespace tav::app {
 
 using namespace tav::platform;
@@ -148,6 +150,17 @@ bool BillPeriodEntry::anyBilledItems() const
 QList<BillPeriodEntry::BilledCustomer> BillPeriodEntry::billedCustomers() const
 {
     const TreeView* tree = w_.c.tvwInvoiceRecords[0];
+    // A period bills the same few products to thousands of customers: each price is read once.
+    std::unordered_map<qint64, records::Cents> prices;
+    const auto priceOf = [&](qint64 product) {
+        const auto [known, added] = prices.try_emplace(product, 0);
+        if (added) {
+            const QString* text = w_.db.products.find(records::numberedKey(product));
+            // Billing refuses a price that could not be read.
+            known->second = text ? records::ProductRecord::fromText(*text).price.value_or(0) : 0;
+        }
+        return known->second;
+    };
     QList<BilledCustomer> billed;
     for (const QString& customerKey : tree->childKeys(NewBillPeriod::kRootKey)) {
         BilledCustomer customer{records::keyNumberText(customerKey), 0, QString()};
@@ -155,11 +168,7 @@ QList<BillPeriodEntry::BilledCustomer> BillPeriodEntry::billedCustomers() const
         for (const QString& itemKey : tree->childKeys(customerKey)) {
             const qint64 product = w_.newPeriod.productNumberOfItem(itemKey);
             const qint64 quantity = w_.newPeriod.itemQuantity(itemKey);
-            const QString* productText = w_.db.products.find(records::numberedKey(product));
-            // Billing refuses a price that could not be read.
-            const records::Cents price
-                = productText ? records::ProductRecord::fromText(*productText).price.value_or(0) : 0;
-            customer.total += price * quantity;
+            customer.total += priceOf(product) * quantity;
             items.push_back({product, static_cast<int>(quantity)});
         }
         if (items.empty())

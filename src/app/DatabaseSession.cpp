@@ -7,6 +7,7 @@
 
 #include "components/HoverCommand.h"
 #include "components/MessageWindow.h"
+#include "platform/BusyCursor.h"
 #include "platform/CommandButton.h"
 #include "platform/Frame.h"
 #include "platform/Host.h"
@@ -147,14 +148,16 @@ QString DatabaseSession::customerNameForRecord(const QString& customerNumber)
 
 void DatabaseSession::loadAndShowDatabase()
 {
+    const BusyCursor busy;
     dropDatabase();
     showLoadedDatabase(records::loadDatabase(databasePath(), host().locale()));
 }
 
-void DatabaseSession::loadAndShowDatabase(records::DatabaseFileBytes&& file)
+void DatabaseSession::loadAndShowDatabase(records::LoadResult&& loaded)
 {
+    const BusyCursor busy;
     dropDatabase();
-    showLoadedDatabase(records::loadDatabase(std::move(file), host().locale()));
+    showLoadedDatabase(std::move(loaded));
 }
 
 void DatabaseSession::showLoadedDatabase(records::LoadResult&& result)
@@ -206,6 +209,7 @@ bool DatabaseSession::writeOver(DatabaseFileGuard& file, const QString& path, co
 bool DatabaseSession::write(const QString& path, const records::Database& database,
                             records::FileIdentity* written) const
 {
+    const BusyCursor busy;
     const auto problem = records::saveDatabase(path, database, written);
     if (problem)
         warnNotSaved(*problem);
@@ -226,22 +230,23 @@ void DatabaseSession::cmdCancel_Click()
         MessageButtons::OkCancel, MessageIcon::Exclamation, QStringLiteral("ABANDON ALL CHANGES???"));
     if (answer != MessageAnswer::Ok)
         return;
-    // The file's bytes are read and checked first: when it is gone or cannot be read, nothing that
-    // is shown now is dropped.
+    const BusyCursor busy;
+    // The file is read into tables first: when it is gone or cannot be read, nothing that is shown
+    // now is dropped.
     const QString path = databasePath();
-    records::DatabaseFileBytes file = records::readDatabaseFile(path);
-    if (file.status != records::LoadResult::Status::Loaded) {
+    records::LoadResult loaded = records::loadDatabase(path, host().locale());
+    if (loaded.status != records::LoadResult::Status::Loaded) {
         warn(QStringLiteral("Changes Not Abandoned"),
              QStringLiteral("The database file could not be read again:\r\n")
-                 + (file.status == records::LoadResult::Status::Missing ? path + QLatin1String("\r\nThe file is missing.")
-                                                                        : problemText(file.problem)),
+                 + (loaded.status == records::LoadResult::Status::Missing ? path + QLatin1String("\r\nThe file is missing.")
+                                                                          : problemText(loaded.problem)),
              QStringLiteral("Your changes are kept as they are."));
         return;
     }
     // Nothing shown may stay from the changes abandoned: the Printing tree above all, which a print
-    // run would otherwise print. The tables go before the file's are made.
+    // run would otherwise print.
     dropDatabase();
-    loadDatabase(records::loadDatabase(std::move(file), host().locale()));
+    loadDatabase(std::move(loaded));
     showTables();
 }
 

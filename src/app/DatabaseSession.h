@@ -6,7 +6,6 @@
 
 namespace tav::records {
 struct Database;
-struct DatabaseFileBytes;
 struct LoadResult;
 struct ReadReport;
 } // namespace tav::records
@@ -33,9 +32,9 @@ public:
     QString customerNameForRecord(const QString& customerNumber);
     // Loads and shows the database as start-up does.
     void loadAndShowDatabase();
-    // The same with the file's bytes already read and checked (by a command that reads before it
-    // switches files).
-    void loadAndShowDatabase(records::DatabaseFileBytes&& file);
+    // The same with the file already read into tables (by a command that reads before it switches
+    // files, so that a file it cannot read changes nothing).
+    void loadAndShowDatabase(records::LoadResult&& loaded);
     // Writes the whole database to its file. False when it could not be written: the user has
     // been told which file and why, the file is as it was, and the changes stay unsaved.
     bool saveDatabase();

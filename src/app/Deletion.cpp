@@ -3,6 +3,7 @@
 #include "CheckingWindow.h"
 #include "MainWindow.h"
 
+#include "platform/BusyCursor.h"
 #include "platform/CommandButton.h"
 #include "platform/Host.h"
 #include "platform/Label.h"
@@ -88,6 +89,8 @@ void Deletion::deleteCustomer()
         w_.customers.undoCustomerEdit();
         return;
     }
+    // The check for the customer's records passes every invoice record.
+    const BusyCursor busy;
     c.lvwCustomersVis->setFocus();
     qsizetype position = c.lvwCustomersVis->currentPosition();
     const QString key = c.lvwCustomersVis->currentKey();
@@ -118,6 +121,7 @@ void Deletion::deleteProductOrService()
     if (!confirmed(true, QStringLiteral("Are you sure you want to delete this product or service from the database?"),
                    QStringLiteral("Delete Existing Product or Service???")))
         return;
+    const BusyCursor busy;
     c.lvwProducts[0]->setFocus();
     const QString key = c.lvwProducts[0]->currentKey();
     if (!w_.db.products.contains(key))

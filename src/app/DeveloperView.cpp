@@ -3,9 +3,11 @@
 #include "DatabasePath.h"
 
 #include "components/FormPlacement.h"
+#include "platform/BusyCursor.h"
 #include "platform/CommandButton.h"
 #include "platform/Frame.h"
 #include "platform/Host.h"
+#include "platform/ListingBox.h"
 #include "platform/OptionButton.h"
 #include "platform/TextBox.h"
 #include "records/Database.h"
@@ -33,7 +35,7 @@ const ControlSpec kDesign[] = {
      .width = 1095, .height = 375, .tabIndex = 1},
     {.kind = ControlKind::TextBox, .name = "Text2", .left = 120, .top = 600, .width = 4455, .height = 285,
      .tabIndex = 2, .backColor = SystemColor::InfoBackground},
-    {.kind = ControlKind::MultiLineTextBox, .name = "Text1",
+    {.kind = ControlKind::ListingBox, .name = "Text1",
      .caption = "Check One of the Four Hidden LVWs to See Its Contents\r\n", .left = 120, .top = 960, .width = 4455,
      .height = 2055, .tabIndex = 3},
 };
@@ -44,20 +46,42 @@ constexpr double kMinHeight = 3645;
 constexpr double kListingWidthMargin = 360;
 constexpr double kListingHeightMargin = 1230;
 
-// Every entry of a table, a line each: its text, then its key.
+// An entry's line of the listing: its text, then its key.
 template <class Table>
-QString entryLines(const Table& table)
+QString entryLine(const Table& table, qsizetype position)
+{
+    return table.textAt(position) + QLatin1String(" ...key=") + table.keyAt(position);
+}
+
+// Every entry of a table as it is now, a line each.
+std::unique_ptr<ListingLines> entryLines(const records::RecordTable& table)
 {
     QString text;
     for (qsizetype position = 1; position <= table.count(); ++position)
-        text += table.textAt(position) + QLatin1String(" ...key=") + table.keyAt(position) + QLatin1String("\r\n");
-    return text;
+        text += entryLine(table, position) + QLatin1String("\r\n");
+    return std::make_unique<TextLines>(std::move(text));
 }
+
+// The invoice records as they are now, each line made as it comes into view: a million of them
+// list at once, in the memory of one copy of their compact table.
+class InvoiceRecordLines final : public ListingLines {
+public:
+    explicit InvoiceRecordLines(const records::InvoiceRecordTable& records)
+        : records_(records)
+    {
+    }
+
+    qsizetype count() const override { return records_.count(); }
+    QString line(qsizetype index) const override { return entryLine(records_, index + 1); }
+
+private:
+    const records::InvoiceRecordTable records_;
+};
 
 // The legend names the fields of an entry's text, " | " standing for the field separator, and
 // then the form of its key.
 struct Listing {
-    QString (*entries)(const records::Database&);
+    std::unique_ptr<ListingLines> (*entries)(const records::Database&);
     const char* legend;
 };
 
@@ -68,7 +92,9 @@ const Listing kListings[] = {
      "PStart(Chrono) | BPName | PEnd(Chrono) | BillDue(Chrono) ...key=BPName | "},
     {[](const records::Database& db) { return entryLines(db.products); },
      "Price(9dot2)$5.00 - Midget Widget ...key=5k"},
-    {[](const records::Database& db) { return entryLines(db.invoiceRecords); },
+    {[](const records::Database& db) -> std::unique_ptr<ListingLines> {
+         return std::make_unique<InvoiceRecordLines>(db.invoiceRecords);
+     },
      "BPName | Customer Name | CID | BAL | BPID ...key=BPName | CID | "},
 };
 
@@ -89,9 +115,7 @@ DeveloperView::DeveloperView(const records::Database& db)
     cmdShowXML = controlSet.get<CommandButton>("cmdShowXML");
     connect(cmdShowXML, &CommandButton::clicked, this, &DeveloperView::cmdShowXML_Click);
     Text2 = controlSet.get<TextBox>("Text2");
-    Text1 = controlSet.get<TextBox>("Text1");
-    // Entries are long single lines: the listing scrolls sideways rather than wrapping them.
-    Text1->setBothScrollBars();
+    Text1 = controlSet.get<ListingBox>("Text1");
     setMinimumSize(kMinWidth, kMinHeight);
     setWidth(kMinWidth);
     setHeight(kMinHeight);
@@ -106,12 +130,13 @@ void DeveloperView::load()
 
 void DeveloperView::optLVWChoice_Click(int index)
 {
+    const BusyCursor busy;
     Text1->setText(QString());
     if (index < 0 || index >= static_cast<int>(std::size(kListings)))
         return;
     const Listing& listing = kListings[index];
     Text2->setText(QLatin1String(listing.legend));
-    Text1->setText(listing.entries(db_));
+    Text1->setLines(listing.entries(db_));
 }
 
 void DeveloperView::cmdShowXML_Click()

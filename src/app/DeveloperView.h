@@ -8,6 +8,7 @@
 namespace tav::platform {
 class CommandButton;
 class Frame;
+class ListingBox;
 class OptionButton;
 class TextBox;
 } // namespace tav::platform
@@ -39,7 +40,7 @@ public:
     std::array<platform::OptionButton*, 4> optLVWChoice;
     platform::CommandButton* cmdShowXML;
     platform::TextBox* Text2;
-    platform::TextBox* Text1;
+    platform::ListingBox* Text1;
 
 protected:
     void onResize() override;

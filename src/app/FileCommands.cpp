@@ -5,6 +5,7 @@
 
 #include "components/Dialogs.h"
 #include "components/MessageWindow.h"
+#include "platform/BusyCursor.h"
 #include "platform/Host.h"
 #include "platform/TextBox.h"
 #include "platform/TreeView.h"
@@ -71,17 +72,18 @@ void FileCommands::switchTo(const QString& path)
 
 void FileCommands::readAndSwitchTo(const QString& path)
 {
-    // Read and checked before anything is dropped; made into tables after the current ones are.
-    records::DatabaseFileBytes file = records::readDatabaseFile(path);
-    if (file.status != records::LoadResult::Status::Loaded) {
+    const BusyCursor busy;
+    // Read into tables before anything is dropped.
+    records::LoadResult loaded = records::loadDatabase(path, host().locale());
+    if (loaded.status != records::LoadResult::Status::Loaded) {
         host().messageBox(QStringLiteral("The database file could not be read:\r\n%1\r\n%2\r\n\r\n"
                                          "(The current database stays open.)")
-                              .arg(path, file.problem.reason),
+                              .arg(path, loaded.problem.reason),
                           MessageButtons::Ok, MessageIcon::Exclamation, QStringLiteral("Database File Not Read"));
         return;
     }
     switchTo(path);
-    w_.session.loadAndShowDatabase(std::move(file));
+    w_.session.loadAndShowDatabase(std::move(loaded));
     w_.session.setSaveCancelVisible(false);
 }
 
@@ -179,6 +181,7 @@ void FileCommands::cmdCloseBooks_Click()
                                 "you'll need to type in a new (unique) file name for the new database."));
         return;
     }
+    const BusyCursor busy;
     // The old file first: it keeps every period and payment, so it must hold the latest of them.
     if ((w_.hasUnsavedChanges() || !QFileInfo::exists(databasePath())) && !w_.session.saveDatabase())
         return;

@@ -118,7 +118,8 @@ void InvoiceTrees::showCustomerName(const QString& customerKey)
 {
     for (const int index : {BillPeriodsTree, PrintingTree}) {
         TreeView* tree = w_.c.tvwInvoiceRecords[index];
-        if (!tree->contains(customerKey))
+        // A tree still to be filled reads the name when it is.
+        if (tree->waitsToBeFilled() || !tree->contains(customerKey))
             continue;
         if (index == BillPeriodsTree && w_.newPeriod.isComposing()) {
             w_.newPeriod.showCustomerName(customerKey);
@@ -138,7 +139,14 @@ void InvoiceTrees::buildInvoiceTree(int index)
     const ComboBox* combo = w_.c.cmbBillPeriod[index + 1];
     if (combo->listCount() == 0 || combo->listIndex() < 0)
         return;
-    const QString period = combo->text();
+    // Both pages show the period chosen on either: the tree of the page not shown is filled when
+    // the user goes there, which halves the time of choosing a period or logging a payment.
+    w_.c.tvwInvoiceRecords[index]->refillWhenShown(
+        [this, index, period = combo->text()] { fillInvoiceTree(index, period); });
+}
+
+void InvoiceTrees::fillInvoiceTree(int index, const QString& period)
+{
     TreeView* tree = w_.c.tvwInvoiceRecords[index];
     const bool printing = index == PrintingTree;
     const TreeView::Refill refill(*tree);

@@ -20,7 +20,8 @@ public:
 
     explicit InvoiceTrees(MainWindow& window);
 
-    // Refills the tree with the period its combo box shows and the records of that period.
+    // Refills the tree with the period its combo box shows and the records of that period: now
+    // when the tree is in view, else once the user goes to its page or the program uses it.
     void buildInvoiceTree(int index);
     void tvwInvoiceRecords_NodeCheck(int index, const QString& key);
     void tvwInvoiceRecords_MouseUp(int index, int button, int shift);
@@ -39,6 +40,7 @@ public:
     void showCustomerName(const QString& customerKey);
 
 private:
+    void fillInvoiceTree(int index, const QString& period);
     QString nameOfCustomer(const QString& customerKey, QStringView recordName) const;
 
     MainWindow& w_;

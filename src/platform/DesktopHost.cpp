@@ -46,6 +46,28 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// While the program is busy, a prompt shows the normal cursor over every window: it waits for
+// the user, who is to answer it.
+class NormalCursorWhileAsking {
+public:
+    explicit NormalCursorWhileAsking(bool busy)
+        : busy_(busy)
+    {
+        if (busy_)
+            QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~NormalCursorWhileAsking()
+    {
+        if (busy_)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    NormalCursorWhileAsking(const NormalCursorWhileAsking&) = delete;
+    NormalCursorWhileAsking& operator=(const NormalCursorWhileAsking&) = delete;
+
+private:
+    bool busy_;
+};
+
 } // namespace
 
 MessageAnswer DesktopHost::messageBox(const QString& text, MessageButtons buttons, MessageIcon icon,
@@ -55,6 +77,7 @@ MessageAnswer DesktopHost::messageBox(const QString& text, MessageButtons button
     box.setTextFormat(Qt::PlainText);
     if (buttons == MessageButtons::YesNoDefaultNo)
         box.setDefaultButton(QMessageBox::No);
+    const NormalCursorWhileAsking normalCursor(busy_);
     switch (box.exec()) {
     case QMessageBox::Ok: return MessageAnswer::Ok;
     case QMessageBox::Yes: return MessageAnswer::Yes;
@@ -86,6 +109,7 @@ QString DesktopHost::inputBox(const QString& prompt, const QString& title, const
     layout->setSizeConstraint(QLayout::SetFixedSize);
     if (positionTwips)
         dialog.move(twipsToPixels(positionTwips->x()), twipsToPixels(positionTwips->y()));
+    const NormalCursorWhileAsking normalCursor(busy_);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
@@ -94,6 +118,7 @@ int DesktopHost::popupMenu(const QStringList& captions)
     QMenu menu(modalOwner());
     for (const QString& caption : captions)
         menu.addAction(caption);
+    const NormalCursorWhileAsking normalCursor(busy_);
     const QAction* chosen = menu.exec(QCursor::pos());
     return chosen ? static_cast<int>(menu.actions().indexOf(const_cast<QAction*>(chosen))) : -1;
 }
@@ -101,6 +126,7 @@ int DesktopHost::popupMenu(const QStringList& captions)
 void DesktopHost::runModal(Form& form)
 {
     form.dialog()->setModal(true);
+    const NormalCursorWhileAsking normalCursor(busy_);
     form.dialog()->exec();
 }
 
@@ -112,6 +138,15 @@ void DesktopHost::sendKey(int qtKey)
 std::unique_ptr<PrintJob> DesktopHost::openPrintJob(const PrintJobSetup& setup)
 {
     return openSystemPrintJob(setup, now(), locale());
+}
+
+void DesktopHost::showBusyCursor(bool busy)
+{
+    busy_ = busy;
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
 }
 
 bool DesktopHost::previousInstanceRunning()

@@ -16,6 +16,7 @@ public:
     void runModal(Form& form) override;
     void sendKey(int qtKey) override;
     std::unique_ptr<PrintJob> openPrintJob(const PrintJobSetup& setup) override;
+    void showBusyCursor(bool busy) override;
     bool previousInstanceRunning() override;
     QString programFolder() const override;
     QDateTime now() const override;
@@ -26,6 +27,7 @@ public:
 
 private:
     InstanceLock instanceLock_;
+    bool busy_ = false;
 };
 
 } // namespace tav::platform

@@ -5,6 +5,7 @@
 #include "CommandButton.h"
 #include "Frame.h"
 #include "Label.h"
+#include "ListingBox.h"
 #include "ListView.h"
 #include "OptionButton.h"
 #include "PictureBox.h"
@@ -61,6 +62,11 @@ Control* ControlSet::create(QWidget* window, const ControlSpec& spec)
         box->setText(caption);
         box->setMaxLength(spec.maxLength);
         box->setLocked(spec.locked);
+        return box;
+    }
+    case ControlKind::ListingBox: {
+        auto* box = new ListingBox(container, name, spec.index);
+        box->setText(caption);
         return box;
     }
     case ControlKind::CommandButton: {

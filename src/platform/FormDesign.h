@@ -14,7 +14,7 @@ class QWidget;
 namespace tav::platform {
 
 enum class ControlKind {
-    Label, TextBox, MultiLineTextBox, CommandButton, CheckBox, OptionButton, ComboBox, ListView, TreeView,
+    Label, TextBox, MultiLineTextBox, ListingBox, CommandButton, CheckBox, OptionButton, ComboBox, ListView, TreeView,
     Frame, PictureBox, ProgressBar
 };
 

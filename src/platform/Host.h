@@ -49,6 +49,9 @@ public:
     virtual void sendKey(int qtKey) = 0;
     // Starts one print run on the default printer (or a PDF file in its place).
     virtual std::unique_ptr<PrintJob> openPrintJob(const PrintJobSetup& setup) = 0;
+    // Shows the busy cursor over every window, or the normal one again; BusyCursor says when.
+    // While it shows, each prompt above shows the normal cursor until it is answered.
+    virtual void showBusyCursor(bool busy) = 0;
 
     // True when another instance of the program runs for this user. The first caller that gets
     // false holds the instance lock until the process ends.

@@ -20,6 +20,31 @@ QWidget* makeEditor(QWidget* container, TextBox::Lines lines)
     return editor;
 }
 
+// The text of a multi-line box keeps its CR LF line ends; its editor shows LF alone. Both ways
+// take one pass over the text, however many lines it has.
+QString editorText(const QString& text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!(text[i] == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')))
+            shown += text[i];
+    }
+    return shown;
+}
+
+QString boxText(const QString& shown)
+{
+    QString text;
+    text.reserve(shown.size() + shown.count(QLatin1Char('\n')));
+    for (const QChar ch : shown) {
+        if (ch == QLatin1Char('\n'))
+            text += QLatin1Char('\r');
+        text += ch;
+    }
+    return text;
+}
+
 } // namespace
 
 TextBox::TextBox(QWidget* container, const QString& name, int index, Lines lines)
@@ -40,7 +65,7 @@ TextBox::TextBox(QWidget* container, const QString& name, int index, Lines lines
 
 QString TextBox::shownText() const
 {
-    return singleLine_ ? singleLine_->text() : multiLine_->toPlainText();
+    return singleLine_ ? singleLine_->text() : boxText(multiLine_->toPlainText());
 }
 
 void TextBox::showText(const QString& text)
@@ -51,8 +76,7 @@ void TextBox::showText(const QString& text)
         // The start of a long text shows, as the box shows it when first filled.
         singleLine_->setCursorPosition(0);
     } else {
-        // The text of a multi-line box keeps its CR LF line ends; the editor shows LF alone.
-        multiLine_->setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        multiLine_->setPlainText(editorText(text));
     }
     showing_ = false;
 }
@@ -71,8 +95,6 @@ void TextBox::userEdited()
     if (showing_)
         return;
     QString typed = shownText();
-    if (multiLine_)
-        typed.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     if (maxLength_ > 0 && typed.size() > maxLength_ && typed.size() > text_.size()) {
         // Keep what fits: the part of the insertion beyond the limit is dropped.
         const qsizetype excess = typed.size() - std::max<qsizetype>(maxLength_, text_.size());
@@ -100,14 +122,6 @@ void TextBox::setLocked(bool locked)
         singleLine_->setReadOnly(locked);
     else
         multiLine_->setReadOnly(locked);
-}
-
-void TextBox::setBothScrollBars()
-{
-    if (!multiLine_)
-        return;
-    multiLine_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    multiLine_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
 void TextBox::selectAll()

@@ -29,8 +29,6 @@ public:
     bool locked() const { return locked_; }
     void setLocked(bool locked);
     bool multiLine() const { return multiLine_ != nullptr; }
-    // A multi-line box with both scroll bars keeps long lines whole instead of wrapping them.
-    void setBothScrollBars();
 
     // Selects the whole text, as focusing a box by its access key does.
     void selectAll();

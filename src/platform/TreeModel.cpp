@@ -30,14 +30,11 @@ TreeNode& TreeModel::nodeOrRoot(const QModelIndex& index) const
 
 TreeNode* TreeModel::add(const QString& parentKey, const QString& key, const QString& text, bool checkBox)
 {
-    TreeNode* parent = nodes_->parentForNew(parentKey, key);
-    if (!parent)
-        return nullptr;
-    const int row = static_cast<int>(parent->children.size());
-    beginInsertRows(indexOf(*parent), row, row);
-    TreeNode& node = nodes_->add(*parent, key, text, checkBox);
-    endInsertRows();
-    return &node;
+    TreeNode* node = nodes_->add(parentKey, key, text, checkBox,
+                                 [this](TreeNode& parent, int row) { beginInsertRows(indexOf(parent), row, row); });
+    if (node)
+        endInsertRows();
+    return node;
 }
 
 void TreeModel::remove(TreeNode& node)

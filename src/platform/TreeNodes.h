@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -53,11 +54,13 @@ public:
     TreeNode& root() { return root_; }
     const TreeNode& root() const { return root_; }
 
-    // The parent a new node with this key would get, or nullptr when the key is empty or taken or
-    // the parent is not in the tree (an empty parentKey means the root).
-    TreeNode* parentForNew(const QString& parentKey, const QString& key);
-    // Appends a node to the parent's children, with an unchecked check box or none.
-    TreeNode& add(TreeNode& parent, const QString& key, const QString& text, bool checkBox);
+    // Appends a node to the children of parentKey's node (the root's for an empty parentKey), with
+    // an unchecked check box or none; nullptr when the key is empty or taken or the parent is not in
+    // the tree. Once the node is sure to be added, and before it is, beforeLinking is told the
+    // parent and the node's row there.
+    using Linking = std::function<void(TreeNode& parent, int row)>;
+    TreeNode* add(const QString& parentKey, const QString& key, const QString& text, bool checkBox,
+                  const Linking& beforeLinking = {});
     // Removes the node and everything below it.
     void remove(TreeNode& node);
 
@@ -67,11 +70,22 @@ public:
     TreeNode& at(int index) const { return *order_[static_cast<size_t>(index)]; }
 
 private:
+    // A place for a node; the last one given is taken back by giveBack.
+    TreeNode& newNode();
+    void giveBack(TreeNode& node);
+
     TreeNode root_;
     // Not Qt's hash: keyed by strings, it is many times slower.
     records::KeyIndex<TreeNode> byKey_;
-    std::vector<std::unique_ptr<TreeNode>> order_;
+    // Where the nodes live, a block at a time: a tree of thousands of nodes is made and freed in a
+    // few allocations, where one each, freed as the tree was filled anew, took longer the more
+    // there were. A removed node's place stays empty until the tree goes.
+    std::vector<std::unique_ptr<TreeNode[]>> blocks_;
+    size_t lastBlockNodes_ = 0;
+    size_t usedInLastBlock_ = 0;
+    std::vector<TreeNode*> order_;
     TreeNode* lastAdded_ = nullptr;
+    mutable TreeNode* lastFound_ = nullptr;
 };
 
 } // namespace tav::platform

@@ -33,6 +33,7 @@ TreeView::TreeView(QWidget* container, const QString& name, int index)
     // Double-click handlers decide themselves what expands.
     view_->setExpandsOnDoubleClick(false);
     viewport_->installEventFilter(this);
+    view_->installEventFilter(this);
     connect(model_, &TreeModel::userChecked, this, [this](const QString& key) {
         if (checkBoxes_)
             emit nodeCheck(key);
@@ -46,6 +47,7 @@ TreeView::~TreeView() = default;
 TreeView::Refill::Refill(TreeView& tree)
     : tree_(tree)
 {
+    tree_.pendingFill_ = nullptr;
     tree_.refill_ = std::make_unique<TreeNodes>();
     // A tree is mostly filled anew with about as many nodes as before.
     tree_.refill_->reserve(tree_.model_->nodes().count());
@@ -71,13 +73,29 @@ void TreeView::endRefill()
     }
 }
 
+void TreeView::refillWhenShown(std::function<void()> fill)
+{
+    pendingFill_ = std::move(fill);
+    if (view_->isVisible())
+        fillNow();
+}
+
+void TreeView::fillNow() const
+{
+    // Taken first: the fill's own calls find nothing pending.
+    if (const std::function<void()> fill = std::exchange(pendingFill_, nullptr))
+        fill();
+}
+
 QTreeView* TreeView::treeView() const
 {
+    fillNow();
     return view_;
 }
 
 const TreeNodes& TreeView::nodes() const
 {
+    fillNow();
     return refill_ ? *refill_ : model_->nodes();
 }
 
@@ -99,6 +117,7 @@ void TreeView::setCheckBoxes(bool checkBoxes)
 
 void TreeView::clear()
 {
+    pendingFill_ = nullptr;
     if (refill_)
         refill_ = std::make_unique<TreeNodes>();
     else
@@ -107,11 +126,9 @@ void TreeView::clear()
 
 bool TreeView::add(const QString& parentKey, const QString& key, const QString& text)
 {
+    fillNow();
     if (refill_) {
-        TreeNode* parent = refill_->parentForNew(parentKey, key);
-        if (parent)
-            refill_->add(*parent, key, text, checkBoxes_);
-        return parent;
+        return refill_->add(parentKey, key, text, checkBoxes_);
     }
     view_->layOutLater();
     return model_->add(parentKey, key, text, checkBoxes_);
@@ -235,6 +252,7 @@ void TreeView::setExpanded(const QString& key, bool expanded)
 
 void TreeView::ensureVisible(const QString& key)
 {
+    fillNow();
     const TreeNode* found = model_->find(key);
     if (!found)
         return;
@@ -246,12 +264,14 @@ void TreeView::ensureVisible(const QString& key)
 
 QString TreeView::selectedKey() const
 {
+    fillNow();
     const QModelIndexList selected = view_->selectionModel()->selectedIndexes();
     return selected.isEmpty() ? QString() : model_->nodeAt(selected.first())->key;
 }
 
 void TreeView::select(const QString& key)
 {
+    fillNow();
     if (const TreeNode* found = model_->find(key)) {
         const QModelIndex index = model_->indexOf(*found);
         view_->setCurrentIndex(index);
@@ -262,6 +282,8 @@ void TreeView::select(const QString& key)
 bool TreeView::eventFilter(QObject* watched, QEvent* event)
 {
     // Compares pointers only: events also arrive while the widget is being destroyed.
+    if (watched == view_ && event->type() == QEvent::Show)
+        fillNow();
     if (watched != viewport_)
         return Control::eventFilter(watched, event);
     switch (event->type()) {

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QTreeView;
@@ -45,6 +46,14 @@ public:
 
     TreeView(QWidget* container, const QString& name, int index = -1);
     ~TreeView() override;
+
+    // Fills the tree anew through fill, which makes its own Refill: now when the tree is in view,
+    // else once it comes into view or is next used, from what fill reads then. A tree on a page
+    // that is not shown costs nothing until the user goes there. clear() and a Refill drop a fill
+    // not yet done.
+    void refillWhenShown(std::function<void()> fill);
+    // Whether a fill waits: a change that the fill will read from the tables need not be shown.
+    bool waitsToBeFilled() const { return static_cast<bool>(pendingFill_); }
 
     void setCheckBoxes(bool checkBoxes);
     bool checkBoxes() const { return checkBoxes_; }
@@ -92,6 +101,8 @@ protected:
 private:
     class View;
 
+    // Runs the fill that waits for the tree to be shown or used.
+    void fillNow() const;
     // The nodes that calls work on: the new ones during a refill.
     const TreeNodes& nodes() const;
     TreeNode* node(const QString& key) const;
@@ -104,6 +115,7 @@ private:
     QWidget* viewport_;
     // The new nodes while the tree is refilled.
     std::unique_ptr<TreeNodes> refill_;
+    mutable std::function<void()> pendingFill_;
     bool checkBoxes_ = false;
     bool releaseEndsDoubleClick_ = false;
 };

@@ -4,6 +4,7 @@
 
 #include "components/Dialogs.h"
 #include "components/SettingsAccess.h"
+#include "platform/BusyCursor.h"
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
@@ -210,6 +211,8 @@ void CustomerListOptionsWindow::cmdPrint_Click()
         host().messageBox(QStringLiteral("There are no customers to print!"), MessageButtons::Ok, MessageIcon::None,
                           host().appTitle());
     } else {
+        // The pages are made before the run starts, and take a while too.
+        const BusyCursor busy;
         printPages({QStringLiteral("TAV Customer List"), PrintJobSetup::Orientation::Portrait},
                    customerListPages(customers_, options()));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/BusyCursor.h"
 #include "platform/PageModel.h"
 #include "platform/PrintJob.h"
 
@@ -11,7 +12,7 @@ namespace tav::printing {
 // One print job, fed a page at a time as the pages are made, so that a run of thousands of pages
 // holds one of them at a time. The job opens with the first page: no pages start no job. At the
 // end the user is told, once, what went wrong ("Printer Error") or where the pages went when
-// there is no printer.
+// there is no printer. The busy cursor shows while the run lasts.
 class PrintRun {
 public:
     explicit PrintRun(platform::PrintJobSetup setup);
@@ -26,6 +27,7 @@ public:
     bool finish();
 
 private:
+    platform::BusyCursor busy_;
     platform::PrintJobSetup setup_;
     std::unique_ptr<platform::PrintJob> job_;
 };

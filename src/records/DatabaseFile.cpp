@@ -105,51 +105,6 @@ LoadResult loadDatabase(const QString& path, const QLocale& locale)
     return resultOf(readDatabase(source, locale), path, identity);
 }
 
-DatabaseFileBytes readDatabaseFile(const QString& path)
-{
-    DatabaseFileBytes file;
-    FileByteSource source;
-    if (const int error = source.open(path)) {
-        file.status = statusOfOpening(error);
-        file.problem = FileProblem{path, qt_error_string(error)};
-        return file;
-    }
-    file.identity = source.identity();
-    // The size is where reading starts; a file that grows meanwhile is read to its end.
-    file.bytes.resize(std::max<qint64>(source.size(), 0) + 1);
-    qsizetype size = 0;
-    for (;;) {
-        if (size == file.bytes.size())
-            file.bytes.resize(size * 2);
-        const qint64 count = source.read(file.bytes.data() + size, file.bytes.size() - size);
-        if (count < 0)
-            return DatabaseFileBytes{LoadResult::Status::Unreadable, {}, FileProblem{path, source.errorText()}, {}};
-        if (count == 0)
-            break;
-        size += count;
-    }
-    file.bytes.truncate(size);
-    if (!isDatabaseFile(file.bytes))
-        return DatabaseFileBytes{LoadResult::Status::Unreadable, {}, FileProblem{path, NotADatabaseFile}, {}};
-    file.status = LoadResult::Status::Loaded;
-    return file;
-}
-
-LoadResult loadDatabase(DatabaseFileBytes file, const QLocale& locale)
-{
-    if (file.status != LoadResult::Status::Loaded) {
-        LoadResult result;
-        result.status = file.status;
-        result.problem = std::move(file.problem);
-        return result;
-    }
-    MemoryByteSource source(file.bytes);
-    ReadOutcome outcome = readDatabase(source, locale);
-    file.bytes.clear();
-    // Bytes in memory are always read: there is no path to name.
-    return resultOf(std::move(outcome), QString(), file.identity);
-}
-
 std::optional<FileProblem> createEmptyDatabaseFile(const QString& path)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -50,23 +50,10 @@ struct LoadResult {
 };
 
 // Reads the file at path into a fresh database, its prices under the given locale (the user's). A
-// file of zero bytes is an empty database.
+// file of zero bytes is an empty database. A caller that holds a database and must keep it when the
+// file cannot be read drops it only once this has loaded: the fresh tables take less memory than
+// the file's bytes would, and the file is read as it streams in.
 LoadResult loadDatabase(const QString& path, const QLocale& locale = QLocale());
-
-// A load in two steps, for a caller that holds a database and must keep it when the file cannot be
-// read, yet must never hold two at once: readDatabaseFile reads the file's bytes whole and checks
-// that they are a database file (status Loaded), or says why not; the caller then drops its
-// database, and loadDatabase makes the bytes into tables, which cannot fail.
-struct DatabaseFileBytes {
-    LoadResult::Status status = LoadResult::Status::Missing;
-    QByteArray bytes;
-    FileProblem problem;
-    FileIdentity identity;
-};
-
-DatabaseFileBytes readDatabaseFile(const QString& path);
-// The bytes are freed before the function returns.
-LoadResult loadDatabase(DatabaseFileBytes file, const QLocale& locale = QLocale());
 
 // Creates a missing database file with no content. Never touches a file that exists, even one
 // made in the meantime. Nothing on success.

@@ -25,11 +25,6 @@ constexpr qsizetype kMostGatheredCharacters = 32'767;
 // The bytes of a line kept to show it in the report.
 constexpr qsizetype kKeptTextBytes = 320;
 
-bool isRootLine(QByteArrayView line)
-{
-    return equalsIgnoringCase(line, "<tav-db>") || equalsIgnoringCase(line, "</tav-db>");
-}
-
 bool isSectionOpening(QByteArrayView line)
 {
     if (line.size() < 3 || !line.startsWith('<') || !line.endsWith('>'))
@@ -379,22 +374,6 @@ void DatabaseReader::pieceNotRead(QByteArrayView text)
 }
 
 } // namespace
-
-bool isDatabaseFile(QByteArrayView bytes)
-{
-    // As readDatabase decides it: a root or section line anywhere.
-    MemoryByteSource source(bytes);
-    XmlLineReader lines(source);
-    while (const std::optional<QByteArrayView> line = lines.readXmlLine()) {
-        bool found = false;
-        forEachLinePiece(*line, [&](QByteArrayView piece, const LinePiece&) {
-            found = found || isRootLine(piece) || isSectionOpening(piece);
-        });
-        if (found)
-            return true;
-    }
-    return !lines.readAnyByte();
-}
 
 ReadOutcome readDatabase(ByteSource& source, const QLocale& locale)
 {

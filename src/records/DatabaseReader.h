@@ -30,8 +30,5 @@ ReadOutcome readDatabase(ByteSource& source, const QLocale& locale = QLocale());
 
 // Why readDatabase refuses bytes that hold no database.
 inline const QString NotADatabaseFile = QStringLiteral("Not a TAV database file");
-// Whether readDatabase would take the bytes for a database file; it reads them only as far as it
-// must to tell (the first line, in every file this program writes).
-bool isDatabaseFile(QByteArrayView bytes);
 
 } // namespace tav::records

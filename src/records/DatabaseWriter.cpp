@@ -1,5 +1,6 @@
 #include "DatabaseWriter.h"
 
+#include "FieldView.h"
 #include "Money.h"
 #include "RecordFormats.h"
 #include "Separators.h"
@@ -136,18 +137,19 @@ void DatabaseWriter::writeInvoiceRecordsXml(const InvoiceRecordTable& invoiceRec
     out_.writeXmlLine(0, ""_L1);
     out_.writeXmlLine(1, "<InvoiceRecords>"_L1);
     for (qsizetype i = 1; i <= invoiceRecords.count(); ++i) {
-        const auto field = [&](InvoiceRecord::Field index) { return invoiceRecords.fieldAt(i, index); };
         out_.writeXmlLine(2, "<InvoiceRecord>"_L1);
-        out_.writeXmlLine(3, "BP"_L1, field(InvoiceRecord::Period));
-        out_.writeXmlLine(3, "CID"_L1, field(InvoiceRecord::CustomerNumber));
-        const QStringView balance = field(InvoiceRecord::AccountBalance);
+        out_.writeXmlLine(3, "BP"_L1, invoiceRecords.fieldAt(i, InvoiceRecord::Period));
+        out_.writeXmlLine(3, "CID"_L1, invoiceRecords.fieldAt(i, InvoiceRecord::CustomerNumber));
+        // The fields after the number in one pass: read one by one, they took a good part of a save.
+        const auto [balance, items, note] = fieldViews<3>(invoiceRecords.restAt(i));
+        static_assert(InvoiceRecord::AccountBalance == 3 && InvoiceRecord::Items == 4 && InvoiceRecord::Note == 5);
         out_.writeXmlLine(3, "AccountBalance"_L1,
                           isPlainBalanceText(balance) ? balance : QStringView(plainBalanceText(balance)));
         // Entries are numbered without gaps: the reader stops at the first number missing.
         qsizetype number = 0;
-        for (const QStringView entry : field(InvoiceRecord::Items).tokenize(ItemSeparator, Qt::SkipEmptyParts))
+        for (const QStringView entry : items.tokenize(ItemSeparator, Qt::SkipEmptyParts))
             out_.writeNumberedXmlLine(3, "PSID"_L1, "Number"_L1, ++number, entry);
-        out_.writeXmlLine(3, "Note"_L1, field(InvoiceRecord::Note));
+        out_.writeXmlLine(3, "Note"_L1, note);
         out_.writeXmlLine(2, "</InvoiceRecord>"_L1);
     }
     out_.writeXmlLine(1, "</InvoiceRecords>"_L1);

@@ -4,6 +4,7 @@
 
 #include <QStringView>
 
+#include <array>
 #include <optional>
 
 namespace tav::records {
@@ -21,6 +22,22 @@ inline QStringView fieldView(QStringView text, int index)
     }
     const qsizetype end = text.indexOf(FieldSeparator, start);
     return text.sliced(start, (end < 0 ? text.size() : end) - start);
+}
+
+// The first count fields of a record's text, in one pass; empty where the text has fewer.
+template <size_t count>
+std::array<QStringView, count> fieldViews(QStringView text)
+{
+    std::array<QStringView, count> fields;
+    size_t field = 0;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size() && field < count; ++i) {
+        if (i == text.size() || text[i] == FieldSeparator) {
+            fields[field++] = text.sliced(start, i - start);
+            start = i + 1;
+        }
+    }
+    return fields;
 }
 
 // The whole number a record number text holds ("012" is 12); nothing for any other text.

@@ -22,6 +22,7 @@ InvoiceRecordTable::InvoiceRecordTable() = default;
 InvoiceRecordTable::~InvoiceRecordTable() = default;
 InvoiceRecordTable::InvoiceRecordTable(InvoiceRecordTable&&) noexcept = default;
 InvoiceRecordTable& InvoiceRecordTable::operator=(InvoiceRecordTable&&) noexcept = default;
+InvoiceRecordTable::InvoiceRecordTable(const InvoiceRecordTable&) = default;
 
 std::optional<InvoiceRecordTable::KeyParts> InvoiceRecordTable::keyParts(QStringView key)
 {
@@ -204,6 +205,12 @@ QStringView InvoiceRecordTable::fieldAt(qsizetype position, int index) const
     default:
         return row.restStart == kNoRest ? QStringView() : fieldView(restOf(row), index - 3);
     }
+}
+
+QStringView InvoiceRecordTable::restAt(qsizetype position) const
+{
+    Q_ASSERT(position >= 1 && position <= count());
+    return restOf(rows_[static_cast<size_t>(position - 1)]);
 }
 
 bool InvoiceRecordTable::hasRecordFieldsAt(qsizetype position) const

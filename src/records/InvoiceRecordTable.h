@@ -25,6 +25,9 @@ public:
     ~InvoiceRecordTable();
     InvoiceRecordTable(InvoiceRecordTable&&) noexcept;
     InvoiceRecordTable& operator=(InvoiceRecordTable&&) noexcept;
+    // A copy keeps the entries as they are, whatever is done to the table afterwards; it copies a
+    // few blocks of memory, however many entries there are.
+    InvoiceRecordTable(const InvoiceRecordTable&);
 
     qsizetype count() const { return static_cast<qsizetype>(rows_.size()); }
     bool isEmpty() const { return rows_.empty(); }
@@ -43,6 +46,9 @@ public:
     QString textAt(qsizetype position) const;
     // Field index of the entry's text as fieldView() gives it; valid until the table changes.
     QStringView fieldAt(qsizetype position, int index) const;
+    // The entry's text after its customer number field, read in place: the fields from the balance
+    // on, joined by FieldSeparator; empty when there are none. Valid until the table changes.
+    QStringView restAt(qsizetype position) const;
     // Whether the entry's text has just the fields of an invoice record, no more and no fewer (as
     // InvoiceRecord::fromText asks).
     bool hasRecordFieldsAt(qsizetype position) const;

@@ -3,6 +3,7 @@
 #include "app/DatabasePath.h"
 #include "app/DeveloperView.h"
 #include "platform/CommandButton.h"
+#include "platform/ListingBox.h"
 #include "platform/OptionButton.h"
 #include "platform/PictureBox.h"
 #include "platform/TextBox.h"
@@ -97,6 +98,9 @@ TEST_F(DeveloperViewTest, eachChoiceListsItsTableRawUnderItsLegend)
     EXPECT_TRUE(lines[1].endsWith(QString(" ...key=January") + sep + "3" + sep));
 
     // A snapshot: a change to the tables shows only once a table is chosen again.
+    const QString before = view->Text1->text();
+    window->db.invoiceRecords.setText(window->db.invoiceRecords.keyAt(1), "changed");
+    EXPECT_EQ(view->Text1->text(), before);
     window->db.invoiceRecords.clear();
     EXPECT_EQ(listed(*view).size(), 2);
     view->optLVWChoice_Click(3);

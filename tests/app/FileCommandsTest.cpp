@@ -98,6 +98,52 @@ TEST_F(FileCommandsTest, openReadsTheChosenFileAndSwitchesOnlyWhenItCould)
     EXPECT_EQ(window->c.lvwCustomersVis->textAt(1), "Baker, Bob");
 }
 
+TEST_F(FileCommandsTest, theBusyCursorShowsWhileAFileIsReadOrWrittenAndGoesWhenItFails)
+{
+    const auto writeFile = [](const QString& name, const QByteArray& bytes) {
+        QFile file(inFolder(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    const int spellsBefore = scriptedHost().busySpells();
+    writeFile("damaged.xml", QByteArray(test::sampleDatabase()).replace("<Customer CID=\"2\">", "<Customer CID=\"x\">"));
+    dialogBackend().chooseFiles({inFolder("damaged")});
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    command(app::FileCommands::Open);
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Unreadable Entries Found");
+    EXPECT_TRUE(scriptedHost().lastPrompt().whileBusy) << "told in the midst of the load";
+    EXPECT_FALSE(scriptedHost().busy());
+
+    writeFile("list.xml", "Shopping list\r\nmilk\r\n");
+    dialogBackend().chooseFiles({inFolder("list")});
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    command(app::FileCommands::Open);
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Not Read");
+    EXPECT_TRUE(scriptedHost().lastPrompt().whileBusy);
+    EXPECT_FALSE(scriptedHost().busy()) << "gone after an Open that failed";
+
+    window->c.txtCompanyDetails[4]->setText("555-0100");
+    dialogBackend().chooseFiles({inFolder("no/folder/copy")});
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    command(app::FileCommands::SaveAs);
+    EXPECT_EQ(scriptedHost().lastPrompt().title, "Database Not Saved");
+    EXPECT_TRUE(scriptedHost().lastPrompt().whileBusy);
+    EXPECT_FALSE(scriptedHost().busy()) << "gone after a save that failed";
+
+    // The question before abandoning the changes comes first, and then the busy reading of the
+    // damaged file.
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    scriptedHost().answerMessageBox(MessageAnswer::Ok);
+    emit window->c.cmdCancel->clicked();
+    const auto& prompts = scriptedHost().prompts();
+    ASSERT_GE(prompts.size(), 2u);
+    EXPECT_EQ(prompts[prompts.size() - 2].title, "ABANDON ALL CHANGES???");
+    EXPECT_FALSE(prompts[prompts.size() - 2].whileBusy);
+    EXPECT_TRUE(prompts.back().whileBusy);
+    EXPECT_FALSE(window->hasUnsavedChanges());
+    EXPECT_EQ(scriptedHost().busySpells() - spellsBefore, 4) << "once each: two Opens, the Save As, the Cancel";
+}
+
 TEST_F(FileCommandsTest, saveAsWritesTheNewFileFirst)
 {
     window->c.txtCompanyDetails[4]->setText("555-0100");

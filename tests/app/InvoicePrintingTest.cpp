@@ -267,8 +267,13 @@ TEST_F(InvoicePrintingTest, eachInvoiceGoesToTheJobAsSoonAsItIsMade)
     tree().setChecked("3k", true);
     window->c.chkPrintDuplicateInvoices->setValue(CheckBox::Checked);
     std::vector<double> progress;
-    scriptedHost().watchPrintedPages([&] { progress.push_back(window->c.staPrinting->value()); });
+    bool busy = true;
+    scriptedHost().watchPrintedPages([&] {
+        progress.push_back(window->c.staPrinting->value());
+        busy = busy && scriptedHost().busy();
+    });
     print();
+    EXPECT_TRUE(busy) << "the busy cursor shows while the run lasts";
     ASSERT_EQ(progress.size(), 4u);
     EXPECT_EQ(progress[0], progress[1]);
     EXPECT_LT(progress[1], progress[2]);
@@ -296,6 +301,8 @@ TEST_F(InvoicePrintingTest, aFailingPrinterIsReportedOnceAtTheEnd)
     EXPECT_EQ(prompt.icon, platform::MessageIcon::Critical);
     EXPECT_EQ(prompt.text, "An error has occoured: \r\nThe printer is out of paper.\r\n"
                            "The printing job has been canceled, please try again.");
+    EXPECT_TRUE(prompt.whileBusy);
+    EXPECT_FALSE(scriptedHost().busy());
     expectRunOver();
 }
 

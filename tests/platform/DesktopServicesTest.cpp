@@ -10,6 +10,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -92,6 +93,29 @@ TEST(DesktopHost, aDetachedProgramRunsInTheGivenFolderAndOneThatCannotRunIsRepor
     EXPECT_FALSE(host.startDetached(notExecutable, folder));
     QTest::qWait(100);
     EXPECT_FALSE(QFile::exists(ran));
+}
+
+TEST(DesktopHost, aQuestionAskedWhileTheProgramIsBusyShowsTheNormalCursorUntilAnswered)
+{
+    tav::platform::DesktopHost host;
+    host.showBusyCursor(true);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    Qt::CursorShape asking = Qt::WaitCursor;
+    QTimer::singleShot(0, [&asking] {
+        asking = QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : Qt::BlankCursor;
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::Ok)->click();
+        else
+            ADD_FAILURE() << "no message box is showing";
+    });
+    host.messageBox("The printer is out of paper.", tav::platform::MessageButtons::Ok,
+                    tav::platform::MessageIcon::Critical, "Printer Error");
+    EXPECT_EQ(asking, Qt::ArrowCursor);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor) << "busy again once answered";
+    host.showBusyCursor(false);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST(DesktopHost, theInputBoxKeepsItsSizeAndTakesTypingButNoAltLetter)

@@ -1,11 +1,15 @@
 #include "platform/ComboBox.h"
+#include "platform/ListingBox.h"
 #include "platform/OptionButton.h"
 #include "platform/TextBox.h"
 #include "platform/TreeView.h"
 #include "support/TreeState.h"
 
 #include <QAbstractItemModelTester>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -102,6 +106,106 @@ TEST(TextBox, aMultiLineBoxKeepsItsLineBreaks)
     notes.setText("first\r\nsecond");
     EXPECT_EQ(notes.text(), "first\r\nsecond");
     EXPECT_TRUE(notes.multiLine());
+
+    window.show();
+    auto* editor = static_cast<QPlainTextEdit*>(notes.widget());
+    editor->setFocus();
+    editor->moveCursor(QTextCursor::End);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClicks(editor, "third");
+    EXPECT_EQ(editor->document()->blockCount(), 3);
+    EXPECT_EQ(notes.text(), "first\r\nsecond\r\nthird");
+}
+
+namespace {
+
+// A listing of a million numbered lines that counts the lines it was asked for.
+class NumberedLines final : public ListingLines {
+public:
+    explicit NumberedLines(qsizetype& made)
+        : made_(made)
+    {
+    }
+    qsizetype count() const override { return 1'000'000; }
+    QString line(qsizetype index) const override
+    {
+        ++made_;
+        return "line " + QString::number(index);
+    }
+
+private:
+    qsizetype& made_;
+};
+
+} // namespace
+
+TEST(ListingBox, aListingMakesOnlyTheLinesInViewAndIsLockedButCopied)
+{
+    QWidget window;
+    ListingBox box(&window, "Text1");
+    box.move(0, 0, 4455, 2055);
+    box.setText("Check One of the Four Hidden LVWs to See Its Contents\r\n");
+    EXPECT_EQ(box.lines().count(), 1);
+    EXPECT_EQ(box.lines().line(0), "Check One of the Four Hidden LVWs to See Its Contents");
+    EXPECT_EQ(box.text(), "Check One of the Four Hidden LVWs to See Its Contents\r\n");
+    box.setText("a\r\n\r\nc");
+    EXPECT_EQ(box.lines().count(), 3);
+    EXPECT_EQ(box.lines().line(1), "");
+    EXPECT_EQ(box.lines().line(2), "c");
+
+    qsizetype made = 0;
+    box.setLines(std::make_unique<NumberedLines>(made));
+    window.show();
+    QWidget* view = box.widget();
+    view->setFocus();
+    QCoreApplication::processEvents();
+    EXPECT_GT(made, 0);
+    EXPECT_LT(made, 100) << "the lines in view, not the million";
+
+    made = 0;
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_X);
+    view->repaint();
+    EXPECT_LT(made, 100);
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "line 999998\r\nline 999999\r\n")
+        << "the selected lines, and nothing typed";
+}
+
+TEST(TreeView, aTreeOutOfViewIsFilledOnceItComesIntoViewOrIsUsed)
+{
+    QWidget window;
+    TreeView tree(&window, "tvwInvoiceRecords", 1);
+    int fills = 0;
+    const auto fill = [&] {
+        ++fills;
+        const TreeView::Refill refill(tree);
+        tree.add(QString(), "root_node", "January");
+    };
+    tree.refillWhenShown(fill);
+    EXPECT_EQ(fills, 0);
+    EXPECT_TRUE(tree.waitsToBeFilled());
+    EXPECT_EQ(tree.text("root_node"), "January") << "filled when used";
+    EXPECT_EQ(fills, 1);
+    EXPECT_FALSE(tree.waitsToBeFilled());
+
+    tree.refillWhenShown(fill);
+    tree.clear();
+    EXPECT_EQ(tree.nodeCount(), 0) << "clearing drops the fill";
+    tree.refillWhenShown(fill);
+    {
+        const TreeView::Refill refill(tree);
+        tree.add(QString(), "root_node", "February");
+    }
+    EXPECT_EQ(tree.text("root_node"), "February") << "a refill drops it too";
+
+    tree.refillWhenShown(fill);
+    window.show();
+    EXPECT_EQ(fills, 2) << "filled as it comes into view";
+    tree.refillWhenShown(fill);
+    EXPECT_EQ(fills, 3) << "in view, filled at once";
 }
 
 TEST(ComboBox, itsIndexStaysMinusOneUntilSetAndClickComesWithEveryChange)

@@ -102,6 +102,7 @@ const ScriptedHost::Prompt& ScriptedHost::lastPrompt() const
 std::optional<ScriptedHost::Step> ScriptedHost::nextStep(PromptKind kind, const Prompt& prompt)
 {
     prompts_.push_back(prompt);
+    prompts_.back().whileBusy = busy_;
     if (script_.empty() || script_.front().kind != kind) {
         ADD_FAILURE() << "unexpected " << kindName(kind) << " titled \"" << prompt.title.toStdString()
                       << "\": " << prompt.text.toStdString();
@@ -153,6 +154,14 @@ std::unique_ptr<platform::PrintJob> ScriptedHost::openPrintJob(const platform::P
         return platform::openSystemPrintJob(setup, now_, locale());
     printRuns_.push_back(PrintRun{setup, {}, false});
     return std::make_unique<RecordingPrintJob>(printRuns_, printOutcome_, pageWatcher_);
+}
+
+void ScriptedHost::showBusyCursor(bool busy)
+{
+    if (busy == busy_)
+        ADD_FAILURE() << "the busy cursor was " << (busy ? "shown" : "taken away") << " twice in a row";
+    busy_ = busy;
+    busySpells_ += busy;
 }
 
 void ScriptedHost::sendKey(int qtKey)

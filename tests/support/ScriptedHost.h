@@ -22,6 +22,9 @@ public:
         QString title;
         platform::MessageButtons buttons = platform::MessageButtons::Ok;
         platform::MessageIcon icon = platform::MessageIcon::None;
+        // Whether the program showed the busy cursor as it asked: it was in the midst of an
+        // operation that takes more than a moment.
+        bool whileBusy = false;
     };
 
     explicit ScriptedHost(QString programFolder);
@@ -69,6 +72,10 @@ public:
     // Print runs from now on go to the system's printer (or TAV_PRINT_TO_PDF) instead.
     void printForReal() { printForReal_ = true; }
 
+    // Whether the busy cursor shows now, and how many times it was shown so far.
+    bool busy() const { return busy_; }
+    int busySpells() const { return busySpells_; }
+
     void setNow(const QDateTime& now) { now_ = now; }
     void setAnotherInstanceRunning(bool running) { anotherInstance_ = running; }
 
@@ -80,6 +87,7 @@ public:
     void runModal(platform::Form& form) override;
     void sendKey(int qtKey) override;
     std::unique_ptr<platform::PrintJob> openPrintJob(const platform::PrintJobSetup& setup) override;
+    void showBusyCursor(bool busy) override;
     bool previousInstanceRunning() override { return anotherInstance_; }
     QString programFolder() const override { return programFolder_; }
     QDateTime now() const override { return now_; }
@@ -116,6 +124,8 @@ private:
     platform::PrintOutcome printOutcome_;
     std::function<void()> pageWatcher_;
     bool printForReal_ = false;
+    bool busy_ = false;
+    int busySpells_ = 0;
 };
 
 } // namespace tav::test

@@ -48,6 +48,8 @@ class IsolationListener : public ::testing::EmptyTestEventListener {
     {
         if (!info.result()->Failed() && !current->host->scriptDone())
             ADD_FAILURE() << "the test ended with scripted answers left unused";
+        if (current->host->busy())
+            ADD_FAILURE() << "the test ended with the busy cursor showing";
         // Windows that deleted themselves on unload go before the folders do, and the dialog
         // object before its backend.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
