@@ -25,7 +25,8 @@ class HoverCommand;
 namespace tav::app {
 
 // Every control of the main window, by its design name. Arrays are the design's control arrays;
-// where an array starts at another index than 0 the unused elements stay null.
+// where an array starts at another index than 0 the unused elements stay null. Every other member
+// is set: a control the design lacks stops the program while the window is made.
 struct MainControls {
     template<class T, size_t N>
     using Array = std::array<T*, N>;
@@ -134,7 +135,8 @@ struct MainControls {
     platform::Label* lblLeaveOptionalEntriesBlank;
     platform::Label* lblSaveDatabaseToUpdate;
 
-    // Creates every control of the design in the window and finds them all by name.
+    // Creates every control of the design in the window and finds each by its name in
+    // design::names; the hover buttons are kept as they are made.
     static MainControls create(QWidget* window, platform::ControlSet& set);
 };
 
