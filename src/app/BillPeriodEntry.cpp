@@ -22,6 +22,7 @@ using records::InvoiceRecord;
 
 namespace {
 const QString kNewBillPeriod = QStringLiteral("&New Bill Period");
+const QString kAddNew = QStringLiteral("&Add New");
 const QString kEntryLabel = QStringLiteral("Bill Period Name:");
 const QString kViewLabel = QStringLiteral("Bill Period:");
 } // namespace
@@ -33,7 +34,7 @@ BillPeriodEntry::BillPeriodEntry(MainWindow& window)
 
 void BillPeriodEntry::cmdAddNewBP_Click()
 {
-    if (w_.c.cmdAddNewBP->caption() == kNewBillPeriod)
+    if (mode_ == Mode::Viewing)
         setBillPeriodEntryMode(true);
     else
         createBillPeriod();
@@ -42,6 +43,14 @@ void BillPeriodEntry::cmdAddNewBP_Click()
 void BillPeriodEntry::cmdCancelNewBP_Click()
 {
     setBillPeriodEntryMode(false);
+}
+
+void BillPeriodEntry::showMode(Mode mode)
+{
+    mode_ = mode;
+    const bool composing = mode == Mode::Composing;
+    w_.c.cmdAddNewBP->setCaption(composing ? kAddNew : kNewBillPeriod);
+    w_.c.lblBillPeriodName->setCaption(composing ? kEntryLabel : kViewLabel);
 }
 
 void BillPeriodEntry::setBillPeriodEntryMode(bool entering)
@@ -56,27 +65,25 @@ void BillPeriodEntry::setBillPeriodEntryMode(bool entering)
         c.txtPrice->setText(QString());
         c.txtProductOrServiceName->setText(QString());
         c.cmdCancelNewBP->setCaption(QStringLiteral("&Cancel New"));
-        c.cmdAddNewBP->setCaption(QStringLiteral("&Add New"));
-        c.lblBillPeriodName->setCaption(kEntryLabel);
+        showMode(Mode::Composing);
         c.txtBillPeriod->setBackColor(kEntryColor);
         const QDate today = host().now().date();
         c.lblExample->setCaption(QStringLiteral("(Example: %1 %2)").arg(host().locale().monthName(today.month()))
                                      .arg(today.year()));
         w_.entryFields.resetEntryFields(EntryFields::PrepareNewPeriod);
         w_.newPeriod.buildNewBillPeriodTree();
-        c.cmdResetCustomerAccounts->setCaption(QStringLiteral("&Reset Customer Accounts"));
+        w_.payments.setResetButtonMode(Payments::ResetButtonMode::ResetAccounts);
         c.cmdAdjustBalance->setVisible(false);
         c.cmdResetCustomerAccounts->setVisible(false);
     } else {
-        c.cmdAddNewBP->setCaption(kNewBillPeriod);
-        c.lblBillPeriodName->setCaption(kViewLabel);
+        showMode(Mode::Viewing);
         // With no stored period shown, the abandoned composition must not stay in the tree.
         if (c.cmbBillPeriod[1]->listIndex() < 0)
             c.tvwInvoiceRecords[0]->clear();
         selectBillPeriod(1);
         w_.entryFields.resetEntryFields(EntryFields::ShowFinalPeriod);
         c.cmdResetCustomerAccounts->setVisible(false);
-        c.cmdResetCustomerAccounts->setCaption(QStringLiteral("&Log Full Payment"));
+        w_.payments.setResetButtonMode(Payments::ResetButtonMode::LogFullPayment);
     }
     for (Control* control : std::initializer_list<Control*>{c.lvwProducts[1], c.lblDoubleClickToAdd, c.lblExample,
                                                              c.cmdCancelNewBP, c.txtBillPeriod})
@@ -117,7 +124,7 @@ void BillPeriodEntry::txtBillPeriod_Change()
 void BillPeriodEntry::txtPField_Change(int index)
 {
     auto& c = w_.c;
-    if (index != 3 || c.cmdAddNewBP->caption() == kNewBillPeriod)
+    if (index != 3 || mode_ == Mode::Viewing)
         return;
     const bool date = billDueReadsAsDate();
     c.cmdAddNewBP->setVisible(!c.txtBillPeriod->text().isEmpty() && date);

@@ -23,6 +23,8 @@ public:
     void cmbBillPeriod_Click(int index);
 
     void setBillPeriodEntryMode(bool entering);
+    // Whether a new period is being composed rather than a stored one viewed.
+    bool isComposing() const { return mode_ == Mode::Composing; }
     void selectBillPeriod(int index);
     void createBillPeriod();
     // The 1-based position of the first period whose name is exactly this, 0 when none is.
@@ -40,8 +42,13 @@ private:
     bool billDueReadsAsDate() const;
     // The table position of the period shown at this combo index.
     qsizetype periodPosition(int comboIndex) const;
+    enum class Mode { Viewing, Composing };
+    // Sets the mode with the add button's caption and the name label, which name it.
+    void showMode(Mode mode);
 
     MainWindow& w_;
+    // Viewing, as the page's design captions say.
+    Mode mode_ = Mode::Viewing;
 };
 
 } // namespace tav::app

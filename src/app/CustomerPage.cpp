@@ -25,6 +25,32 @@ const QString kUndoEdit = QStringLiteral("&Undo Edit");
 const QString kDeleteExisting = QStringLiteral("&Delete Existing");
 constexpr int kNotesField = 7;
 
+const QString& addButtonCaption(CustomerPage::EntryMode mode)
+{
+    switch (mode) {
+    case CustomerPage::EntryMode::EnteringNew:
+        return kAddNew;
+    case CustomerPage::EntryMode::Editing:
+        return kApplyEdit;
+    case CustomerPage::EntryMode::Browsing:
+        break;
+    }
+    return kNewCustomer;
+}
+
+const QString& undoButtonCaption(CustomerPage::EntryMode mode)
+{
+    switch (mode) {
+    case CustomerPage::EntryMode::EnteringNew:
+        return kCancelNew;
+    case CustomerPage::EntryMode::Editing:
+        return kUndoEdit;
+    case CustomerPage::EntryMode::Browsing:
+        break;
+    }
+    return kDeleteExisting;
+}
+
 } // namespace
 
 CustomerPage::CustomerPage(MainWindow& window)
@@ -32,26 +58,46 @@ CustomerPage::CustomerPage(MainWindow& window)
 {
 }
 
+void CustomerPage::setAddButtonMode(EntryMode mode)
+{
+    addButtonMode_ = mode;
+    w_.c.cmdAddNew->setCaption(addButtonCaption(mode));
+}
+
+void CustomerPage::setUndoButtonMode(EntryMode mode)
+{
+    undoButtonMode_ = mode;
+    w_.c.cmdUndo->setCaption(undoButtonCaption(mode));
+}
+
 void CustomerPage::cmdAddNew_Click()
 {
-    const QString& caption = w_.c.cmdAddNew->caption();
-    if (caption == kNewCustomer)
+    switch (addButtonMode_) {
+    case EntryMode::Browsing:
         beginNewCustomer();
-    else if (caption == kAddNew)
+        break;
+    case EntryMode::EnteringNew:
         saveCustomerRecord(QString());
-    else if (caption == kApplyEdit)
+        break;
+    case EntryMode::Editing:
         applyCustomerEdit();
+        break;
+    }
 }
 
 void CustomerPage::cmdUndo_Click()
 {
-    const QString& caption = w_.c.cmdUndo->caption();
-    if (caption == kCancelNew)
+    switch (undoButtonMode_) {
+    case EntryMode::EnteringNew:
         cancelNewCustomer();
-    else if (caption == kUndoEdit)
+        break;
+    case EntryMode::Editing:
         undoCustomerEdit();
-    else if (caption == kDeleteExisting)
+        break;
+    case EntryMode::Browsing:
         w_.deletion.deleteCustomer();
+        break;
+    }
 }
 
 void CustomerPage::beginNewCustomer()
@@ -61,8 +107,8 @@ void CustomerPage::beginNewCustomer()
     if (!c.lvwCustomersVis->isEmpty())
         c.lvwCustomersVis->clearSelectedMark();
     c.cmdAddNew->setVisible(false);
-    c.cmdAddNew->setCaption(kAddNew);
-    c.cmdUndo->setCaption(kCancelNew);
+    setAddButtonMode(EntryMode::EnteringNew);
+    setUndoButtonMode(EntryMode::EnteringNew);
     c.cmdUndo->setVisible(true);
     c.cmdPrint->setVisible(false);
     w_.entryFields.setFieldHighlight(true);
@@ -72,7 +118,7 @@ void CustomerPage::beginNewCustomer()
 void CustomerPage::txtField_Change(int index)
 {
     auto& c = w_.c;
-    if (c.cmdUndo->caption() == kCancelNew && c.cmdUndo->visible()) {
+    if (undoButtonMode_ == EntryMode::EnteringNew && c.cmdUndo->visible()) {
         c.cmdAddNew->setVisible(!c.txtField[0]->text().isEmpty());
         TextBox* field = c.txtField[index];
         field->setBackColor(field->text().isEmpty() ? kEntryColor : kNormalColor);
@@ -81,20 +127,20 @@ void CustomerPage::txtField_Change(int index)
     const bool edited = std::any_of(c.txtField.begin(), c.txtField.end(),
                                     [](const TextBox* field) { return field->text() != field->tag(); });
     if (edited) {
-        c.cmdUndo->setCaption(kUndoEdit);
+        setUndoButtonMode(EntryMode::Editing);
         c.cmdUndo->setVisible(true);
-        c.cmdAddNew->setCaption(kApplyEdit);
+        setAddButtonMode(EntryMode::Editing);
         c.cmdAddNew->setVisible(true);
     } else {
         c.cmdUndo->setVisible(false);
-        c.cmdAddNew->setCaption(kNewCustomer);
+        setAddButtonMode(EntryMode::Browsing);
     }
 }
 
 void CustomerPage::txtField_Click(int)
 {
     auto& c = w_.c;
-    if (c.lvwCustomersVis->isEmpty() && c.cmdAddNew->caption() == kNewCustomer && c.cmdAddNew->visible())
+    if (c.lvwCustomersVis->isEmpty() && addButtonMode_ == EntryMode::Browsing && c.cmdAddNew->visible())
         cmdAddNew_Click();
 }
 
@@ -236,7 +282,7 @@ void CustomerPage::cancelNewCustomer()
         c.cmdUndo->setVisible(false);
         shownKey_.clear();
         w_.entryFields.setFieldHighlight(false);
-        c.cmdAddNew->setCaption(kNewCustomer);
+        setAddButtonMode(EntryMode::Browsing);
         c.cmdAddNew->setVisible(true);
         return;
     }
@@ -249,7 +295,7 @@ void CustomerPage::undoCustomerEdit()
 {
     auto& c = w_.c;
     showSelectedCustomer();
-    c.cmdAddNew->setCaption(kNewCustomer);
+    setAddButtonMode(EntryMode::Browsing);
     c.cmdAddNew->setVisible(true);
     c.lvwCustomersVis->setFocus();
 }
@@ -279,9 +325,9 @@ void CustomerPage::showBrowsing()
     // field in the normal colour, and the buttons that act on the customer shown.
     auto& c = w_.c;
     w_.entryFields.setFieldHighlight(false);
-    c.cmdAddNew->setCaption(kNewCustomer);
+    setAddButtonMode(EntryMode::Browsing);
     c.cmdAddNew->setVisible(true);
-    c.cmdUndo->setCaption(kDeleteExisting);
+    setUndoButtonMode(EntryMode::Browsing);
     c.cmdUndo->setVisible(true);
     c.cmdPrint->setVisible(true);
 }

@@ -11,9 +11,12 @@ namespace tav::app {
 class MainWindow;
 
 // The Customers page: browsing the current customers, adding, editing, undoing and cancelling.
-// The page's mode is carried by the captions and visibility of its two buttons.
 class CustomerPage {
 public:
+    // What the fields hold: a stored customer browsed, a new customer entered, or a customer's
+    // stored values edited.
+    enum class EntryMode { Browsing, EnteringNew, Editing };
+
     explicit CustomerPage(MainWindow& window);
 
     void cmdAddNew_Click();
@@ -34,6 +37,11 @@ public:
     // The 1-based position of the first listed customer with exactly this display name, 0 for none.
     qsizetype findCustomerByName(const QString& name, const QString& exceptKey = QString()) const;
 
+    // Each of the two buttons acts for a mode, which its caption names. They are set one by one:
+    // the undo button keeps the mode it last acted for while it is hidden or no customer is shown.
+    void setAddButtonMode(EntryMode mode);
+    void setUndoButtonMode(EntryMode mode);
+
 private:
     void showBrowsing();
     records::CustomerRecord typedRecord() const;
@@ -52,6 +60,9 @@ private:
     MainWindow& w_;
     // The key of the customer whose values the fields show.
     QString shownKey_;
+    // As the buttons' design captions say.
+    EntryMode addButtonMode_ = EntryMode::Browsing;
+    EntryMode undoButtonMode_ = EntryMode::Browsing;
 };
 
 } // namespace tav::app

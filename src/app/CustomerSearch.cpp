@@ -20,17 +20,23 @@ CustomerSearch::CustomerSearch(MainWindow& window)
 {
 }
 
+void CustomerSearch::showBox(Box box)
+{
+    box_ = box;
+    w_.c.lblCustomers->setCaption(box == Box::Open ? kSearchMode : kListMode);
+}
+
 void CustomerSearch::cmdSearch_Click()
 {
     auto& c = w_.c;
-    if (c.lblCustomers->caption() == kListMode) {
+    if (box_ == Box::Closed) {
         // Handled once this handler is done and the box shows: the focus moves on to the box.
         platform::host().sendKey(Qt::Key_Tab);
-        c.lblCustomers->setCaption(kSearchMode);
+        showBox(Box::Open);
         c.txtSearch->setText(QString());
         c.txtSearch->setVisible(true);
     } else {
-        c.lblCustomers->setCaption(kListMode);
+        showBox(Box::Closed);
         c.txtSearch->setVisible(false);
         if (c.lvwCustomersVis->visible())
             c.lvwCustomersVis->setFocus();

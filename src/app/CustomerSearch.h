@@ -14,7 +14,13 @@ public:
     void txtSearch_Change();
 
 private:
+    enum class Box { Closed, Open };
+    // Sets whether the box is open with the list's label, which reads "Search:" while it is.
+    void showBox(Box box);
+
     MainWindow& w_;
+    // Closed, as the label's design caption says.
+    Box box_ = Box::Closed;
 };
 
 } // namespace tav::app

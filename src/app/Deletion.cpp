@@ -103,7 +103,7 @@ void Deletion::deleteCustomer()
     if (c.lvwCustomersVis->isEmpty()) {
         w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
         c.cmdUndo->setVisible(false);
-        c.cmdUndo->setCaption(QStringLiteral("&Cancel New"));
+        w_.customers.setUndoButtonMode(CustomerPage::EntryMode::EnteringNew);
         c.cmdPrint->setVisible(false);
     } else {
         position = std::min(position, c.lvwCustomersVis->count());
@@ -112,7 +112,7 @@ void Deletion::deleteCustomer()
     }
     w_.entryFields.setFieldHighlight(false);
     w_.session.setSaveCancelVisible(true);
-    c.cmdAddNew->setCaption(QStringLiteral("&New Customer"));
+    w_.customers.setAddButtonMode(CustomerPage::EntryMode::Browsing);
 }
 
 void Deletion::deleteProductOrService()

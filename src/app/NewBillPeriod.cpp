@@ -58,7 +58,7 @@ QString NewBillPeriod::itemKey(qint64 customerNumber, qint64 productNumber)
 
 bool NewBillPeriod::isComposing() const
 {
-    return w_.c.lblBillPeriodName->caption() == QLatin1String("Bill Period Name:");
+    return w_.billPeriods.isComposing();
 }
 
 qint64 NewBillPeriod::productNumberOfItem(const QString& key) const

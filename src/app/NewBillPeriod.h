@@ -16,7 +16,7 @@ public:
 
     explicit NewBillPeriod(MainWindow& window);
 
-    // While a new period is composed, the page's name label reads "Bill Period Name:".
+    // Whether the Bill Periods page composes a new period, whose tree this is, or views a stored one.
     bool isComposing() const;
 
     void buildNewBillPeriodTree();

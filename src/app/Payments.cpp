@@ -38,9 +38,17 @@ void Payments::showPaymentButtons()
     w_.c.cmdAdjustBalance->setVisible(customer);
 }
 
+void Payments::setResetButtonMode(ResetButtonMode mode)
+{
+    resetButtonMode_ = mode;
+    w_.c.cmdResetCustomerAccounts->setCaption(mode == ResetButtonMode::ResetAccounts
+                                                  ? QStringLiteral("&Reset Customer Accounts")
+                                                  : QStringLiteral("&Log Full Payment"));
+}
+
 void Payments::cmdResetCustomerAccounts_Click()
 {
-    if (w_.c.cmdResetCustomerAccounts->caption() == QLatin1String("&Reset Customer Accounts")) {
+    if (resetButtonMode_ == ResetButtonMode::ResetAccounts) {
         w_.newPeriod.buildNewBillPeriodTree();
         return;
     }

@@ -14,9 +14,15 @@ class MainWindow;
 // the period shown on the Bill Periods page.
 class Payments {
 public:
+    // What the reset button does: rebuild a new period's tree, or log a full payment for the
+    // customer selected in a stored period.
+    enum class ResetButtonMode { ResetAccounts, LogFullPayment };
+
     explicit Payments(MainWindow& window);
 
     void cmdResetCustomerAccounts_Click();
+    // Sets the mode with the button's caption, which names it.
+    void setResetButtonMode(ResetButtonMode mode);
     void cmdAdjustBalance_Click();
     // Shows the two payment buttons exactly while a customer is selected.
     void showPaymentButtons();
@@ -36,6 +42,8 @@ private:
     QString focusedCustomerKey() const;
 
     MainWindow& w_;
+    // As the button's design caption says.
+    ResetButtonMode resetButtonMode_ = ResetButtonMode::LogFullPayment;
 };
 
 } // namespace tav::app

@@ -29,7 +29,7 @@ ProductsPage::ProductsPage(MainWindow& window)
 
 void ProductsPage::cmdAddNewItem_Click()
 {
-    if (w_.c.cmdAddNewItem->caption() == kNewProduct)
+    if (mode_ == Mode::Browsing)
         setProductEntryMode(true);
     else
         addProductOrService();
@@ -37,7 +37,7 @@ void ProductsPage::cmdAddNewItem_Click()
 
 void ProductsPage::cmdCancelNewItem_Click()
 {
-    if (w_.c.cmdCancelNewItem->caption() == kDeleteExisting)
+    if (mode_ == Mode::Browsing)
         w_.deletion.deleteProductOrService();
     else
         setProductEntryMode(false);
@@ -65,7 +65,7 @@ void ProductsPage::updateAddButton()
 {
     // Only while a product is entered: emptying the boxes from elsewhere must not hide
     // "&New Product or Service" while the page is browsing.
-    if (w_.c.cmdAddNewItem->caption() == kNewProduct)
+    if (mode_ == Mode::Browsing)
         return;
     w_.c.cmdAddNewItem->setVisible(typedPrice() && typedName());
 }
@@ -82,21 +82,27 @@ void ProductsPage::txtProductOrServiceName_Change()
     w_.c.txtProductOrServiceName->setBackColor(typedName() ? kNormalColor : kEntryColor);
 }
 
+void ProductsPage::showMode(Mode mode)
+{
+    mode_ = mode;
+    const bool entering = mode == Mode::Entering;
+    w_.c.cmdCancelNewItem->setCaption(entering ? kCancelNew : kDeleteExisting);
+    w_.c.cmdAddNewItem->setCaption(entering ? kAddNew : kNewProduct);
+}
+
 void ProductsPage::setProductEntryMode(bool entering)
 {
     auto& c = w_.c;
     if (entering) {
         c.txtPrice->setText(QString());
         c.txtProductOrServiceName->setText(QString());
-        c.cmdCancelNewItem->setCaption(kCancelNew);
+        showMode(Mode::Entering);
         c.cmdCancelNewItem->setVisible(true);
-        c.cmdAddNewItem->setCaption(kAddNew);
         c.txtPrice->setBackColor(kEntryColor);
         c.txtProductOrServiceName->setBackColor(kEntryColor);
     } else {
-        c.cmdCancelNewItem->setCaption(kDeleteExisting);
+        showMode(Mode::Browsing);
         c.cmdCancelNewItem->setVisible(!c.lvwProducts[0]->isEmpty());
-        c.cmdAddNewItem->setCaption(kNewProduct);
     }
     for (Control* control : std::initializer_list<Control*>{c.lblPrice, c.txtPrice, c.lblProductOrServiceName,
                                                              c.txtProductOrServiceName})

@@ -30,8 +30,13 @@ private:
     // The typed name as it is stored; a name that ends like a billed quantity (" (x2)") is refused.
     std::optional<QString> typedName() const;
     void updateAddButton();
+    enum class Mode { Browsing, Entering };
+    // Sets the mode with the two buttons' captions, which name it.
+    void showMode(Mode mode);
 
     MainWindow& w_;
+    // Browsing, as the buttons' design captions say.
+    Mode mode_ = Mode::Browsing;
 };
 
 } // namespace tav::app

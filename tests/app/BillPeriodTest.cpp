@@ -350,3 +350,33 @@ TEST_F(BillPeriodTest, startingAPeriodLeavesTheProductsPageBrowsing)
     EXPECT_EQ(window->c.cmdAddNewItem->caption(), "&New Product or Service");
     EXPECT_TRUE(window->c.cmdAddNewItem->visible()) << "emptying the product boxes must not hide it";
 }
+
+TEST_F(BillPeriodTest, theResetButtonStartsTheCompositionOverOrLogsAFullPaymentAsThePageShows)
+{
+    startWithCustomersAndProducts();
+    auto& c = window->c;
+    const auto composedAfresh = [&] {
+        return tree().nodeCount() == 3 && window->newPeriod.isMarked("12k") && window->newPeriod.isMarked("30k");
+    };
+    c.cmdAddNewBP->click();
+    click("12k");
+    bill("3k");
+    c.cmdResetCustomerAccounts->click();
+    EXPECT_TRUE(composedAfresh()) << "the item billed is dropped, every customer marked again";
+
+    bill("3k");
+    finalise("January 2026");
+    click("12k");
+    c.cmdResetCustomerAccounts->click();
+    EXPECT_EQ(tree().text("12k"), "Lee, Ann - paid");
+    const auto paid = window->db.invoiceRecords.find(records::InvoiceRecord::key("January 2026", "12"));
+    ASSERT_TRUE(paid);
+    EXPECT_EQ(records::InvoiceRecord::fromText(*paid)->balance, "0");
+
+    // Composing again, the same button starts over, with a customer selected as well.
+    c.cmdAddNewBP->click();
+    click("12k");
+    bill("3k");
+    c.cmdResetCustomerAccounts->click();
+    EXPECT_TRUE(composedAfresh());
+}
