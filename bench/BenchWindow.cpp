@@ -78,7 +78,7 @@ BenchWindow::BenchWindow(records::Database& database, Page page, const QString& 
     window_->state.formats = app::probeLocaleFormats(host_.locale());
     window_->state.loadingCompanyInfo = true;
     for (size_t i = 0; i < window_->db.company.texts.size(); ++i)
-        window_->c.txtCompanyDetails[i]->setText(window_->db.company.texts[i]);
+        window_->c.company.txtCompanyDetails[i]->setText(window_->db.company.texts[i]);
     window_->state.loadingCompanyInfo = false;
     window_->lists.refreshViews();
     window_->setWidth(kStartWidth);
@@ -92,7 +92,7 @@ BenchWindow::BenchWindow(records::Database& database, Page page, const QString& 
 BenchWindow::~BenchWindow()
 {
     database_ = std::move(window_->db);
-    window_->session.setSaveCancelVisible(false);
+    window_->books.setUnsaved(false);
     window_->unload();
     components::releaseDialogs();
     platform::installHost(nullptr);

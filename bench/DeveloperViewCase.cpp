@@ -28,7 +28,7 @@ app::DeveloperView* openView(BenchWindow& window, double& seconds)
 {
     window.settings().setValue(QStringLiteral("BrowseRecall"), QStringLiteral("view"), QStringLiteral("plorvex"));
     seconds = secondsFor([&] {
-        emit window->c.picLogo->clicked();
+        emit window->c.frame.picLogo->clicked();
         BenchWindow::settle();
     });
     return window->developerAccess.view();

@@ -35,13 +35,13 @@ public:
     {
         BenchWindow window(context.database, BenchWindow::CustomersPage);
         auto& c = window->c;
-        c.cmdSearch->click();
+        c.customers.cmdSearch->click();
         BenchWindow::settle();
         const double seconds = secondsFor([&] {
-            typeKey(*c.txtSearch, Qt::Key_Q, QStringLiteral("q"));
+            typeKey(*c.customers.txtSearch, Qt::Key_Q, QStringLiteral("q"));
             BenchWindow::settle();
         });
-        if (c.txtSearch->text() != QLatin1String("q")) {
+        if (c.customers.txtSearch->text() != QLatin1String("q")) {
             std::fprintf(stderr, "search-keystroke: the letter did not reach the search box\n");
             return false;
         }
@@ -61,15 +61,15 @@ public:
         const qsizetype before = context.database.customers.count();
         BenchWindow window(context.database, BenchWindow::CustomersPage);
         auto& c = window->c;
-        c.cmdAddNew->click();
-        c.txtField[0]->setText(QStringLiteral("Zoe"));
-        c.txtField[1]->setText(QStringLiteral("Miller"));
+        c.customers.cmdAddNew->click();
+        c.customers.txtField[0]->setText(QStringLiteral("Zoe"));
+        c.customers.txtField[1]->setText(QStringLiteral("Miller"));
         BenchWindow::settle();
         const double seconds = secondsFor([&] {
-            c.cmdAddNew->click();
+            c.customers.cmdAddNew->click();
             BenchWindow::settle();
         });
-        if (window->db.customers.count() != before + 1) {
+        if (window->books.data().customers.count() != before + 1) {
             std::fprintf(stderr, "add-customer: the customer was not added\n");
             return false;
         }
@@ -89,17 +89,17 @@ public:
         const qsizetype before = context.database.invoiceRecords.count();
         BenchWindow window(context.database, BenchWindow::BillPeriodsPage);
         auto& c = window->c;
-        c.cmdAddNewBP->click();
-        c.lvwProducts[1]->select(1);
+        c.billPeriods.cmdAddNewBP->click();
+        c.billPeriods.lvwProducts[1]->select(1);
         window->newPeriod.billSelectedProduct();
-        c.txtBillPeriod->setText(QStringLiteral("Bench Period"));
-        c.txtPField[3]->setText(QStringLiteral("12/31/2030"));
+        c.billPeriods.txtBillPeriod->setText(QStringLiteral("Bench Period"));
+        c.billPeriods.txtPField[3]->setText(QStringLiteral("12/31/2030"));
         BenchWindow::settle();
         const double seconds = secondsFor([&] {
-            c.cmdAddNewBP->click();
+            c.billPeriods.cmdAddNewBP->click();
             BenchWindow::settle();
         });
-        const qsizetype added = window->db.invoiceRecords.count() - before;
+        const qsizetype added = window->books.data().invoiceRecords.count() - before;
         if (added <= 0) {
             std::fprintf(stderr, "finalise-period: no period was finalised\n");
             return false;

@@ -26,7 +26,7 @@ const QString& kRootKey = app::NewBillPeriod::kRootKey;
 // on the root's check box leaves it; the number of customers checked.
 int checkEveryCustomer(BenchWindow& window)
 {
-    TreeView* tree = window->c.tvwInvoiceRecords[1];
+    TreeView* tree = window->c.printing.tvwInvoiceRecords[1];
     tree->setChecked(kRootKey, true);
     window->trees.tvwInvoiceRecords_NodeCheck(1, kRootKey);
     int customers = 0;
@@ -139,11 +139,11 @@ public:
         });
         qint64 bytes = 0;
         const std::optional<double> seconds
-            = timePdfRun(name(), window, pdf, [&] { window->c.cmdPrint->click(); }, bytes);
+            = timePdfRun(name(), window, pdf, [&] { window->c.customers.cmdPrint->click(); }, bytes);
         if (!seconds)
             return false;
         context.report("print-customer-list", *seconds, "s");
-        context.report("print-customer-list-customers", static_cast<double>(window->db.customers.count()), "");
+        context.report("print-customer-list-customers", static_cast<double>(window->books.data().customers.count()), "");
         return true;
     }
 };

@@ -38,28 +38,28 @@ public:
     {
         BenchWindow window(context.database, BenchWindow::BillPeriodsPage);
         auto& c = window->c;
-        if (c.cmbBillPeriod[1]->listCount() < 2) {
+        if (c.billPeriods.cmbBillPeriod[1]->listCount() < 2) {
             std::fprintf(stderr, "choose-period: fewer than two periods\n");
             return false;
         }
         const double seconds = secondsFor([&] {
-            c.cmbBillPeriod[1]->setListIndex(0);
+            c.billPeriods.cmbBillPeriod[1]->setListIndex(0);
             BenchWindow::settle();
         });
         // The Printing page's tree of that period is filled as the user goes there.
         const double printingPage = secondsFor([&] {
-            emit c.cmdTab[BenchWindow::PrintingPage]->clicked();
+            emit c.frame.cmdTab[BenchWindow::PrintingPage]->clicked();
             BenchWindow::settle();
         });
-        const QString period = c.cmbBillPeriod[1]->itemText(0);
-        if (c.tvwInvoiceRecords[0]->text(kRootKey) != period || c.tvwInvoiceRecords[1]->text(kRootKey) != period) {
+        const QString period = c.billPeriods.cmbBillPeriod[1]->itemText(0);
+        if (c.billPeriods.tvwInvoiceRecords[0]->text(kRootKey) != period || c.printing.tvwInvoiceRecords[1]->text(kRootKey) != period) {
             std::fprintf(stderr, "choose-period: the trees do not show the period chosen\n");
             return false;
         }
         context.report("choose-period", seconds, "s");
         context.report("printing-page", printingPage, "s");
         context.report(
-            "choose-period-nodes", c.tvwInvoiceRecords[0]->nodeCount() + c.tvwInvoiceRecords[1]->nodeCount(), "");
+            "choose-period-nodes", c.billPeriods.tvwInvoiceRecords[0]->nodeCount() + c.printing.tvwInvoiceRecords[1]->nodeCount(), "");
         return true;
     }
 };
@@ -73,7 +73,7 @@ public:
     {
         BenchWindow window(context.database, BenchWindow::BillPeriodsPage);
         auto& c = window->c;
-        TreeView* tree = c.tvwInvoiceRecords[0];
+        TreeView* tree = c.billPeriods.tvwInvoiceRecords[0];
         QString owing;
         for (int i = 1; i <= tree->nodeCount() && owing.isEmpty(); ++i) {
             const QString key = tree->keyAt(i);
@@ -86,7 +86,7 @@ public:
         }
         tree->select(owing);
         const double seconds = secondsFor([&] {
-            c.cmdResetCustomerAccounts->click();
+            c.billPeriods.cmdResetCustomerAccounts->click();
             BenchWindow::settle();
         });
         if (!tree->text(owing).endsWith(QLatin1String(" - paid"))) {
@@ -110,13 +110,13 @@ public:
         customer.values[0] = QStringLiteral("Unbilled");
         context.database.customers.add(key, customer.text());
         BenchWindow window(context.database, BenchWindow::CustomersPage);
-        auto* list = window->c.lvwCustomersVis;
+        auto* list = window->c.customers.lvwCustomersVis;
         list->select(list->positionOf(key));
         const double seconds = secondsFor([&] {
             window->deletion.deleteCustomer();
             BenchWindow::settle();
         });
-        if (window->db.customers.contains(key)) {
+        if (window->books.data().customers.contains(key)) {
             std::fprintf(stderr, "delete-customer: the customer was not deleted\n");
             return false;
         }
@@ -146,14 +146,14 @@ std::optional<BillingTimes> billAndReset(const BenchContext& context, int custom
     size.invoiceRecords = 0;
     records::Database database = syntheticDatabase(size);
     BenchWindow window(database, BenchWindow::BillPeriodsPage);
-    TreeView* tree = window->c.tvwInvoiceRecords[0];
+    TreeView* tree = window->c.billPeriods.tvwInvoiceRecords[0];
     BillingTimes taken;
     taken.entering = secondsFor([&] {
         window->billPeriods.setBillPeriodEntryMode(true);
         BenchWindow::settle();
     });
     taken.customers = tree->nodeCount() - 1;
-    window->c.lvwProducts[1]->select(1);
+    window->c.billPeriods.lvwProducts[1]->select(1);
     for (int i = 0; i < times; ++i) {
         taken.billing += secondsFor([&] {
             window->newPeriod.billSelectedProduct();
@@ -162,7 +162,7 @@ std::optional<BillingTimes> billAndReset(const BenchContext& context, int custom
         const int items = tree->nodeCount() - 1 - taken.customers;
         // "Reset Customer Accounts" drops every item just billed and keeps the customers.
         taken.resetting += secondsFor([&] {
-            window->c.cmdResetCustomerAccounts->click();
+            window->c.billPeriods.cmdResetCustomerAccounts->click();
             BenchWindow::settle();
         });
         const int afterReset = tree->nodeCount() - 1;

@@ -51,7 +51,7 @@ int main(int argc, char** argv)
         QApplication::processEvents();
         window->widget()->grab().save(output.filePath(QLatin1String(names[page]) + QLatin1String(".png")));
     }
-    window->session.setSaveCancelVisible(false);
+    window->books.setUnsaved(false);
     window->unload();
     QTextStream(stdout) << "pictures written to " << output.absolutePath() << "\n";
     return 0;

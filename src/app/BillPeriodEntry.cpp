@@ -49,74 +49,74 @@ void BillPeriodEntry::showMode(Mode mode)
 {
     mode_ = mode;
     const bool composing = mode == Mode::Composing;
-    w_.c.cmdAddNewBP->setCaption(composing ? kAddNew : kNewBillPeriod);
-    w_.c.lblBillPeriodName->setCaption(composing ? kEntryLabel : kViewLabel);
+    w_.c.billPeriods.cmdAddNewBP->setCaption(composing ? kAddNew : kNewBillPeriod);
+    w_.c.billPeriods.lblBillPeriodName->setCaption(composing ? kEntryLabel : kViewLabel);
 }
 
 void BillPeriodEntry::setBillPeriodEntryMode(bool entering)
 {
     auto& c = w_.c;
     if (entering) {
-        if (c.lvwCustomersVis->isEmpty() || c.lvwProducts[1]->isEmpty()) {
+        if (c.customers.lvwCustomersVis->isEmpty() || c.billPeriods.lvwProducts[1]->isEmpty()) {
             host().messageBox(QStringLiteral("Please add your Customers and your Products first."), MessageButtons::Ok,
                               MessageIcon::None, host().appTitle());
             return;
         }
-        c.txtPrice->setText(QString());
-        c.txtProductOrServiceName->setText(QString());
-        c.cmdCancelNewBP->setCaption(QStringLiteral("&Cancel New"));
+        c.products.txtPrice->setText(QString());
+        c.products.txtProductOrServiceName->setText(QString());
+        c.billPeriods.cmdCancelNewBP->setCaption(QStringLiteral("&Cancel New"));
         showMode(Mode::Composing);
-        c.txtBillPeriod->setBackColor(kEntryColor);
+        c.billPeriods.txtBillPeriod->setBackColor(kEntryColor);
         const QDate today = host().now().date();
-        c.lblExample->setCaption(QStringLiteral("(Example: %1 %2)").arg(host().locale().monthName(today.month()))
+        c.billPeriods.lblExample->setCaption(QStringLiteral("(Example: %1 %2)").arg(host().locale().monthName(today.month()))
                                      .arg(today.year()));
         w_.entryFields.resetEntryFields(EntryFields::PrepareNewPeriod);
         w_.newPeriod.buildNewBillPeriodTree();
         w_.payments.setResetButtonMode(Payments::ResetButtonMode::ResetAccounts);
-        c.cmdAdjustBalance->setVisible(false);
-        c.cmdResetCustomerAccounts->setVisible(false);
+        c.billPeriods.cmdAdjustBalance->setVisible(false);
+        c.billPeriods.cmdResetCustomerAccounts->setVisible(false);
     } else {
         showMode(Mode::Viewing);
         // With no stored period shown, the abandoned composition must not stay in the tree.
-        if (c.cmbBillPeriod[1]->listIndex() < 0)
-            c.tvwInvoiceRecords[0]->clear();
+        if (c.billPeriods.cmbBillPeriod[1]->listIndex() < 0)
+            c.billPeriods.tvwInvoiceRecords[0]->clear();
         selectBillPeriod(1);
         w_.entryFields.resetEntryFields(EntryFields::ShowFinalPeriod);
-        c.cmdResetCustomerAccounts->setVisible(false);
+        c.billPeriods.cmdResetCustomerAccounts->setVisible(false);
         w_.payments.setResetButtonMode(Payments::ResetButtonMode::LogFullPayment);
     }
-    for (Control* control : std::initializer_list<Control*>{c.lvwProducts[1], c.lblDoubleClickToAdd, c.lblExample,
-                                                             c.cmdCancelNewBP, c.txtBillPeriod})
+    for (Control* control : std::initializer_list<Control*>{c.billPeriods.lvwProducts[1], c.billPeriods.lblDoubleClickToAdd, c.billPeriods.lblExample,
+                                                             c.billPeriods.cmdCancelNewBP, c.billPeriods.txtBillPeriod})
         control->setVisible(entering);
-    for (Control* control : std::initializer_list<Control*>{c.cmdAddNewBP, c.cmbBillPeriod[1], c.lblCustomerAccountsForThisPeriod})
+    for (Control* control : std::initializer_list<Control*>{c.billPeriods.cmdAddNewBP, c.billPeriods.cmbBillPeriod[1], c.billPeriods.lblCustomerAccountsForThisPeriod})
         control->setVisible(!entering);
     if (entering)
-        c.txtBillPeriod->setFocus();
+        c.billPeriods.txtBillPeriod->setFocus();
     w_.layout.layoutTab(2);
 }
 
 bool BillPeriodEntry::billDueReadsAsDate() const
 {
-    const QString due = w_.c.txtPField[3]->text();
+    const QString due = w_.c.billPeriods.txtPField[3]->text();
     return due.size() > 5 && DateText(w_.state.formats, host().locale()).read(due).has_value();
 }
 
 void BillPeriodEntry::txtBillPeriod_Change()
 {
     auto& c = w_.c;
-    const bool named = !c.txtBillPeriod->text().isEmpty();
-    c.txtBillPeriod->setBackColor(named ? kNormalColor : kEntryColor);
+    const bool named = !c.billPeriods.txtBillPeriod->text().isEmpty();
+    c.billPeriods.txtBillPeriod->setBackColor(named ? kNormalColor : kEntryColor);
     if (named) {
-        c.cmdAddNewBP->setVisible(billDueReadsAsDate());
-        if (c.lblExample->visible()) {
-            c.lblExample->setVisible(false);
-            c.lblCustomerAccountsForThisPeriod->setVisible(true);
+        c.billPeriods.cmdAddNewBP->setVisible(billDueReadsAsDate());
+        if (c.billPeriods.lblExample->visible()) {
+            c.billPeriods.lblExample->setVisible(false);
+            c.billPeriods.lblCustomerAccountsForThisPeriod->setVisible(true);
         }
     } else {
-        c.cmdAddNewBP->setVisible(false);
-        if (!c.lblExample->visible()) {
-            c.lblExample->setVisible(true);
-            c.lblCustomerAccountsForThisPeriod->setVisible(false);
+        c.billPeriods.cmdAddNewBP->setVisible(false);
+        if (!c.billPeriods.lblExample->visible()) {
+            c.billPeriods.lblExample->setVisible(true);
+            c.billPeriods.lblCustomerAccountsForThisPeriod->setVisible(false);
         }
     }
 }
@@ -127,15 +127,15 @@ void BillPeriodEntry::txtPField_Change(int index)
     if (index != 3 || mode_ == Mode::Viewing)
         return;
     const bool date = billDueReadsAsDate();
-    c.cmdAddNewBP->setVisible(!c.txtBillPeriod->text().isEmpty() && date);
+    c.billPeriods.cmdAddNewBP->setVisible(!c.billPeriods.txtBillPeriod->text().isEmpty() && date);
     const QString& separator = w_.state.formats.dateSeparator;
-    const bool twoSeparators = !separator.isEmpty() && c.txtPField[3]->text().count(separator) == 2;
-    c.txtPField[3]->setBackColor(date && twoSeparators ? kNormalColor : kEntryColor);
+    const bool twoSeparators = !separator.isEmpty() && c.billPeriods.txtPField[3]->text().count(separator) == 2;
+    c.billPeriods.txtPField[3]->setBackColor(date && twoSeparators ? kNormalColor : kEntryColor);
 }
 
 qsizetype BillPeriodEntry::findBillPeriodByName(const QString& name) const
 {
-    const records::RecordTable& periods = w_.db.periods;
+    const records::RecordTable& periods = w_.books.data().periods;
     for (qsizetype i = 1; i <= periods.count(); ++i) {
         const auto period = BillPeriodRecord::fromText(periods.textAt(i));
         if (period && period->name == name)
@@ -146,7 +146,7 @@ qsizetype BillPeriodEntry::findBillPeriodByName(const QString& name) const
 
 bool BillPeriodEntry::anyBilledItems() const
 {
-    const TreeView* tree = w_.c.tvwInvoiceRecords[0];
+    const TreeView* tree = w_.c.billPeriods.tvwInvoiceRecords[0];
     for (int i = 1; i <= tree->nodeCount(); ++i) {
         if (tree->keyAt(i).endsWith(QLatin1Char('b')))
             return true;
@@ -156,13 +156,13 @@ bool BillPeriodEntry::anyBilledItems() const
 
 QList<BillPeriodEntry::BilledCustomer> BillPeriodEntry::billedCustomers() const
 {
-    const TreeView* tree = w_.c.tvwInvoiceRecords[0];
+    const TreeView* tree = w_.c.billPeriods.tvwInvoiceRecords[0];
     // A period bills the same few products to thousands of customers: each price is read once.
     std::unordered_map<qint64, records::Cents> prices;
     const auto priceOf = [&](qint64 product) {
         const auto [known, added] = prices.try_emplace(product, 0);
         if (added) {
-            const QString* text = w_.db.products.find(records::numberedKey(product));
+            const QString* text = w_.books.data().products.find(records::numberedKey(product));
             // Billing refuses a price that could not be read.
             known->second = text ? records::ProductRecord::fromText(*text).price.value_or(0) : 0;
         }
@@ -189,12 +189,12 @@ QList<BillPeriodEntry::BilledCustomer> BillPeriodEntry::billedCustomers() const
 void BillPeriodEntry::createBillPeriod()
 {
     auto& c = w_.c;
-    const QString name = c.txtBillPeriod->text();
+    const QString name = c.billPeriods.txtBillPeriod->text();
     const QList<BilledCustomer> billed = billedCustomers();
     // Every key is checked before anything is added: a period is stored whole or not at all.
-    const bool taken = findBillPeriodByName(name) != 0 || w_.db.periods.contains(name)
+    const bool taken = findBillPeriodByName(name) != 0 || w_.books.data().periods.contains(name)
         || std::any_of(billed.begin(), billed.end(), [&](const BilledCustomer& customer) {
-               return w_.db.invoiceRecords.contains(InvoiceRecord::key(name, customer.customerNumber));
+               return w_.books.data().invoiceRecords.contains(InvoiceRecord::key(name, customer.customerNumber));
            });
     if (taken) {
         host().messageBox(QStringLiteral("A Bill Period with the exact same name was found.\r\n\r\n"
@@ -214,23 +214,23 @@ void BillPeriodEntry::createBillPeriod()
         return;
 
     const DateText dates(w_.state.formats, host().locale());
-    const BillPeriodRecord period{dates.stored(c.txtPField[1]->text()), name, dates.stored(c.txtPField[2]->text()),
-                                  dates.stored(c.txtPField[3]->text())};
-    w_.db.periods.add(name, period.text());
+    const BillPeriodRecord period{dates.stored(c.billPeriods.txtPField[1]->text()), name, dates.stored(c.billPeriods.txtPField[2]->text()),
+                                  dates.stored(c.billPeriods.txtPField[3]->text())};
+    w_.books.data().periods.add(name, period.text());
     for (const BilledCustomer& customer : billed) {
-        const InvoiceRecord record{name, w_.session.customerNameForRecord(customer.customerNumber),
+        const InvoiceRecord record{name, w_.books.customerNameForRecord(customer.customerNumber),
                                    customer.customerNumber, records::balanceText(customer.total), customer.items, QString()};
-        w_.db.invoiceRecords.add(record.key(), record.text());
+        w_.books.data().invoiceRecords.add(record.key(), record.text());
     }
     w_.lists.fillBillPeriodCombos();
-    w_.session.setSaveCancelVisible(true);
+    w_.books.setUnsaved(true);
     setBillPeriodEntryMode(false);
 }
 
 qsizetype BillPeriodEntry::periodPosition(int comboIndex) const
 {
     // The combos list the well-formed periods in table order.
-    const records::RecordTable& periods = w_.db.periods;
+    const records::RecordTable& periods = w_.books.data().periods;
     int shown = -1;
     for (qsizetype i = 1; i <= periods.count(); ++i) {
         if (records::hasFieldCount(periods.textAt(i), BillPeriodRecord::FieldCount) && ++shown == comboIndex)
@@ -251,23 +251,23 @@ void BillPeriodEntry::selectBillPeriod(int index)
     // until the entry ends, so that the composition is not thrown away.
     if (index == 1 && w_.newPeriod.isComposing())
         return;
-    const int chosen = c.cmbBillPeriod[index]->listIndex();
+    const int chosen = c.cmbBillPeriod(index)->listIndex();
     const qsizetype position = chosen < 0 ? 0 : periodPosition(chosen);
     if (position == 0)
         return;
-    const auto period = BillPeriodRecord::fromText(w_.db.periods.textAt(position));
+    const auto period = BillPeriodRecord::fromText(w_.books.data().periods.textAt(position));
     if (!period)
         return;
     if (index == 1) {
         const DateText dates(w_.state.formats, host().locale());
-        c.txtPField[1]->setText(dates.shown(period->start));
-        c.txtPField[2]->setText(dates.shown(period->end));
-        c.txtPField[3]->setText(dates.shown(period->billDue));
+        c.billPeriods.txtPField[1]->setText(dates.shown(period->start));
+        c.billPeriods.txtPField[2]->setText(dates.shown(period->end));
+        c.billPeriods.txtPField[3]->setText(dates.shown(period->billDue));
     }
     w_.trees.buildInvoiceTree(index - 1);
-    c.cmdResetCustomerAccounts->setVisible(false);
-    c.cmdAdjustBalance->setVisible(false);
-    c.cmbBillPeriod[3 - index]->setListIndex(chosen);
+    c.billPeriods.cmdResetCustomerAccounts->setVisible(false);
+    c.billPeriods.cmdAdjustBalance->setVisible(false);
+    c.cmbBillPeriod(3 - index)->setListIndex(chosen);
 }
 
 } // namespace tav::app

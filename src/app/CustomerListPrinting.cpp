@@ -15,7 +15,7 @@ CustomerListPrinting::CustomerListPrinting(MainWindow& window)
 void CustomerListPrinting::cmdPrint_Click()
 {
     // The window unloads itself after printing or cancelling, and then goes.
-    platform::host().runModal(*new printing::CustomerListOptionsWindow(w_.db.customers, w_.widget()));
+    platform::host().runModal(*new printing::CustomerListOptionsWindow(w_.books.data().customers, w_.widget()));
 }
 
 } // namespace tav::app

@@ -61,13 +61,13 @@ CustomerPage::CustomerPage(MainWindow& window)
 void CustomerPage::setAddButtonMode(EntryMode mode)
 {
     addButtonMode_ = mode;
-    w_.c.cmdAddNew->setCaption(addButtonCaption(mode));
+    w_.c.customers.cmdAddNew->setCaption(addButtonCaption(mode));
 }
 
 void CustomerPage::setUndoButtonMode(EntryMode mode)
 {
     undoButtonMode_ = mode;
-    w_.c.cmdUndo->setCaption(undoButtonCaption(mode));
+    w_.c.customers.cmdUndo->setCaption(undoButtonCaption(mode));
 }
 
 void CustomerPage::cmdAddNew_Click()
@@ -104,35 +104,35 @@ void CustomerPage::beginNewCustomer()
 {
     auto& c = w_.c;
     w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
-    if (!c.lvwCustomersVis->isEmpty())
-        c.lvwCustomersVis->clearSelectedMark();
-    c.cmdAddNew->setVisible(false);
+    if (!c.customers.lvwCustomersVis->isEmpty())
+        c.customers.lvwCustomersVis->clearSelectedMark();
+    c.customers.cmdAddNew->setVisible(false);
     setAddButtonMode(EntryMode::EnteringNew);
     setUndoButtonMode(EntryMode::EnteringNew);
-    c.cmdUndo->setVisible(true);
-    c.cmdPrint->setVisible(false);
+    c.customers.cmdUndo->setVisible(true);
+    c.customers.cmdPrint->setVisible(false);
     w_.entryFields.setFieldHighlight(true);
-    c.txtField[0]->setFocus();
+    c.customers.txtField[0]->setFocus();
 }
 
 void CustomerPage::txtField_Change(int index)
 {
     auto& c = w_.c;
-    if (undoButtonMode_ == EntryMode::EnteringNew && c.cmdUndo->visible()) {
-        c.cmdAddNew->setVisible(!c.txtField[0]->text().isEmpty());
-        TextBox* field = c.txtField[index];
+    if (undoButtonMode_ == EntryMode::EnteringNew && c.customers.cmdUndo->visible()) {
+        c.customers.cmdAddNew->setVisible(!c.customers.txtField[0]->text().isEmpty());
+        TextBox* field = c.customers.txtField[index];
         field->setBackColor(field->text().isEmpty() ? kEntryColor : kNormalColor);
         return;
     }
-    const bool edited = std::any_of(c.txtField.begin(), c.txtField.end(),
+    const bool edited = std::any_of(c.customers.txtField.begin(), c.customers.txtField.end(),
                                     [](const TextBox* field) { return field->text() != field->tag(); });
     if (edited) {
         setUndoButtonMode(EntryMode::Editing);
-        c.cmdUndo->setVisible(true);
+        c.customers.cmdUndo->setVisible(true);
         setAddButtonMode(EntryMode::Editing);
-        c.cmdAddNew->setVisible(true);
+        c.customers.cmdAddNew->setVisible(true);
     } else {
-        c.cmdUndo->setVisible(false);
+        c.customers.cmdUndo->setVisible(false);
         setAddButtonMode(EntryMode::Browsing);
     }
 }
@@ -140,7 +140,7 @@ void CustomerPage::txtField_Change(int index)
 void CustomerPage::txtField_Click(int)
 {
     auto& c = w_.c;
-    if (c.lvwCustomersVis->isEmpty() && addButtonMode_ == EntryMode::Browsing && c.cmdAddNew->visible())
+    if (c.customers.lvwCustomersVis->isEmpty() && addButtonMode_ == EntryMode::Browsing && c.customers.cmdAddNew->visible())
         cmdAddNew_Click();
 }
 
@@ -154,13 +154,13 @@ void CustomerPage::lvwCustomersVis_KeyUp(int keyCode, int)
     // The arrows act as a click does; any other key that moved the current entry (Home, End,
     // the page keys, a letter) shows the customer it moved to, so the buttons always act on the
     // customer the user sees.
-    if (keyCode == KeyCode::Up || keyCode == KeyCode::Down || w_.c.lvwCustomersVis->currentKey() != shownKey_)
+    if (keyCode == KeyCode::Up || keyCode == KeyCode::Down || w_.c.customers.lvwCustomersVis->currentKey() != shownKey_)
         showSelectedCustomer();
 }
 
 QString CustomerPage::storedFieldText(int index) const
 {
-    QString text = w_.c.txtField[index]->text();
+    QString text = w_.c.customers.txtField[index]->text();
     text.removeIf([index](QChar ch) {
         const bool lineBreak = ch == QLatin1Char('\r') || ch == QLatin1Char('\n');
         return ch.unicode() < 32 && !(index == kNotesField && lineBreak);
@@ -195,7 +195,7 @@ bool CustomerPage::duplicateNameAccepted(const QString& displayName, const QStri
 qsizetype CustomerPage::sortedListPosition(const QString& key) const
 {
     // The list holds the table's listed customers in table order: count those standing before.
-    const records::RecordTable& customers = w_.db.customers;
+    const records::RecordTable& customers = w_.books.data().customers;
     const qsizetype tablePosition = customers.positionOf(key);
     qsizetype position = 1;
     for (qsizetype i = 1; i < tablePosition; ++i) {
@@ -210,7 +210,7 @@ void CustomerPage::saveCustomerRecord(const QString& givenKey)
     const CustomerRecord record = typedRecord();
     if (!currentNameAccepted(record.displayName()) || !duplicateNameAccepted(record.displayName(), givenKey))
         return;
-    storeCustomerRecord(givenKey.isEmpty() ? records::numberedKey(records::highestKeyNumber(w_.db.customers) + 1) : givenKey,
+    storeCustomerRecord(givenKey.isEmpty() ? records::numberedKey(records::highestKeyNumber(w_.books.data().customers) + 1) : givenKey,
                         record);
 }
 
@@ -225,17 +225,17 @@ CustomerRecord CustomerPage::typedRecord() const
 void CustomerPage::storeCustomerRecord(const QString& key, const CustomerRecord& record)
 {
     auto& c = w_.c;
-    w_.db.customers.add(key, record.text());
-    c.lvwCustomersVis->insert(sortedListPosition(key), key, record.displayName());
-    c.lvwCustomersVis->select(c.lvwCustomersVis->positionOf(key));
-    c.lvwCustomersVis->setFocus();
+    w_.books.data().customers.add(key, record.text());
+    c.customers.lvwCustomersVis->insert(sortedListPosition(key), key, record.displayName());
+    c.customers.lvwCustomersVis->select(c.customers.lvwCustomersVis->positionOf(key));
+    c.customers.lvwCustomersVis->setFocus();
     // The fields now show what is stored, and edits are tracked against that.
     for (int i = 0; i < 8; ++i) {
-        c.txtField[i]->setTag(record.values[static_cast<size_t>(i)]);
-        c.txtField[i]->setText(record.values[static_cast<size_t>(i)]);
+        c.customers.txtField[i]->setTag(record.values[static_cast<size_t>(i)]);
+        c.customers.txtField[i]->setText(record.values[static_cast<size_t>(i)]);
     }
     shownKey_ = key;
-    w_.session.setSaveCancelVisible(true);
+    w_.books.setUnsaved(true);
     showBrowsing();
     // The trees name the customer as the table does.
     w_.trees.showCustomerName(key);
@@ -244,11 +244,11 @@ void CustomerPage::storeCustomerRecord(const QString& key, const CustomerRecord&
 void CustomerPage::applyCustomerEdit()
 {
     auto& c = w_.c;
-    const QString key = c.lvwCustomersVis->currentKey();
+    const QString key = c.customers.lvwCustomersVis->currentKey();
     if (key.isEmpty()) {
         // Typing into the fields of an empty list: store the customer as a new one when it has a
         // first name, otherwise go back to browsing.
-        if (c.txtField[0]->text().isEmpty())
+        if (c.customers.txtField[0]->text().isEmpty())
             cancelNewCustomer();
         else
             saveCustomerRecord(QString());
@@ -268,8 +268,8 @@ void CustomerPage::applyCustomerEdit()
     }
     if (!duplicateNameAccepted(record.displayName(), key))
         return;
-    w_.db.customers.remove(key);
-    c.lvwCustomersVis->remove(key);
+    w_.books.data().customers.remove(key);
+    c.customers.lvwCustomersVis->remove(key);
     // Stored without asking again: a second answer could only drop the customer just removed.
     storeCustomerRecord(key, record);
 }
@@ -277,17 +277,17 @@ void CustomerPage::applyCustomerEdit()
 void CustomerPage::cancelNewCustomer()
 {
     auto& c = w_.c;
-    if (c.lvwCustomersVis->isEmpty()) {
+    if (c.customers.lvwCustomersVis->isEmpty()) {
         w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
-        c.cmdUndo->setVisible(false);
+        c.customers.cmdUndo->setVisible(false);
         shownKey_.clear();
         w_.entryFields.setFieldHighlight(false);
         setAddButtonMode(EntryMode::Browsing);
-        c.cmdAddNew->setVisible(true);
+        c.customers.cmdAddNew->setVisible(true);
         return;
     }
-    c.lvwCustomersVis->select(c.lvwCustomersVis->currentPosition());
-    c.lvwCustomersVis->setFocus();
+    c.customers.lvwCustomersVis->select(c.customers.lvwCustomersVis->currentPosition());
+    c.customers.lvwCustomersVis->setFocus();
     lvwCustomersVis_Click();
 }
 
@@ -296,24 +296,24 @@ void CustomerPage::undoCustomerEdit()
     auto& c = w_.c;
     showSelectedCustomer();
     setAddButtonMode(EntryMode::Browsing);
-    c.cmdAddNew->setVisible(true);
-    c.lvwCustomersVis->setFocus();
+    c.customers.cmdAddNew->setVisible(true);
+    c.customers.lvwCustomersVis->setFocus();
 }
 
 void CustomerPage::showSelectedCustomer()
 {
     auto& c = w_.c;
-    if (c.lvwCustomersVis->isEmpty())
+    if (c.customers.lvwCustomersVis->isEmpty())
         return;
-    const QString key = c.lvwCustomersVis->currentKey();
-    const QString* text = w_.db.customers.find(key);
+    const QString key = c.customers.lvwCustomersVis->currentKey();
+    const QString* text = w_.books.data().customers.find(key);
     const auto record = text ? CustomerRecord::fromText(*text) : std::nullopt;
     if (!record)
         return;
     for (int i = 0; i < 8; ++i) {
         // The tag first, so that the change tracking sees no edit.
-        c.txtField[i]->setTag(record->values[static_cast<size_t>(i)]);
-        c.txtField[i]->setText(record->values[static_cast<size_t>(i)]);
+        c.customers.txtField[i]->setTag(record->values[static_cast<size_t>(i)]);
+        c.customers.txtField[i]->setText(record->values[static_cast<size_t>(i)]);
     }
     shownKey_ = key;
     showBrowsing();
@@ -326,15 +326,15 @@ void CustomerPage::showBrowsing()
     auto& c = w_.c;
     w_.entryFields.setFieldHighlight(false);
     setAddButtonMode(EntryMode::Browsing);
-    c.cmdAddNew->setVisible(true);
+    c.customers.cmdAddNew->setVisible(true);
     setUndoButtonMode(EntryMode::Browsing);
-    c.cmdUndo->setVisible(true);
-    c.cmdPrint->setVisible(true);
+    c.customers.cmdUndo->setVisible(true);
+    c.customers.cmdPrint->setVisible(true);
 }
 
 qsizetype CustomerPage::findCustomerByName(const QString& name, const QString& exceptKey) const
 {
-    const ListView* list = w_.c.lvwCustomersVis;
+    const ListView* list = w_.c.customers.lvwCustomersVis;
     for (qsizetype i = 1; i <= list->count(); ++i) {
         if (list->textAt(i) == name && list->keyAt(i) != exceptKey)
             return i;

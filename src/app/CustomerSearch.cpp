@@ -23,7 +23,7 @@ CustomerSearch::CustomerSearch(MainWindow& window)
 void CustomerSearch::showBox(Box box)
 {
     box_ = box;
-    w_.c.lblCustomers->setCaption(box == Box::Open ? kSearchMode : kListMode);
+    w_.c.customers.lblCustomers->setCaption(box == Box::Open ? kSearchMode : kListMode);
 }
 
 void CustomerSearch::cmdSearch_Click()
@@ -33,23 +33,23 @@ void CustomerSearch::cmdSearch_Click()
         // Handled once this handler is done and the box shows: the focus moves on to the box.
         platform::host().sendKey(Qt::Key_Tab);
         showBox(Box::Open);
-        c.txtSearch->setText(QString());
-        c.txtSearch->setVisible(true);
+        c.customers.txtSearch->setText(QString());
+        c.customers.txtSearch->setVisible(true);
     } else {
         showBox(Box::Closed);
-        c.txtSearch->setVisible(false);
-        if (c.lvwCustomersVis->visible())
-            c.lvwCustomersVis->setFocus();
+        c.customers.txtSearch->setVisible(false);
+        if (c.customers.lvwCustomersVis->visible())
+            c.customers.lvwCustomersVis->setFocus();
     }
 }
 
 void CustomerSearch::txtSearch_Change()
 {
     auto& c = w_.c;
-    const qsizetype position = components::findListViewItem(*c.lvwCustomersVis, c.txtSearch->text(),
+    const qsizetype position = components::findListViewItem(*c.customers.lvwCustomersVis, c.customers.txtSearch->text(),
                                                             components::FindFlags::Partial | components::FindFlags::Wrap);
     if (position > 0)
-        c.lvwCustomersVis->select(position);
+        c.customers.lvwCustomersVis->select(position);
     w_.customers.showSelectedCustomer();
 }
 

@@ -47,14 +47,14 @@ bool Deletion::customerHasInvoiceRecords(const QString& key)
     showCheckingWindow();
     // Numbers are compared as numbers, so "012" in a record is customer 12.
     const auto number = records::recordNumberValue(records::keyNumberText(key));
-    return number && w_.db.invoiceRecords.anyForCustomer(*number);
+    return number && w_.books.data().invoiceRecords.anyForCustomer(*number);
 }
 
 bool Deletion::productHasInvoiceRecords(const QString& key)
 {
     showCheckingWindow();
     const auto number = records::recordNumberValue(records::keyNumberText(key));
-    return number && (w_.db.invoiceRecords.anyBillsProduct(*number) || w_.newPeriod.billsProduct(*number));
+    return number && (w_.books.data().invoiceRecords.anyBillsProduct(*number) || w_.newPeriod.billsProduct(*number));
 }
 
 bool Deletion::confirmed(bool exactFalseOnly, const QString& text, const QString& title) const
@@ -91,27 +91,27 @@ void Deletion::deleteCustomer()
     }
     // The check for the customer's records passes every invoice record.
     const BusyCursor busy;
-    c.lvwCustomersVis->setFocus();
-    qsizetype position = c.lvwCustomersVis->currentPosition();
-    const QString key = c.lvwCustomersVis->currentKey();
-    if (!w_.db.customers.contains(key))
+    c.customers.lvwCustomersVis->setFocus();
+    qsizetype position = c.customers.lvwCustomersVis->currentPosition();
+    const QString key = c.customers.lvwCustomersVis->currentKey();
+    if (!w_.books.data().customers.contains(key))
         return;
-    retire(w_.db.customers, key, customerHasInvoiceRecords(key), records::archivedCustomerText);
+    retire(w_.books.data().customers, key, customerHasInvoiceRecords(key), records::archivedCustomerText);
     w_.newPeriod.dropCustomer(key);
     w_.lists.fillCustomerBrowseList();
     checking_->cmdOK->setEnabled(true);
-    if (c.lvwCustomersVis->isEmpty()) {
+    if (c.customers.lvwCustomersVis->isEmpty()) {
         w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
-        c.cmdUndo->setVisible(false);
+        c.customers.cmdUndo->setVisible(false);
         w_.customers.setUndoButtonMode(CustomerPage::EntryMode::EnteringNew);
-        c.cmdPrint->setVisible(false);
+        c.customers.cmdPrint->setVisible(false);
     } else {
-        position = std::min(position, c.lvwCustomersVis->count());
-        c.lvwCustomersVis->select(position);
+        position = std::min(position, c.customers.lvwCustomersVis->count());
+        c.customers.lvwCustomersVis->select(position);
         w_.customers.lvwCustomersVis_Click();
     }
     w_.entryFields.setFieldHighlight(false);
-    w_.session.setSaveCancelVisible(true);
+    w_.books.setUnsaved(true);
     w_.customers.setAddButtonMode(CustomerPage::EntryMode::Browsing);
 }
 
@@ -122,14 +122,14 @@ void Deletion::deleteProductOrService()
                    QStringLiteral("Delete Existing Product or Service???")))
         return;
     const BusyCursor busy;
-    c.lvwProducts[0]->setFocus();
-    const QString key = c.lvwProducts[0]->currentKey();
-    if (!w_.db.products.contains(key))
+    c.products.lvwProducts[0]->setFocus();
+    const QString key = c.products.lvwProducts[0]->currentKey();
+    if (!w_.books.data().products.contains(key))
         return;
-    retire(w_.db.products, key, productHasInvoiceRecords(key), records::archivedProductText);
+    retire(w_.books.data().products, key, productHasInvoiceRecords(key), records::archivedProductText);
     w_.lists.fillProductLists();
     checking_->cmdOK->setEnabled(true);
-    w_.session.setSaveCancelVisible(true);
+    w_.books.setUnsaved(true);
 }
 
 } // namespace tav::app

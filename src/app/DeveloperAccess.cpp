@@ -21,7 +21,7 @@ void DeveloperAccess::picLogo_Click()
     // A view already open stays as it is.
     if (view())
         return;
-    view_ = new DeveloperView(w_.db);
+    view_ = new DeveloperView(w_.books.data());
     view_->load();
 }
 

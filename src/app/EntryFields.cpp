@@ -17,27 +17,27 @@ void EntryFields::resetEntryFields(int mode)
     auto& c = w_.c;
     switch (mode) {
     case EmptyCustomerFields:
-        for (platform::TextBox* field : c.txtField) {
+        for (platform::TextBox* field : c.customers.txtField) {
             field->setTag(QString());
             field->setText(QString());
         }
         break;
     case PrepareNewPeriod:
-        c.txtBillPeriod->setText(QString());
-        c.tvwInvoiceRecords[0]->clear();
+        c.billPeriods.txtBillPeriod->setText(QString());
+        c.billPeriods.tvwInvoiceRecords[0]->clear();
         for (int i = 1; i <= 3; ++i) {
-            c.txtPField[i]->setText(QString());
-            c.txtPField[i]->setLocked(false);
+            c.billPeriods.txtPField[i]->setText(QString());
+            c.billPeriods.txtPField[i]->setLocked(false);
         }
-        c.txtPField[1]->setBackColor(kNormalColor);
-        c.txtPField[2]->setBackColor(kNormalColor);
+        c.billPeriods.txtPField[1]->setBackColor(kNormalColor);
+        c.billPeriods.txtPField[2]->setBackColor(kNormalColor);
         // The bill due date is the one date that a new period requires.
-        c.txtPField[3]->setBackColor(kEntryColor);
+        c.billPeriods.txtPField[3]->setBackColor(kEntryColor);
         break;
     case ShowFinalPeriod:
         for (int i = 1; i <= 3; ++i) {
-            c.txtPField[i]->setLocked(true);
-            c.txtPField[i]->setBackColor(kNormalColor);
+            c.billPeriods.txtPField[i]->setLocked(true);
+            c.billPeriods.txtPField[i]->setBackColor(kNormalColor);
         }
         break;
     default:
@@ -47,7 +47,7 @@ void EntryFields::resetEntryFields(int mode)
 
 void EntryFields::setFieldHighlight(bool entry)
 {
-    for (platform::TextBox* field : w_.c.txtField)
+    for (platform::TextBox* field : w_.c.customers.txtField)
         field->setBackColor(entry ? kEntryColor : kNormalColor);
 }
 

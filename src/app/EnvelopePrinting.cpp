@@ -33,15 +33,15 @@ void EnvelopePrinting::cmdPrintSelectedEnvelopes_Click()
         store.setValue(kSection, kLeftMargin, QStringLiteral("2"));
         store.setValue(kSection, kTopMargin, QStringLiteral("12"));
     }
-    PrintingPageRun run(w_.c);
+    PrintingPageRun run(w_.c.printing);
     const int left = printing::marginCentimetres(store.value(kSection, kLeftMargin));
     const int top = printing::marginCentimetres(store.value(kSection, kTopMargin));
-    const auto& company = w_.db.company.texts;
+    const auto& company = w_.books.data().company.texts;
     const std::array<QString, 4> returnAddress{company[0], company[1], company[2], company[3]};
     printing::PrintRun job({QStringLiteral("TAV Envelopes"), PrintJobSetup::Orientation::Landscape});
     for (qsizetype i = 0; i < run.customers().size(); ++i) {
         run.advance(i + 1);
-        const QString* text = w_.db.customers.find(run.customers()[i]);
+        const QString* text = w_.books.data().customers.find(run.customers()[i]);
         const auto customer = text ? records::CustomerRecord::fromText(*text) : std::nullopt;
         if (customer && !job.print(printing::envelopePage(returnAddress, *customer, left, top)))
             break;

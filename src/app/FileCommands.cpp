@@ -1,6 +1,6 @@
 #include "FileCommands.h"
 
-#include "DatabasePath.h"
+#include "books/DatabasePath.h"
 #include "MainWindow.h"
 
 #include "components/Dialogs.h"
@@ -54,11 +54,11 @@ QString FileCommands::chosenPath(const QString& title, bool saving) const
 
 bool FileCommands::unsavedChangesSettled() const
 {
-    if (!w_.hasUnsavedChanges())
+    if (!w_.books.hasUnsavedChanges())
         return true;
     switch (host().messageBox(QStringLiteral("Your database has changed.\r\n\r\nDo you want to save the changes?"),
                               MessageButtons::YesNoCancel, MessageIcon::Exclamation, host().appTitle())) {
-    case MessageAnswer::Yes: return w_.session.saveDatabase();
+    case MessageAnswer::Yes: return w_.books.saveDatabase();
     case MessageAnswer::No: return true;
     default: return false;
     }
@@ -66,7 +66,7 @@ bool FileCommands::unsavedChangesSettled() const
 
 void FileCommands::switchTo(const QString& path)
 {
-    w_.c.txtChangePath->setText(path);
+    w_.c.options.txtChangePath->setText(path);
     setDatabasePath(path);
 }
 
@@ -83,8 +83,8 @@ void FileCommands::readAndSwitchTo(const QString& path)
         return;
     }
     switchTo(path);
-    w_.session.loadAndShowDatabase(std::move(loaded));
-    w_.session.setSaveCancelVisible(false);
+    w_.books.loadAndShowDatabase(std::move(loaded));
+    w_.books.setUnsaved(false);
 }
 
 void FileCommands::cmdChangePath_Click(int index)
@@ -92,7 +92,7 @@ void FileCommands::cmdChangePath_Click(int index)
     switch (index) {
     case New: newDatabase(); break;
     case Open: openDatabase(); break;
-    case Save: w_.session.saveDatabase(); break;
+    case Save: w_.books.saveDatabase(); break;
     case SaveAs: saveDatabaseAs(); break;
     default: break;
     }
@@ -117,8 +117,8 @@ void FileCommands::newDatabase()
         return;
     }
     switchTo(path);
-    w_.session.loadAndShowDatabase();
-    w_.session.setSaveCancelVisible(false);
+    w_.books.loadAndShowDatabase();
+    w_.books.setUnsaved(false);
 }
 
 void FileCommands::openDatabase()
@@ -146,7 +146,7 @@ void FileCommands::saveDatabaseAs()
                              MessageButtons::YesNoDefaultNo, MessageIcon::Exclamation, title)
             != MessageAnswer::Yes)
         return;
-    if (!w_.session.writeDatabase(path, w_.db))
+    if (!w_.books.writeDatabase(path, w_.books.data()))
         return;
     readAndSwitchTo(path);
 }
@@ -183,22 +183,20 @@ void FileCommands::cmdCloseBooks_Click()
     }
     const BusyCursor busy;
     // The old file first: it keeps every period and payment, so it must hold the latest of them.
-    if ((w_.hasUnsavedChanges() || !QFileInfo::exists(databasePath())) && !w_.session.saveDatabase())
+    if ((w_.books.hasUnsavedChanges() || !QFileInfo::exists(databasePath())) && !w_.books.saveDatabase())
         return;
+    const records::Database& books = w_.books.data();
     records::Database carried;
-    carried.company = w_.db.company;
-    for (qsizetype i = 1; i <= w_.db.customers.count(); ++i)
-        carried.customers.add(w_.db.customers.keyAt(i), w_.db.customers.textAt(i));
-    for (qsizetype i = 1; i <= w_.db.products.count(); ++i)
-        carried.products.add(w_.db.products.keyAt(i), w_.db.products.textAt(i));
-    if (!w_.session.writeNewDatabase(path, carried))
+    carried.company = books.company;
+    for (qsizetype i = 1; i <= books.customers.count(); ++i)
+        carried.customers.add(books.customers.keyAt(i), books.customers.textAt(i));
+    for (qsizetype i = 1; i <= books.products.count(); ++i)
+        carried.products.add(books.products.keyAt(i), books.products.textAt(i));
+    if (!w_.books.writeNewDatabase(path, carried))
         return;
     switchTo(path);
-    w_.db.periods.clear();
-    w_.db.invoiceRecords.clear();
-    w_.c.tvwInvoiceRecords[1]->clear();
-    w_.lists.refreshViews();
-    w_.session.setSaveCancelVisible(false);
+    w_.books.dropPeriods();
+    w_.books.setUnsaved(false);
 }
 
 } // namespace tav::app

@@ -39,7 +39,7 @@ InvoicePrinting::InvoicePrinting(MainWindow& window)
 
 bool InvoicePrinting::askToFillCompanyInfo() const
 {
-    const auto& company = w_.c.txtCompanyDetails;
+    const auto& company = w_.c.company.txtCompanyDetails;
     if (!company[0]->text().isEmpty() || !company[1]->text().isEmpty()
         || components::isMessageSilenced(kCompanyInfoQuestion))
         return false;
@@ -55,10 +55,10 @@ QString InvoicePrinting::billDue() const
 {
     // The due date of the period the tree shows, from its record: the Bill Periods page's box may
     // hold a new period's unfinished date.
-    const QString period = w_.c.tvwInvoiceRecords[1]->text(NewBillPeriod::kRootKey);
+    const QString period = w_.c.printing.tvwInvoiceRecords[1]->text(NewBillPeriod::kRootKey);
     const qsizetype position = w_.billPeriods.findBillPeriodByName(period);
     const auto record
-        = position == 0 ? std::nullopt : records::BillPeriodRecord::fromText(w_.db.periods.textAt(position));
+        = position == 0 ? std::nullopt : records::BillPeriodRecord::fromText(w_.books.data().periods.textAt(position));
     return record ? DateText(w_.state.formats, host().locale()).shown(record->billDue) : QString();
 }
 
@@ -66,18 +66,18 @@ printing::InvoiceContent InvoicePrinting::runContent() const
 {
     auto& c = w_.c;
     printing::InvoiceContent content;
-    content.title = c.optInvoiceTitle[0]->value() ? QStringLiteral("INVOICE")
-        : c.optInvoiceTitle[1]->value()           ? QStringLiteral("ESTIMATE")
-                                                  : c.txtInvoiceTitle->text();
-    content.titlePoints = c.optInvoiceTitleSize[0]->value() ? 16 : c.optInvoiceTitleSize[1]->value() ? 24 : 36;
-    content.company = w_.db.company;
+    content.title = c.printOptions.optInvoiceTitle[0]->value() ? QStringLiteral("INVOICE")
+        : c.printOptions.optInvoiceTitle[1]->value()           ? QStringLiteral("ESTIMATE")
+                                                  : c.printOptions.txtInvoiceTitle->text();
+    content.titlePoints = c.printOptions.optInvoiceTitleSize[0]->value() ? 16 : c.printOptions.optInvoiceTitleSize[1]->value() ? 24 : 36;
+    content.company = w_.books.data().company;
     content.billDue = billDue();
     if (printingSettingIs("AddInvoiceDateToInvoice", "true")) {
         content.invoiceDate =
             DateText(w_.state.formats, host().locale()).shown(host().now().date().toString(Qt::ISODate));
     }
     content.keepTwelveLines = !printingSettingIs("KeepTwelveLines", "false");
-    content.moveBottomText = c.chkMoveAccordingly->value() == CheckBox::Checked;
+    content.moveBottomText = c.printOptions.chkMoveAccordingly->value() == CheckBox::Checked;
     content.locale = host().locale();
     return content;
 }
@@ -88,17 +88,17 @@ void InvoicePrinting::cmdPrintSelectedInvoices_Click()
         w_.layout.cmdTab_Click(kCompanyInfoPage);
         return;
     }
-    PrintingPageRun run(w_.c);
+    PrintingPageRun run(w_.c.printing);
     const printing::InvoiceContent shared = runContent();
     const printing::InvoiceForm form(w_.state.printPreviewSelected, shared);
-    const bool duplicates = w_.c.chkPrintDuplicateInvoices->value() == CheckBox::Checked;
-    const TreeView& tree = *w_.c.tvwInvoiceRecords[1];
+    const bool duplicates = w_.c.printOptions.chkPrintDuplicateInvoices->value() == CheckBox::Checked;
+    const TreeView& tree = *w_.c.printing.tvwInvoiceRecords[1];
     printing::PrintRun job({QStringLiteral("TAV Invoices"), PrintJobSetup::Orientation::Portrait});
     for (qsizetype i = 0; i < run.customers().size(); ++i) {
         run.advance(i + 1);
         const QString& key = run.customers()[i];
         // A customer whose record is missing or damaged gets no page.
-        const QString* text = w_.db.customers.find(key);
+        const QString* text = w_.books.data().customers.find(key);
         const auto customer = text ? records::CustomerRecord::fromText(*text) : std::nullopt;
         if (!customer)
             continue;

@@ -98,7 +98,7 @@ QString InvoiceTrees::customerName(const QString& customerNumber, const QString&
 
 QString InvoiceTrees::nameOfCustomer(const QString& customerKey, QStringView recordName) const
 {
-    const QString* text = w_.db.customers.find(customerKey);
+    const QString* text = w_.books.data().customers.find(customerKey);
     return (text ? records::shownCustomerName(*text) : records::withoutArchiveMark(recordName)).toString();
 }
 
@@ -117,7 +117,7 @@ QString InvoiceTrees::customerNodeText(const QString& customerKey, QStringView r
 void InvoiceTrees::showCustomerName(const QString& customerKey)
 {
     for (const int index : {BillPeriodsTree, PrintingTree}) {
-        TreeView* tree = w_.c.tvwInvoiceRecords[index];
+        TreeView* tree = w_.c.tvwInvoiceRecords(index);
         // A tree still to be filled reads the name when it is.
         if (tree->waitsToBeFilled() || !tree->contains(customerKey))
             continue;
@@ -125,7 +125,7 @@ void InvoiceTrees::showCustomerName(const QString& customerKey)
             w_.newPeriod.showCustomerName(customerKey);
             continue;
         }
-        const std::optional<QString> stored = w_.db.invoiceRecords.find(
+        const std::optional<QString> stored = w_.books.data().invoiceRecords.find(
             InvoiceRecord::key(tree->text(NewBillPeriod::kRootKey), records::keyNumberText(customerKey)));
         const auto record = stored ? InvoiceRecord::fromText(*stored) : std::nullopt;
         if (record)
@@ -136,26 +136,26 @@ void InvoiceTrees::showCustomerName(const QString& customerKey)
 
 void InvoiceTrees::buildInvoiceTree(int index)
 {
-    const ComboBox* combo = w_.c.cmbBillPeriod[index + 1];
+    const ComboBox* combo = w_.c.cmbBillPeriod(index + 1);
     if (combo->listCount() == 0 || combo->listIndex() < 0)
         return;
     // Both pages show the period chosen on either: the tree of the page not shown is filled when
     // the user goes there, which halves the time of choosing a period or logging a payment.
-    w_.c.tvwInvoiceRecords[index]->refillWhenShown(
+    w_.c.tvwInvoiceRecords(index)->refillWhenShown(
         [this, index, period = combo->text()] { fillInvoiceTree(index, period); });
 }
 
 void InvoiceTrees::fillInvoiceTree(int index, const QString& period)
 {
-    TreeView* tree = w_.c.tvwInvoiceRecords[index];
+    TreeView* tree = w_.c.tvwInvoiceRecords(index);
     const bool printing = index == PrintingTree;
     const TreeView::Refill refill(*tree);
     tree->add(QString(), NewBillPeriod::kRootKey, period);
     bool someoneOwes = false;
     int itemCounter = 0;
     const QLocale locale = host().locale();
-    ProductTexts products(w_.db.products);
-    const records::InvoiceRecordTable& invoices = w_.db.invoiceRecords;
+    ProductTexts products(w_.books.data().products);
+    const records::InvoiceRecordTable& invoices = w_.books.data().invoiceRecords;
     for (const qsizetype position : invoices.positionsInPeriod(period)) {
         if (!invoices.hasRecordFieldsAt(position))
             continue;
@@ -202,7 +202,7 @@ void InvoiceTrees::fillInvoiceTree(int index, const QString& period)
 
 void InvoiceTrees::tvwInvoiceRecords_NodeCheck(int, const QString& key)
 {
-    TreeView* tree = w_.c.tvwInvoiceRecords[PrintingTree];
+    TreeView* tree = w_.c.tvwInvoiceRecords(PrintingTree);
     if (tree->foreColor(key) == SystemColor::GrayText || key != NewBillPeriod::kRootKey)
         return;
     const bool checked = tree->checked(key);
@@ -214,10 +214,10 @@ void InvoiceTrees::tvwInvoiceRecords_NodeCheck(int, const QString& key)
 void InvoiceTrees::tvwInvoiceRecords_MouseUp(int index, int button, int shift)
 {
     auto& c = w_.c;
-    if (c.tvwInvoiceRecords[BillPeriodsTree]->nodeCount() == 0)
+    if (c.tvwInvoiceRecords(BillPeriodsTree)->nodeCount() == 0)
         return;
     if (index == PrintingTree) {
-        TreeView* tree = c.tvwInvoiceRecords[PrintingTree];
+        TreeView* tree = c.tvwInvoiceRecords(PrintingTree);
         const QString selected = tree->selectedKey();
         if (button != TreeView::RightButton || !isCustomerKey(selected))
             return;
@@ -241,7 +241,7 @@ void InvoiceTrees::tvwInvoiceRecords_MouseUp(int index, int button, int shift)
 
 void InvoiceTrees::tvwInvoiceRecords_DblClick(int index)
 {
-    TreeView* tree = w_.c.tvwInvoiceRecords[BillPeriodsTree];
+    TreeView* tree = w_.c.tvwInvoiceRecords(BillPeriodsTree);
     if (index != BillPeriodsTree || tree->nodeCount() == 0)
         return;
     if (w_.newPeriod.isComposing()) {

@@ -24,11 +24,10 @@ constexpr double kPageLeft = 1560;
 
 MainWindow::MainWindow()
     : Form(QStringLiteral("frmTAV"), BorderStyle::Sizable)
-    , c(MainControls::create(widget(), controlSet))
+    , c(WindowControls::create(widget(), controlSet))
     , layout(*this)
     , entryFields(*this)
     , lists(*this)
-    , session(*this)
     , customers(*this)
     , search(*this)
     , products(*this)
@@ -49,6 +48,7 @@ MainWindow::MainWindow()
     setCaption(host().appTitle());
     setMinimumSize(PageLayout::kMinimumWidth, PageLayout::kMinimumHeight);
     connectHandlers();
+    connectBooks();
 }
 
 MainWindow::~MainWindow() = default;
@@ -56,20 +56,20 @@ MainWindow::~MainWindow() = default;
 void MainWindow::load()
 {
     for (int i = 1; i < 7; ++i) {
-        c.fraMain[i]->setLeft(kPageLeft);
-        c.fraMain[i]->setTop(0);
+        c.frame.fraMain[i]->setLeft(kPageLeft);
+        c.frame.fraMain[i]->setTop(0);
     }
     platform::settings().setValue(QStringLiteral("BrowseRecall"), QStringLiteral("view"), QStringLiteral("plorvex"));
     state.isLoading = true;
     state.formats = probeLocaleFormats(host().locale());
-    session.loadAndShowDatabase();
+    books.loadAndShowDatabase();
 
     setWidth(kStartWidth);
     setHeight(kStartHeight);
     components::restoreFormPosition(*this);
 
     const AppVersion version = host().appVersion();
-    c.lblVersionNumber->setCaption(QStringLiteral("%1.%2").arg(version.major).arg(version.minor));
+    c.options.lblVersionNumber->setCaption(QStringLiteral("%1.%2").arg(version.major).arg(version.minor));
 
     // A remembered page that is not one of the seven opens the first page.
     const int remembered = records::roundHalfEvenToInt(
@@ -78,8 +78,8 @@ void MainWindow::load()
     layout.cmdTab_Click(state.currentTab);
     state.isLoading = false;
     show();
-    if (!c.lvwCustomersVis->isEmpty() && c.fraMain[0]->visible())
-        c.lvwCustomersVis->setFocus();
+    if (!c.customers.lvwCustomersVis->isEmpty() && c.frame.fraMain[0]->visible())
+        c.customers.lvwCustomersVis->setFocus();
 }
 
 void MainWindow::onResize()
@@ -99,7 +99,7 @@ void MainWindow::onUnload(bool& cancel)
             QStringLiteral("Your database has changed.\r\n\r\nDo you want to save the changes?"),
             MessageButtons::YesNoCancel, MessageIcon::Exclamation, host().appTitle());
         // A save that fails keeps the program running with the changes still unsaved.
-        if (answer == MessageAnswer::Cancel || (answer == MessageAnswer::Yes && !session.saveDatabase())) {
+        if (answer == MessageAnswer::Cancel || (answer == MessageAnswer::Yes && !books.saveDatabase())) {
             cancel = true;
             return;
         }
@@ -112,7 +112,7 @@ void MainWindow::onUnload(bool& cancel)
 
 void MainWindow::rememberSelectedCustomer()
 {
-    const qsizetype selected = c.lvwCustomersVis->selectedPosition();
+    const qsizetype selected = c.customers.lvwCustomersVis->selectedPosition();
     if (selected > 0) {
         platform::settings().setValue(QStringLiteral("BrowseRecall"), QStringLiteral("LastViewedCustomer"),
                                       QString::number(selected));

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "BillPeriodEntry.h"
+#include "books/Books.h"
 #include "CustomerListPrinting.h"
 #include "CustomerPage.h"
 #include "CustomerSearch.h"
-#include "DatabaseSession.h"
 #include "Deletion.h"
 #include "DeveloperAccess.h"
 #include "EntryFields.h"
@@ -12,7 +12,7 @@
 #include "FileCommands.h"
 #include "InvoicePrinting.h"
 #include "InvoiceTrees.h"
-#include "MainControls.h"
+#include "design/PageControls.h"
 #include "MainState.h"
 #include "NewBillPeriod.h"
 #include "OptionsPage.h"
@@ -24,7 +24,7 @@
 #include "VisibleLists.h"
 
 #include "platform/Form.h"
-#include "records/Database.h"
+#include "platform/FormDesign.h"
 
 namespace tav::app {
 
@@ -43,20 +43,19 @@ public:
     // reopens the page shown last and shows the window.
     void load();
 
-    bool hasUnsavedChanges() const { return session.hasUnsavedChanges(); }
+    bool hasUnsavedChanges() const { return books.hasUnsavedChanges(); }
 
     // Makes child an owned window of owner, so that it stays in front of owner.
     static void alwaysOnTop(platform::Form& child, const platform::Form& owner);
 
     platform::ControlSet controlSet;
-    MainControls c;
-    records::Database db;
+    WindowControls c;
+    Books books;
     MainState state;
 
     PageLayout layout;
     EntryFields entryFields;
     VisibleLists lists;
-    DatabaseSession session;
     CustomerPage customers;
     CustomerSearch search;
     ProductsPage products;
@@ -81,6 +80,12 @@ protected:
 private:
     // Hands every control's events to the part that handles them.
     void connectHandlers();
+    // Lets the views follow the books.
+    void connectBooks();
+    // Empties the views of the tables that are about to be replaced: the lists, both trees, the
+    // customer entry fields and the company boxes.
+    void clearViews();
+    void showCompanyTexts();
     void rememberSelectedCustomer();
     void unloadSecondaryWindows();
 };

@@ -6,6 +6,7 @@
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
+#include "platform/Frame.h"
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/OptionButton.h"
@@ -20,80 +21,135 @@ using namespace tav::platform;
 void MainWindow::connectHandlers()
 {
     for (int i = 0; i < 7; ++i) {
-        connect(c.cmdTab[i], &components::HoverCommand::clicked, this, [this, i] { layout.cmdTab_Click(i); });
-        connect(c.cmdAcceleratorKey[i], &CommandButton::clicked, this, [this, i] { layout.cmdTab_Click(i); });
+        connect(c.frame.cmdTab[i], &components::HoverCommand::clicked, this, [this, i] { layout.cmdTab_Click(i); });
+        connect(c.frame.cmdAcceleratorKey[i], &CommandButton::clicked, this, [this, i] { layout.cmdTab_Click(i); });
     }
-    connect(c.cmdSave, &components::HoverCommand::clicked, this, [this] { session.cmdSave_Click(); });
-    connect(c.cmdCancel, &components::HoverCommand::clicked, this, [this] { session.cmdCancel_Click(); });
+    connect(c.frame.cmdSave, &components::HoverCommand::clicked, this, [this] { books.saveDatabase(); });
+    connect(c.frame.cmdCancel, &components::HoverCommand::clicked, this, [this] { books.abandonChanges(); });
 
-    connect(c.cmdAddNew, &CommandButton::clicked, this, [this] { customers.cmdAddNew_Click(); });
-    connect(c.cmdUndo, &CommandButton::clicked, this, [this] { customers.cmdUndo_Click(); });
+    connect(c.customers.cmdAddNew, &CommandButton::clicked, this, [this] { customers.cmdAddNew_Click(); });
+    connect(c.customers.cmdUndo, &CommandButton::clicked, this, [this] { customers.cmdUndo_Click(); });
     for (int i = 0; i < 8; ++i) {
-        connect(c.txtField[i], &TextBox::changed, this, [this, i] { customers.txtField_Change(i); });
-        connect(c.txtField[i], &TextBox::clicked, this, [this, i] { customers.txtField_Click(i); });
+        connect(c.customers.txtField[i], &TextBox::changed, this, [this, i] { customers.txtField_Change(i); });
+        connect(c.customers.txtField[i], &TextBox::clicked, this, [this, i] { customers.txtField_Click(i); });
     }
-    connect(c.lvwCustomersVis, &ListView::clicked, this, [this] { customers.lvwCustomersVis_Click(); });
-    connect(c.lvwCustomersVis, &ListView::keyUp, this,
+    connect(c.customers.lvwCustomersVis, &ListView::clicked, this, [this] { customers.lvwCustomersVis_Click(); });
+    connect(c.customers.lvwCustomersVis, &ListView::keyUp, this,
             [this](int keyCode, int shift) { customers.lvwCustomersVis_KeyUp(keyCode, shift); });
-    connect(c.cmdPrint, &CommandButton::clicked, this, [this] { customerListPrinting.cmdPrint_Click(); });
-    connect(c.cmdSearch, &CommandButton::clicked, this, [this] { search.cmdSearch_Click(); });
-    connect(c.txtSearch, &TextBox::changed, this, [this] { search.txtSearch_Change(); });
+    connect(c.customers.cmdPrint, &CommandButton::clicked, this, [this] { customerListPrinting.cmdPrint_Click(); });
+    connect(c.customers.cmdSearch, &CommandButton::clicked, this, [this] { search.cmdSearch_Click(); });
+    connect(c.customers.txtSearch, &TextBox::changed, this, [this] { search.txtSearch_Change(); });
 
-    connect(c.cmdAddNewItem, &CommandButton::clicked, this, [this] { products.cmdAddNewItem_Click(); });
-    connect(c.cmdCancelNewItem, &CommandButton::clicked, this, [this] { products.cmdCancelNewItem_Click(); });
-    connect(c.txtPrice, &TextBox::changed, this, [this] { products.txtPrice_Change(); });
-    connect(c.txtProductOrServiceName, &TextBox::changed, this, [this] { products.txtProductOrServiceName_Change(); });
+    connect(c.products.cmdAddNewItem, &CommandButton::clicked, this, [this] { products.cmdAddNewItem_Click(); });
+    connect(c.products.cmdCancelNewItem, &CommandButton::clicked, this, [this] { products.cmdCancelNewItem_Click(); });
+    connect(c.products.txtPrice, &TextBox::changed, this, [this] { products.txtPrice_Change(); });
+    connect(c.products.txtProductOrServiceName, &TextBox::changed, this, [this] { products.txtProductOrServiceName_Change(); });
 
-    connect(c.cmdAddNewBP, &CommandButton::clicked, this, [this] { billPeriods.cmdAddNewBP_Click(); });
-    connect(c.cmdCancelNewBP, &CommandButton::clicked, this, [this] { billPeriods.cmdCancelNewBP_Click(); });
-    connect(c.txtBillPeriod, &TextBox::changed, this, [this] { billPeriods.txtBillPeriod_Change(); });
+    connect(c.billPeriods.cmdAddNewBP, &CommandButton::clicked, this, [this] { billPeriods.cmdAddNewBP_Click(); });
+    connect(c.billPeriods.cmdCancelNewBP, &CommandButton::clicked, this, [this] { billPeriods.cmdCancelNewBP_Click(); });
+    connect(c.billPeriods.txtBillPeriod, &TextBox::changed, this, [this] { billPeriods.txtBillPeriod_Change(); });
     for (int i = 1; i <= 3; ++i)
-        connect(c.txtPField[i], &TextBox::changed, this, [this, i] { billPeriods.txtPField_Change(i); });
+        connect(c.billPeriods.txtPField[i], &TextBox::changed, this, [this, i] { billPeriods.txtPField_Change(i); });
     for (int i = 1; i <= 2; ++i)
-        connect(c.cmbBillPeriod[i], &ComboBox::clicked, this, [this, i] { billPeriods.cmbBillPeriod_Click(i); });
+        connect(c.cmbBillPeriod(i), &ComboBox::clicked, this, [this, i] { billPeriods.cmbBillPeriod_Click(i); });
     // Billing works from the Bill Periods page's list only.
-    connect(c.lvwProducts[1], &ListView::doubleClicked, this, [this] { newPeriod.billSelectedProduct(); });
+    connect(c.billPeriods.lvwProducts[1], &ListView::doubleClicked, this, [this] { newPeriod.billSelectedProduct(); });
     for (int i = 0; i < 2; ++i) {
-        connect(c.tvwInvoiceRecords[i], &TreeView::nodeCheck, this,
+        connect(c.tvwInvoiceRecords(i), &TreeView::nodeCheck, this,
                 [this, i](const QString& key) { trees.tvwInvoiceRecords_NodeCheck(i, key); });
-        connect(c.tvwInvoiceRecords[i], &TreeView::mouseUp, this,
+        connect(c.tvwInvoiceRecords(i), &TreeView::mouseUp, this,
                 [this, i](int button, int shift, double, double) { trees.tvwInvoiceRecords_MouseUp(i, button, shift); });
-        connect(c.tvwInvoiceRecords[i], &TreeView::doubleClicked, this, [this, i] { trees.tvwInvoiceRecords_DblClick(i); });
+        connect(c.tvwInvoiceRecords(i), &TreeView::doubleClicked, this, [this, i] { trees.tvwInvoiceRecords_DblClick(i); });
     }
-    connect(c.cmdPrintSelectedInvoices, &CommandButton::clicked, this,
+    connect(c.printing.cmdPrintSelectedInvoices, &CommandButton::clicked, this,
             [this] { invoicePrinting.cmdPrintSelectedInvoices_Click(); });
-    connect(c.cmdPrintSelectedEnvelopes, &CommandButton::clicked, this,
+    connect(c.printing.cmdPrintSelectedEnvelopes, &CommandButton::clicked, this,
             [this] { envelopePrinting.cmdPrintSelectedEnvelopes_Click(); });
-    connect(c.cmdResetCustomerAccounts, &CommandButton::clicked, this, [this] { payments.cmdResetCustomerAccounts_Click(); });
-    connect(c.cmdAdjustBalance, &CommandButton::clicked, this, [this] { payments.cmdAdjustBalance_Click(); });
+    connect(c.billPeriods.cmdResetCustomerAccounts, &CommandButton::clicked, this, [this] { payments.cmdResetCustomerAccounts_Click(); });
+    connect(c.billPeriods.cmdAdjustBalance, &CommandButton::clicked, this, [this] { payments.cmdAdjustBalance_Click(); });
 
     for (int i = 0; i < 4; ++i)
-        connect(c.cmdChangePath[i], &CommandButton::clicked, this, [this, i] { files.cmdChangePath_Click(i); });
-    connect(c.cmdCloseBooks[4], &CommandButton::clicked, this, [this] { files.cmdCloseBooks_Click(); });
-    connect(c.chkCheckToConfirmEdits, &CheckBox::clicked, this, [this] { options.chkCheckToConfirmEdits_Click(); });
-    connect(c.chkExpertMode, &CheckBox::clicked, this, [this] { options.chkExpertMode_Click(); });
+        connect(c.options.cmdChangePath[i], &CommandButton::clicked, this, [this, i] { files.cmdChangePath_Click(i); });
+    connect(c.options.cmdCloseBooks[4], &CommandButton::clicked, this, [this] { files.cmdCloseBooks_Click(); });
+    connect(c.options.chkCheckToConfirmEdits, &CheckBox::clicked, this, [this] { options.chkCheckToConfirmEdits_Click(); });
+    connect(c.options.chkExpertMode, &CheckBox::clicked, this, [this] { options.chkExpertMode_Click(); });
     for (int i = 0; i < 9; ++i)
-        connect(c.txtCompanyDetails[i], &TextBox::changed, this, [this, i] { options.txtCompanyDetails_Change(i); });
+        connect(c.company.txtCompanyDetails[i], &TextBox::changed, this, [this, i] { options.txtCompanyDetails_Change(i); });
 
     for (int i = 0; i < 3; ++i) {
-        connect(c.optInvoiceTitle[i], &OptionButton::clicked, this, [this, i] { printOptions.optInvoiceTitle_Click(i); });
-        connect(c.optInvoiceTitleSize[i], &OptionButton::clicked, this,
+        connect(c.printOptions.optInvoiceTitle[i], &OptionButton::clicked, this, [this, i] { printOptions.optInvoiceTitle_Click(i); });
+        connect(c.printOptions.optInvoiceTitleSize[i], &OptionButton::clicked, this,
                 [this, i] { printOptions.optInvoiceTitleSize_Click(i); });
     }
-    connect(c.txtInvoiceTitle, &TextBox::changed, this, [this] { printOptions.txtInvoiceTitle_Change(); });
-    connect(c.chkAddInvoiceDateToInvoice, &CheckBox::clicked, this,
+    connect(c.printOptions.txtInvoiceTitle, &TextBox::changed, this, [this] { printOptions.txtInvoiceTitle_Change(); });
+    connect(c.printOptions.chkAddInvoiceDateToInvoice, &CheckBox::clicked, this,
             [this] { printOptions.chkAddInvoiceDateToInvoice_Click(); });
-    connect(c.chkPrintDuplicateInvoices, &CheckBox::clicked, this,
+    connect(c.printOptions.chkPrintDuplicateInvoices, &CheckBox::clicked, this,
             [this] { printOptions.chkPrintDuplicateInvoices_Click(); });
-    connect(c.chkKeepTwelveLines, &CheckBox::clicked, this, [this] { printOptions.chkKeepTwelveLines_Click(); });
-    connect(c.chkMoveAccordingly, &CheckBox::clicked, this, [this] { printOptions.chkMoveAccordingly_Click(); });
-    connect(c.cmdPrintPreviewBack, &CommandButton::clicked, this, [this] { printOptions.cmdPrintPreviewBack_Click(); });
-    connect(c.cmdPrintPreviewForward, &CommandButton::clicked, this,
+    connect(c.printOptions.chkKeepTwelveLines, &CheckBox::clicked, this, [this] { printOptions.chkKeepTwelveLines_Click(); });
+    connect(c.printOptions.chkMoveAccordingly, &CheckBox::clicked, this, [this] { printOptions.chkMoveAccordingly_Click(); });
+    connect(c.printOptions.cmdPrintPreviewBack, &CommandButton::clicked, this, [this] { printOptions.cmdPrintPreviewBack_Click(); });
+    connect(c.printOptions.cmdPrintPreviewForward, &CommandButton::clicked, this,
             [this] { printOptions.cmdPrintPreviewForward_Click(); });
 
-    connect(c.lblCheckForNewVersion, &Label::clicked, this, [this] { versionCheck.lblCheckForNewVersion_Click(); });
-    connect(c.cmdOpenHelp, &components::HoverCommand::clicked, this, [] { openHelpFile(); });
-    connect(c.picLogo, &PictureBox::clicked, this, [this] { developerAccess.picLogo_Click(); });
+    connect(c.options.lblCheckForNewVersion, &Label::clicked, this, [this] { versionCheck.lblCheckForNewVersion_Click(); });
+    connect(c.options.cmdOpenHelp, &components::HoverCommand::clicked, this, [] { openHelpFile(); });
+    connect(c.frame.picLogo, &PictureBox::clicked, this, [this] { developerAccess.picLogo_Click(); });
+}
+
+void MainWindow::connectBooks()
+{
+    connect(&books, &Books::unsavedChanged, this, [this](bool unsaved) {
+        c.frame.cmdCancel->setVisible(unsaved);
+        c.frame.cmdSave->setVisible(unsaved);
+    });
+    connect(&books, &Books::dropped, this, [this] { clearViews(); });
+    connect(&books, &Books::companyTextsLoaded, this, [this] { showCompanyTexts(); });
+    connect(&books, &Books::fileLoaded, this, [this] {
+        customers.cancelNewCustomer();
+        if (c.frame.fraMain[0]->visible())
+            c.customers.lvwCustomersVis->setFocus();
+    });
+    connect(&books, &Books::tablesReplaced, this, [this] { lists.refreshViews(); });
+    connect(&books, &Books::tablesShown, this, [this] { customers.showSelectedCustomer(); });
+    connect(&books, &Books::opened, this, [this] {
+        options.loadOptionSettings();
+        options.applyExpertMode();
+    });
+    connect(&books, &Books::customersChanged, this, [this] {
+        // The list shows the new customer at its place, and keeps the customer the page shows.
+        ListView* list = c.customers.lvwCustomersVis;
+        const QString shown = list->currentKey();
+        lists.fillCustomerBrowseList();
+        if (const qsizetype position = list->positionOf(shown); position > 0)
+            list->select(position);
+    });
+    connect(&books, &Books::saved, this, [this] {
+        if (c.frame.fraMain[0]->visible())
+            c.customers.lvwCustomersVis->setFocus();
+    });
+}
+
+void MainWindow::clearViews()
+{
+    c.customers.cmdAddNew->setVisible(true);
+    c.customers.lvwCustomersVis->clear();
+    c.products.lvwProducts[0]->clear();
+    c.billPeriods.lvwProducts[1]->clear();
+    c.billPeriods.tvwInvoiceRecords[0]->clear();
+    c.printing.tvwInvoiceRecords[1]->clear();
+    entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
+    // Emptying a box that held text counts as an edit; reading the file hides the mark again.
+    for (TextBox* box : c.company.txtCompanyDetails)
+        box->setText(QString());
+}
+
+void MainWindow::showCompanyTexts()
+{
+    state.loadingCompanyInfo = true;
+    for (size_t i = 0; i < books.data().company.texts.size(); ++i)
+        c.company.txtCompanyDetails[i]->setText(books.data().company.texts[i]);
+    state.loadingCompanyInfo = false;
 }
 
 } // namespace tav::app

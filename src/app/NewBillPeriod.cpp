@@ -63,19 +63,19 @@ bool NewBillPeriod::isComposing() const
 
 qint64 NewBillPeriod::productNumberOfItem(const QString& key) const
 {
-    const qint64 customer = keyNumber(w_.c.tvwInvoiceRecords[0]->parentKey(key));
+    const qint64 customer = keyNumber(w_.c.billPeriods.tvwInvoiceRecords[0]->parentKey(key));
     const qsizetype customerDigits = eightDigits(customer).size();
     return QStringView(key).sliced(customerDigits, key.size() - 1 - customerDigits).toLongLong();
 }
 
 bool NewBillPeriod::isMarked(const QString& customerKey) const
 {
-    return w_.c.tvwInvoiceRecords[0]->tag(customerKey) == kMark;
+    return w_.c.billPeriods.tvwInvoiceRecords[0]->tag(customerKey) == kMark;
 }
 
 void NewBillPeriod::setMarked(const QString& customerKey, bool marked)
 {
-    TreeView* tree = w_.c.tvwInvoiceRecords[0];
+    TreeView* tree = w_.c.billPeriods.tvwInvoiceRecords[0];
     const bool was = isMarked(customerKey);
     const QString text = tree->text(customerKey);
     const QString name = was ? text.mid(kMark.size()) : text;
@@ -85,13 +85,13 @@ void NewBillPeriod::setMarked(const QString& customerKey, bool marked)
 
 qint64 NewBillPeriod::itemQuantity(const QString& itemKey) const
 {
-    const qint64 quantity = w_.c.tvwInvoiceRecords[0]->tag(itemKey).toLongLong();
+    const qint64 quantity = w_.c.billPeriods.tvwInvoiceRecords[0]->tag(itemKey).toLongLong();
     return quantity > 0 ? quantity : 1;
 }
 
 void NewBillPeriod::setQuantity(const QString& key, qint64 quantity)
 {
-    TreeView* tree = w_.c.tvwInvoiceRecords[0];
+    TreeView* tree = w_.c.billPeriods.tvwInvoiceRecords[0];
     const qint64 was = itemQuantity(key);
     QString text = tree->text(key);
     if (was > 1)
@@ -102,15 +102,15 @@ void NewBillPeriod::setQuantity(const QString& key, qint64 quantity)
 
 void NewBillPeriod::showResetButton()
 {
-    w_.c.cmdResetCustomerAccounts->setVisible(true);
+    w_.c.billPeriods.cmdResetCustomerAccounts->setVisible(true);
 }
 
 void NewBillPeriod::buildNewBillPeriodTree()
 {
-    TreeView* tree = w_.c.tvwInvoiceRecords[0];
+    TreeView* tree = w_.c.billPeriods.tvwInvoiceRecords[0];
     const TreeView::Refill refill(*tree);
     tree->add(QString(), kRootKey, QStringLiteral("New Bill Period"));
-    const records::RecordTable& customers = w_.db.customers;
+    const records::RecordTable& customers = w_.books.data().customers;
     for (qsizetype i = 1; i <= customers.count(); ++i) {
         const QString& text = customers.textAt(i);
         // Archived customers are passed over wherever they stand.
@@ -125,16 +125,16 @@ void NewBillPeriod::buildNewBillPeriodTree()
 
 void NewBillPeriod::showCustomerName(const QString& customerKey)
 {
-    const QString* text = w_.db.customers.find(customerKey);
+    const QString* text = w_.books.data().customers.find(customerKey);
     if (!text)
         return;
     const QString name = records::shownCustomerName(*text).toString();
-    w_.c.tvwInvoiceRecords[0]->setText(customerKey, isMarked(customerKey) ? kMark + name : name);
+    w_.c.billPeriods.tvwInvoiceRecords[0]->setText(customerKey, isMarked(customerKey) ? kMark + name : name);
 }
 
 void NewBillPeriod::selectThisCustomerOnly()
 {
-    TreeView* tree = w_.c.tvwInvoiceRecords[0];
+    TreeView* tree = w_.c.billPeriods.tvwInvoiceRecords[0];
     const QString selected = tree->selectedKey();
     for (int i = 1; i <= tree->nodeCount(); ++i) {
         const QString key = tree->keyAt(i);
@@ -145,7 +145,7 @@ void NewBillPeriod::selectThisCustomerOnly()
 
 void NewBillPeriod::mnuSelectAll_Click()
 {
-    TreeView* tree = w_.c.tvwInvoiceRecords[0];
+    TreeView* tree = w_.c.billPeriods.tvwInvoiceRecords[0];
     for (int i = 1; i <= tree->nodeCount(); ++i) {
         const QString key = tree->keyAt(i);
         if (isCustomerKey(key))
@@ -155,7 +155,7 @@ void NewBillPeriod::mnuSelectAll_Click()
 
 void NewBillPeriod::deleteSelectedBillItem()
 {
-    TreeView* tree = w_.c.tvwInvoiceRecords[0];
+    TreeView* tree = w_.c.billPeriods.tvwInvoiceRecords[0];
     tree->remove(tree->selectedKey());
     showResetButton();
 }
@@ -163,16 +163,16 @@ void NewBillPeriod::deleteSelectedBillItem()
 void NewBillPeriod::billSelectedProduct()
 {
     auto& c = w_.c;
-    if (!c.lblDoubleClickToAdd->visible())
+    if (!c.billPeriods.lblDoubleClickToAdd->visible())
         return;
-    ListView* products = c.lvwProducts[1];
+    ListView* products = c.billPeriods.lvwProducts[1];
     const QString productKey = products->currentKey();
     if (productKey.isEmpty() || products->selectedPosition() == 0)
         return;
     const qint64 productNumber = keyNumber(productKey);
     const QString productText = products->textAt(products->positionOf(productKey));
     // A price that could not be read is no amount to bill.
-    if (const QString* stored = w_.db.products.find(productKey);
+    if (const QString* stored = w_.books.data().products.find(productKey);
         stored && !records::ProductRecord::fromText(*stored).price) {
         host().messageBox(QStringLiteral("The price of this product or service could not be read:\r\n") + productText
                 + QStringLiteral("\r\n\r\n(It cannot be billed. Delete it and enter it again with its "
@@ -180,7 +180,7 @@ void NewBillPeriod::billSelectedProduct()
             MessageButtons::Ok, MessageIcon::Exclamation, QStringLiteral("Price Not Read"));
         return;
     }
-    TreeView* tree = c.tvwInvoiceRecords[0];
+    TreeView* tree = c.billPeriods.tvwInvoiceRecords[0];
     // Nodes added by this billing are not visited.
     const int nodes = tree->nodeCount();
     for (int i = 1; i <= nodes; ++i) {
@@ -200,7 +200,7 @@ void NewBillPeriod::billSelectedProduct()
 
 void NewBillPeriod::treeMouseUp(int button, int shift)
 {
-    TreeView* tree = w_.c.tvwInvoiceRecords[0];
+    TreeView* tree = w_.c.billPeriods.tvwInvoiceRecords[0];
     const QString selected = tree->selectedKey();
     if (button == TreeView::LeftButton) {
         if (!isCustomerKey(selected))
@@ -229,7 +229,7 @@ void NewBillPeriod::treeMouseUp(int button, int shift)
 
 void NewBillPeriod::treeDoubleClick()
 {
-    TreeView* tree = w_.c.tvwInvoiceRecords[0];
+    TreeView* tree = w_.c.billPeriods.tvwInvoiceRecords[0];
     const QString selected = tree->selectedKey();
     if (isItemKey(selected)) {
         deleteSelectedBillItem();
@@ -245,12 +245,12 @@ void NewBillPeriod::dropCustomer(const QString& customerKey)
 {
     // Outside the composition the tree shows a stored period, whose nodes are not to be touched.
     if (isComposing())
-        w_.c.tvwInvoiceRecords[0]->remove(customerKey);
+        w_.c.billPeriods.tvwInvoiceRecords[0]->remove(customerKey);
 }
 
 bool NewBillPeriod::billsProduct(qint64 productNumber) const
 {
-    const TreeView* tree = w_.c.tvwInvoiceRecords[0];
+    const TreeView* tree = w_.c.billPeriods.tvwInvoiceRecords[0];
     if (!isComposing())
         return false;
     for (int i = 1; i <= tree->nodeCount(); ++i) {

@@ -1,6 +1,6 @@
 #include "OptionsPage.h"
 
-#include "DatabasePath.h"
+#include "books/DatabasePath.h"
 #include "MainWindow.h"
 
 #include "components/SettingsAccess.h"
@@ -50,23 +50,23 @@ void OptionsPage::loadOptionSettings()
 {
     auto& c = w_.c;
     auto& store = platform::settings();
-    c.txtChangePath->setText(databasePath());
-    c.chkCheckToConfirmEdits->setValue(
+    c.options.txtChangePath->setText(databasePath());
+    c.options.chkCheckToConfirmEdits->setValue(
         checkValue(store.value(QStringLiteral("Settings"), QStringLiteral("CheckToConfirmEdits")).toLower() != QLatin1String("false")));
-    c.chkExpertMode->setValue(
+    c.options.chkExpertMode->setValue(
         checkValue(store.value(QStringLiteral("Settings"), QStringLiteral("ExpertMode")).toLower() == QLatin1String("true")));
-    c.optInvoiceTitle[choiceOfThree(getSettingWithDefault(QStringLiteral("InvoiceTitleOption"), QStringLiteral("0")), 0)]
+    c.printOptions.optInvoiceTitle[choiceOfThree(getSettingWithDefault(QStringLiteral("InvoiceTitleOption"), QStringLiteral("0")), 0)]
         ->setValue(true);
-    c.txtInvoiceTitle->setText(getSettingWithDefault(QStringLiteral("InvoiceTitleText"), QString(), QStringLiteral("KeepCaps")));
-    c.optInvoiceTitleSize[choiceOfThree(getSettingWithDefault(QStringLiteral("InvoiceTitleSize"), QStringLiteral("2")), 2)]
+    c.printOptions.txtInvoiceTitle->setText(getSettingWithDefault(QStringLiteral("InvoiceTitleText"), QString(), QStringLiteral("KeepCaps")));
+    c.printOptions.optInvoiceTitleSize[choiceOfThree(getSettingWithDefault(QStringLiteral("InvoiceTitleSize"), QStringLiteral("2")), 2)]
         ->setValue(true);
-    c.chkAddInvoiceDateToInvoice->setValue(checkValue(printingSetting("AddInvoiceDateToInvoice", false)));
-    c.chkPrintDuplicateInvoices->setValue(checkValue(printingSetting("PrintDuplicateInvoices", false)));
+    c.printOptions.chkAddInvoiceDateToInvoice->setValue(checkValue(printingSetting("AddInvoiceDateToInvoice", false)));
+    c.printOptions.chkPrintDuplicateInvoices->setValue(checkValue(printingSetting("PrintDuplicateInvoices", false)));
 
     w_.state.loadingSettings = true;
-    c.chkKeepTwelveLines->setValue(checkValue(printingSetting("KeepTwelveLines", true)));
-    c.chkMoveAccordingly->setValue(checkValue(printingSetting("MoveBottomTextAccordingly", false)));
-    c.chkMoveAccordingly->setEnabled(c.chkKeepTwelveLines->value() == CheckBox::Unchecked);
+    c.printOptions.chkKeepTwelveLines->setValue(checkValue(printingSetting("KeepTwelveLines", true)));
+    c.printOptions.chkMoveAccordingly->setValue(checkValue(printingSetting("MoveBottomTextAccordingly", false)));
+    c.printOptions.chkMoveAccordingly->setEnabled(c.printOptions.chkKeepTwelveLines->value() == CheckBox::Unchecked);
     w_.printOptions.showPrintPreviewBottom();
     w_.state.loadingSettings = false;
 
@@ -78,44 +78,44 @@ void OptionsPage::loadOptionSettings()
 void OptionsPage::applyExpertMode()
 {
     auto& c = w_.c;
-    const bool expert = c.chkExpertMode->value() != CheckBox::Unchecked;
-    for (Label* hint : {c.lblRightClickForNote, c.lblExpertMode2, c.lblLeaveOptionalEntriesBlank, c.lblSaveDatabaseToUpdate})
+    const bool expert = c.options.chkExpertMode->value() != CheckBox::Unchecked;
+    for (Label* hint : {c.printing.lblRightClickForNote, c.options.lblExpertMode2, c.company.lblLeaveOptionalEntriesBlank, c.company.lblSaveDatabaseToUpdate})
         hint->setVisible(!expert);
-    Label* billing = c.lblDoubleClickToAdd;
+    Label* billing = c.billPeriods.lblDoubleClickToAdd;
     if (expert) {
-        c.lblExpertMode1->setTop(3555);
-        c.lblQuickestWay->setVisible(false);
+        c.options.lblExpertMode1->setTop(3555);
+        c.options.lblQuickestWay->setVisible(false);
         billing->setBackColor(SystemColor::ButtonFace);
         billing->setCaption(QStringLiteral("List of Products and Services:"));
-        billing->setLeft(c.lvwProducts[0]->left());
+        billing->setLeft(c.products.lvwProducts[0]->left());
     } else {
-        c.lblExpertMode1->setTop(3450);
-        if (w_.hasUnsavedChanges())
-            c.lblQuickestWay->setVisible(true);
+        c.options.lblExpertMode1->setTop(3450);
+        if (w_.books.hasUnsavedChanges())
+            c.options.lblQuickestWay->setVisible(true);
         billing->setBackColor(SystemColor::InfoBackground);
         billing->setCaption(QStringLiteral("  Double-click to Bill *Marked Customers:  "));
-        billing->setLeft(c.lvwProducts[0]->left() + (c.lvwProducts[0]->width() - billing->width()) / 2);
+        billing->setLeft(c.products.lvwProducts[0]->left() + (c.products.lvwProducts[0]->width() - billing->width()) / 2);
     }
 }
 
 void OptionsPage::chkCheckToConfirmEdits_Click()
 {
     components::saveSettingValue(QStringLiteral("CheckToConfirmEdits"),
-                                 components::yesNoText(w_.c.chkCheckToConfirmEdits->value() != CheckBox::Unchecked));
+                                 components::yesNoText(w_.c.options.chkCheckToConfirmEdits->value() != CheckBox::Unchecked));
 }
 
 void OptionsPage::chkExpertMode_Click()
 {
     components::saveSettingValue(QStringLiteral("ExpertMode"),
-                                 components::yesNoText(w_.c.chkExpertMode->value() != CheckBox::Unchecked));
+                                 components::yesNoText(w_.c.options.chkExpertMode->value() != CheckBox::Unchecked));
     applyExpertMode();
 }
 
 void OptionsPage::txtCompanyDetails_Change(int index)
 {
-    w_.db.company.texts[static_cast<size_t>(index)] = w_.c.txtCompanyDetails[index]->text();
+    w_.books.data().company.texts[static_cast<size_t>(index)] = w_.c.company.txtCompanyDetails[index]->text();
     if (!w_.state.loadingCompanyInfo)
-        w_.session.setSaveCancelVisible(true);
+        w_.books.setUnsaved(true);
 }
 
 } // namespace tav::app

@@ -37,10 +37,10 @@ PageLayout::PageLayout(MainWindow& window)
 void PageLayout::cmdTab_Click(int index)
 {
     auto& c = w_.c;
-    c.fraMain[w_.state.currentTab]->setVisible(false);
+    c.frame.fraMain[w_.state.currentTab]->setVisible(false);
     w_.state.currentTab = index;
     layoutTab(w_.state.currentTab);
-    c.fraMain[w_.state.currentTab]->setVisible(true);
+    c.frame.fraMain[w_.state.currentTab]->setVisible(true);
 }
 
 void PageLayout::formResize()
@@ -57,10 +57,10 @@ void PageLayout::formResize()
 void PageLayout::layoutTab(int page)
 {
     auto& c = w_.c;
-    platform::Frame* frame = c.fraMain[w_.state.currentTab];
+    platform::Frame* frame = c.frame.fraMain[w_.state.currentTab];
     frame->setWidth(w_.width() - 1665);
     frame->setHeight(w_.height() - 510);
-    c.lblTop[w_.state.currentTab]->setWidth(frame->width());
+    c.frame.lblTop[w_.state.currentTab]->setWidth(frame->width());
     const int w = static_cast<int>(frame->width());
     const int h = static_cast<int>(frame->height());
     const int half = records::roundHalfEvenToInt(w / 2.0);
@@ -69,7 +69,7 @@ void PageLayout::layoutTab(int page)
     case 1: layoutProducts(w, h); break;
     case 2: layoutBillPeriods(w, h, half); break;
     case 3: layoutPrinting(w, h); break;
-    case 4: c.fraPrintPreview->setLeft(half + 240); break;
+    case 4: c.printOptions.fraPrintPreview->setLeft(half + 240); break;
     case 5: layoutOptions(w, h); break;
     case 6: layoutCompanyInfo(w, h, half); break;
     default: break;
@@ -79,90 +79,90 @@ void PageLayout::layoutTab(int page)
 void PageLayout::layoutCustomers(int w, int h, int half)
 {
     auto& c = w_.c;
-    c.cmdPrint->setLeft(half - 600);
-    c.txtSearch->setWidth(half - 2025);
-    c.cmdSearch->setLeft(half - 1080);
-    c.lvwCustomersVis->setWidth(half - 360);
-    c.lvwCustomersVis->setHeight(h - 1080);
-    c.lblFirstName->setLeft(half - 240);
-    for (platform::Label* label : {c.lblLastName, c.lblAddress, c.lblEmail, c.lblPhone, c.lblNotes})
-        label->setLeft(c.lblFirstName->left());
+    c.customers.cmdPrint->setLeft(half - 600);
+    c.customers.txtSearch->setWidth(half - 2025);
+    c.customers.cmdSearch->setLeft(half - 1080);
+    c.customers.lvwCustomersVis->setWidth(half - 360);
+    c.customers.lvwCustomersVis->setHeight(h - 1080);
+    c.customers.lblFirstName->setLeft(half - 240);
+    for (platform::Label* label : {c.customers.lblLastName, c.customers.lblAddress, c.customers.lblEmail, c.customers.lblPhone, c.customers.lblNotes})
+        label->setLeft(c.customers.lblFirstName->left());
     for (int i = 0; i <= 6; ++i) {
-        c.txtField[i]->setLeft(half + 1200);
-        c.txtField[i]->setWidth(w - c.txtField[i]->left() - 120);
+        c.customers.txtField[i]->setLeft(half + 1200);
+        c.customers.txtField[i]->setWidth(w - c.customers.txtField[i]->left() - 120);
     }
-    c.txtField[7]->setLeft(half + 840);
-    c.txtField[7]->setWidth(w - c.txtField[7]->left() - 120);
-    c.txtField[7]->setHeight(h - 4305);
-    placeBottomButtons(c.cmdUndo, c.cmdAddNew, w, h);
+    c.customers.txtField[7]->setLeft(half + 840);
+    c.customers.txtField[7]->setWidth(w - c.customers.txtField[7]->left() - 120);
+    c.customers.txtField[7]->setHeight(h - 4305);
+    placeBottomButtons(c.customers.cmdUndo, c.customers.cmdAddNew, w, h);
 }
 
 void PageLayout::layoutProducts(int w, int h)
 {
     auto& c = w_.c;
-    c.txtProductOrServiceName->setWidth(w - 2295);
-    c.lvwProducts[0]->setWidth(w - 225);
-    c.lvwProducts[0]->setHeight(h - 2385);
-    c.lvwProducts[0]->setColumnWidth(w - 300);
-    placeBottomButtons(c.cmdCancelNewItem, c.cmdAddNewItem, w, h);
+    c.products.txtProductOrServiceName->setWidth(w - 2295);
+    c.products.lvwProducts[0]->setWidth(w - 225);
+    c.products.lvwProducts[0]->setHeight(h - 2385);
+    c.products.lvwProducts[0]->setColumnWidth(w - 300);
+    placeBottomButtons(c.products.cmdCancelNewItem, c.products.cmdAddNewItem, w, h);
 }
 
 void PageLayout::layoutBillPeriods(int w, int h, int half)
 {
     auto& c = w_.c;
-    platform::TreeView* tree = c.tvwInvoiceRecords[0];
-    platform::ListView* products = c.lvwProducts[1];
+    platform::TreeView* tree = c.billPeriods.tvwInvoiceRecords[0];
+    platform::ListView* products = c.billPeriods.lvwProducts[1];
     tree->setWidth(products->visible() ? half - 240 : w - 240);
     tree->setHeight(h - 2400);
     products->setHeight(tree->height());
-    c.lblDoubleClickToAdd->setLeft(tree->width() + 360);
-    products->setLeft(c.lblDoubleClickToAdd->left());
+    c.billPeriods.lblDoubleClickToAdd->setLeft(tree->width() + 360);
+    products->setLeft(c.billPeriods.lblDoubleClickToAdd->left());
     products->setWidth(tree->width());
     products->setColumnWidth(products->width() - 180);
-    c.cmdResetCustomerAccounts->setTop(h - 720);
-    c.cmdAdjustBalance->setTop(c.cmdResetCustomerAccounts->top());
-    placeBottomButtons(c.cmdCancelNewBP, c.cmdAddNewBP, w, h);
+    c.billPeriods.cmdResetCustomerAccounts->setTop(h - 720);
+    c.billPeriods.cmdAdjustBalance->setTop(c.billPeriods.cmdResetCustomerAccounts->top());
+    placeBottomButtons(c.billPeriods.cmdCancelNewBP, c.billPeriods.cmdAddNewBP, w, h);
 }
 
 void PageLayout::layoutPrinting(int w, int h)
 {
     auto& c = w_.c;
-    c.lblPrinting->setLeft(w - 3000);
-    c.staPrinting->setLeft(w - 3000);
-    c.tvwInvoiceRecords[1]->setWidth(w - 225);
-    c.tvwInvoiceRecords[1]->setHeight(h - 2145);
-    placeBottomButtons(c.cmdPrintSelectedInvoices, c.cmdPrintSelectedEnvelopes, w, h);
-    c.lblRightClickForNote->setTop(c.cmdPrintSelectedInvoices->top() + 120);
+    c.printing.lblPrinting->setLeft(w - 3000);
+    c.printing.staPrinting->setLeft(w - 3000);
+    c.printing.tvwInvoiceRecords[1]->setWidth(w - 225);
+    c.printing.tvwInvoiceRecords[1]->setHeight(h - 2145);
+    placeBottomButtons(c.printing.cmdPrintSelectedInvoices, c.printing.cmdPrintSelectedEnvelopes, w, h);
+    c.printing.lblRightClickForNote->setTop(c.printing.cmdPrintSelectedInvoices->top() + 120);
 }
 
 void PageLayout::layoutOptions(int w, int h)
 {
     auto& c = w_.c;
-    c.lblVersionNumber->setLeft(w - 3495);
-    c.lblCheckForNewVersion->setLeft(c.lblVersionNumber->left());
-    c.fraDocumentation->setLeft(c.lblVersionNumber->left());
-    c.fraDocumentation->setTop(h - 1080);
+    c.options.lblVersionNumber->setLeft(w - 3495);
+    c.options.lblCheckForNewVersion->setLeft(c.options.lblVersionNumber->left());
+    c.options.fraDocumentation->setLeft(c.options.lblVersionNumber->left());
+    c.options.fraDocumentation->setTop(h - 1080);
     // The page's own Save command and its hint are brought up to date only here.
-    const bool unsaved = w_.hasUnsavedChanges();
-    c.cmdChangePath[2]->setVisible(unsaved);
-    c.lblQuickestWay->setVisible(c.chkExpertMode->value() != platform::CheckBox::Checked && unsaved);
+    const bool unsaved = w_.books.hasUnsavedChanges();
+    c.options.cmdChangePath[2]->setVisible(unsaved);
+    c.options.lblQuickestWay->setVisible(c.options.chkExpertMode->value() != platform::CheckBox::Checked && unsaved);
 }
 
 void PageLayout::layoutCompanyInfo(int w, int h, int half)
 {
     auto& c = w_.c;
     for (int i = 0; i <= 8; ++i) {
-        c.txtCompanyDetails[i]->setWidth(half - 240);
+        c.company.txtCompanyDetails[i]->setWidth(half - 240);
         if (i >= 5)
-            c.txtCompanyDetails[i]->setLeft(half + 120);
+            c.company.txtCompanyDetails[i]->setLeft(half + 120);
     }
-    c.lblCompanySlogan->setLeft(half + 120);
-    for (platform::Label* label : {c.lblGeneralDescription, c.lblMakePayableTo, c.lblInvoiceClosing})
-        label->setLeft(c.lblCompanySlogan->left());
-    c.lblLeaveOptionalEntriesBlank->setTop(h - 480);
-    c.lblLeaveOptionalEntriesBlank->setWidth(w);
-    c.lblSaveDatabaseToUpdate->setTop(h - 300);
-    c.lblSaveDatabaseToUpdate->setWidth(w);
+    c.company.lblCompanySlogan->setLeft(half + 120);
+    for (platform::Label* label : {c.company.lblGeneralDescription, c.company.lblMakePayableTo, c.company.lblInvoiceClosing})
+        label->setLeft(c.company.lblCompanySlogan->left());
+    c.company.lblLeaveOptionalEntriesBlank->setTop(h - 480);
+    c.company.lblLeaveOptionalEntriesBlank->setWidth(w);
+    c.company.lblSaveDatabaseToUpdate->setTop(h - 300);
+    c.company.lblSaveDatabaseToUpdate->setWidth(w);
 }
 
 } // namespace tav::app

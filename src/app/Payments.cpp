@@ -27,21 +27,21 @@ Payments::Payments(MainWindow& window)
 
 QString Payments::selectedCustomerKey() const
 {
-    const QString key = w_.c.tvwInvoiceRecords[0]->selectedKey();
+    const QString key = w_.c.billPeriods.tvwInvoiceRecords[0]->selectedKey();
     return key.endsWith(QLatin1Char('k')) ? key : QString();
 }
 
 void Payments::showPaymentButtons()
 {
     const bool customer = !selectedCustomerKey().isEmpty();
-    w_.c.cmdResetCustomerAccounts->setVisible(customer);
-    w_.c.cmdAdjustBalance->setVisible(customer);
+    w_.c.billPeriods.cmdResetCustomerAccounts->setVisible(customer);
+    w_.c.billPeriods.cmdAdjustBalance->setVisible(customer);
 }
 
 void Payments::setResetButtonMode(ResetButtonMode mode)
 {
     resetButtonMode_ = mode;
-    w_.c.cmdResetCustomerAccounts->setCaption(mode == ResetButtonMode::ResetAccounts
+    w_.c.billPeriods.cmdResetCustomerAccounts->setCaption(mode == ResetButtonMode::ResetAccounts
                                                   ? QStringLiteral("&Reset Customer Accounts")
                                                   : QStringLiteral("&Log Full Payment"));
 }
@@ -53,7 +53,7 @@ void Payments::cmdResetCustomerAccounts_Click()
         return;
     }
     logPayment(0, QString());
-    w_.session.setSaveCancelVisible(true);
+    w_.books.setUnsaved(true);
 }
 
 std::optional<records::Cents> Payments::typedBalance(const QString& answer) const
@@ -70,7 +70,7 @@ std::optional<records::Cents> Payments::typedBalance(const QString& answer) cons
 
 QString Payments::focusedCustomerKey() const
 {
-    TreeView* tree = w_.c.tvwInvoiceRecords[0];
+    TreeView* tree = w_.c.billPeriods.tvwInvoiceRecords[0];
     if (!tree->visible())
         return QString();
     tree->setFocus();
@@ -104,7 +104,7 @@ void Payments::cmdAdjustBalance_Click()
 void Payments::logPayment(records::Cents balance, const QString& note)
 {
     auto& c = w_.c;
-    TreeView* tree = c.tvwInvoiceRecords[0];
+    TreeView* tree = c.billPeriods.tvwInvoiceRecords[0];
     const QString key = focusedCustomerKey();
     if (key.isEmpty())
         return;
@@ -112,9 +112,9 @@ void Payments::logPayment(records::Cents balance, const QString& note)
         return;
     QString customerNumber = records::keyNumberText(key);
     customerNumber.remove(QLatin1Char(' '));
-    const QString period = c.cmbBillPeriod[1]->text();
+    const QString period = c.billPeriods.cmbBillPeriod[1]->text();
     const QString recordKey = InvoiceRecord::key(period, customerNumber);
-    const std::optional<QString> stored = w_.db.invoiceRecords.find(recordKey);
+    const std::optional<QString> stored = w_.books.data().invoiceRecords.find(recordKey);
     const auto record = stored ? InvoiceRecord::fromText(*stored) : std::nullopt;
     if (!record)
         return;
@@ -128,13 +128,13 @@ void Payments::logPayment(records::Cents balance, const QString& note)
         if (!tree->add(key, noteKey, QStringLiteral("NOTE: ") + note))
             tree->setText(noteKey, QStringLiteral("NOTE: ") + note);
     }
-    const InvoiceRecord updated{period, w_.session.customerNameForRecord(customerNumber), customerNumber,
+    const InvoiceRecord updated{period, w_.books.customerNameForRecord(customerNumber), customerNumber,
                                 records::balanceText(balance), record->items, note};
-    w_.db.invoiceRecords.setText(recordKey, updated.text());
+    w_.books.data().invoiceRecords.setText(recordKey, updated.text());
     w_.trees.buildInvoiceTree(InvoiceTrees::PrintingTree);
-    c.cmdResetCustomerAccounts->setVisible(false);
-    c.cmdAdjustBalance->setVisible(false);
-    w_.session.setSaveCancelVisible(true);
+    c.billPeriods.cmdResetCustomerAccounts->setVisible(false);
+    c.billPeriods.cmdAdjustBalance->setVisible(false);
+    w_.books.setUnsaved(true);
 }
 
 } // namespace tav::app

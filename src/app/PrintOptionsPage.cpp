@@ -30,10 +30,10 @@ PrintOptionsPage::PrintOptionsPage(MainWindow& window)
 {
     using printing::BottomPreview;
     for (int layout = 0; layout < 3; ++layout)
-        w_.c.picPrintPreviewTop[layout]->setPicture(QPixmap::fromImage(printing::layoutPreviewTop(layout)));
+        w_.c.printOptions.picPrintPreviewTop[layout]->setPicture(QPixmap::fromImage(printing::layoutPreviewTop(layout)));
     const BottomPreview bottoms[] = {BottomPreview::TwelveLines, BottomPreview::Shrunk, BottomPreview::ShrunkAndMoved};
     for (int i = 0; i < 3; ++i)
-        w_.c.picPrintPreviewBottom[i]->setPicture(QPixmap::fromImage(printing::layoutPreviewBottom(bottoms[i])));
+        w_.c.printOptions.picPrintPreviewBottom[i]->setPicture(QPixmap::fromImage(printing::layoutPreviewBottom(bottoms[i])));
 }
 
 void PrintOptionsPage::optInvoiceTitle_Click(int index)
@@ -43,7 +43,7 @@ void PrintOptionsPage::optInvoiceTitle_Click(int index)
 
 void PrintOptionsPage::txtInvoiceTitle_Change()
 {
-    components::saveSettingValue(QStringLiteral("InvoiceTitleText"), w_.c.txtInvoiceTitle->text());
+    components::saveSettingValue(QStringLiteral("InvoiceTitleText"), w_.c.printOptions.txtInvoiceTitle->text());
 }
 
 void PrintOptionsPage::optInvoiceTitleSize_Click(int index)
@@ -53,20 +53,20 @@ void PrintOptionsPage::optInvoiceTitleSize_Click(int index)
 
 void PrintOptionsPage::chkAddInvoiceDateToInvoice_Click()
 {
-    savePrinting("AddInvoiceDateToInvoice", w_.c.chkAddInvoiceDateToInvoice);
+    savePrinting("AddInvoiceDateToInvoice", w_.c.printOptions.chkAddInvoiceDateToInvoice);
 }
 
 void PrintOptionsPage::chkPrintDuplicateInvoices_Click()
 {
-    savePrinting("PrintDuplicateInvoices", w_.c.chkPrintDuplicateInvoices);
+    savePrinting("PrintDuplicateInvoices", w_.c.printOptions.chkPrintDuplicateInvoices);
 }
 
 void PrintOptionsPage::chkKeepTwelveLines_Click()
 {
     if (w_.state.loadingSettings)
         return;
-    savePrinting("KeepTwelveLines", w_.c.chkKeepTwelveLines);
-    w_.c.chkMoveAccordingly->setEnabled(w_.c.chkKeepTwelveLines->value() == CheckBox::Unchecked);
+    savePrinting("KeepTwelveLines", w_.c.printOptions.chkKeepTwelveLines);
+    w_.c.printOptions.chkMoveAccordingly->setEnabled(w_.c.printOptions.chkKeepTwelveLines->value() == CheckBox::Unchecked);
     showPrintPreviewBottom();
 }
 
@@ -74,7 +74,7 @@ void PrintOptionsPage::chkMoveAccordingly_Click()
 {
     if (w_.state.loadingSettings)
         return;
-    savePrinting("MoveBottomTextAccordingly", w_.c.chkMoveAccordingly);
+    savePrinting("MoveBottomTextAccordingly", w_.c.printOptions.chkMoveAccordingly);
     showPrintPreviewBottom();
 }
 
@@ -101,21 +101,21 @@ void PrintOptionsPage::showPrintPreviewTop()
     auto& c = w_.c;
     const int selected = w_.state.printPreviewSelected;
     for (int i = 0; i < 3; ++i)
-        c.picPrintPreviewTop[i]->setVisible(i == selected);
-    c.cmdPrintPreviewBack->setEnabled(selected > 0);
-    c.cmdPrintPreviewForward->setEnabled(selected < 2);
+        c.printOptions.picPrintPreviewTop[i]->setVisible(i == selected);
+    c.printOptions.cmdPrintPreviewBack->setEnabled(selected > 0);
+    c.printOptions.cmdPrintPreviewForward->setEnabled(selected < 2);
 }
 
 void PrintOptionsPage::showPrintPreviewBottom()
 {
     auto& c = w_.c;
     int shown = 2;
-    if (c.chkKeepTwelveLines->value() != CheckBox::Unchecked)
+    if (c.printOptions.chkKeepTwelveLines->value() != CheckBox::Unchecked)
         shown = 0;
-    else if (c.chkMoveAccordingly->value() == CheckBox::Unchecked || !c.chkMoveAccordingly->enabled())
+    else if (c.printOptions.chkMoveAccordingly->value() == CheckBox::Unchecked || !c.printOptions.chkMoveAccordingly->enabled())
         shown = 1;
     for (int i = 0; i < 3; ++i)
-        c.picPrintPreviewBottom[i]->setVisible(i == shown);
+        c.printOptions.picPrintPreviewBottom[i]->setVisible(i == shown);
 }
 
 } // namespace tav::app

@@ -1,6 +1,6 @@
 #include "PrintingPageRun.h"
 
-#include "MainControls.h"
+#include "design/PageControls.h"
 
 #include "platform/CommandButton.h"
 #include "platform/Label.h"
@@ -9,7 +9,7 @@
 
 namespace tav::app {
 
-PrintingPageRun::PrintingPageRun(MainControls& controls)
+PrintingPageRun::PrintingPageRun(PrintingControls& controls)
     : c_(controls)
     , tree_(*controls.tvwInvoiceRecords[1])
 {

@@ -10,14 +10,14 @@ class TreeView;
 
 namespace tav::app {
 
-struct MainControls;
+struct PrintingControls;
 
 // One print run of the Printing page. The checked customers of the tree are taken when the run
 // starts, so nothing done meanwhile changes what it prints; while it lasts "Sending to printer ..."
 // and the progress bar show and both print buttons are off.
 class PrintingPageRun {
 public:
-    explicit PrintingPageRun(MainControls& controls);
+    explicit PrintingPageRun(PrintingControls& controls);
     ~PrintingPageRun();
     PrintingPageRun(const PrintingPageRun&) = delete;
     PrintingPageRun& operator=(const PrintingPageRun&) = delete;
@@ -31,7 +31,7 @@ public:
     void advance(qsizetype done);
 
 private:
-    MainControls& c_;
+    PrintingControls& c_;
     const platform::TreeView& tree_;
     QStringList customers_;
 };

@@ -45,7 +45,7 @@ void ProductsPage::cmdCancelNewItem_Click()
 
 std::optional<records::Cents> ProductsPage::typedPrice() const
 {
-    const auto price = records::LocalAmounts(host().locale()).typed(w_.c.txtPrice->text());
+    const auto price = records::LocalAmounts(host().locale()).typed(w_.c.products.txtPrice->text());
     // A price below 0 or of a billion or more would not fit the twelve-character sort prefix.
     if (!price || *price < 0 || *price > records::kMaxPrice)
         return std::nullopt;
@@ -54,7 +54,7 @@ std::optional<records::Cents> ProductsPage::typedPrice() const
 
 std::optional<QString> ProductsPage::typedName() const
 {
-    QString name = w_.c.txtProductOrServiceName->text();
+    QString name = w_.c.products.txtProductOrServiceName->text();
     name.removeIf([](QChar ch) { return ch.unicode() < 32; });
     if (name.isEmpty() || records::findQuantitySuffix(name))
         return std::nullopt;
@@ -67,50 +67,50 @@ void ProductsPage::updateAddButton()
     // "&New Product or Service" while the page is browsing.
     if (mode_ == Mode::Browsing)
         return;
-    w_.c.cmdAddNewItem->setVisible(typedPrice() && typedName());
+    w_.c.products.cmdAddNewItem->setVisible(typedPrice() && typedName());
 }
 
 void ProductsPage::txtPrice_Change()
 {
     updateAddButton();
-    w_.c.txtPrice->setBackColor(typedPrice() ? kNormalColor : kEntryColor);
+    w_.c.products.txtPrice->setBackColor(typedPrice() ? kNormalColor : kEntryColor);
 }
 
 void ProductsPage::txtProductOrServiceName_Change()
 {
     updateAddButton();
-    w_.c.txtProductOrServiceName->setBackColor(typedName() ? kNormalColor : kEntryColor);
+    w_.c.products.txtProductOrServiceName->setBackColor(typedName() ? kNormalColor : kEntryColor);
 }
 
 void ProductsPage::showMode(Mode mode)
 {
     mode_ = mode;
     const bool entering = mode == Mode::Entering;
-    w_.c.cmdCancelNewItem->setCaption(entering ? kCancelNew : kDeleteExisting);
-    w_.c.cmdAddNewItem->setCaption(entering ? kAddNew : kNewProduct);
+    w_.c.products.cmdCancelNewItem->setCaption(entering ? kCancelNew : kDeleteExisting);
+    w_.c.products.cmdAddNewItem->setCaption(entering ? kAddNew : kNewProduct);
 }
 
 void ProductsPage::setProductEntryMode(bool entering)
 {
     auto& c = w_.c;
     if (entering) {
-        c.txtPrice->setText(QString());
-        c.txtProductOrServiceName->setText(QString());
+        c.products.txtPrice->setText(QString());
+        c.products.txtProductOrServiceName->setText(QString());
         showMode(Mode::Entering);
-        c.cmdCancelNewItem->setVisible(true);
-        c.txtPrice->setBackColor(kEntryColor);
-        c.txtProductOrServiceName->setBackColor(kEntryColor);
+        c.products.cmdCancelNewItem->setVisible(true);
+        c.products.txtPrice->setBackColor(kEntryColor);
+        c.products.txtProductOrServiceName->setBackColor(kEntryColor);
     } else {
         showMode(Mode::Browsing);
-        c.cmdCancelNewItem->setVisible(!c.lvwProducts[0]->isEmpty());
+        c.products.cmdCancelNewItem->setVisible(!c.products.lvwProducts[0]->isEmpty());
     }
-    for (Control* control : std::initializer_list<Control*>{c.lblPrice, c.txtPrice, c.lblProductOrServiceName,
-                                                             c.txtProductOrServiceName})
+    for (Control* control : std::initializer_list<Control*>{c.products.lblPrice, c.products.txtPrice, c.products.lblProductOrServiceName,
+                                                             c.products.txtProductOrServiceName})
         control->setVisible(entering);
-    c.cmdAddNewItem->setVisible(!entering);
+    c.products.cmdAddNewItem->setVisible(!entering);
     if (entering) {
-        c.txtPrice->setFocus();
-        c.cmdAddNewItem->setDefault(true);
+        c.products.txtPrice->setFocus();
+        c.products.cmdAddNewItem->setDefault(true);
     }
 }
 
@@ -132,18 +132,18 @@ void ProductsPage::addProductOrService()
                           MessageButtons::Ok, MessageIcon::Exclamation, QStringLiteral("Duplicate Product or Service Found"));
         return;
     }
-    const QString key = records::numberedKey(records::highestKeyNumber(w_.db.products) + 1);
-    w_.db.products.add(key, product.text());
-    c.lvwProducts[0]->clear();
+    const QString key = records::numberedKey(records::highestKeyNumber(w_.books.data().products) + 1);
+    w_.books.data().products.add(key, product.text());
+    c.products.lvwProducts[0]->clear();
     w_.lists.fillProductLists();
-    c.lvwProducts[0]->select(c.lvwProducts[0]->positionOf(key));
-    w_.session.setSaveCancelVisible(true);
+    c.products.lvwProducts[0]->select(c.products.lvwProducts[0]->positionOf(key));
+    w_.books.setUnsaved(true);
     setProductEntryMode(false);
 }
 
 qsizetype ProductsPage::findProductByText(const QString& text) const
 {
-    const ListView* list = w_.c.lvwProducts[0];
+    const ListView* list = w_.c.products.lvwProducts[0];
     for (qsizetype i = 1; i <= list->count(); ++i) {
         if (list->textAt(i) == text)
             return i;

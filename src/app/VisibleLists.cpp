@@ -33,9 +33,9 @@ void VisibleLists::refreshViews()
 
 void VisibleLists::fillCustomerBrowseList()
 {
-    platform::ListView* list = w_.c.lvwCustomersVis;
+    platform::ListView* list = w_.c.customers.lvwCustomersVis;
     list->setColumnWidth(list->width() - 330);
-    const records::RecordTable& customers = w_.db.customers;
+    const records::RecordTable& customers = w_.books.data().customers;
     {
         const platform::ListView::Refill refill(*list);
         for (qsizetype i = 1; i <= customers.count(); ++i) {
@@ -56,51 +56,51 @@ void VisibleLists::fillCustomerBrowseList()
 void VisibleLists::fillBillPeriodCombos()
 {
     auto& c = w_.c;
-    c.cmbBillPeriod[1]->clear();
-    c.cmbBillPeriod[2]->clear();
-    c.txtBillPeriod->setText(QString());
+    c.billPeriods.cmbBillPeriod[1]->clear();
+    c.printing.cmbBillPeriod[2]->clear();
+    c.billPeriods.txtBillPeriod->setText(QString());
     // Whatever showed the period of the combos goes with them, until a period is selected again:
     // both trees, the dates and the payment buttons.
-    for (platform::TreeView* tree : c.tvwInvoiceRecords)
+    for (platform::TreeView* tree : {c.billPeriods.tvwInvoiceRecords[0], c.printing.tvwInvoiceRecords[1]})
         tree->clear();
     for (int i = 1; i <= 3; ++i)
-        c.txtPField[i]->setText(QString());
-    c.cmdResetCustomerAccounts->setVisible(false);
-    c.cmdAdjustBalance->setVisible(false);
+        c.billPeriods.txtPField[i]->setText(QString());
+    c.billPeriods.cmdResetCustomerAccounts->setVisible(false);
+    c.billPeriods.cmdAdjustBalance->setVisible(false);
     w_.entryFields.resetEntryFields(EntryFields::ShowFinalPeriod);
-    const records::RecordTable& periods = w_.db.periods;
+    const records::RecordTable& periods = w_.books.data().periods;
     for (qsizetype i = 1; i <= periods.count(); ++i) {
         const auto period = records::BillPeriodRecord::fromText(periods.textAt(i));
         if (!period)
             continue;
-        c.cmbBillPeriod[1]->addItem(period->name);
-        c.cmbBillPeriod[2]->addItem(period->name);
+        c.billPeriods.cmbBillPeriod[1]->addItem(period->name);
+        c.printing.cmbBillPeriod[2]->addItem(period->name);
         // Selecting raises the combo's click, which shows the period on both pages.
         if (i == periods.count())
-            c.cmbBillPeriod[1]->setListIndex(c.cmbBillPeriod[1]->listCount() - 1);
+            c.billPeriods.cmbBillPeriod[1]->setListIndex(c.billPeriods.cmbBillPeriod[1]->listCount() - 1);
     }
 }
 
 void VisibleLists::fillProductLists()
 {
     auto& c = w_.c;
-    const records::RecordTable& products = w_.db.products;
+    const records::RecordTable& products = w_.books.data().products;
     {
-        const platform::ListView::Refill browse(*c.lvwProducts[0]);
-        const platform::ListView::Refill billing(*c.lvwProducts[1]);
+        const platform::ListView::Refill browse(*c.products.lvwProducts[0]);
+        const platform::ListView::Refill billing(*c.billPeriods.lvwProducts[1]);
         for (qsizetype i = 1; i <= products.count(); ++i) {
             const QString& text = products.textAt(i);
             if (records::isArchivedProductText(text))
                 continue;
             const QString display = records::productDisplayText(text);
-            c.lvwProducts[0]->add(products.keyAt(i), display);
-            c.lvwProducts[1]->add(products.keyAt(i), display);
+            c.products.lvwProducts[0]->add(products.keyAt(i), display);
+            c.billPeriods.lvwProducts[1]->add(products.keyAt(i), display);
         }
     }
     w_.products.setProductEntryMode(false);
-    if (!c.lvwProducts[0]->isEmpty()) {
-        c.lvwProducts[0]->select(1);
-        c.lvwProducts[1]->select(1);
+    if (!c.products.lvwProducts[0]->isEmpty()) {
+        c.products.lvwProducts[0]->select(1);
+        c.billPeriods.lvwProducts[1]->select(1);
     }
 }
 

@@ -40,13 +40,13 @@ void PrintTo(const SharedLetter& shared, std::ostream* out)
     *out << shared.situation.name << ", Alt+" << shared.letter;
 }
 
-void newCustomer(app::MainWindow& w) { w.c.cmdAddNew->click(); }
-void newProduct(app::MainWindow& w) { w.c.cmdAddNewItem->click(); }
-void newPeriod(app::MainWindow& w) { w.c.cmdAddNewBP->click(); }
+void newCustomer(app::MainWindow& w) { w.c.customers.cmdAddNew->click(); }
+void newProduct(app::MainWindow& w) { w.c.products.cmdAddNewItem->click(); }
+void newPeriod(app::MainWindow& w) { w.c.billPeriods.cmdAddNewBP->click(); }
 void customerOfJanuary(app::MainWindow& w)
 {
-    w.c.cmbBillPeriod[1]->setListIndex(0);
-    w.c.tvwInvoiceRecords[0]->select("1k");
+    w.c.billPeriods.cmbBillPeriod[1]->setListIndex(0);
+    w.c.billPeriods.tvwInvoiceRecords[0]->select("1k");
     w.trees.tvwInvoiceRecords_MouseUp(0, platform::TreeView::LeftButton, 0);
 }
 
@@ -172,14 +172,14 @@ TEST_F(AccessKeysTest, aLetterThatOneShownControlCarriesActsOnIt)
 {
     standIn({"Print Options", 4});
     auto& c = window->c;
-    const int before = c.chkAddInvoiceDateToInvoice->value();
+    const int before = c.printOptions.chkAddInvoiceDateToInvoice->value();
     pressAlt(*window, 'D');
-    EXPECT_NE(c.chkAddInvoiceDateToInvoice->value(), before);
-    EXPECT_EQ(window->widget()->focusWidget(), c.chkAddInvoiceDateToInvoice->widget());
+    EXPECT_NE(c.printOptions.chkAddInvoiceDateToInvoice->value(), before);
+    EXPECT_EQ(window->widget()->focusWidget(), c.printOptions.chkAddInvoiceDateToInvoice->widget());
 
     // A hidden control carries nothing: with no customer chosen, Alt+P shows Products.
     window->layout.cmdTab_Click(2);
-    ASSERT_FALSE(c.cmdAdjustBalance->visible());
+    ASSERT_FALSE(c.billPeriods.cmdAdjustBalance->visible());
     pressAlt(*window, 'P');
     EXPECT_EQ(window->state.currentTab, 1);
 
@@ -193,22 +193,22 @@ TEST_F(AccessKeysTest, noAltCombinationTypesIntoABox)
 {
     standIn({"Company Info", 6});
     auto& c = window->c;
-    const QString name = c.txtCompanyDetails[0]->text();
-    c.txtCompanyDetails[0]->setFocus();
+    const QString name = c.company.txtCompanyDetails[0]->text();
+    c.company.txtCompanyDetails[0]->setFocus();
     for (const int key : {Qt::Key_Comma, Qt::Key_Minus, Qt::Key_Period, Qt::Key_Slash, Qt::Key_Semicolon,
                           Qt::Key_Space, Qt::Key_Z, Qt::Key_5})
         pressAlt(*window, key);
     pressAlt(*window, Qt::Key_Exclam, Qt::ShiftModifier);
-    EXPECT_EQ(c.txtCompanyDetails[0]->text(), name);
+    EXPECT_EQ(c.company.txtCompanyDetails[0]->text(), name);
     EXPECT_FALSE(window->hasUnsavedChanges());
 
     // Nor does the letter of a hidden button: "&Add New" shows once price and name are typed.
     window->layout.cmdTab_Click(1);
     newProduct(*window);
-    ASSERT_FALSE(c.cmdAddNewItem->visible());
-    c.txtPrice->setFocus();
-    QTest::keyClicks(c.txtPrice->widget(), "12");
+    ASSERT_FALSE(c.products.cmdAddNewItem->visible());
+    c.products.txtPrice->setFocus();
+    QTest::keyClicks(c.products.txtPrice->widget(), "12");
     for (const int key : {Qt::Key_A, Qt::Key_Q, Qt::Key_Comma})
         pressAlt(*window, key);
-    EXPECT_EQ(c.txtPrice->text(), "12");
+    EXPECT_EQ(c.products.txtPrice->text(), "12");
 }

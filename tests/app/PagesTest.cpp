@@ -33,7 +33,7 @@ using ShownPage = std::map<const platform::Control*, Placement>;
 ShownPage showPage(app::MainWindow& window, int page)
 {
     window.layout.cmdTab_Click(page);
-    const platform::Frame& frame = *window.c.fraMain[page];
+    const platform::Frame& frame = *window.c.frame.fraMain[page];
     ShownPage shown;
     for (const QWidget* child : frame.widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const auto* control = child->findChild<platform::Control*>(QString(), Qt::FindDirectChildrenOnly);
@@ -84,25 +84,25 @@ TEST_F(MainWindowTest, everyPageFollowsTheWindowsSizeAboveItsMinimum)
         EXPECT_NEAR(is.width - was.width, width, 1) << nameOf(control);
         EXPECT_NEAR(is.height - was.height, height, 1) << nameOf(control);
     };
-    grows(0, c.lvwCustomersVis, wider / 2, taller);
-    grows(0, c.txtField[0], wider / 2, 0);
-    grows(0, c.txtField[7], wider / 2, taller);
-    grows(1, c.lvwProducts[0], wider, taller);
-    grows(2, c.tvwInvoiceRecords[0], wider, taller);
-    grows(3, c.tvwInvoiceRecords[1], wider, taller);
-    grows(6, c.txtCompanyDetails[0], wider / 2, 0);
-    grows(6, c.txtCompanyDetails[8], wider / 2, 0);
+    grows(0, c.customers.lvwCustomersVis, wider / 2, taller);
+    grows(0, c.customers.txtField[0], wider / 2, 0);
+    grows(0, c.customers.txtField[7], wider / 2, taller);
+    grows(1, c.products.lvwProducts[0], wider, taller);
+    grows(2, c.billPeriods.tvwInvoiceRecords[0], wider, taller);
+    grows(3, c.printing.tvwInvoiceRecords[1], wider, taller);
+    grows(6, c.company.txtCompanyDetails[0], wider / 2, 0);
+    grows(6, c.company.txtCompanyDetails[8], wider / 2, 0);
     const auto movesRight = [&](int page, const platform::Control* control, double by) {
         EXPECT_NEAR(after[page].at(control).left - before[page].at(control).left, by, 1) << nameOf(control);
     };
-    movesRight(0, c.cmdPrint, wider / 2);
-    movesRight(0, c.lblFirstName, wider / 2);
-    movesRight(4, c.fraPrintPreview, wider / 2);
-    movesRight(6, c.txtCompanyDetails[8], wider / 2);
+    movesRight(0, c.customers.cmdPrint, wider / 2);
+    movesRight(0, c.customers.lblFirstName, wider / 2);
+    movesRight(4, c.printOptions.fraPrintPreview, wider / 2);
+    movesRight(6, c.company.txtCompanyDetails[8], wider / 2);
     // What stands in the bottom right corner keeps its distance to it.
     for (const auto& [page, control] : std::vector<std::pair<int, const platform::Control*>>{
-             {0, c.cmdAddNew}, {1, c.cmdAddNewItem}, {2, c.cmdAddNewBP}, {3, c.cmdPrintSelectedInvoices},
-             {3, c.cmdPrintSelectedEnvelopes}, {5, c.fraDocumentation}}) {
+             {0, c.customers.cmdAddNew}, {1, c.products.cmdAddNewItem}, {2, c.billPeriods.cmdAddNewBP}, {3, c.printing.cmdPrintSelectedInvoices},
+             {3, c.printing.cmdPrintSelectedEnvelopes}, {5, c.options.fraDocumentation}}) {
         EXPECT_EQ(after[page].at(control).rightGap, before[page].at(control).rightGap) << nameOf(control);
         EXPECT_EQ(after[page].at(control).bottomGap, before[page].at(control).bottomGap) << nameOf(control);
     }
@@ -119,12 +119,12 @@ TEST_F(MainWindowTest, theTabsSwitchPages)
 {
     start();
     auto& c = window->c;
-    emit c.cmdTab[2]->clicked();
+    emit c.frame.cmdTab[2]->clicked();
     EXPECT_EQ(window->state.currentTab, 2);
-    EXPECT_TRUE(c.fraMain[2]->visible());
-    EXPECT_FALSE(c.fraMain[0]->visible());
-    emit c.cmdTab[2]->clicked();
-    EXPECT_TRUE(c.fraMain[2]->visible()) << "the page already shown stays shown";
+    EXPECT_TRUE(c.frame.fraMain[2]->visible());
+    EXPECT_FALSE(c.frame.fraMain[0]->visible());
+    emit c.frame.cmdTab[2]->clicked();
+    EXPECT_TRUE(c.frame.fraMain[2]->visible()) << "the page already shown stays shown";
 }
 
 TEST_F(MainWindowTest, theListsShowCurrentEntriesOnlyInTableOrder)
@@ -132,23 +132,23 @@ TEST_F(MainWindowTest, theListsShowCurrentEntriesOnlyInTableOrder)
     test::writeDatabaseFile(test::sampleDatabase());
     start();
     auto& c = window->c;
-    ASSERT_EQ(c.lvwCustomersVis->count(), 2);
-    EXPECT_EQ(c.lvwCustomersVis->textAt(1), "Adams, Bob");
-    EXPECT_EQ(c.lvwCustomersVis->keyAt(2), "2k");
-    EXPECT_EQ(c.lvwCustomersVis->currentPosition(), 1);
-    EXPECT_EQ(c.txtField[0]->text(), "Bob");
-    EXPECT_EQ(c.txtField[2]->tag(), "2 Oak Road");
+    ASSERT_EQ(c.customers.lvwCustomersVis->count(), 2);
+    EXPECT_EQ(c.customers.lvwCustomersVis->textAt(1), "Adams, Bob");
+    EXPECT_EQ(c.customers.lvwCustomersVis->keyAt(2), "2k");
+    EXPECT_EQ(c.customers.lvwCustomersVis->currentPosition(), 1);
+    EXPECT_EQ(c.customers.txtField[0]->text(), "Bob");
+    EXPECT_EQ(c.customers.txtField[2]->tag(), "2 Oak Road");
 
-    ASSERT_EQ(c.lvwProducts[0]->count(), 2);
-    EXPECT_EQ(c.lvwProducts[0]->textAt(1), "$5.00 - Hedge trimming") << "by price, the cheapest first";
-    EXPECT_EQ(c.lvwProducts[1]->textAt(2), "$12.50 - Lawn mowing");
-    EXPECT_TRUE(c.lvwProducts[0]->isSelected(1));
-    EXPECT_EQ(c.cmdCancelNewItem->caption(), "&Delete Existing");
+    ASSERT_EQ(c.products.lvwProducts[0]->count(), 2);
+    EXPECT_EQ(c.products.lvwProducts[0]->textAt(1), "$5.00 - Hedge trimming") << "by price, the cheapest first";
+    EXPECT_EQ(c.billPeriods.lvwProducts[1]->textAt(2), "$12.50 - Lawn mowing");
+    EXPECT_TRUE(c.products.lvwProducts[0]->isSelected(1));
+    EXPECT_EQ(c.products.cmdCancelNewItem->caption(), "&Delete Existing");
 
-    ASSERT_EQ(c.cmbBillPeriod[1]->listCount(), 2);
-    EXPECT_EQ(c.cmbBillPeriod[2]->itemText(0), "January");
-    EXPECT_EQ(c.cmbBillPeriod[1]->text(), "February") << "the period that starts last is chosen";
-    EXPECT_EQ(c.txtCompanyDetails[0]->text(), "Green & Sons");
+    ASSERT_EQ(c.billPeriods.cmbBillPeriod[1]->listCount(), 2);
+    EXPECT_EQ(c.printing.cmbBillPeriod[2]->itemText(0), "January");
+    EXPECT_EQ(c.billPeriods.cmbBillPeriod[1]->text(), "February") << "the period that starts last is chosen";
+    EXPECT_EQ(c.company.txtCompanyDetails[0]->text(), "Green & Sons");
     EXPECT_FALSE(window->hasUnsavedChanges());
 }
 
@@ -158,8 +158,8 @@ TEST_F(MainWindowTest, theCustomerViewedLastIsSelectedAgain)
     for (const auto& [stored, expected] : std::vector<std::pair<QString, int>>{{"2", 2}, {"9", 1}, {"0", 1}, {"x", 1}}) {
         platform::settings().setValue("BrowseRecall", "LastViewedCustomer", stored);
         start();
-        EXPECT_EQ(window->c.lvwCustomersVis->currentPosition(), expected) << stored.toStdString();
-        window->c.lvwCustomersVis->select(2);
+        EXPECT_EQ(window->c.customers.lvwCustomersVis->currentPosition(), expected) << stored.toStdString();
+        window->c.customers.lvwCustomersVis->select(2);
         window->unload();
         EXPECT_EQ(platform::settings().value("BrowseRecall", "LastViewedCustomer"), "2");
     }
@@ -170,42 +170,42 @@ TEST_F(MainWindowTest, entryFieldModes)
     start();
     auto& c = window->c;
     auto& fields = window->entryFields;
-    for (auto* field : c.txtField) {
+    for (auto* field : c.customers.txtField) {
         field->setTag("stored");
         field->setText("typed");
         field->setBackColor(app::kEntryColor);
     }
-    c.txtPField[2]->setText("2026/01/31");
+    c.billPeriods.txtPField[2]->setText("2026/01/31");
     fields.resetEntryFields(3);
     fields.resetEntryFields(-1);
-    EXPECT_EQ(c.txtField[3]->text(), "typed");
+    EXPECT_EQ(c.customers.txtField[3]->text(), "typed");
 
     fields.resetEntryFields(app::EntryFields::EmptyCustomerFields);
-    EXPECT_TRUE(c.txtField[7]->text().isEmpty());
-    EXPECT_TRUE(c.txtField[7]->tag().isEmpty());
-    EXPECT_EQ(c.txtField[7]->backColor(), app::kEntryColor) << "colours are left as they are";
+    EXPECT_TRUE(c.customers.txtField[7]->text().isEmpty());
+    EXPECT_TRUE(c.customers.txtField[7]->tag().isEmpty());
+    EXPECT_EQ(c.customers.txtField[7]->backColor(), app::kEntryColor) << "colours are left as they are";
 
     fields.resetEntryFields(app::EntryFields::PrepareNewPeriod);
-    EXPECT_TRUE(c.txtPField[2]->text().isEmpty());
-    EXPECT_FALSE(c.txtPField[2]->locked());
-    EXPECT_EQ(c.txtPField[1]->backColor(), app::kNormalColor);
-    EXPECT_EQ(c.txtPField[3]->backColor(), app::kEntryColor);
-    EXPECT_EQ(c.tvwInvoiceRecords[0]->nodeCount(), 0);
+    EXPECT_TRUE(c.billPeriods.txtPField[2]->text().isEmpty());
+    EXPECT_FALSE(c.billPeriods.txtPField[2]->locked());
+    EXPECT_EQ(c.billPeriods.txtPField[1]->backColor(), app::kNormalColor);
+    EXPECT_EQ(c.billPeriods.txtPField[3]->backColor(), app::kEntryColor);
+    EXPECT_EQ(c.billPeriods.tvwInvoiceRecords[0]->nodeCount(), 0);
 
-    c.txtPField[3]->setText("2026/02/15");
+    c.billPeriods.txtPField[3]->setText("2026/02/15");
     fields.resetEntryFields(app::EntryFields::ShowFinalPeriod);
-    EXPECT_TRUE(c.txtPField[3]->locked());
-    EXPECT_EQ(c.txtPField[3]->text(), "2026/02/15");
-    EXPECT_EQ(c.txtPField[3]->backColor(), app::kNormalColor);
+    EXPECT_TRUE(c.billPeriods.txtPField[3]->locked());
+    EXPECT_EQ(c.billPeriods.txtPField[3]->text(), "2026/02/15");
+    EXPECT_EQ(c.billPeriods.txtPField[3]->backColor(), app::kNormalColor);
 
     fields.setFieldHighlight(false);
-    EXPECT_EQ(c.txtField[0]->backColor(), app::kNormalColor);
+    EXPECT_EQ(c.customers.txtField[0]->backColor(), app::kNormalColor);
     fields.setFieldHighlight(true);
-    EXPECT_EQ(c.txtField[5]->backColor(), app::kEntryColor);
+    EXPECT_EQ(c.customers.txtField[5]->backColor(), app::kEntryColor);
 
     // Every field shows it where the user types, the multi-line notes box too.
     window->widget()->show();
-    for (auto* field : c.txtField) {
+    for (auto* field : c.customers.txtField) {
         const QImage face = field->widget()->grab().toImage();
         EXPECT_EQ(face.pixelColor(face.width() / 3, face.height() * 3 / 4), platform::toQColor(app::kEntryColor))
             << field->index();
@@ -218,15 +218,15 @@ TEST_F(MainWindowTest, theOptionsPageShowsItsSaveCommandAndHintOnlyWithUnsavedCh
     start();
     auto& c = window->c;
     window->layout.cmdTab_Click(5);
-    EXPECT_FALSE(c.cmdChangePath[2]->visible());
-    EXPECT_FALSE(c.lblQuickestWay->visible());
-    window->session.setSaveCancelVisible(true);
-    EXPECT_FALSE(c.cmdChangePath[2]->visible()) << "brought up to date only by the page's layout";
+    EXPECT_FALSE(c.options.cmdChangePath[2]->visible());
+    EXPECT_FALSE(c.options.lblQuickestWay->visible());
+    window->books.setUnsaved(true);
+    EXPECT_FALSE(c.options.cmdChangePath[2]->visible()) << "brought up to date only by the page's layout";
     window->layout.cmdTab_Click(5);
-    EXPECT_TRUE(c.cmdChangePath[2]->visible());
-    EXPECT_TRUE(c.lblQuickestWay->visible());
-    c.chkExpertMode->setValue(platform::CheckBox::Checked);
+    EXPECT_TRUE(c.options.cmdChangePath[2]->visible());
+    EXPECT_TRUE(c.options.lblQuickestWay->visible());
+    c.options.chkExpertMode->setValue(platform::CheckBox::Checked);
     window->layout.cmdTab_Click(5);
-    EXPECT_TRUE(c.cmdChangePath[2]->visible());
-    EXPECT_FALSE(c.lblQuickestWay->visible());
+    EXPECT_TRUE(c.options.cmdChangePath[2]->visible());
+    EXPECT_FALSE(c.options.lblQuickestWay->visible());
 }

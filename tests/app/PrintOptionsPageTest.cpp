@@ -21,8 +21,8 @@ protected:
         start();
     }
 
-    int shownTop() const { return shown(window->c.picPrintPreviewTop); }
-    int shownBottom() const { return shown(window->c.picPrintPreviewBottom); }
+    int shownTop() const { return shown(window->c.printOptions.picPrintPreviewTop); }
+    int shownBottom() const { return shown(window->c.printOptions.picPrintPreviewBottom); }
 
 private:
     static int shown(const std::array<platform::PictureBox*, 3>& pictures)
@@ -44,16 +44,16 @@ TEST_F(PrintOptionsPageTest, aFreshStoreShowsTheDefaultsAndStoresTheTitleSetting
 {
     startEmpty();
     auto& c = window->c;
-    EXPECT_TRUE(c.optInvoiceTitle[0]->value());
-    EXPECT_TRUE(c.optInvoiceTitleSize[2]->value());
-    EXPECT_EQ(c.chkAddInvoiceDateToInvoice->value(), CheckBox::Unchecked);
-    EXPECT_EQ(c.chkPrintDuplicateInvoices->value(), CheckBox::Unchecked);
-    EXPECT_EQ(c.chkKeepTwelveLines->value(), CheckBox::Checked);
-    EXPECT_EQ(c.chkMoveAccordingly->value(), CheckBox::Unchecked);
-    EXPECT_FALSE(c.chkMoveAccordingly->enabled());
+    EXPECT_TRUE(c.printOptions.optInvoiceTitle[0]->value());
+    EXPECT_TRUE(c.printOptions.optInvoiceTitleSize[2]->value());
+    EXPECT_EQ(c.printOptions.chkAddInvoiceDateToInvoice->value(), CheckBox::Unchecked);
+    EXPECT_EQ(c.printOptions.chkPrintDuplicateInvoices->value(), CheckBox::Unchecked);
+    EXPECT_EQ(c.printOptions.chkKeepTwelveLines->value(), CheckBox::Checked);
+    EXPECT_EQ(c.printOptions.chkMoveAccordingly->value(), CheckBox::Unchecked);
+    EXPECT_FALSE(c.printOptions.chkMoveAccordingly->enabled());
     EXPECT_EQ(window->state.printPreviewSelected, 0);
-    EXPECT_FALSE(c.cmdPrintPreviewBack->enabled());
-    EXPECT_TRUE(c.cmdPrintPreviewForward->enabled());
+    EXPECT_FALSE(c.printOptions.cmdPrintPreviewBack->enabled());
+    EXPECT_TRUE(c.printOptions.cmdPrintPreviewForward->enabled());
     EXPECT_EQ(shownTop(), 0);
     EXPECT_EQ(shownBottom(), 0);
     EXPECT_EQ(settings().value("Settings", "InvoiceTitleOption"), "0");
@@ -65,36 +65,36 @@ TEST_F(PrintOptionsPageTest, theArrowsStepThroughTheThreeLayoutsAndStoreTheChoic
 {
     startEmpty();
     auto& c = window->c;
-    c.cmdPrintPreviewForward->click();
-    c.cmdPrintPreviewForward->click();
+    c.printOptions.cmdPrintPreviewForward->click();
+    c.printOptions.cmdPrintPreviewForward->click();
     EXPECT_EQ(settings().value("Printing", "PrintPreviewSelected"), "2");
     EXPECT_EQ(shownTop(), 2);
-    EXPECT_FALSE(c.cmdPrintPreviewForward->enabled());
-    c.cmdPrintPreviewBack->click();
+    EXPECT_FALSE(c.printOptions.cmdPrintPreviewForward->enabled());
+    c.printOptions.cmdPrintPreviewBack->click();
     EXPECT_EQ(settings().value("Printing", "PrintPreviewSelected"), "1");
     EXPECT_EQ(shownTop(), 1);
-    EXPECT_TRUE(c.cmdPrintPreviewBack->enabled());
-    EXPECT_TRUE(c.cmdPrintPreviewForward->enabled());
+    EXPECT_TRUE(c.printOptions.cmdPrintPreviewBack->enabled());
+    EXPECT_TRUE(c.printOptions.cmdPrintPreviewForward->enabled());
 }
 
 TEST_F(PrintOptionsPageTest, theBottomPreviewFollowsTheTwoLineOptions)
 {
     startEmpty();
     auto& c = window->c;
-    c.chkMoveAccordingly->setValue(CheckBox::Checked);
+    c.printOptions.chkMoveAccordingly->setValue(CheckBox::Checked);
     EXPECT_EQ(shownBottom(), 0) << "twelve lines kept, whatever move-text says";
-    c.chkKeepTwelveLines->setValue(CheckBox::Unchecked);
-    EXPECT_TRUE(c.chkMoveAccordingly->enabled());
+    c.printOptions.chkKeepTwelveLines->setValue(CheckBox::Unchecked);
+    EXPECT_TRUE(c.printOptions.chkMoveAccordingly->enabled());
     EXPECT_EQ(shownBottom(), 2);
     EXPECT_EQ(settings().value("Printing", "KeepTwelveLines"), "False");
     EXPECT_EQ(settings().value("Printing", "MoveBottomTextAccordingly"), "True");
-    c.chkMoveAccordingly->setValue(CheckBox::Unchecked);
+    c.printOptions.chkMoveAccordingly->setValue(CheckBox::Unchecked);
     EXPECT_EQ(shownBottom(), 1);
-    c.chkMoveAccordingly->setValue(CheckBox::Checked);
-    c.chkKeepTwelveLines->setValue(CheckBox::Checked);
+    c.printOptions.chkMoveAccordingly->setValue(CheckBox::Checked);
+    c.printOptions.chkKeepTwelveLines->setValue(CheckBox::Checked);
     EXPECT_EQ(shownBottom(), 0);
-    EXPECT_FALSE(c.chkMoveAccordingly->enabled());
-    EXPECT_EQ(c.chkMoveAccordingly->value(), CheckBox::Checked) << "disabling keeps the check mark";
+    EXPECT_FALSE(c.printOptions.chkMoveAccordingly->enabled());
+    EXPECT_EQ(c.printOptions.chkMoveAccordingly->value(), CheckBox::Checked) << "disabling keeps the check mark";
 }
 
 TEST_F(PrintOptionsPageTest, storedValuesReadByTheirRulesAndOutOfRangeOnesFallBack)
@@ -108,10 +108,10 @@ TEST_F(PrintOptionsPageTest, storedValuesReadByTheirRulesAndOutOfRangeOnesFallBa
     auto& c = window->c;
     EXPECT_EQ(window->state.printPreviewSelected, 0);
     EXPECT_EQ(shownTop(), 0);
-    EXPECT_TRUE(c.optInvoiceTitle[0]->value());
-    EXPECT_TRUE(c.optInvoiceTitleSize[2]->value());
-    EXPECT_EQ(c.chkAddInvoiceDateToInvoice->value(), CheckBox::Checked);
-    EXPECT_EQ(c.chkKeepTwelveLines->value(), CheckBox::Checked) << "only \"false\" turns twelve lines off";
+    EXPECT_TRUE(c.printOptions.optInvoiceTitle[0]->value());
+    EXPECT_TRUE(c.printOptions.optInvoiceTitleSize[2]->value());
+    EXPECT_EQ(c.printOptions.chkAddInvoiceDateToInvoice->value(), CheckBox::Checked);
+    EXPECT_EQ(c.printOptions.chkKeepTwelveLines->value(), CheckBox::Checked) << "only \"false\" turns twelve lines off";
 }
 
 TEST_F(PrintOptionsPageTest, previewsAreSmallPicturesOfTheLayouts)
@@ -119,21 +119,21 @@ TEST_F(PrintOptionsPageTest, previewsAreSmallPicturesOfTheLayouts)
     startEmpty();
     auto& c = window->c;
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(c.picPrintPreviewTop[i]->picture().size(), QSize(192, 105));
-        EXPECT_EQ(c.picPrintPreviewBottom[i]->picture().size(), QSize(192, 144));
+        EXPECT_EQ(c.printOptions.picPrintPreviewTop[i]->picture().size(), QSize(192, 105));
+        EXPECT_EQ(c.printOptions.picPrintPreviewBottom[i]->picture().size(), QSize(192, 144));
     }
     const auto image = [](platform::PictureBox* box) { return box->picture().toImage(); };
-    EXPECT_NE(image(c.picPrintPreviewTop[0]), image(c.picPrintPreviewTop[1]));
-    EXPECT_NE(image(c.picPrintPreviewTop[1]), image(c.picPrintPreviewTop[2]));
-    EXPECT_NE(image(c.picPrintPreviewBottom[0]), image(c.picPrintPreviewBottom[1]));
-    EXPECT_NE(image(c.picPrintPreviewBottom[1]), image(c.picPrintPreviewBottom[2]));
+    EXPECT_NE(image(c.printOptions.picPrintPreviewTop[0]), image(c.printOptions.picPrintPreviewTop[1]));
+    EXPECT_NE(image(c.printOptions.picPrintPreviewTop[1]), image(c.printOptions.picPrintPreviewTop[2]));
+    EXPECT_NE(image(c.printOptions.picPrintPreviewBottom[0]), image(c.printOptions.picPrintPreviewBottom[1]));
+    EXPECT_NE(image(c.printOptions.picPrintPreviewBottom[1]), image(c.printOptions.picPrintPreviewBottom[2]));
 }
 
 TEST_F(PrintOptionsPageTest, aTitleIsStoredAsItIsTyped)
 {
     startEmpty();
-    window->c.txtInvoiceTitle->setText("Receipt");
+    window->c.printOptions.txtInvoiceTitle->setText("Receipt");
     EXPECT_EQ(settings().value("Settings", "InvoiceTitleText"), "Receipt");
-    window->c.txtInvoiceTitle->setText("");
+    window->c.printOptions.txtInvoiceTitle->setText("");
     EXPECT_EQ(settings().value("Settings", "InvoiceTitleText"), "");
 }

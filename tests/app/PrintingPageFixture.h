@@ -19,7 +19,7 @@ protected:
     {
         writeDatabaseFile(sampleDatabase());
         start();
-        platform::ComboBox* periods = window->c.cmbBillPeriod[2];
+        platform::ComboBox* periods = window->c.printing.cmbBillPeriod[2];
         for (int i = 0; i < periods->listCount(); ++i) {
             if (periods->itemText(i) == "January")
                 periods->setListIndex(i);
@@ -27,7 +27,7 @@ protected:
         ASSERT_TRUE(tree().contains("1k"));
     }
 
-    platform::TreeView& tree() { return *window->c.tvwInvoiceRecords[1]; }
+    platform::TreeView& tree() { return *window->c.printing.tvwInvoiceRecords[1]; }
 
     // The pages of the only print run there was.
     const std::vector<platform::Page>& printedPages()
@@ -41,10 +41,10 @@ protected:
     void expectRunOver()
     {
         auto& c = window->c;
-        EXPECT_FALSE(c.lblPrinting->visible());
-        EXPECT_FALSE(c.staPrinting->visible());
-        EXPECT_TRUE(c.cmdPrintSelectedInvoices->enabled());
-        EXPECT_TRUE(c.cmdPrintSelectedEnvelopes->enabled());
+        EXPECT_FALSE(c.printing.lblPrinting->visible());
+        EXPECT_FALSE(c.printing.staPrinting->visible());
+        EXPECT_TRUE(c.printing.cmdPrintSelectedInvoices->enabled());
+        EXPECT_TRUE(c.printing.cmdPrintSelectedEnvelopes->enabled());
     }
 };
 

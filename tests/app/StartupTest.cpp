@@ -55,16 +55,16 @@ TEST(Startup, aStartAndACloseRememberThePageAndThePlacement)
     MainWindow* window = start();
     EXPECT_EQ(window->caption(), "TAV");
     EXPECT_EQ(window->state.currentTab, 0);
-    EXPECT_TRUE(window->c.fraMain[0]->visible());
-    EXPECT_EQ(window->c.fraMain[3]->left(), 1560) << "every page frame stands at the page area";
-    EXPECT_EQ(window->c.lblVersionNumber->caption(), "1.0");
+    EXPECT_TRUE(window->c.frame.fraMain[0]->visible());
+    EXPECT_EQ(window->c.frame.fraMain[3]->left(), 1560) << "every page frame stands at the page area";
+    EXPECT_EQ(window->c.options.lblVersionNumber->caption(), "1.0");
     EXPECT_EQ(window->width(), 10110);
     EXPECT_EQ(window->height(), 6765);
     EXPECT_FALSE(window->state.isLoading);
 
-    window->c.cmdAcceleratorKey[3]->click();
+    window->c.frame.cmdAcceleratorKey[3]->click();
     EXPECT_EQ(window->state.currentTab, 3);
-    EXPECT_FALSE(window->c.fraMain[0]->visible());
+    EXPECT_FALSE(window->c.frame.fraMain[0]->visible());
     window->setWidth(12000);
     window->setLeft(450);
     ASSERT_TRUE(window->unload());
@@ -77,7 +77,7 @@ TEST(Startup, aStartAndACloseRememberThePageAndThePlacement)
 
     MainWindow* again = start();
     EXPECT_EQ(again->state.currentTab, 3);
-    EXPECT_TRUE(again->c.fraMain[3]->visible());
+    EXPECT_TRUE(again->c.frame.fraMain[3]->visible());
     EXPECT_EQ(again->width(), 12000);
     EXPECT_EQ(again->left(), 450);
     again->unload();
@@ -97,7 +97,7 @@ TEST(Startup, closingWithUnsavedChangesAsksFirst)
 {
     MainWindow* window = start();
     window->layout.cmdTab_Click(4);
-    window->session.setSaveCancelVisible(true);
+    window->books.setUnsaved(true);
 
     scriptedHost().answerMessageBox(MessageAnswer::Cancel);
     EXPECT_FALSE(window->unload());

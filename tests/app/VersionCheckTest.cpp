@@ -30,7 +30,7 @@ protected:
     void check(const QUrl& versionFile)
     {
         window->versionCheck.setVersionFileUrl(versionFile);
-        QTest::mouseClick(window->c.lblCheckForNewVersion->widget(), Qt::LeftButton);
+        QTest::mouseClick(window->c.options.lblCheckForNewVersion->widget(), Qt::LeftButton);
     }
 
     // The check against a server that answers with this version file.
@@ -152,7 +152,7 @@ TEST_F(VersionCheckTest, downloadStartsTheUpdaterBeforeTheMainWindowOffersToSave
     app::UpdateWindow* update = offerUpdate();
     ASSERT_NE(update, nullptr);
     update->setLeft(750);
-    window->session.setSaveCancelVisible(true);
+    window->books.setUnsaved(true);
 
     // The user cancels the shutdown: the updater runs anyway and the update window is gone.
     scriptedHost().answerMessageBox(MessageAnswer::Cancel);
@@ -192,7 +192,7 @@ TEST_F(VersionCheckTest, theMainWindowDoesNotCloseWhileTheUpdateWindowShows)
 {
     app::UpdateWindow* update = offerUpdate();
     ASSERT_NE(update, nullptr);
-    window->session.setSaveCancelVisible(true);
+    window->books.setUnsaved(true);
     window->layout.cmdTab_Click(4);
 
     EXPECT_FALSE(window->unload()) << "no offer to save either";

@@ -155,12 +155,12 @@ TEST_F(MainWindowTest, everyCaptionOfEveryPageShowsWholeInTheWindowsFont)
     EXPECT_EQ(cutCaptions(window->widget()), "") << "at start";
 
     // The captions that change with the pages' modes.
-    c.cmdAddNewBP->click();
-    EXPECT_EQ(c.lblBillPeriodName->caption(), "Bill Period Name:");
+    c.billPeriods.cmdAddNewBP->click();
+    EXPECT_EQ(c.billPeriods.lblBillPeriodName->caption(), "Bill Period Name:");
     EXPECT_EQ(cutCaptions(window->widget()), "") << "composing a bill period";
-    c.cmdCancelNewBP->click();
-    c.cmdSearch->click();
-    c.chkExpertMode->setValue(platform::CheckBox::Checked);
+    c.billPeriods.cmdCancelNewBP->click();
+    c.customers.cmdSearch->click();
+    c.options.chkExpertMode->setValue(platform::CheckBox::Checked);
     EXPECT_EQ(cutCaptions(window->widget()), "") << "searching, in expert mode";
 }
 
@@ -169,8 +169,8 @@ TEST_F(MainWindowTest, everyCaptionOfTheSecondaryWindowsShowsWhole)
     start();
     components::MessageRequest request{"A question\r\nof two lines?", "Key", "No", ""};
     components::MessageWindow message(request);
-    printing::CustomerListOptionsWindow listOptions(window->db.customers, window->widget());
-    app::DeveloperView developerView(window->db);
+    printing::CustomerListOptionsWindow listOptions(window->books.data().customers, window->widget());
+    app::DeveloperView developerView(window->books.data());
     app::CheckingWindow checking;
     app::UpdateWindow update(*window);
     const platform::Form* forms[] = {&message, &listOptions, &developerView, &checking, &update};

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "platform/FormDesign.h"
-
 #include <array>
+
+class QWidget;
 
 namespace tav::platform {
 class CheckBox;
 class ComboBox;
 class CommandButton;
+class ControlSet;
 class Frame;
 class Label;
 class ListView;
@@ -24,23 +25,29 @@ class HoverCommand;
 
 namespace tav::app {
 
-// Every control of the main window, by its design name. Arrays are the design's control arrays;
-// where an array starts at another index than 0 the unused elements stay null. Every other member
-// is set: a control the design lacks stops the program while the window is made.
-struct MainControls {
-    template<class T, size_t N>
-    using Array = std::array<T*, N>;
+// A control array of the design. Where an array starts at another index than 0, or where its
+// elements stand on several pages, the elements that are not on the page stay null.
+template<class T, std::size_t N>
+using ControlArray = std::array<T*, N>;
 
-    // Window frame.
+// The controls of the main window, by their design names, one struct per page. Every member that
+// is not an unused array element is set: a control the design lacks stops the program while the
+// window is made.
+
+// The window frame: the logo, the page tabs and their access keys, the page frames and their
+// title bars, Save and Cancel.
+struct FrameControls {
     platform::PictureBox* picLogo;
-    Array<components::HoverCommand, 7> cmdTab;
-    Array<platform::CommandButton, 7> cmdAcceleratorKey;
-    Array<platform::Frame, 7> fraMain;
-    Array<platform::Label, 7> lblTop;
+    ControlArray<components::HoverCommand, 7> cmdTab;
+    ControlArray<platform::CommandButton, 7> cmdAcceleratorKey;
+    ControlArray<platform::Frame, 7> fraMain;
+    ControlArray<platform::Label, 7> lblTop;
     components::HoverCommand* cmdSave;
     components::HoverCommand* cmdCancel;
+};
 
-    // Customers.
+// The Customers page.
+struct CustomerControls {
     platform::Label* lblCustomers;
     platform::CommandButton* cmdSearch;
     platform::TextBox* txtSearch;
@@ -48,71 +55,85 @@ struct MainControls {
     platform::CommandButton* cmdPrint;
     platform::CommandButton* cmdAddNew;
     platform::CommandButton* cmdUndo;
-    Array<platform::TextBox, 8> txtField;
+    ControlArray<platform::TextBox, 8> txtField;
     platform::Label* lblFirstName;
     platform::Label* lblLastName;
     platform::Label* lblAddress;
     platform::Label* lblEmail;
     platform::Label* lblPhone;
     platform::Label* lblNotes;
+};
 
-    // Products and services; lvwProducts(1) stands on the Bill Periods page.
+// The Products & Services page; of the design's lvwProducts only element 0 stands here.
+struct ProductControls {
     platform::Label* lblPrice;
     platform::TextBox* txtPrice;
     platform::Label* lblProductOrServiceName;
     platform::TextBox* txtProductOrServiceName;
     platform::Label* lblListOfProductsAndServices;
-    Array<platform::ListView, 2> lvwProducts;
+    ControlArray<platform::ListView, 2> lvwProducts;
     platform::CommandButton* cmdAddNewItem;
     platform::CommandButton* cmdCancelNewItem;
+};
 
-    // Bill periods; cmbBillPeriod(2) and tvwInvoiceRecords(1) stand on the Printing page.
+// The Bill Periods page; of the design's arrays cmbBillPeriod(1), tvwInvoiceRecords(0) and
+// lvwProducts(1) stand here.
+struct BillPeriodControls {
     platform::Label* lblBillPeriodName;
     platform::TextBox* txtBillPeriod;
-    Array<platform::ComboBox, 3> cmbBillPeriod;
+    ControlArray<platform::ComboBox, 3> cmbBillPeriod;
     platform::Label* lblExample;
     platform::Label* lblPeriodStart;
     platform::Label* lblPeriodEnd;
     platform::Label* lblBillDue;
-    Array<platform::TextBox, 4> txtPField;
+    ControlArray<platform::TextBox, 4> txtPField;
     platform::Label* lblCustomerAccountsForThisPeriod;
-    Array<platform::TreeView, 2> tvwInvoiceRecords;
+    ControlArray<platform::TreeView, 2> tvwInvoiceRecords;
     platform::Label* lblDoubleClickToAdd;
+    ControlArray<platform::ListView, 2> lvwProducts;
     platform::CommandButton* cmdResetCustomerAccounts;
     platform::CommandButton* cmdAdjustBalance;
     platform::CommandButton* cmdCancelNewBP;
     platform::CommandButton* cmdAddNewBP;
+};
 
-    // Printing.
+// The Printing page; of the design's arrays cmbBillPeriod(2) and tvwInvoiceRecords(1) stand here.
+struct PrintingControls {
     platform::Label* lblBillPeriodP2;
+    ControlArray<platform::ComboBox, 3> cmbBillPeriod;
+    ControlArray<platform::TreeView, 2> tvwInvoiceRecords;
     platform::Label* lblPrinting;
     platform::ProgressBar* staPrinting;
     platform::CommandButton* cmdPrintSelectedInvoices;
     platform::CommandButton* cmdPrintSelectedEnvelopes;
     platform::Label* lblRightClickForNote;
+};
 
-    // Print options.
+// The Print Options page.
+struct PrintOptionsControls {
     platform::Frame* fraInvoiceTitle;
-    Array<platform::OptionButton, 3> optInvoiceTitle;
+    ControlArray<platform::OptionButton, 3> optInvoiceTitle;
     platform::TextBox* txtInvoiceTitle;
     platform::Frame* fraSize;
-    Array<platform::OptionButton, 3> optInvoiceTitleSize;
+    ControlArray<platform::OptionButton, 3> optInvoiceTitleSize;
     platform::CheckBox* chkAddInvoiceDateToInvoice;
     platform::CheckBox* chkPrintDuplicateInvoices;
     platform::CheckBox* chkKeepTwelveLines;
     platform::CheckBox* chkMoveAccordingly;
     platform::Frame* fraPrintPreview;
-    Array<platform::PictureBox, 3> picPrintPreviewTop;
-    Array<platform::PictureBox, 3> picPrintPreviewBottom;
+    ControlArray<platform::PictureBox, 3> picPrintPreviewTop;
+    ControlArray<platform::PictureBox, 3> picPrintPreviewBottom;
     platform::CommandButton* cmdPrintPreviewBack;
     platform::CommandButton* cmdPrintPreviewForward;
+};
 
-    // Options.
+// The Options page.
+struct OptionsControls {
     platform::Label* lblPathToCurrent;
     platform::TextBox* txtChangePath;
-    Array<platform::CommandButton, 4> cmdChangePath;
+    ControlArray<platform::CommandButton, 4> cmdChangePath;
     platform::Label* lblQuickestWay;
-    Array<platform::CommandButton, 5> cmdCloseBooks;
+    ControlArray<platform::CommandButton, 5> cmdCloseBooks;
     platform::CheckBox* chkCheckToConfirmEdits;
     platform::CheckBox* chkExpertMode;
     platform::Label* lblExpertMode1;
@@ -122,9 +143,11 @@ struct MainControls {
     platform::Frame* fraDocumentation;
     platform::Label* Label11;
     components::HoverCommand* cmdOpenHelp;
+};
 
-    // Company info.
-    Array<platform::TextBox, 9> txtCompanyDetails;
+// The Company Info page.
+struct CompanyControls {
+    ControlArray<platform::TextBox, 9> txtCompanyDetails;
     platform::Label* lblCompanyName;
     platform::Label* lblCompanyAddress;
     platform::Label* lblCompanyPhone;
@@ -134,10 +157,25 @@ struct MainControls {
     platform::Label* lblInvoiceClosing;
     platform::Label* lblLeaveOptionalEntriesBlank;
     platform::Label* lblSaveDatabaseToUpdate;
+};
 
-    // Creates every control of the design in the window and finds each by its name in
-    // design::names; the hover buttons are kept as they are made.
-    static MainControls create(QWidget* window, platform::ControlSet& set);
+// Every control of the main window, made from the design tables.
+struct WindowControls {
+    FrameControls frame;
+    CustomerControls customers;
+    ProductControls products;
+    BillPeriodControls billPeriods;
+    PrintingControls printing;
+    PrintOptionsControls printOptions;
+    OptionsControls options;
+    CompanyControls company;
+
+    // The design's arrays whose elements stand on two pages, by their design index.
+    platform::TreeView* tvwInvoiceRecords(int index) const;
+    platform::ComboBox* cmbBillPeriod(int index) const;
+
+    // Creates every control of the design in the window and finds each by its name.
+    static WindowControls create(QWidget* window, platform::ControlSet& set);
 };
 
 } // namespace tav::app

@@ -1,19 +1,12 @@
-#include "DatabaseSession.h"
+#include "Books.h"
 
 #include "DatabasePath.h"
 #include "FileWarnings.h"
 #include "LoadNotice.h"
-#include "MainWindow.h"
 
-#include "components/HoverCommand.h"
 #include "components/MessageWindow.h"
 #include "platform/BusyCursor.h"
-#include "platform/CommandButton.h"
-#include "platform/Frame.h"
 #include "platform/Host.h"
-#include "platform/ListView.h"
-#include "platform/TextBox.h"
-#include "platform/TreeView.h"
 #include "records/CustomerNames.h"
 #include "records/DatabaseFile.h"
 
@@ -21,62 +14,28 @@ namespace tav::app {
 
 using namespace tav::platform;
 
-DatabaseSession::DatabaseSession(MainWindow& window)
-    : w_(window)
+void Books::setUnsaved(bool unsaved)
 {
+    unsaved_ = unsaved;
+    emit unsavedChanged(unsaved);
 }
 
-void DatabaseSession::setSaveCancelVisible(bool visible)
-{
-    unsaved_ = visible;
-    w_.c.cmdCancel->setVisible(visible);
-    w_.c.cmdSave->setVisible(visible);
-}
-
-void DatabaseSession::clearViews()
-{
-    auto& c = w_.c;
-    c.lvwCustomersVis->clear();
-    c.lvwProducts[0]->clear();
-    c.lvwProducts[1]->clear();
-    c.tvwInvoiceRecords[0]->clear();
-    c.tvwInvoiceRecords[1]->clear();
-    w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
-}
-
-void DatabaseSession::clearCompanyDetails()
-{
-    for (TextBox* box : w_.c.txtCompanyDetails)
-        box->setText(QString());
-}
-
-void DatabaseSession::takeDatabase(records::Database&& database)
-{
-    w_.db = std::move(database);
-    w_.state.loadingCompanyInfo = true;
-    for (size_t i = 0; i < w_.db.company.texts.size(); ++i)
-        w_.c.txtCompanyDetails[i]->setText(w_.db.company.texts[i]);
-    w_.state.loadingCompanyInfo = false;
-}
-
-void DatabaseSession::tellWhatWasNotRead(const records::ReadReport& report, const QString& keptAs) const
+void Books::tellWhatWasNotRead(const records::ReadReport& report, const QString& keptAs) const
 {
     if (const std::optional<LoadNotice> notice = loadNotice(report, keptAs))
         warn(notice->title, notice->statement, notice->explanation);
 }
 
-void DatabaseSession::dropDatabase()
+void Books::dropDatabase()
 {
-    clearViews();
-    w_.db = records::Database{};
+    db_ = records::Database{};
+    // Emptying a company box that held text counts as an edit; reading the file hides the mark again.
+    emit dropped();
 }
 
-void DatabaseSession::loadDatabase(records::LoadResult&& result)
+void Books::loadDatabase(records::LoadResult&& result)
 {
-    auto& c = w_.c;
     const QString path = databasePath();
-    // Emptying a box that held text counts as an edit; reading the file hides the mark again.
-    clearCompanyDetails();
 
     switch (result.status) {
     case records::LoadResult::Status::Missing:
@@ -100,25 +59,24 @@ void DatabaseSession::loadDatabase(records::LoadResult&& result)
         break;
     }
     file_.read(path, result.identity);
-    takeDatabase(std::move(result.database));
+    db_ = std::move(result.database);
+    emit companyTextsLoaded();
     tellWhatWasNotRead(result.report, result.leftSomethingOut() ? file_.keepBeforeWritingOver() : QString());
-    setSaveCancelVisible(false);
-    w_.customers.cancelNewCustomer();
-    if (c.fraMain[0]->visible())
-        c.lvwCustomersVis->setFocus();
+    setUnsaved(false);
+    emit fileLoaded();
 }
 
-void DatabaseSession::addCustomerNamesToRecords()
+void Books::addCustomerNamesToRecords()
 {
-    const QStringList placeholders = records::addCustomerNamesToRecords(w_.db);
+    const QStringList placeholders = records::addCustomerNamesToRecords(db_);
     if (placeholders.isEmpty())
         return;
     for (qsizetype i = 0; i < placeholders.size(); ++i)
         tellAboutPlaceholder();
-    setSaveCancelVisible(true);
+    setUnsaved(true);
 }
 
-void DatabaseSession::tellAboutPlaceholder() const
+void Books::tellAboutPlaceholder() const
 {
     if (components::isMessageSilenced(QStringLiteral("DeletedCustomer")))
         return;
@@ -130,63 +88,55 @@ void DatabaseSession::tellAboutPlaceholder() const
     components::showMessage(request);
 }
 
-QString DatabaseSession::customerNameForRecord(const QString& customerNumber)
+QString Books::customerNameForRecord(const QString& customerNumber)
 {
-    const records::CustomerName name = records::getCustomerName(w_.db.customers, customerNumber);
+    const records::CustomerName name = records::getCustomerName(db_.customers, customerNumber);
     if (!name.placeholderAdded)
         return name.name;
     tellAboutPlaceholder();
-    setSaveCancelVisible(true);
-    // The list shows the placeholder at its place, and keeps the customer the page shows.
-    ListView* list = w_.c.lvwCustomersVis;
-    const QString shown = list->currentKey();
-    w_.lists.fillCustomerBrowseList();
-    if (const qsizetype position = list->positionOf(shown); position > 0)
-        list->select(position);
+    setUnsaved(true);
+    emit customersChanged();
     return name.name;
 }
 
-void DatabaseSession::loadAndShowDatabase()
+void Books::loadAndShowDatabase()
 {
     const BusyCursor busy;
     dropDatabase();
     showLoadedDatabase(records::loadDatabase(databasePath(), host().locale()));
 }
 
-void DatabaseSession::loadAndShowDatabase(records::LoadResult&& loaded)
+void Books::loadAndShowDatabase(records::LoadResult&& loaded)
 {
     const BusyCursor busy;
     dropDatabase();
     showLoadedDatabase(std::move(loaded));
 }
 
-void DatabaseSession::showLoadedDatabase(records::LoadResult&& result)
+void Books::showLoadedDatabase(records::LoadResult&& result)
 {
-    w_.c.cmdAddNew->setVisible(true);
     loadDatabase(std::move(result));
     showTables();
-    w_.options.loadOptionSettings();
-    w_.options.applyExpertMode();
+    emit opened();
 }
 
-bool DatabaseSession::saveDatabase()
+bool Books::saveDatabase()
 {
-    if (!writeDatabase(databasePath(), w_.db))
+    if (!writeDatabase(databasePath(), db_))
         return false;
-    setSaveCancelVisible(false);
-    if (w_.c.fraMain[0]->visible())
-        w_.c.lvwCustomersVis->setFocus();
+    setUnsaved(false);
+    emit saved();
     return true;
 }
 
-bool DatabaseSession::writeDatabase(const QString& path, const records::Database& database)
+bool Books::writeDatabase(const QString& path, const records::Database& database)
 {
     if (file_.covers(path))
         return writeOver(file_, path, database);
     return write(path, database, nullptr);
 }
 
-bool DatabaseSession::writeNewDatabase(const QString& path, const records::Database& database)
+bool Books::writeNewDatabase(const QString& path, const records::Database& database)
 {
     DatabaseFileGuard made(path);
     if (!writeOver(made, path, database))
@@ -195,7 +145,7 @@ bool DatabaseSession::writeNewDatabase(const QString& path, const records::Datab
     return true;
 }
 
-bool DatabaseSession::writeOver(DatabaseFileGuard& file, const QString& path, const records::Database& database) const
+bool Books::writeOver(DatabaseFileGuard& file, const QString& path, const records::Database& database) const
 {
     if (!file.allowWritingOver(path))
         return false;
@@ -206,8 +156,7 @@ bool DatabaseSession::writeOver(DatabaseFileGuard& file, const QString& path, co
     return true;
 }
 
-bool DatabaseSession::write(const QString& path, const records::Database& database,
-                            records::FileIdentity* written) const
+bool Books::write(const QString& path, const records::Database& database, records::FileIdentity* written) const
 {
     const BusyCursor busy;
     const auto problem = records::saveDatabase(path, database, written);
@@ -216,12 +165,7 @@ bool DatabaseSession::write(const QString& path, const records::Database& databa
     return !problem;
 }
 
-void DatabaseSession::cmdSave_Click()
-{
-    saveDatabase();
-}
-
-void DatabaseSession::cmdCancel_Click()
+void Books::abandonChanges()
 {
     const MessageAnswer answer = host().messageBox(
         QStringLiteral("Are you sure you want to abandon all your changes?\r\n\r\n"
@@ -250,11 +194,18 @@ void DatabaseSession::cmdCancel_Click()
     showTables();
 }
 
-void DatabaseSession::showTables()
+void Books::dropPeriods()
+{
+    db_.periods.clear();
+    db_.invoiceRecords.clear();
+    emit tablesReplaced();
+}
+
+void Books::showTables()
 {
     addCustomerNamesToRecords();
-    w_.lists.refreshViews();
-    w_.customers.showSelectedCustomer();
+    emit tablesReplaced();
+    emit tablesShown();
 }
 
 } // namespace tav::app

@@ -1,0 +1,168 @@
+#include "PageControls.h"
+
+#include "ControlNames.h"
+#include "MainWindowDesign.h"
+#include "ButtonPictures.h"
+
+#include "components/HoverCommand.h"
+#include "components/MainWindowButtons.h"
+#include "platform/CheckBox.h"
+#include "platform/ComboBox.h"
+#include "platform/CommandButton.h"
+#include "platform/Frame.h"
+#include "platform/Label.h"
+#include "platform/ListView.h"
+#include "platform/OptionButton.h"
+#include "platform/PictureBox.h"
+#include "platform/ProgressBar.h"
+#include "platform/TextBox.h"
+#include "platform/TreeView.h"
+
+namespace tav::app {
+
+using namespace tav::platform;
+namespace names = design::names;
+
+namespace {
+
+template<class T, size_t N>
+void findArray(const ControlSet& set, const char* name, std::array<T*, N>& into, size_t first = 0, size_t end = N)
+{
+    for (size_t i = first; i < end; ++i)
+        into[i] = set.get<T>(name, static_cast<int>(i));
+}
+
+} // namespace
+
+WindowControls WindowControls::create(QWidget* window, ControlSet& set)
+{
+    for (auto part : {design::windowFrame(), design::customersPage(), design::productsPage(), design::billPeriodsPage(),
+                      design::printingPage(), design::printOptionsPage(), design::optionsPage(),
+                      design::companyInfoPage()})
+        set.build(window, part);
+    // Made after the pages, so that Save and Cancel stand in front of every page's title bar.
+    const auto hover = [&](QWidget* container, components::MainWindowButton which, int tabIndex) {
+        components::HoverCommand* button = components::createMainWindowButton(container, which);
+        button->setTabIndex(tabIndex);
+        set.adopt(button);
+        return button;
+    };
+    WindowControls c{};
+    for (int i = 0; i < components::kPageTabCount; ++i)
+        c.frame.cmdTab[static_cast<size_t>(i)] = hover(window, components::pageTab(i), 10 + i);
+    c.frame.cmdSave = hover(window, components::MainWindowButton::Save, 50);
+    c.frame.cmdCancel = hover(window, components::MainWindowButton::Cancel, 51);
+    c.options.cmdOpenHelp = hover(set.get<Frame>(names::fraDocumentation)->widget(), components::MainWindowButton::OpenHelp, 1);
+    set.applyTabOrder();
+
+    c.frame.picLogo = set.get<PictureBox>(names::picLogo);
+    findArray(set, names::cmdAcceleratorKey, c.frame.cmdAcceleratorKey);
+    findArray(set, names::fraMain, c.frame.fraMain);
+    findArray(set, names::lblTop, c.frame.lblTop);
+
+    c.customers.lblCustomers = set.get<Label>(names::lblCustomers);
+    c.customers.cmdSearch = set.get<CommandButton>(names::cmdSearch);
+    c.customers.txtSearch = set.get<TextBox>(names::txtSearch);
+    c.customers.lvwCustomersVis = set.get<ListView>(names::lvwCustomersVis);
+    c.customers.cmdPrint = set.get<CommandButton>(names::cmdPrint);
+    c.customers.cmdAddNew = set.get<CommandButton>(names::cmdAddNew);
+    c.customers.cmdUndo = set.get<CommandButton>(names::cmdUndo);
+    findArray(set, names::txtField, c.customers.txtField);
+    c.customers.lblFirstName = set.get<Label>(names::lblFirstName);
+    c.customers.lblLastName = set.get<Label>(names::lblLastName);
+    c.customers.lblAddress = set.get<Label>(names::lblAddress);
+    c.customers.lblEmail = set.get<Label>(names::lblEmail);
+    c.customers.lblPhone = set.get<Label>(names::lblPhone);
+    c.customers.lblNotes = set.get<Label>(names::lblNotes);
+
+    c.products.lblPrice = set.get<Label>(names::lblPrice);
+    c.products.txtPrice = set.get<TextBox>(names::txtPrice);
+    c.products.lblProductOrServiceName = set.get<Label>(names::lblProductOrServiceName);
+    c.products.txtProductOrServiceName = set.get<TextBox>(names::txtProductOrServiceName);
+    c.products.lblListOfProductsAndServices = set.get<Label>(names::lblListOfProductsAndServices);
+    findArray(set, names::lvwProducts, c.products.lvwProducts, 0, 1);
+    findArray(set, names::lvwProducts, c.billPeriods.lvwProducts, 1, 2);
+    c.products.cmdAddNewItem = set.get<CommandButton>(names::cmdAddNewItem);
+    c.products.cmdCancelNewItem = set.get<CommandButton>(names::cmdCancelNewItem);
+
+    c.billPeriods.lblBillPeriodName = set.get<Label>(names::lblBillPeriodName);
+    c.billPeriods.txtBillPeriod = set.get<TextBox>(names::txtBillPeriod);
+    findArray(set, names::cmbBillPeriod, c.billPeriods.cmbBillPeriod, 1, 2);
+    findArray(set, names::cmbBillPeriod, c.printing.cmbBillPeriod, 2, 3);
+    c.billPeriods.lblExample = set.get<Label>(names::lblExample);
+    c.billPeriods.lblPeriodStart = set.get<Label>(names::lblPeriodStart);
+    c.billPeriods.lblPeriodEnd = set.get<Label>(names::lblPeriodEnd);
+    c.billPeriods.lblBillDue = set.get<Label>(names::lblBillDue);
+    findArray(set, names::txtPField, c.billPeriods.txtPField, 1);
+    c.billPeriods.lblCustomerAccountsForThisPeriod = set.get<Label>(names::lblCustomerAccountsForThisPeriod);
+    findArray(set, names::tvwInvoiceRecords, c.billPeriods.tvwInvoiceRecords, 0, 1);
+    findArray(set, names::tvwInvoiceRecords, c.printing.tvwInvoiceRecords, 1, 2);
+    c.billPeriods.lblDoubleClickToAdd = set.get<Label>(names::lblDoubleClickToAdd);
+    c.billPeriods.cmdResetCustomerAccounts = set.get<CommandButton>(names::cmdResetCustomerAccounts);
+    c.billPeriods.cmdAdjustBalance = set.get<CommandButton>(names::cmdAdjustBalance);
+    c.billPeriods.cmdCancelNewBP = set.get<CommandButton>(names::cmdCancelNewBP);
+    c.billPeriods.cmdAddNewBP = set.get<CommandButton>(names::cmdAddNewBP);
+
+    c.printing.lblBillPeriodP2 = set.get<Label>(names::lblBillPeriodP2);
+    c.printing.lblPrinting = set.get<Label>(names::lblPrinting);
+    c.printing.staPrinting = set.get<ProgressBar>(names::staPrinting);
+    c.printing.cmdPrintSelectedInvoices = set.get<CommandButton>(names::cmdPrintSelectedInvoices);
+    c.printing.cmdPrintSelectedEnvelopes = set.get<CommandButton>(names::cmdPrintSelectedEnvelopes);
+    c.printing.lblRightClickForNote = set.get<Label>(names::lblRightClickForNote);
+
+    c.printOptions.fraInvoiceTitle = set.get<Frame>(names::fraInvoiceTitle);
+    findArray(set, names::optInvoiceTitle, c.printOptions.optInvoiceTitle);
+    c.printOptions.txtInvoiceTitle = set.get<TextBox>(names::txtInvoiceTitle);
+    c.printOptions.fraSize = set.get<Frame>(names::fraSize);
+    findArray(set, names::optInvoiceTitleSize, c.printOptions.optInvoiceTitleSize);
+    c.printOptions.chkAddInvoiceDateToInvoice = set.get<CheckBox>(names::chkAddInvoiceDateToInvoice);
+    c.printOptions.chkPrintDuplicateInvoices = set.get<CheckBox>(names::chkPrintDuplicateInvoices);
+    c.printOptions.chkKeepTwelveLines = set.get<CheckBox>(names::chkKeepTwelveLines);
+    c.printOptions.chkMoveAccordingly = set.get<CheckBox>(names::chkMoveAccordingly);
+    c.printOptions.fraPrintPreview = set.get<Frame>(names::fraPrintPreview);
+    findArray(set, names::picPrintPreviewTop, c.printOptions.picPrintPreviewTop);
+    findArray(set, names::picPrintPreviewBottom, c.printOptions.picPrintPreviewBottom);
+    c.printOptions.cmdPrintPreviewBack = set.get<CommandButton>(names::cmdPrintPreviewBack);
+    c.printOptions.cmdPrintPreviewForward = set.get<CommandButton>(names::cmdPrintPreviewForward);
+
+    c.options.lblPathToCurrent = set.get<Label>(names::lblPathToCurrent);
+    c.options.txtChangePath = set.get<TextBox>(names::txtChangePath);
+    findArray(set, names::cmdChangePath, c.options.cmdChangePath);
+    c.options.lblQuickestWay = set.get<Label>(names::lblQuickestWay);
+    c.options.cmdCloseBooks[4] = set.get<CommandButton>(names::cmdCloseBooks, 4);
+    c.options.chkCheckToConfirmEdits = set.get<CheckBox>(names::chkCheckToConfirmEdits);
+    c.options.chkExpertMode = set.get<CheckBox>(names::chkExpertMode);
+    c.options.lblExpertMode1 = set.get<Label>(names::lblExpertMode1);
+    c.options.lblExpertMode2 = set.get<Label>(names::lblExpertMode2);
+    c.options.lblVersionNumber = set.get<Label>(names::lblVersionNumber);
+    c.options.lblCheckForNewVersion = set.get<Label>(names::lblCheckForNewVersion);
+    c.options.fraDocumentation = set.get<Frame>(names::fraDocumentation);
+    c.options.Label11 = set.get<Label>(names::Label11);
+
+    findArray(set, names::txtCompanyDetails, c.company.txtCompanyDetails);
+    c.company.lblCompanyName = set.get<Label>(names::lblCompanyName);
+    c.company.lblCompanyAddress = set.get<Label>(names::lblCompanyAddress);
+    c.company.lblCompanyPhone = set.get<Label>(names::lblCompanyPhone);
+    c.company.lblCompanySlogan = set.get<Label>(names::lblCompanySlogan);
+    c.company.lblGeneralDescription = set.get<Label>(names::lblGeneralDescription);
+    c.company.lblMakePayableTo = set.get<Label>(names::lblMakePayableTo);
+    c.company.lblInvoiceClosing = set.get<Label>(names::lblInvoiceClosing);
+    c.company.lblLeaveOptionalEntriesBlank = set.get<Label>(names::lblLeaveOptionalEntriesBlank);
+    c.company.lblSaveDatabaseToUpdate = set.get<Label>(names::lblSaveDatabaseToUpdate);
+    c.customers.cmdSearch->setPicture(searchPicture());
+    c.customers.cmdPrint->setPicture(printerPicture());
+    c.frame.picLogo->setPicture(logoPicture());
+    return c;
+}
+
+TreeView* WindowControls::tvwInvoiceRecords(int index) const
+{
+    return index == 0 ? billPeriods.tvwInvoiceRecords[0] : printing.tvwInvoiceRecords[1];
+}
+
+ComboBox* WindowControls::cmbBillPeriod(int index) const
+{
+    return index == 1 ? billPeriods.cmbBillPeriod[1] : printing.cmbBillPeriod[2];
+}
+
+} // namespace tav::app
