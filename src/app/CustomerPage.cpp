@@ -25,30 +25,23 @@ const QString kUndoEdit = QStringLiteral("&Undo Edit");
 const QString kDeleteExisting = QStringLiteral("&Delete Existing");
 constexpr int kNotesField = 7;
 
-const QString& addButtonCaption(CustomerPage::EntryMode mode)
-{
-    switch (mode) {
-    case CustomerPage::EntryMode::EnteringNew:
-        return kAddNew;
-    case CustomerPage::EntryMode::Editing:
-        return kApplyEdit;
-    case CustomerPage::EntryMode::Browsing:
-        break;
-    }
-    return kNewCustomer;
-}
+// The captions of the add button and of the undo button for each mode.
+struct ButtonCaptions {
+    const QString& add;
+    const QString& undo;
+};
 
-const QString& undoButtonCaption(CustomerPage::EntryMode mode)
+ButtonCaptions buttonCaptions(CustomerPage::EntryMode mode)
 {
     switch (mode) {
     case CustomerPage::EntryMode::EnteringNew:
-        return kCancelNew;
+        return {kAddNew, kCancelNew};
     case CustomerPage::EntryMode::Editing:
-        return kUndoEdit;
+        return {kApplyEdit, kUndoEdit};
     case CustomerPage::EntryMode::Browsing:
         break;
     }
-    return kDeleteExisting;
+    return {kNewCustomer, kDeleteExisting};
 }
 
 } // namespace
@@ -61,13 +54,13 @@ CustomerPage::CustomerPage(MainWindow& window)
 void CustomerPage::setAddButtonMode(EntryMode mode)
 {
     addButtonMode_ = mode;
-    w_.c.customers.cmdAddNew->setCaption(addButtonCaption(mode));
+    w_.c.customers.cmdAddNew->setCaption(buttonCaptions(mode).add);
 }
 
 void CustomerPage::setUndoButtonMode(EntryMode mode)
 {
     undoButtonMode_ = mode;
-    w_.c.customers.cmdUndo->setCaption(undoButtonCaption(mode));
+    w_.c.customers.cmdUndo->setCaption(buttonCaptions(mode).undo);
 }
 
 void CustomerPage::cmdAddNew_Click()
