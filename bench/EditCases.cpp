@@ -89,14 +89,14 @@ public:
         const qsizetype before = context.database.invoiceRecords.count();
         BenchWindow window(context.database, BenchWindow::BillPeriodsPage);
         auto& c = window->c;
-        c.billPeriods.cmdAddNewBP->click();
-        c.billPeriods.lvwProducts[1]->select(1);
-        window->newPeriod.billSelectedProduct();
-        c.billPeriods.txtBillPeriod->setText(QStringLiteral("Bench Period"));
-        c.billPeriods.txtPField[3]->setText(QStringLiteral("12/31/2030"));
+        window->billPeriodsPage.controls().cmdAddNewBP->click();
+        window->billPeriodsPage.controls().lvwProducts[1]->select(1);
+        window->billPeriodsPage.newPeriod().billSelectedProduct();
+        window->billPeriodsPage.controls().txtBillPeriod->setText(QStringLiteral("Bench Period"));
+        window->billPeriodsPage.controls().txtPField[3]->setText(QStringLiteral("12/31/2030"));
         BenchWindow::settle();
         const double seconds = secondsFor([&] {
-            c.billPeriods.cmdAddNewBP->click();
+            window->billPeriodsPage.controls().cmdAddNewBP->click();
             BenchWindow::settle();
         });
         const qsizetype added = window->books.data().invoiceRecords.count() - before;

@@ -38,12 +38,12 @@ public:
     {
         BenchWindow window(context.database, BenchWindow::BillPeriodsPage);
         auto& c = window->c;
-        if (c.billPeriods.cmbBillPeriod[1]->listCount() < 2) {
+        if (window->billPeriodsPage.controls().cmbBillPeriod[1]->listCount() < 2) {
             std::fprintf(stderr, "choose-period: fewer than two periods\n");
             return false;
         }
         const double seconds = secondsFor([&] {
-            c.billPeriods.cmbBillPeriod[1]->setListIndex(0);
+            window->billPeriodsPage.controls().cmbBillPeriod[1]->setListIndex(0);
             BenchWindow::settle();
         });
         // The Printing page's tree of that period is filled as the user goes there.
@@ -51,15 +51,15 @@ public:
             emit c.frame.cmdTab[BenchWindow::PrintingPage]->clicked();
             BenchWindow::settle();
         });
-        const QString period = c.billPeriods.cmbBillPeriod[1]->itemText(0);
-        if (c.billPeriods.tvwInvoiceRecords[0]->text(kRootKey) != period || c.printing.tvwInvoiceRecords[1]->text(kRootKey) != period) {
+        const QString period = window->billPeriodsPage.controls().cmbBillPeriod[1]->itemText(0);
+        if (window->billPeriodsPage.controls().tvwInvoiceRecords[0]->text(kRootKey) != period || window->printingPage.controls().tvwInvoiceRecords[1]->text(kRootKey) != period) {
             std::fprintf(stderr, "choose-period: the trees do not show the period chosen\n");
             return false;
         }
         context.report("choose-period", seconds, "s");
         context.report("printing-page", printingPage, "s");
         context.report(
-            "choose-period-nodes", c.billPeriods.tvwInvoiceRecords[0]->nodeCount() + c.printing.tvwInvoiceRecords[1]->nodeCount(), "");
+            "choose-period-nodes", window->billPeriodsPage.controls().tvwInvoiceRecords[0]->nodeCount() + window->printingPage.controls().tvwInvoiceRecords[1]->nodeCount(), "");
         return true;
     }
 };
@@ -73,7 +73,7 @@ public:
     {
         BenchWindow window(context.database, BenchWindow::BillPeriodsPage);
         auto& c = window->c;
-        TreeView* tree = c.billPeriods.tvwInvoiceRecords[0];
+        TreeView* tree = window->billPeriodsPage.controls().tvwInvoiceRecords[0];
         QString owing;
         for (int i = 1; i <= tree->nodeCount() && owing.isEmpty(); ++i) {
             const QString key = tree->keyAt(i);
@@ -86,7 +86,7 @@ public:
         }
         tree->select(owing);
         const double seconds = secondsFor([&] {
-            c.billPeriods.cmdResetCustomerAccounts->click();
+            window->billPeriodsPage.controls().cmdResetCustomerAccounts->click();
             BenchWindow::settle();
         });
         if (!tree->text(owing).endsWith(QLatin1String(" - paid"))) {
@@ -146,23 +146,23 @@ std::optional<BillingTimes> billAndReset(const BenchContext& context, int custom
     size.invoiceRecords = 0;
     records::Database database = syntheticDatabase(size);
     BenchWindow window(database, BenchWindow::BillPeriodsPage);
-    TreeView* tree = window->c.billPeriods.tvwInvoiceRecords[0];
+    TreeView* tree = window->billPeriodsPage.controls().tvwInvoiceRecords[0];
     BillingTimes taken;
     taken.entering = secondsFor([&] {
-        window->billPeriods.setBillPeriodEntryMode(true);
+        window->billPeriodsPage.setBillPeriodEntryMode(true);
         BenchWindow::settle();
     });
     taken.customers = tree->nodeCount() - 1;
-    window->c.billPeriods.lvwProducts[1]->select(1);
+    window->billPeriodsPage.controls().lvwProducts[1]->select(1);
     for (int i = 0; i < times; ++i) {
         taken.billing += secondsFor([&] {
-            window->newPeriod.billSelectedProduct();
+            window->billPeriodsPage.newPeriod().billSelectedProduct();
             BenchWindow::settle();
         });
         const int items = tree->nodeCount() - 1 - taken.customers;
         // "Reset Customer Accounts" drops every item just billed and keeps the customers.
         taken.resetting += secondsFor([&] {
-            window->c.billPeriods.cmdResetCustomerAccounts->click();
+            window->billPeriodsPage.controls().cmdResetCustomerAccounts->click();
             BenchWindow::settle();
         });
         const int afterReset = tree->nodeCount() - 1;
@@ -172,7 +172,7 @@ std::optional<BillingTimes> billAndReset(const BenchContext& context, int custom
             return std::nullopt;
         }
     }
-    window->billPeriods.setBillPeriodEntryMode(false);
+    window->billPeriodsPage.setBillPeriodEntryMode(false);
     return taken;
 }
 

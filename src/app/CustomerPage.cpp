@@ -231,7 +231,7 @@ void CustomerPage::storeCustomerRecord(const QString& key, const CustomerRecord&
     w_.books.setUnsaved(true);
     showBrowsing();
     // The trees name the customer as the table does.
-    w_.trees.showCustomerName(key);
+    emit w_.books.customerRenamed(key);
 }
 
 void CustomerPage::applyCustomerEdit()

@@ -54,7 +54,7 @@ bool Deletion::productHasInvoiceRecords(const QString& key)
 {
     showCheckingWindow();
     const auto number = records::recordNumberValue(records::keyNumberText(key));
-    return number && (w_.books.data().invoiceRecords.anyBillsProduct(*number) || w_.newPeriod.billsProduct(*number));
+    return number && (w_.books.data().invoiceRecords.anyBillsProduct(*number) || w_.billPeriodsPage.newPeriod().billsProduct(*number));
 }
 
 bool Deletion::confirmed(bool exactFalseOnly, const QString& text, const QString& title) const
@@ -97,7 +97,7 @@ void Deletion::deleteCustomer()
     if (!w_.books.data().customers.contains(key))
         return;
     retire(w_.books.data().customers, key, customerHasInvoiceRecords(key), records::archivedCustomerText);
-    w_.newPeriod.dropCustomer(key);
+    w_.billPeriodsPage.newPeriod().dropCustomer(key);
     w_.lists.fillCustomerBrowseList();
     checking_->cmdOK->setEnabled(true);
     if (c.customers.lvwCustomersVis->isEmpty()) {
@@ -128,6 +128,7 @@ void Deletion::deleteProductOrService()
         return;
     retire(w_.books.data().products, key, productHasInvoiceRecords(key), records::archivedProductText);
     w_.lists.fillProductLists();
+    emit w_.books.productsChanged();
     checking_->cmdOK->setEnabled(true);
     w_.books.setUnsaved(true);
 }

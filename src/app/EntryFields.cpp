@@ -3,7 +3,6 @@
 #include "MainWindow.h"
 
 #include "platform/TextBox.h"
-#include "platform/TreeView.h"
 
 namespace tav::app {
 
@@ -20,24 +19,6 @@ void EntryFields::resetEntryFields(int mode)
         for (platform::TextBox* field : c.customers.txtField) {
             field->setTag(QString());
             field->setText(QString());
-        }
-        break;
-    case PrepareNewPeriod:
-        c.billPeriods.txtBillPeriod->setText(QString());
-        c.billPeriods.tvwInvoiceRecords[0]->clear();
-        for (int i = 1; i <= 3; ++i) {
-            c.billPeriods.txtPField[i]->setText(QString());
-            c.billPeriods.txtPField[i]->setLocked(false);
-        }
-        c.billPeriods.txtPField[1]->setBackColor(kNormalColor);
-        c.billPeriods.txtPField[2]->setBackColor(kNormalColor);
-        // The bill due date is the one date that a new period requires.
-        c.billPeriods.txtPField[3]->setBackColor(kEntryColor);
-        break;
-    case ShowFinalPeriod:
-        for (int i = 1; i <= 3; ++i) {
-            c.billPeriods.txtPField[i]->setLocked(true);
-            c.billPeriods.txtPField[i]->setBackColor(kNormalColor);
         }
         break;
     default:

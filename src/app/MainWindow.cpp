@@ -31,24 +31,23 @@ MainWindow::MainWindow()
     , customers(*this)
     , search(*this)
     , products(*this)
+    , printingPage(controlSet, books, state.formats, c.printOptions, [this] { return state.printPreviewSelected; },
+                   [this] { return billPeriodsPage.treeIsEmpty(); })
+    , billPeriodsPage(controlSet, books, state.formats, [this] { return !c.customers.lvwCustomersVis->isEmpty(); },
+                      [this] { return QPointF(left(), top()); })
     , deletion(*this)
-    , newPeriod(*this)
-    , billPeriods(*this)
-    , trees(*this)
-    , payments(*this)
     , files(*this)
     , options(*this)
     , printOptions(*this)
     , versionCheck(*this)
     , developerAccess(*this)
-    , invoicePrinting(*this)
-    , envelopePrinting(*this)
     , customerListPrinting(*this)
 {
     setCaption(host().appTitle());
     setMinimumSize(PageLayout::kMinimumWidth, PageLayout::kMinimumHeight);
     connectHandlers();
     connectBooks();
+    connectBillPeriodPages();
 }
 
 MainWindow::~MainWindow() = default;

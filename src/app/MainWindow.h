@@ -1,6 +1,5 @@
 #pragma once
 
-#include "BillPeriodEntry.h"
 #include "books/Books.h"
 #include "CustomerListPrinting.h"
 #include "CustomerPage.h"
@@ -8,16 +7,13 @@
 #include "Deletion.h"
 #include "DeveloperAccess.h"
 #include "EntryFields.h"
-#include "EnvelopePrinting.h"
 #include "FileCommands.h"
-#include "InvoicePrinting.h"
-#include "InvoiceTrees.h"
 #include "design/PageControls.h"
 #include "MainState.h"
-#include "NewBillPeriod.h"
 #include "OptionsPage.h"
 #include "PageLayout.h"
-#include "Payments.h"
+#include "pages/BillPeriodsPage.h"
+#include "pages/PrintingPage.h"
 #include "PrintOptionsPage.h"
 #include "ProductsPage.h"
 #include "VersionCheck.h"
@@ -59,18 +55,16 @@ public:
     CustomerPage customers;
     CustomerSearch search;
     ProductsPage products;
+    // The Printing page fills its period combo before the Bill Periods page chooses the period
+    // both show: it is made, and hears the books, first.
+    PrintingPage printingPage;
+    BillPeriodsPage billPeriodsPage;
     Deletion deletion;
-    NewBillPeriod newPeriod;
-    BillPeriodEntry billPeriods;
-    InvoiceTrees trees;
-    Payments payments;
     FileCommands files;
     OptionsPage options;
     PrintOptionsPage printOptions;
     VersionCheck versionCheck;
     DeveloperAccess developerAccess;
-    InvoicePrinting invoicePrinting;
-    EnvelopePrinting envelopePrinting;
     CustomerListPrinting customerListPrinting;
 
 protected:
@@ -82,6 +76,9 @@ private:
     void connectHandlers();
     // Lets the views follow the books.
     void connectBooks();
+    // Lets the Bill Periods and Printing pages show the same period, and what they ask of the
+    // other pages.
+    void connectBillPeriodPages();
     // Empties the views of the tables that are about to be replaced: the lists, both trees, the
     // customer entry fields and the company boxes.
     void clearViews();

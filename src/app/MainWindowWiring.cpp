@@ -4,7 +4,6 @@
 
 #include "components/HoverCommand.h"
 #include "platform/CheckBox.h"
-#include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
 #include "platform/Frame.h"
 #include "platform/Label.h"
@@ -12,11 +11,16 @@
 #include "platform/OptionButton.h"
 #include "platform/PictureBox.h"
 #include "platform/TextBox.h"
-#include "platform/TreeView.h"
 
 namespace tav::app {
 
 using namespace tav::platform;
+
+namespace {
+
+constexpr int kCompanyInfoPage = 6;
+
+} // namespace
 
 void MainWindow::connectHandlers()
 {
@@ -44,29 +48,6 @@ void MainWindow::connectHandlers()
     connect(c.products.cmdCancelNewItem, &CommandButton::clicked, this, [this] { products.cmdCancelNewItem_Click(); });
     connect(c.products.txtPrice, &TextBox::changed, this, [this] { products.txtPrice_Change(); });
     connect(c.products.txtProductOrServiceName, &TextBox::changed, this, [this] { products.txtProductOrServiceName_Change(); });
-
-    connect(c.billPeriods.cmdAddNewBP, &CommandButton::clicked, this, [this] { billPeriods.cmdAddNewBP_Click(); });
-    connect(c.billPeriods.cmdCancelNewBP, &CommandButton::clicked, this, [this] { billPeriods.cmdCancelNewBP_Click(); });
-    connect(c.billPeriods.txtBillPeriod, &TextBox::changed, this, [this] { billPeriods.txtBillPeriod_Change(); });
-    for (int i = 1; i <= 3; ++i)
-        connect(c.billPeriods.txtPField[i], &TextBox::changed, this, [this, i] { billPeriods.txtPField_Change(i); });
-    for (int i = 1; i <= 2; ++i)
-        connect(c.cmbBillPeriod(i), &ComboBox::clicked, this, [this, i] { billPeriods.cmbBillPeriod_Click(i); });
-    // Billing works from the Bill Periods page's list only.
-    connect(c.billPeriods.lvwProducts[1], &ListView::doubleClicked, this, [this] { newPeriod.billSelectedProduct(); });
-    for (int i = 0; i < 2; ++i) {
-        connect(c.tvwInvoiceRecords(i), &TreeView::nodeCheck, this,
-                [this, i](const QString& key) { trees.tvwInvoiceRecords_NodeCheck(i, key); });
-        connect(c.tvwInvoiceRecords(i), &TreeView::mouseUp, this,
-                [this, i](int button, int shift, double, double) { trees.tvwInvoiceRecords_MouseUp(i, button, shift); });
-        connect(c.tvwInvoiceRecords(i), &TreeView::doubleClicked, this, [this, i] { trees.tvwInvoiceRecords_DblClick(i); });
-    }
-    connect(c.printing.cmdPrintSelectedInvoices, &CommandButton::clicked, this,
-            [this] { invoicePrinting.cmdPrintSelectedInvoices_Click(); });
-    connect(c.printing.cmdPrintSelectedEnvelopes, &CommandButton::clicked, this,
-            [this] { envelopePrinting.cmdPrintSelectedEnvelopes_Click(); });
-    connect(c.billPeriods.cmdResetCustomerAccounts, &CommandButton::clicked, this, [this] { payments.cmdResetCustomerAccounts_Click(); });
-    connect(c.billPeriods.cmdAdjustBalance, &CommandButton::clicked, this, [this] { payments.cmdAdjustBalance_Click(); });
 
     for (int i = 0; i < 4; ++i)
         connect(c.options.cmdChangePath[i], &CommandButton::clicked, this, [this, i] { files.cmdChangePath_Click(i); });
@@ -130,14 +111,23 @@ void MainWindow::connectBooks()
     });
 }
 
+void MainWindow::connectBillPeriodPages()
+{
+    connect(&billPeriodsPage, &BillPeriodsPage::periodChosen, &printingPage, &PrintingPage::choosePeriod);
+    connect(&printingPage, &PrintingPage::periodChosen, &billPeriodsPage, &BillPeriodsPage::choosePeriod);
+    connect(&billPeriodsPage, &BillPeriodsPage::periodEntryStarted, this, [this] {
+        c.products.txtPrice->setText(QString());
+        c.products.txtProductOrServiceName->setText(QString());
+    });
+    connect(&billPeriodsPage, &BillPeriodsPage::layoutWanted, this, [this] { layout.layoutTab(2); });
+    connect(&printingPage, &PrintingPage::companyInfoWanted, this, [this] { layout.cmdTab_Click(kCompanyInfoPage); });
+}
+
 void MainWindow::clearViews()
 {
     c.customers.cmdAddNew->setVisible(true);
     c.customers.lvwCustomersVis->clear();
     c.products.lvwProducts[0]->clear();
-    c.billPeriods.lvwProducts[1]->clear();
-    c.billPeriods.tvwInvoiceRecords[0]->clear();
-    c.printing.tvwInvoiceRecords[1]->clear();
     entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
     // Emptying a box that held text counts as an edit; reading the file hides the mark again.
     for (TextBox* box : c.company.txtCompanyDetails)

@@ -79,23 +79,18 @@ void OptionsPage::applyExpertMode()
 {
     auto& c = w_.c;
     const bool expert = c.options.chkExpertMode->value() != CheckBox::Unchecked;
-    for (Label* hint : {c.printing.lblRightClickForNote, c.options.lblExpertMode2, c.company.lblLeaveOptionalEntriesBlank, c.company.lblSaveDatabaseToUpdate})
+    w_.printingPage.showExpertMode(expert);
+    for (Label* hint : {c.options.lblExpertMode2, c.company.lblLeaveOptionalEntriesBlank, c.company.lblSaveDatabaseToUpdate})
         hint->setVisible(!expert);
-    Label* billing = c.billPeriods.lblDoubleClickToAdd;
     if (expert) {
         c.options.lblExpertMode1->setTop(3555);
         c.options.lblQuickestWay->setVisible(false);
-        billing->setBackColor(SystemColor::ButtonFace);
-        billing->setCaption(QStringLiteral("List of Products and Services:"));
-        billing->setLeft(c.products.lvwProducts[0]->left());
     } else {
         c.options.lblExpertMode1->setTop(3450);
         if (w_.books.hasUnsavedChanges())
             c.options.lblQuickestWay->setVisible(true);
-        billing->setBackColor(SystemColor::InfoBackground);
-        billing->setCaption(QStringLiteral("  Double-click to Bill *Marked Customers:  "));
-        billing->setLeft(c.products.lvwProducts[0]->left() + (c.products.lvwProducts[0]->width() - billing->width()) / 2);
     }
+    w_.billPeriodsPage.showExpertMode(expert, c.products.lvwProducts[0]->left(), c.products.lvwProducts[0]->width());
 }
 
 void OptionsPage::chkCheckToConfirmEdits_Click()

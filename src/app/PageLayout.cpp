@@ -1,33 +1,19 @@
 #include "PageLayout.h"
 
 #include "MainWindow.h"
+#include "pages/PagePlacement.h"
 
 #include "platform/CheckBox.h"
 #include "platform/CommandButton.h"
 #include "platform/Frame.h"
 #include "platform/Label.h"
 #include "platform/ListView.h"
-#include "platform/ProgressBar.h"
 #include "platform/TextBox.h"
-#include "platform/TreeView.h"
 #include "records/TextNumbers.h"
 
 namespace tav::app {
 
 using platform::Form;
-
-namespace {
-
-// The two bottom buttons at the right of pages 0 to 3 stand 2160 twips apart.
-void placeBottomButtons(platform::Control* left, platform::Control* right, int w, int h)
-{
-    left->setLeft(w - 4210);
-    left->setTop(h - 720);
-    right->setLeft(w - 2050);
-    right->setTop(left->top());
-}
-
-} // namespace
 
 PageLayout::PageLayout(MainWindow& window)
     : w_(window)
@@ -67,8 +53,8 @@ void PageLayout::layoutTab(int page)
     switch (page) {
     case 0: layoutCustomers(w, h, half); break;
     case 1: layoutProducts(w, h); break;
-    case 2: layoutBillPeriods(w, h, half); break;
-    case 3: layoutPrinting(w, h); break;
+    case 2: w_.billPeriodsPage.layout(w, h); break;
+    case 3: w_.printingPage.layout(w, h); break;
     case 4: c.printOptions.fraPrintPreview->setLeft(half + 240); break;
     case 5: layoutOptions(w, h); break;
     case 6: layoutCompanyInfo(w, h, half); break;
@@ -105,34 +91,6 @@ void PageLayout::layoutProducts(int w, int h)
     c.products.lvwProducts[0]->setHeight(h - 2385);
     c.products.lvwProducts[0]->setColumnWidth(w - 300);
     placeBottomButtons(c.products.cmdCancelNewItem, c.products.cmdAddNewItem, w, h);
-}
-
-void PageLayout::layoutBillPeriods(int w, int h, int half)
-{
-    auto& c = w_.c;
-    platform::TreeView* tree = c.billPeriods.tvwInvoiceRecords[0];
-    platform::ListView* products = c.billPeriods.lvwProducts[1];
-    tree->setWidth(products->visible() ? half - 240 : w - 240);
-    tree->setHeight(h - 2400);
-    products->setHeight(tree->height());
-    c.billPeriods.lblDoubleClickToAdd->setLeft(tree->width() + 360);
-    products->setLeft(c.billPeriods.lblDoubleClickToAdd->left());
-    products->setWidth(tree->width());
-    products->setColumnWidth(products->width() - 180);
-    c.billPeriods.cmdResetCustomerAccounts->setTop(h - 720);
-    c.billPeriods.cmdAdjustBalance->setTop(c.billPeriods.cmdResetCustomerAccounts->top());
-    placeBottomButtons(c.billPeriods.cmdCancelNewBP, c.billPeriods.cmdAddNewBP, w, h);
-}
-
-void PageLayout::layoutPrinting(int w, int h)
-{
-    auto& c = w_.c;
-    c.printing.lblPrinting->setLeft(w - 3000);
-    c.printing.staPrinting->setLeft(w - 3000);
-    c.printing.tvwInvoiceRecords[1]->setWidth(w - 225);
-    c.printing.tvwInvoiceRecords[1]->setHeight(h - 2145);
-    placeBottomButtons(c.printing.cmdPrintSelectedInvoices, c.printing.cmdPrintSelectedEnvelopes, w, h);
-    c.printing.lblRightClickForNote->setTop(c.printing.cmdPrintSelectedInvoices->top() + 120);
 }
 
 void PageLayout::layoutOptions(int w, int h)

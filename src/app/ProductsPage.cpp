@@ -136,6 +136,7 @@ void ProductsPage::addProductOrService()
     w_.books.data().products.add(key, product.text());
     c.products.lvwProducts[0]->clear();
     w_.lists.fillProductLists();
+    emit w_.books.productsChanged();
     c.products.lvwProducts[0]->select(c.products.lvwProducts[0]->positionOf(key));
     w_.books.setUnsaved(true);
     setProductEntryMode(false);

@@ -1,16 +1,11 @@
 #include "VisibleLists.h"
 
-#include "EntryFields.h"
 #include "MainWindow.h"
 #include "ProductsPage.h"
 
 #include "platform/Host.h"
-#include "platform/ComboBox.h"
-#include "platform/CommandButton.h"
 #include "platform/ListView.h"
 #include "platform/SettingsStore.h"
-#include "platform/TextBox.h"
-#include "platform/TreeView.h"
 #include "records/RecordFormats.h"
 #include "records/TextNumbers.h"
 
@@ -24,10 +19,6 @@ VisibleLists::VisibleLists(MainWindow& window)
 void VisibleLists::refreshViews()
 {
     fillCustomerBrowseList();
-    fillBillPeriodCombos();
-    // A period being composed was built on the tables just replaced: it is dropped with them.
-    if (w_.newPeriod.isComposing())
-        w_.billPeriods.setBillPeriodEntryMode(false);
     fillProductLists();
 }
 
@@ -53,55 +44,23 @@ void VisibleLists::fillCustomerBrowseList()
         list->select(1);
 }
 
-void VisibleLists::fillBillPeriodCombos()
-{
-    auto& c = w_.c;
-    c.billPeriods.cmbBillPeriod[1]->clear();
-    c.printing.cmbBillPeriod[2]->clear();
-    c.billPeriods.txtBillPeriod->setText(QString());
-    // Whatever showed the period of the combos goes with them, until a period is selected again:
-    // both trees, the dates and the payment buttons.
-    for (platform::TreeView* tree : {c.billPeriods.tvwInvoiceRecords[0], c.printing.tvwInvoiceRecords[1]})
-        tree->clear();
-    for (int i = 1; i <= 3; ++i)
-        c.billPeriods.txtPField[i]->setText(QString());
-    c.billPeriods.cmdResetCustomerAccounts->setVisible(false);
-    c.billPeriods.cmdAdjustBalance->setVisible(false);
-    w_.entryFields.resetEntryFields(EntryFields::ShowFinalPeriod);
-    const records::RecordTable& periods = w_.books.data().periods;
-    for (qsizetype i = 1; i <= periods.count(); ++i) {
-        const auto period = records::BillPeriodRecord::fromText(periods.textAt(i));
-        if (!period)
-            continue;
-        c.billPeriods.cmbBillPeriod[1]->addItem(period->name);
-        c.printing.cmbBillPeriod[2]->addItem(period->name);
-        // Selecting raises the combo's click, which shows the period on both pages.
-        if (i == periods.count())
-            c.billPeriods.cmbBillPeriod[1]->setListIndex(c.billPeriods.cmbBillPeriod[1]->listCount() - 1);
-    }
-}
-
 void VisibleLists::fillProductLists()
 {
     auto& c = w_.c;
     const records::RecordTable& products = w_.books.data().products;
     {
         const platform::ListView::Refill browse(*c.products.lvwProducts[0]);
-        const platform::ListView::Refill billing(*c.billPeriods.lvwProducts[1]);
         for (qsizetype i = 1; i <= products.count(); ++i) {
             const QString& text = products.textAt(i);
             if (records::isArchivedProductText(text))
                 continue;
             const QString display = records::productDisplayText(text);
             c.products.lvwProducts[0]->add(products.keyAt(i), display);
-            c.billPeriods.lvwProducts[1]->add(products.keyAt(i), display);
         }
     }
     w_.products.setProductEntryMode(false);
-    if (!c.products.lvwProducts[0]->isEmpty()) {
+    if (!c.products.lvwProducts[0]->isEmpty())
         c.products.lvwProducts[0]->select(1);
-        c.billPeriods.lvwProducts[1]->select(1);
-    }
 }
 
 } // namespace tav::app

@@ -42,12 +42,12 @@ void PrintTo(const SharedLetter& shared, std::ostream* out)
 
 void newCustomer(app::MainWindow& w) { w.c.customers.cmdAddNew->click(); }
 void newProduct(app::MainWindow& w) { w.c.products.cmdAddNewItem->click(); }
-void newPeriod(app::MainWindow& w) { w.c.billPeriods.cmdAddNewBP->click(); }
+void newPeriod(app::MainWindow& w) { w.billPeriodsPage.controls().cmdAddNewBP->click(); }
 void customerOfJanuary(app::MainWindow& w)
 {
-    w.c.billPeriods.cmbBillPeriod[1]->setListIndex(0);
-    w.c.billPeriods.tvwInvoiceRecords[0]->select("1k");
-    w.trees.tvwInvoiceRecords_MouseUp(0, platform::TreeView::LeftButton, 0);
+    w.billPeriodsPage.controls().cmbBillPeriod[1]->setListIndex(0);
+    w.billPeriodsPage.controls().tvwInvoiceRecords[0]->select("1k");
+    w.billPeriodsPage.treeMouseUp(platform::TreeView::LeftButton, 0);
 }
 
 // Every letter that a page's controls share with the page accelerators "&C", "&P", "&B", "&N",
@@ -179,7 +179,7 @@ TEST_F(AccessKeysTest, aLetterThatOneShownControlCarriesActsOnIt)
 
     // A hidden control carries nothing: with no customer chosen, Alt+P shows Products.
     window->layout.cmdTab_Click(2);
-    ASSERT_FALSE(c.billPeriods.cmdAdjustBalance->visible());
+    ASSERT_FALSE(window->billPeriodsPage.controls().cmdAdjustBalance->visible());
     pressAlt(*window, 'P');
     EXPECT_EQ(window->state.currentTab, 1);
 

@@ -191,28 +191,27 @@ TEST_F(FileCommandsTest, saveAsWritesTheNewFileFirst)
 
 TEST_F(FileCommandsTest, afterNewOpenOrClosingTheBooksNoViewShowsAPeriodTheTablesDoNotHold)
 {
-    auto& c = window->c;
     const auto expectNoPeriodShown = [&](const char* after) {
-        EXPECT_FALSE(window->newPeriod.isComposing()) << after;
-        EXPECT_EQ(c.billPeriods.tvwInvoiceRecords[0]->nodeCount(), 0) << after;
-        EXPECT_EQ(c.printing.tvwInvoiceRecords[1]->nodeCount(), 0) << after;
+        EXPECT_FALSE(window->billPeriodsPage.newPeriod().isComposing()) << after;
+        EXPECT_EQ(window->billPeriodsPage.controls().tvwInvoiceRecords[0]->nodeCount(), 0) << after;
+        EXPECT_EQ(window->printingPage.controls().tvwInvoiceRecords[1]->nodeCount(), 0) << after;
         for (int i = 1; i <= 3; ++i)
-            EXPECT_EQ(c.billPeriods.txtPField[i]->text(), "") << after;
-        EXPECT_FALSE(c.billPeriods.cmdAdjustBalance->visible()) << after;
+            EXPECT_EQ(window->billPeriodsPage.controls().txtPField[i]->text(), "") << after;
+        EXPECT_FALSE(window->billPeriodsPage.controls().cmdAdjustBalance->visible()) << after;
     };
-    c.billPeriods.cmbBillPeriod[1]->setListIndex(0);
-    c.billPeriods.tvwInvoiceRecords[0]->select("1k");
-    window->trees.tvwInvoiceRecords_MouseUp(0, platform::TreeView::LeftButton, 0);
-    ASSERT_TRUE(c.billPeriods.cmdAdjustBalance->visible());
+    window->billPeriodsPage.controls().cmbBillPeriod[1]->setListIndex(0);
+    window->billPeriodsPage.controls().tvwInvoiceRecords[0]->select("1k");
+    window->billPeriodsPage.treeMouseUp(platform::TreeView::LeftButton, 0);
+    ASSERT_TRUE(window->billPeriodsPage.controls().cmdAdjustBalance->visible());
     dialogBackend().chooseFiles({inFolder("fresh")});
     command(app::FileCommands::New);
     expectNoPeriodShown("New");
 
     dialogBackend().chooseFiles({test::databaseFile()});
     command(app::FileCommands::Open);
-    EXPECT_EQ(c.printing.tvwInvoiceRecords[1]->text("root_node"), "February");
-    c.billPeriods.cmdAddNewBP->click();
-    window->newPeriod.billSelectedProduct();
+    EXPECT_EQ(window->printingPage.controls().tvwInvoiceRecords[1]->text("root_node"), "February");
+    window->billPeriodsPage.controls().cmdAddNewBP->click();
+    window->billPeriodsPage.newPeriod().billSelectedProduct();
     settings().setValue("Messages", "DontShowExplanationOfClosingBooks", "True");
     dialogBackend().chooseFiles({inFolder("2027")});
     window->c.options.cmdCloseBooks[4]->click();
@@ -242,8 +241,8 @@ TEST_F(FileCommandsTest, closingTheBooksCarriesCustomersAndProductsOver)
     EXPECT_FALSE(fresh.contains("<InvoiceRecord>"));
     EXPECT_TRUE(lines.contains("\t<BillPeriods>\r"));
     EXPECT_EQ(settings().value("FileHandling", "DatabasePath"), inFolder("2027.xml"));
-    EXPECT_EQ(window->c.billPeriods.cmbBillPeriod[1]->listCount(), 0);
-    EXPECT_EQ(window->c.printing.cmbBillPeriod[2]->listCount(), 0);
+    EXPECT_EQ(window->billPeriodsPage.controls().cmbBillPeriod[1]->listCount(), 0);
+    EXPECT_EQ(window->printingPage.controls().cmbBillPeriod[2]->listCount(), 0);
     EXPECT_FALSE(window->hasUnsavedChanges());
 }
 

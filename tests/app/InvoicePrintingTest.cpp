@@ -1,7 +1,7 @@
 #include "PrintingPageFixture.h"
 
-#include "app/NewBillPeriod.h"
-#include "app/PrintingPageRun.h"
+#include "app/workflows/NewBillPeriod.h"
+#include "app/workflows/PrintingPageRun.h"
 
 #include "components/MessageWindow.h"
 #include "platform/CheckBox.h"
@@ -19,7 +19,7 @@ namespace {
 
 class InvoicePrintingTest : public test::PrintingPageTest {
 protected:
-    void print() { window->c.printing.cmdPrintSelectedInvoices->click(); }
+    void print() { window->printingPage.controls().cmdPrintSelectedInvoices->click(); }
 
     void clearCompanyNameAndAddress()
     {
@@ -86,8 +86,8 @@ TEST_F(InvoicePrintingTest, amountsThatCouldNotBeReadAreNeverPrintedAsOthersNorS
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     window->books.loadAndShowDatabase();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Amounts Not Read");
-    window->c.printing.cmbBillPeriod[2]->setListIndex(0);
-    ASSERT_EQ(window->c.printing.cmbBillPeriod[2]->text(), "January");
+    window->printingPage.controls().cmbBillPeriod[2]->setListIndex(0);
+    ASSERT_EQ(window->printingPage.controls().cmbBillPeriod[2]->text(), "January");
     EXPECT_EQ(tree().text("1k"), "Adams, Bob - owes 139.93abc (not read)");
     EXPECT_TRUE(tree().checked("1k")) << "a balance that could not be read is owed";
     tree().setChecked("3k", true);
@@ -195,7 +195,7 @@ TEST_F(InvoicePrintingTest, anOwnTitleIsPrintedAsTyped)
 
 TEST_F(InvoicePrintingTest, billDueComesFromThePrintedPeriodsRecordNotTheEntryBox)
 {
-    window->c.billPeriods.txtPField[3]->setText("12/31/2099");
+    window->billPeriodsPage.controls().txtPField[3]->setText("12/31/2099");
     print();
     ASSERT_EQ(printedPages().size(), 1u);
     EXPECT_EQ(printedPages()[0].text("lblBillDue"), "BILL DUE: 02/15/2026");
@@ -269,7 +269,7 @@ TEST_F(InvoicePrintingTest, eachInvoiceGoesToTheJobAsSoonAsItIsMade)
     std::vector<double> progress;
     bool busy = true;
     scriptedHost().watchPrintedPages([&] {
-        progress.push_back(window->c.printing.staPrinting->value());
+        progress.push_back(window->printingPage.controls().staPrinting->value());
         busy = busy && scriptedHost().busy();
     });
     print();
@@ -359,11 +359,11 @@ TEST_F(InvoicePrintingTest, closingTheQuestionKeepsYesAndTickingTheBoxSilencesIt
 TEST_F(InvoicePrintingTest, aRunTakesTheCheckedCustomersAtItsStartAndKeepsThePrintButtonsOff)
 {
     {
-        app::PrintingPageRun run(window->c.printing);
-        EXPECT_FALSE(window->c.printing.cmdPrintSelectedInvoices->enabled());
-        EXPECT_FALSE(window->c.printing.cmdPrintSelectedEnvelopes->enabled());
-        EXPECT_TRUE(window->c.printing.lblPrinting->visible());
-        EXPECT_TRUE(window->c.printing.staPrinting->visible());
+        app::PrintingPageRun run(window->printingPage.controls());
+        EXPECT_FALSE(window->printingPage.controls().cmdPrintSelectedInvoices->enabled());
+        EXPECT_FALSE(window->printingPage.controls().cmdPrintSelectedEnvelopes->enabled());
+        EXPECT_TRUE(window->printingPage.controls().lblPrinting->visible());
+        EXPECT_TRUE(window->printingPage.controls().staPrinting->visible());
         tree().setChecked("3k", true);
         tree().setChecked("1k", false);
         EXPECT_EQ(run.customers(), QStringList({"1k"}));

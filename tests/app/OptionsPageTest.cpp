@@ -69,21 +69,21 @@ TEST_F(MainWindowTest, expertModeHidesTheHintsAndChangesTheBillingLabel)
     auto& c = window->c;
     c.options.chkExpertMode->setValue(CheckBox::Checked);
     EXPECT_EQ(settings().value("Settings", "ExpertMode"), "True");
-    for (auto* hint : {c.printing.lblRightClickForNote, c.options.lblExpertMode2, c.company.lblLeaveOptionalEntriesBlank, c.company.lblSaveDatabaseToUpdate})
+    for (auto* hint : {window->printingPage.controls().lblRightClickForNote, c.options.lblExpertMode2, c.company.lblLeaveOptionalEntriesBlank, c.company.lblSaveDatabaseToUpdate})
         EXPECT_FALSE(hint->visible());
     EXPECT_EQ(c.options.lblExpertMode1->top(), 3555);
-    EXPECT_EQ(c.billPeriods.lblDoubleClickToAdd->caption(), "List of Products and Services:");
-    EXPECT_EQ(c.billPeriods.lblDoubleClickToAdd->backColor(), platform::SystemColor::ButtonFace);
-    EXPECT_EQ(c.billPeriods.lblDoubleClickToAdd->left(), c.products.lvwProducts[0]->left());
+    EXPECT_EQ(window->billPeriodsPage.controls().lblDoubleClickToAdd->caption(), "List of Products and Services:");
+    EXPECT_EQ(window->billPeriodsPage.controls().lblDoubleClickToAdd->backColor(), platform::SystemColor::ButtonFace);
+    EXPECT_EQ(window->billPeriodsPage.controls().lblDoubleClickToAdd->left(), c.products.lvwProducts[0]->left());
 
     window->books.setUnsaved(true);
     c.options.chkExpertMode->setValue(CheckBox::Unchecked);
     EXPECT_EQ(settings().value("Settings", "ExpertMode"), "False");
-    EXPECT_TRUE(c.printing.lblRightClickForNote->visible());
+    EXPECT_TRUE(window->printingPage.controls().lblRightClickForNote->visible());
     EXPECT_EQ(c.options.lblExpertMode1->top(), 3450);
     EXPECT_TRUE(c.options.lblQuickestWay->visible());
-    EXPECT_EQ(c.billPeriods.lblDoubleClickToAdd->caption(), "  Double-click to Bill *Marked Customers:  ");
-    EXPECT_EQ(c.billPeriods.lblDoubleClickToAdd->backColor(), platform::SystemColor::InfoBackground);
+    EXPECT_EQ(window->billPeriodsPage.controls().lblDoubleClickToAdd->caption(), "  Double-click to Bill *Marked Customers:  ");
+    EXPECT_EQ(window->billPeriodsPage.controls().lblDoubleClickToAdd->backColor(), platform::SystemColor::InfoBackground);
 
     c.options.chkCheckToConfirmEdits->setValue(CheckBox::Unchecked);
     EXPECT_EQ(settings().value("Settings", "CheckToConfirmEdits"), "False");

@@ -88,8 +88,8 @@ TEST_F(MainWindowTest, everyPageFollowsTheWindowsSizeAboveItsMinimum)
     grows(0, c.customers.txtField[0], wider / 2, 0);
     grows(0, c.customers.txtField[7], wider / 2, taller);
     grows(1, c.products.lvwProducts[0], wider, taller);
-    grows(2, c.billPeriods.tvwInvoiceRecords[0], wider, taller);
-    grows(3, c.printing.tvwInvoiceRecords[1], wider, taller);
+    grows(2, window->billPeriodsPage.controls().tvwInvoiceRecords[0], wider, taller);
+    grows(3, window->printingPage.controls().tvwInvoiceRecords[1], wider, taller);
     grows(6, c.company.txtCompanyDetails[0], wider / 2, 0);
     grows(6, c.company.txtCompanyDetails[8], wider / 2, 0);
     const auto movesRight = [&](int page, const platform::Control* control, double by) {
@@ -101,8 +101,8 @@ TEST_F(MainWindowTest, everyPageFollowsTheWindowsSizeAboveItsMinimum)
     movesRight(6, c.company.txtCompanyDetails[8], wider / 2);
     // What stands in the bottom right corner keeps its distance to it.
     for (const auto& [page, control] : std::vector<std::pair<int, const platform::Control*>>{
-             {0, c.customers.cmdAddNew}, {1, c.products.cmdAddNewItem}, {2, c.billPeriods.cmdAddNewBP}, {3, c.printing.cmdPrintSelectedInvoices},
-             {3, c.printing.cmdPrintSelectedEnvelopes}, {5, c.options.fraDocumentation}}) {
+             {0, c.customers.cmdAddNew}, {1, c.products.cmdAddNewItem}, {2, window->billPeriodsPage.controls().cmdAddNewBP}, {3, window->printingPage.controls().cmdPrintSelectedInvoices},
+             {3, window->printingPage.controls().cmdPrintSelectedEnvelopes}, {5, c.options.fraDocumentation}}) {
         EXPECT_EQ(after[page].at(control).rightGap, before[page].at(control).rightGap) << nameOf(control);
         EXPECT_EQ(after[page].at(control).bottomGap, before[page].at(control).bottomGap) << nameOf(control);
     }
@@ -141,13 +141,13 @@ TEST_F(MainWindowTest, theListsShowCurrentEntriesOnlyInTableOrder)
 
     ASSERT_EQ(c.products.lvwProducts[0]->count(), 2);
     EXPECT_EQ(c.products.lvwProducts[0]->textAt(1), "$5.00 - Hedge trimming") << "by price, the cheapest first";
-    EXPECT_EQ(c.billPeriods.lvwProducts[1]->textAt(2), "$12.50 - Lawn mowing");
+    EXPECT_EQ(window->billPeriodsPage.controls().lvwProducts[1]->textAt(2), "$12.50 - Lawn mowing");
     EXPECT_TRUE(c.products.lvwProducts[0]->isSelected(1));
     EXPECT_EQ(c.products.cmdCancelNewItem->caption(), "&Delete Existing");
 
-    ASSERT_EQ(c.billPeriods.cmbBillPeriod[1]->listCount(), 2);
-    EXPECT_EQ(c.printing.cmbBillPeriod[2]->itemText(0), "January");
-    EXPECT_EQ(c.billPeriods.cmbBillPeriod[1]->text(), "February") << "the period that starts last is chosen";
+    ASSERT_EQ(window->billPeriodsPage.controls().cmbBillPeriod[1]->listCount(), 2);
+    EXPECT_EQ(window->printingPage.controls().cmbBillPeriod[2]->itemText(0), "January");
+    EXPECT_EQ(window->billPeriodsPage.controls().cmbBillPeriod[1]->text(), "February") << "the period that starts last is chosen";
     EXPECT_EQ(c.company.txtCompanyDetails[0]->text(), "Green & Sons");
     EXPECT_FALSE(window->hasUnsavedChanges());
 }
@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, entryFieldModes)
         field->setText("typed");
         field->setBackColor(app::kEntryColor);
     }
-    c.billPeriods.txtPField[2]->setText("2026/01/31");
+    window->billPeriodsPage.controls().txtPField[2]->setText("2026/01/31");
     fields.resetEntryFields(3);
     fields.resetEntryFields(-1);
     EXPECT_EQ(c.customers.txtField[3]->text(), "typed");
@@ -185,18 +185,18 @@ TEST_F(MainWindowTest, entryFieldModes)
     EXPECT_TRUE(c.customers.txtField[7]->tag().isEmpty());
     EXPECT_EQ(c.customers.txtField[7]->backColor(), app::kEntryColor) << "colours are left as they are";
 
-    fields.resetEntryFields(app::EntryFields::PrepareNewPeriod);
-    EXPECT_TRUE(c.billPeriods.txtPField[2]->text().isEmpty());
-    EXPECT_FALSE(c.billPeriods.txtPField[2]->locked());
-    EXPECT_EQ(c.billPeriods.txtPField[1]->backColor(), app::kNormalColor);
-    EXPECT_EQ(c.billPeriods.txtPField[3]->backColor(), app::kEntryColor);
-    EXPECT_EQ(c.billPeriods.tvwInvoiceRecords[0]->nodeCount(), 0);
+    window->billPeriodsPage.prepareNewPeriodFields();
+    EXPECT_TRUE(window->billPeriodsPage.controls().txtPField[2]->text().isEmpty());
+    EXPECT_FALSE(window->billPeriodsPage.controls().txtPField[2]->locked());
+    EXPECT_EQ(window->billPeriodsPage.controls().txtPField[1]->backColor(), app::kNormalColor);
+    EXPECT_EQ(window->billPeriodsPage.controls().txtPField[3]->backColor(), app::kEntryColor);
+    EXPECT_EQ(window->billPeriodsPage.controls().tvwInvoiceRecords[0]->nodeCount(), 0);
 
-    c.billPeriods.txtPField[3]->setText("2026/02/15");
-    fields.resetEntryFields(app::EntryFields::ShowFinalPeriod);
-    EXPECT_TRUE(c.billPeriods.txtPField[3]->locked());
-    EXPECT_EQ(c.billPeriods.txtPField[3]->text(), "2026/02/15");
-    EXPECT_EQ(c.billPeriods.txtPField[3]->backColor(), app::kNormalColor);
+    window->billPeriodsPage.controls().txtPField[3]->setText("2026/02/15");
+    window->billPeriodsPage.showFinalPeriodFields();
+    EXPECT_TRUE(window->billPeriodsPage.controls().txtPField[3]->locked());
+    EXPECT_EQ(window->billPeriodsPage.controls().txtPField[3]->text(), "2026/02/15");
+    EXPECT_EQ(window->billPeriodsPage.controls().txtPField[3]->backColor(), app::kNormalColor);
 
     fields.setFieldHighlight(false);
     EXPECT_EQ(c.customers.txtField[0]->backColor(), app::kNormalColor);

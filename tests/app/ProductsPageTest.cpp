@@ -43,7 +43,7 @@ TEST_F(MainWindowTest, aProductIsAddedWithItsPriceAndListedByPrice)
     EXPECT_EQ(window->books.data().products.keyAt(1), "1k");
     EXPECT_EQ(window->books.data().products.textAt(1), "000000012.50$12.50 - Lawn mowing");
     EXPECT_EQ(c.products.lvwProducts[0]->textAt(1), "$12.50 - Lawn mowing");
-    EXPECT_EQ(c.billPeriods.lvwProducts[1]->textAt(1), "$12.50 - Lawn mowing");
+    EXPECT_EQ(window->billPeriodsPage.controls().lvwProducts[1]->textAt(1), "$12.50 - Lawn mowing");
     EXPECT_FALSE(c.products.txtPrice->visible());
     EXPECT_EQ(c.products.cmdAddNewItem->caption(), "&New Product or Service");
     EXPECT_TRUE(window->hasUnsavedChanges());

@@ -127,37 +127,37 @@ TEST_F(MainWindowTest, cancelLeavesNothingOfAnAbandonedPeriodToShowOrPrint)
     start();
     auto& c = window->c;
     const auto finalise = [&](const QString& name) {
-        c.billPeriods.cmdAddNewBP->click();
-        window->newPeriod.billSelectedProduct();
-        c.billPeriods.txtBillPeriod->setText(name);
-        c.billPeriods.txtPField[3]->setText("2/15/2026");
+        window->billPeriodsPage.controls().cmdAddNewBP->click();
+        window->billPeriodsPage.newPeriod().billSelectedProduct();
+        window->billPeriodsPage.controls().txtBillPeriod->setText(name);
+        window->billPeriodsPage.controls().txtPField[3]->setText("2/15/2026");
         scriptedHost().answerMessageBox(MessageAnswer::Ok);
-        c.billPeriods.cmdAddNewBP->click();
+        window->billPeriodsPage.controls().cmdAddNewBP->click();
     };
     finalise("March");
-    ASSERT_EQ(c.printing.tvwInvoiceRecords[1]->childKeys("root_node").size(), 2);
+    ASSERT_EQ(window->printingPage.controls().tvwInvoiceRecords[1]->childKeys("root_node").size(), 2);
 
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     emit c.frame.cmdCancel->clicked();
-    EXPECT_EQ(c.printing.cmbBillPeriod[2]->listCount(), 0);
-    EXPECT_EQ(c.billPeriods.tvwInvoiceRecords[0]->nodeCount(), 0);
-    EXPECT_EQ(c.printing.tvwInvoiceRecords[1]->nodeCount(), 0) << "the Printing tree still shows the abandoned period";
-    EXPECT_EQ(c.billPeriods.txtPField[3]->text(), "");
-    c.printing.cmdPrintSelectedInvoices->click();
-    c.printing.cmdPrintSelectedEnvelopes->click();
+    EXPECT_EQ(window->printingPage.controls().cmbBillPeriod[2]->listCount(), 0);
+    EXPECT_EQ(window->billPeriodsPage.controls().tvwInvoiceRecords[0]->nodeCount(), 0);
+    EXPECT_EQ(window->printingPage.controls().tvwInvoiceRecords[1]->nodeCount(), 0) << "the Printing tree still shows the abandoned period";
+    EXPECT_EQ(window->billPeriodsPage.controls().txtPField[3]->text(), "");
+    window->printingPage.controls().cmdPrintSelectedInvoices->click();
+    window->printingPage.controls().cmdPrintSelectedEnvelopes->click();
     EXPECT_TRUE(scriptedHost().printRuns().empty());
 
     // A period being composed when the changes are abandoned is dropped with them.
     // So is a new customer being entered.
     finalise("April");
-    c.billPeriods.cmdAddNewBP->click();
-    window->newPeriod.billSelectedProduct();
+    window->billPeriodsPage.controls().cmdAddNewBP->click();
+    window->billPeriodsPage.newPeriod().billSelectedProduct();
     c.customers.cmdAddNew->click();
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     emit c.frame.cmdCancel->clicked();
-    EXPECT_EQ(c.billPeriods.lblBillPeriodName->caption(), "Bill Period:");
-    EXPECT_FALSE(c.billPeriods.lvwProducts[1]->visible());
-    EXPECT_EQ(c.billPeriods.tvwInvoiceRecords[0]->nodeCount(), 0);
+    EXPECT_EQ(window->billPeriodsPage.controls().lblBillPeriodName->caption(), "Bill Period:");
+    EXPECT_FALSE(window->billPeriodsPage.controls().lvwProducts[1]->visible());
+    EXPECT_EQ(window->billPeriodsPage.controls().tvwInvoiceRecords[0]->nodeCount(), 0);
     EXPECT_EQ(c.customers.cmdAddNew->caption(), "&New Customer");
     EXPECT_EQ(c.customers.txtField[0]->text(), c.customers.lvwCustomersVis->currentPosition() == 1 ? QString("Bob") : QString("Ann"));
     EXPECT_TRUE(c.customers.cmdPrint->visible());

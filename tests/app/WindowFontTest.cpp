@@ -155,10 +155,10 @@ TEST_F(MainWindowTest, everyCaptionOfEveryPageShowsWholeInTheWindowsFont)
     EXPECT_EQ(cutCaptions(window->widget()), "") << "at start";
 
     // The captions that change with the pages' modes.
-    c.billPeriods.cmdAddNewBP->click();
-    EXPECT_EQ(c.billPeriods.lblBillPeriodName->caption(), "Bill Period Name:");
+    window->billPeriodsPage.controls().cmdAddNewBP->click();
+    EXPECT_EQ(window->billPeriodsPage.controls().lblBillPeriodName->caption(), "Bill Period Name:");
     EXPECT_EQ(cutCaptions(window->widget()), "") << "composing a bill period";
-    c.billPeriods.cmdCancelNewBP->click();
+    window->billPeriodsPage.controls().cmdCancelNewBP->click();
     c.customers.cmdSearch->click();
     c.options.chkExpertMode->setValue(platform::CheckBox::Checked);
     EXPECT_EQ(cutCaptions(window->widget()), "") << "searching, in expert mode";

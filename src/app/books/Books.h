@@ -72,6 +72,14 @@ signals:
     void opened();
     // A customer was added to the table outside the Customers page (the placeholder).
     void customersChanged();
+    // A customer's record was edited: the views that name the customer name it anew.
+    void customerRenamed(const QString& customerKey);
+    // A product was added, deleted or archived: the product lists fill anew.
+    void productsChanged();
+    // A bill period was added: the period combos fill anew.
+    void periodsChanged();
+    // An invoice record changed (a payment or note was logged): the views of its period follow.
+    void invoiceRecordsChanged();
     // The books were written to their file.
     void saved();
 

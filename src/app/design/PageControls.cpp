@@ -7,16 +7,13 @@
 #include "components/HoverCommand.h"
 #include "components/MainWindowButtons.h"
 #include "platform/CheckBox.h"
-#include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
 #include "platform/Frame.h"
 #include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/OptionButton.h"
 #include "platform/PictureBox.h"
-#include "platform/ProgressBar.h"
 #include "platform/TextBox.h"
-#include "platform/TreeView.h"
 
 namespace tav::app {
 
@@ -81,34 +78,8 @@ WindowControls WindowControls::create(QWidget* window, ControlSet& set)
     c.products.txtProductOrServiceName = set.get<TextBox>(names::txtProductOrServiceName);
     c.products.lblListOfProductsAndServices = set.get<Label>(names::lblListOfProductsAndServices);
     findArray(set, names::lvwProducts, c.products.lvwProducts, 0, 1);
-    findArray(set, names::lvwProducts, c.billPeriods.lvwProducts, 1, 2);
     c.products.cmdAddNewItem = set.get<CommandButton>(names::cmdAddNewItem);
     c.products.cmdCancelNewItem = set.get<CommandButton>(names::cmdCancelNewItem);
-
-    c.billPeriods.lblBillPeriodName = set.get<Label>(names::lblBillPeriodName);
-    c.billPeriods.txtBillPeriod = set.get<TextBox>(names::txtBillPeriod);
-    findArray(set, names::cmbBillPeriod, c.billPeriods.cmbBillPeriod, 1, 2);
-    findArray(set, names::cmbBillPeriod, c.printing.cmbBillPeriod, 2, 3);
-    c.billPeriods.lblExample = set.get<Label>(names::lblExample);
-    c.billPeriods.lblPeriodStart = set.get<Label>(names::lblPeriodStart);
-    c.billPeriods.lblPeriodEnd = set.get<Label>(names::lblPeriodEnd);
-    c.billPeriods.lblBillDue = set.get<Label>(names::lblBillDue);
-    findArray(set, names::txtPField, c.billPeriods.txtPField, 1);
-    c.billPeriods.lblCustomerAccountsForThisPeriod = set.get<Label>(names::lblCustomerAccountsForThisPeriod);
-    findArray(set, names::tvwInvoiceRecords, c.billPeriods.tvwInvoiceRecords, 0, 1);
-    findArray(set, names::tvwInvoiceRecords, c.printing.tvwInvoiceRecords, 1, 2);
-    c.billPeriods.lblDoubleClickToAdd = set.get<Label>(names::lblDoubleClickToAdd);
-    c.billPeriods.cmdResetCustomerAccounts = set.get<CommandButton>(names::cmdResetCustomerAccounts);
-    c.billPeriods.cmdAdjustBalance = set.get<CommandButton>(names::cmdAdjustBalance);
-    c.billPeriods.cmdCancelNewBP = set.get<CommandButton>(names::cmdCancelNewBP);
-    c.billPeriods.cmdAddNewBP = set.get<CommandButton>(names::cmdAddNewBP);
-
-    c.printing.lblBillPeriodP2 = set.get<Label>(names::lblBillPeriodP2);
-    c.printing.lblPrinting = set.get<Label>(names::lblPrinting);
-    c.printing.staPrinting = set.get<ProgressBar>(names::staPrinting);
-    c.printing.cmdPrintSelectedInvoices = set.get<CommandButton>(names::cmdPrintSelectedInvoices);
-    c.printing.cmdPrintSelectedEnvelopes = set.get<CommandButton>(names::cmdPrintSelectedEnvelopes);
-    c.printing.lblRightClickForNote = set.get<Label>(names::lblRightClickForNote);
 
     c.printOptions.fraInvoiceTitle = set.get<Frame>(names::fraInvoiceTitle);
     findArray(set, names::optInvoiceTitle, c.printOptions.optInvoiceTitle);
@@ -153,16 +124,6 @@ WindowControls WindowControls::create(QWidget* window, ControlSet& set)
     c.customers.cmdPrint->setPicture(printerPicture());
     c.frame.picLogo->setPicture(logoPicture());
     return c;
-}
-
-TreeView* WindowControls::tvwInvoiceRecords(int index) const
-{
-    return index == 0 ? billPeriods.tvwInvoiceRecords[0] : printing.tvwInvoiceRecords[1];
-}
-
-ComboBox* WindowControls::cmbBillPeriod(int index) const
-{
-    return index == 1 ? billPeriods.cmbBillPeriod[1] : printing.cmbBillPeriod[2];
 }
 
 } // namespace tav::app

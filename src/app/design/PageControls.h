@@ -159,20 +159,15 @@ struct CompanyControls {
     platform::Label* lblSaveDatabaseToUpdate;
 };
 
-// Every control of the main window, made from the design tables.
+// Every control of the main window, made from the design tables; the Bill Periods and Printing
+// pages find theirs.
 struct WindowControls {
     FrameControls frame;
     CustomerControls customers;
     ProductControls products;
-    BillPeriodControls billPeriods;
-    PrintingControls printing;
     PrintOptionsControls printOptions;
     OptionsControls options;
     CompanyControls company;
-
-    // The design's arrays whose elements stand on two pages, by their design index.
-    platform::TreeView* tvwInvoiceRecords(int index) const;
-    platform::ComboBox* cmbBillPeriod(int index) const;
 
     // Creates every control of the design in the window and finds each by its name.
     static WindowControls create(QWidget* window, platform::ControlSet& set);

@@ -2,19 +2,21 @@
 
 namespace tav::app {
 
-class MainWindow;
+class Books;
+struct PrintingControls;
 
 // "Print Selected as Envelopes": one landscape envelope for every checked customer of the
 // Printing page's tree, all in one print job, with the company's return address at the margins
 // kept in section "Printing".
 class EnvelopePrinting {
 public:
-    explicit EnvelopePrinting(MainWindow& window);
+    EnvelopePrinting(const Books& books, PrintingControls& controls);
 
-    void cmdPrintSelectedEnvelopes_Click();
+    void print();
 
 private:
-    MainWindow& w_;
+    const Books& books_;
+    PrintingControls& c_;
 };
 
 } // namespace tav::app

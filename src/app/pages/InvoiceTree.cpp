@@ -1,9 +1,9 @@
-#include "InvoiceTrees.h"
+#include "InvoiceTree.h"
 
-#include "MainWindow.h"
+#include "app/books/Books.h"
+#include "app/workflows/NewBillPeriod.h"
 
 #include "platform/ComboBox.h"
-#include "platform/CommandButton.h"
 #include "platform/Host.h"
 #include "platform/TreeView.h"
 #include "records/KeyIndex.h"
@@ -19,12 +19,6 @@ using records::InvoiceRecord;
 namespace {
 
 constexpr ColorValue kOwesRed = rgbValue(192, 0, 0);
-const QString kInvoiceNote = QStringLiteral("INVOICE NOTE: ");
-
-bool isCustomerKey(const QString& key)
-{
-    return key.endsWith(QLatin1Char('k'));
-}
 
 // A billed item as the trees show it, and its amount as invoices print it: nothing when its entry,
 // its product's price or their product could not be read.
@@ -86,24 +80,26 @@ private:
 
 } // namespace
 
-InvoiceTrees::InvoiceTrees(MainWindow& window)
-    : w_(window)
+InvoiceTree::InvoiceTree(const Books& books, TreeView& tree, Kind kind)
+    : books_(books)
+    , tree_(tree)
+    , kind_(kind)
 {
 }
 
-QString InvoiceTrees::customerName(const QString& customerNumber, const QString& recordName) const
+QString InvoiceTree::customerName(const QString& customerNumber, const QString& recordName) const
 {
     return nameOfCustomer(records::numberedKey(customerNumber), recordName);
 }
 
-QString InvoiceTrees::nameOfCustomer(const QString& customerKey, QStringView recordName) const
+QString InvoiceTree::nameOfCustomer(const QString& customerKey, QStringView recordName) const
 {
-    const QString* text = w_.books.data().customers.find(customerKey);
+    const QString* text = books_.data().customers.find(customerKey);
     return (text ? records::shownCustomerName(*text) : records::withoutArchiveMark(recordName)).toString();
 }
 
-QString InvoiceTrees::customerNodeText(const QString& customerKey, QStringView recordName, QStringView balance,
-                                       const QLocale& locale) const
+QString InvoiceTree::customerNodeText(const QString& customerKey, QStringView recordName, QStringView balance,
+                                      const QLocale& locale) const
 {
     const std::optional<records::Cents> cents = records::storedBalance(balance);
     const QString name = nameOfCustomer(customerKey, recordName);
@@ -114,48 +110,38 @@ QString InvoiceTrees::customerNodeText(const QString& customerKey, QStringView r
     return name + QStringLiteral(" - owes ") + records::currencyText(*cents, locale);
 }
 
-void InvoiceTrees::showCustomerName(const QString& customerKey)
+void InvoiceTree::showCustomerName(const QString& customerKey)
 {
-    for (const int index : {BillPeriodsTree, PrintingTree}) {
-        TreeView* tree = w_.c.tvwInvoiceRecords(index);
-        // A tree still to be filled reads the name when it is.
-        if (tree->waitsToBeFilled() || !tree->contains(customerKey))
-            continue;
-        if (index == BillPeriodsTree && w_.newPeriod.isComposing()) {
-            w_.newPeriod.showCustomerName(customerKey);
-            continue;
-        }
-        const std::optional<QString> stored = w_.books.data().invoiceRecords.find(
-            InvoiceRecord::key(tree->text(NewBillPeriod::kRootKey), records::keyNumberText(customerKey)));
-        const auto record = stored ? InvoiceRecord::fromText(*stored) : std::nullopt;
-        if (record)
-            tree->setText(customerKey,
-                          customerNodeText(customerKey, record->customerName, record->balance, host().locale()));
-    }
+    // A tree still to be filled reads the name when it is.
+    if (tree_.waitsToBeFilled() || !tree_.contains(customerKey))
+        return;
+    const std::optional<QString> stored = books_.data().invoiceRecords.find(
+        InvoiceRecord::key(tree_.text(NewBillPeriod::kRootKey), records::keyNumberText(customerKey)));
+    const auto record = stored ? InvoiceRecord::fromText(*stored) : std::nullopt;
+    if (record)
+        tree_.setText(customerKey, customerNodeText(customerKey, record->customerName, record->balance, host().locale()));
 }
 
-void InvoiceTrees::buildInvoiceTree(int index)
+void InvoiceTree::buildInvoiceTree(const ComboBox& combo)
 {
-    const ComboBox* combo = w_.c.cmbBillPeriod(index + 1);
-    if (combo->listCount() == 0 || combo->listIndex() < 0)
+    if (combo.listCount() == 0 || combo.listIndex() < 0)
         return;
     // Both pages show the period chosen on either: the tree of the page not shown is filled when
     // the user goes there, which halves the time of choosing a period or logging a payment.
-    w_.c.tvwInvoiceRecords(index)->refillWhenShown(
-        [this, index, period = combo->text()] { fillInvoiceTree(index, period); });
+    tree_.refillWhenShown([this, period = combo.text()] { fillInvoiceTree(period); });
 }
 
-void InvoiceTrees::fillInvoiceTree(int index, const QString& period)
+void InvoiceTree::fillInvoiceTree(const QString& period)
 {
-    TreeView* tree = w_.c.tvwInvoiceRecords(index);
-    const bool printing = index == PrintingTree;
+    TreeView* tree = &tree_;
+    const bool printing = kind_ == PrintingTree;
     const TreeView::Refill refill(*tree);
     tree->add(QString(), NewBillPeriod::kRootKey, period);
     bool someoneOwes = false;
     int itemCounter = 0;
     const QLocale locale = host().locale();
-    ProductTexts products(w_.books.data().products);
-    const records::InvoiceRecordTable& invoices = w_.books.data().invoiceRecords;
+    ProductTexts products(books_.data().products);
+    const records::InvoiceRecordTable& invoices = books_.data().invoiceRecords;
     for (const qsizetype position : invoices.positionsInPeriod(period)) {
         if (!invoices.hasRecordFieldsAt(position))
             continue;
@@ -198,61 +184,6 @@ void InvoiceTrees::fillInvoiceTree(int index, const QString& period)
         else
             tree->setForeColor(NewBillPeriod::kRootKey, SystemColor::GrayText);
     }
-}
-
-void InvoiceTrees::tvwInvoiceRecords_NodeCheck(int, const QString& key)
-{
-    TreeView* tree = w_.c.tvwInvoiceRecords(PrintingTree);
-    if (tree->foreColor(key) == SystemColor::GrayText || key != NewBillPeriod::kRootKey)
-        return;
-    const bool checked = tree->checked(key);
-    const int nodes = tree->nodeCount();
-    for (int i = 1; i <= nodes; ++i)
-        tree->setChecked(tree->keyAt(i), checked);
-}
-
-void InvoiceTrees::tvwInvoiceRecords_MouseUp(int index, int button, int shift)
-{
-    auto& c = w_.c;
-    if (c.tvwInvoiceRecords(BillPeriodsTree)->nodeCount() == 0)
-        return;
-    if (index == PrintingTree) {
-        TreeView* tree = c.tvwInvoiceRecords(PrintingTree);
-        const QString selected = tree->selectedKey();
-        if (button != TreeView::RightButton || !isCustomerKey(selected))
-            return;
-        const QString note
-            = host().inputBox(QStringLiteral("Enter your note to be added\r\nwhen this customer's bill is printed:"),
-                QStringLiteral("Add a Note to Customer Bill"), QString());
-        if (note.isEmpty())
-            return;
-        const QString noteKey = selected + QLatin1Char('n');
-        if (tree->add(selected, noteKey, kInvoiceNote + note))
-            tree->ensureVisible(noteKey);
-        tree->setChecked(noteKey, true);
-        return;
-    }
-    if (w_.newPeriod.isComposing()) {
-        w_.newPeriod.treeMouseUp(button, shift);
-        return;
-    }
-    w_.payments.showPaymentButtons();
-}
-
-void InvoiceTrees::tvwInvoiceRecords_DblClick(int index)
-{
-    TreeView* tree = w_.c.tvwInvoiceRecords(BillPeriodsTree);
-    if (index != BillPeriodsTree || tree->nodeCount() == 0)
-        return;
-    if (w_.newPeriod.isComposing()) {
-        w_.newPeriod.treeDoubleClick();
-        return;
-    }
-    const QString selected = tree->selectedKey();
-    if (!isCustomerKey(selected))
-        return;
-    tree->setExpanded(selected, true);
-    w_.payments.logPayment(0, QString());
 }
 
 } // namespace tav::app

@@ -1,6 +1,8 @@
 #include "Payments.h"
 
-#include "MainWindow.h"
+#include "app/books/Books.h"
+#include "app/design/PageControls.h"
+#include "app/pages/InvoiceTree.h"
 
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
@@ -20,40 +22,40 @@ constexpr ColorValue kOwesRed = rgbValue(192, 0, 0);
 
 } // namespace
 
-Payments::Payments(MainWindow& window)
-    : w_(window)
+Payments::Payments(Books& books, BillPeriodControls& controls, const InvoiceTree& tree,
+                   std::function<QPointF()> windowPosition)
+    : books_(books)
+    , c_(controls)
+    , tree_(tree)
+    , windowPosition_(std::move(windowPosition))
 {
 }
 
 QString Payments::selectedCustomerKey() const
 {
-    const QString key = w_.c.billPeriods.tvwInvoiceRecords[0]->selectedKey();
+    const QString key = c_.tvwInvoiceRecords[0]->selectedKey();
     return key.endsWith(QLatin1Char('k')) ? key : QString();
 }
 
 void Payments::showPaymentButtons()
 {
     const bool customer = !selectedCustomerKey().isEmpty();
-    w_.c.billPeriods.cmdResetCustomerAccounts->setVisible(customer);
-    w_.c.billPeriods.cmdAdjustBalance->setVisible(customer);
+    c_.cmdResetCustomerAccounts->setVisible(customer);
+    c_.cmdAdjustBalance->setVisible(customer);
 }
 
 void Payments::setResetButtonMode(ResetButtonMode mode)
 {
     resetButtonMode_ = mode;
-    w_.c.billPeriods.cmdResetCustomerAccounts->setCaption(mode == ResetButtonMode::ResetAccounts
+    c_.cmdResetCustomerAccounts->setCaption(mode == ResetButtonMode::ResetAccounts
                                                   ? QStringLiteral("&Reset Customer Accounts")
                                                   : QStringLiteral("&Log Full Payment"));
 }
 
-void Payments::cmdResetCustomerAccounts_Click()
+void Payments::logFullPayment()
 {
-    if (resetButtonMode_ == ResetButtonMode::ResetAccounts) {
-        w_.newPeriod.buildNewBillPeriodTree();
-        return;
-    }
     logPayment(0, QString());
-    w_.books.setUnsaved(true);
+    books_.setUnsaved(true);
 }
 
 std::optional<records::Cents> Payments::typedBalance(const QString& answer) const
@@ -70,7 +72,7 @@ std::optional<records::Cents> Payments::typedBalance(const QString& answer) cons
 
 QString Payments::focusedCustomerKey() const
 {
-    TreeView* tree = w_.c.billPeriods.tvwInvoiceRecords[0];
+    TreeView* tree = c_.tvwInvoiceRecords[0];
     if (!tree->visible())
         return QString();
     tree->setFocus();
@@ -82,8 +84,8 @@ void Payments::cmdAdjustBalance_Click()
     const QString key = focusedCustomerKey();
     if (key.isEmpty())
         return;
-    const QString name = w_.trees.customerName(records::keyNumberText(key), QString());
-    const auto boxPosition = [this] { return QPointF(w_.left() + 120, w_.top() + 1800); };
+    const QString name = tree_.customerName(records::keyNumberText(key), QString());
+    const auto boxPosition = [this] { return windowPosition_() + QPointF(120, 1800); };
     const QString balance = host().inputBox(QStringLiteral("Enter the new balance for:\r\n\r\n") + name,
                                             QStringLiteral("Enter New Balance"), QString(), boxPosition());
     QString note = host().inputBox(QStringLiteral("Enter any optional note, such as a check number:\r\n\r\n") + name,
@@ -103,8 +105,7 @@ void Payments::cmdAdjustBalance_Click()
 
 void Payments::logPayment(records::Cents balance, const QString& note)
 {
-    auto& c = w_.c;
-    TreeView* tree = c.billPeriods.tvwInvoiceRecords[0];
+    TreeView* tree = c_.tvwInvoiceRecords[0];
     const QString key = focusedCustomerKey();
     if (key.isEmpty())
         return;
@@ -112,9 +113,9 @@ void Payments::logPayment(records::Cents balance, const QString& note)
         return;
     QString customerNumber = records::keyNumberText(key);
     customerNumber.remove(QLatin1Char(' '));
-    const QString period = c.billPeriods.cmbBillPeriod[1]->text();
+    const QString period = c_.cmbBillPeriod[1]->text();
     const QString recordKey = InvoiceRecord::key(period, customerNumber);
-    const std::optional<QString> stored = w_.books.data().invoiceRecords.find(recordKey);
+    const std::optional<QString> stored = books_.data().invoiceRecords.find(recordKey);
     const auto record = stored ? InvoiceRecord::fromText(*stored) : std::nullopt;
     if (!record)
         return;
@@ -122,19 +123,19 @@ void Payments::logPayment(records::Cents balance, const QString& note)
     const ColorValue color = balance == 0 ? SystemColor::WindowText : kOwesRed;
     tree->setForeColor(key, color);
     tree->setText(
-        key, w_.trees.customerNodeText(key, record->customerName, records::balanceText(balance), host().locale()));
+        key, tree_.customerNodeText(key, record->customerName, records::balanceText(balance), host().locale()));
     if (!note.isEmpty()) {
         const QString noteKey = key + QLatin1String("note");
         if (!tree->add(key, noteKey, QStringLiteral("NOTE: ") + note))
             tree->setText(noteKey, QStringLiteral("NOTE: ") + note);
     }
-    const InvoiceRecord updated{period, w_.books.customerNameForRecord(customerNumber), customerNumber,
+    const InvoiceRecord updated{period, books_.customerNameForRecord(customerNumber), customerNumber,
                                 records::balanceText(balance), record->items, note};
-    w_.books.data().invoiceRecords.setText(recordKey, updated.text());
-    w_.trees.buildInvoiceTree(InvoiceTrees::PrintingTree);
-    c.billPeriods.cmdResetCustomerAccounts->setVisible(false);
-    c.billPeriods.cmdAdjustBalance->setVisible(false);
-    w_.books.setUnsaved(true);
+    books_.data().invoiceRecords.setText(recordKey, updated.text());
+    emit books_.invoiceRecordsChanged();
+    c_.cmdResetCustomerAccounts->setVisible(false);
+    c_.cmdAdjustBalance->setVisible(false);
+    books_.setUnsaved(true);
 }
 
 } // namespace tav::app

@@ -2,13 +2,17 @@
 
 #include "records/Money.h"
 
+#include <QPointF>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace tav::app {
 
-class MainWindow;
+class Books;
+class InvoiceTree;
+struct BillPeriodControls;
 
 // Full payments, new balances and payment notes logged against a customer's invoice record of
 // the period shown on the Bill Periods page.
@@ -18,11 +22,15 @@ public:
     // customer selected in a stored period.
     enum class ResetButtonMode { ResetAccounts, LogFullPayment };
 
-    explicit Payments(MainWindow& window);
+    // windowPosition is where the window stands, for the input boxes.
+    Payments(Books& books, BillPeriodControls& controls, const InvoiceTree& tree,
+             std::function<QPointF()> windowPosition);
 
-    void cmdResetCustomerAccounts_Click();
     // Sets the mode with the button's caption, which names it.
     void setResetButtonMode(ResetButtonMode mode);
+    ResetButtonMode resetButtonMode() const { return resetButtonMode_; }
+    // The reset button while it logs a full payment.
+    void logFullPayment();
     void cmdAdjustBalance_Click();
     // Shows the two payment buttons exactly while a customer is selected.
     void showPaymentButtons();
@@ -41,7 +49,10 @@ private:
     // is hidden or no customer is selected.
     QString focusedCustomerKey() const;
 
-    MainWindow& w_;
+    Books& books_;
+    BillPeriodControls& c_;
+    const InvoiceTree& tree_;
+    std::function<QPointF()> windowPosition_;
     // As the button's design caption says.
     ResetButtonMode resetButtonMode_ = ResetButtonMode::LogFullPayment;
 };

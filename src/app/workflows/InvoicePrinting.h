@@ -2,27 +2,38 @@
 
 #include "printing/InvoiceFilling.h"
 
+#include <functional>
+
 namespace tav::app {
 
-class MainWindow;
+class Books;
+struct LocaleFormats;
+struct PrintOptionsControls;
+struct PrintingControls;
 
 // "Print Selected as Invoices": one invoice on the chosen layout for every checked customer of the
 // Printing page's tree (as many pages as its lines take), twice with duplicates, all in one print
-// job, after the offer to enter the company's name and address first.
+// job. The Print Options page's choices are read as the run starts.
 class InvoicePrinting {
 public:
-    explicit InvoicePrinting(MainWindow& window);
+    // chosenLayout is the invoice layout the Print Options page shows, 0 to 2.
+    InvoicePrinting(Books& books, PrintingControls& controls, const PrintOptionsControls& options,
+                    std::function<int()> chosenLayout, const LocaleFormats& formats);
 
-    void cmdPrintSelectedInvoices_Click();
     // True when the user wants to enter the company information before printing.
     bool askToFillCompanyInfo() const;
+    void print();
 
 private:
     // What every invoice of the run shares: the print options, the company and the bill period.
     printing::InvoiceContent runContent() const;
     QString billDue() const;
 
-    MainWindow& w_;
+    Books& books_;
+    PrintingControls& c_;
+    const PrintOptionsControls& options_;
+    std::function<int()> chosenLayout_;
+    const LocaleFormats& formats_;
 };
 
 } // namespace tav::app

@@ -8,24 +8,26 @@
 
 class QLocale;
 
+namespace tav::platform {
+class ComboBox;
+class TreeView;
+} // namespace tav::platform
+
 namespace tav::app {
 
-class MainWindow;
+class Books;
 
-// A stored period's invoice records shown as trees: on the Bill Periods page (payments and notes)
+// A stored period's invoice records shown as a tree: on the Bill Periods page (payments and notes)
 // and, with check boxes and invoice notes, on the Printing page (what gets printed).
-class InvoiceTrees {
+class InvoiceTree {
 public:
-    enum Tree { BillPeriodsTree = 0, PrintingTree = 1 };
+    enum Kind { BillPeriodsTree = 0, PrintingTree = 1 };
 
-    explicit InvoiceTrees(MainWindow& window);
+    InvoiceTree(const Books& books, platform::TreeView& tree, Kind kind);
 
-    // Refills the tree with the period its combo box shows and the records of that period: now
+    // Refills the tree with the period the combo box shows and the records of that period: now
     // when the tree is in view, else once the user goes to its page or the program uses it.
-    void buildInvoiceTree(int index);
-    void tvwInvoiceRecords_NodeCheck(int index, const QString& key);
-    void tvwInvoiceRecords_MouseUp(int index, int button, int shift);
-    void tvwInvoiceRecords_DblClick(int index);
+    void buildInvoiceTree(const platform::ComboBox& combo);
 
     // The customer's name as the trees show it: from the customer table without the archive mark,
     // or the name the record holds when the customer is gone.
@@ -35,15 +37,17 @@ public:
     // as it is written, never as paid.
     QString customerNodeText(const QString& customerKey, QStringView recordName, QStringView balance,
                              const QLocale& locale) const;
-    // Every tree that lists the customer names it as the customer table does now (after an edit),
-    // keeping everything else it shows.
+    // Names the customer as the customer table does now (after an edit), keeping everything else
+    // the tree shows of the stored period.
     void showCustomerName(const QString& customerKey);
 
 private:
-    void fillInvoiceTree(int index, const QString& period);
+    void fillInvoiceTree(const QString& period);
     QString nameOfCustomer(const QString& customerKey, QStringView recordName) const;
 
-    MainWindow& w_;
+    const Books& books_;
+    platform::TreeView& tree_;
+    Kind kind_;
 };
 
 } // namespace tav::app

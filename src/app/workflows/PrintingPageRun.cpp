@@ -1,6 +1,6 @@
 #include "PrintingPageRun.h"
 
-#include "design/PageControls.h"
+#include "app/design/PageControls.h"
 
 #include "platform/CommandButton.h"
 #include "platform/Label.h"

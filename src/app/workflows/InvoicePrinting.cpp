@@ -1,8 +1,12 @@
 #include "InvoicePrinting.h"
 
-#include "DateText.h"
-#include "MainWindow.h"
+#include "NewBillPeriod.h"
 #include "PrintingPageRun.h"
+
+#include "app/DateText.h"
+#include "app/books/Books.h"
+#include "app/books/StoredPeriods.h"
+#include "app/design/PageControls.h"
 
 #include "components/MessageWindow.h"
 #include "platform/CheckBox.h"
@@ -23,7 +27,6 @@ using namespace tav::platform;
 namespace {
 
 const QString kCompanyInfoQuestion = QStringLiteral("DontShowNeedToFillCompanyInfo");
-constexpr int kCompanyInfoPage = 6;
 
 bool printingSettingIs(const char* key, const char* value)
 {
@@ -32,15 +35,21 @@ bool printingSettingIs(const char* key, const char* value)
 
 } // namespace
 
-InvoicePrinting::InvoicePrinting(MainWindow& window)
-    : w_(window)
+InvoicePrinting::InvoicePrinting(Books& books, PrintingControls& controls, const PrintOptionsControls& options,
+                                 std::function<int()> chosenLayout, const LocaleFormats& formats)
+    : books_(books)
+    , c_(controls)
+    , options_(options)
+    , chosenLayout_(std::move(chosenLayout))
+    , formats_(formats)
 {
 }
 
 bool InvoicePrinting::askToFillCompanyInfo() const
 {
-    const auto& company = w_.c.company.txtCompanyDetails;
-    if (!company[0]->text().isEmpty() || !company[1]->text().isEmpty()
+    // The company boxes write into the books as they are edited.
+    const auto& company = books_.data().company.texts;
+    if (!company[0].isEmpty() || !company[1].isEmpty()
         || components::isMessageSilenced(kCompanyInfoQuestion))
         return false;
     components::MessageRequest request{
@@ -55,50 +64,45 @@ QString InvoicePrinting::billDue() const
 {
     // The due date of the period the tree shows, from its record: the Bill Periods page's box may
     // hold a new period's unfinished date.
-    const QString period = w_.c.printing.tvwInvoiceRecords[1]->text(NewBillPeriod::kRootKey);
-    const qsizetype position = w_.billPeriods.findBillPeriodByName(period);
+    const QString period = c_.tvwInvoiceRecords[1]->text(NewBillPeriod::kRootKey);
+    const qsizetype position = findBillPeriodByName(books_.data().periods, period);
     const auto record
-        = position == 0 ? std::nullopt : records::BillPeriodRecord::fromText(w_.books.data().periods.textAt(position));
-    return record ? DateText(w_.state.formats, host().locale()).shown(record->billDue) : QString();
+        = position == 0 ? std::nullopt : records::BillPeriodRecord::fromText(books_.data().periods.textAt(position));
+    return record ? DateText(formats_, host().locale()).shown(record->billDue) : QString();
 }
 
 printing::InvoiceContent InvoicePrinting::runContent() const
 {
-    auto& c = w_.c;
     printing::InvoiceContent content;
-    content.title = c.printOptions.optInvoiceTitle[0]->value() ? QStringLiteral("INVOICE")
-        : c.printOptions.optInvoiceTitle[1]->value()           ? QStringLiteral("ESTIMATE")
-                                                  : c.printOptions.txtInvoiceTitle->text();
-    content.titlePoints = c.printOptions.optInvoiceTitleSize[0]->value() ? 16 : c.printOptions.optInvoiceTitleSize[1]->value() ? 24 : 36;
-    content.company = w_.books.data().company;
+    content.title = options_.optInvoiceTitle[0]->value() ? QStringLiteral("INVOICE")
+        : options_.optInvoiceTitle[1]->value()           ? QStringLiteral("ESTIMATE")
+                                                  : options_.txtInvoiceTitle->text();
+    content.titlePoints = options_.optInvoiceTitleSize[0]->value() ? 16 : options_.optInvoiceTitleSize[1]->value() ? 24 : 36;
+    content.company = books_.data().company;
     content.billDue = billDue();
     if (printingSettingIs("AddInvoiceDateToInvoice", "true")) {
         content.invoiceDate =
-            DateText(w_.state.formats, host().locale()).shown(host().now().date().toString(Qt::ISODate));
+            DateText(formats_, host().locale()).shown(host().now().date().toString(Qt::ISODate));
     }
     content.keepTwelveLines = !printingSettingIs("KeepTwelveLines", "false");
-    content.moveBottomText = c.printOptions.chkMoveAccordingly->value() == CheckBox::Checked;
+    content.moveBottomText = options_.chkMoveAccordingly->value() == CheckBox::Checked;
     content.locale = host().locale();
     return content;
 }
 
-void InvoicePrinting::cmdPrintSelectedInvoices_Click()
+void InvoicePrinting::print()
 {
-    if (askToFillCompanyInfo()) {
-        w_.layout.cmdTab_Click(kCompanyInfoPage);
-        return;
-    }
-    PrintingPageRun run(w_.c.printing);
+    PrintingPageRun run(c_);
     const printing::InvoiceContent shared = runContent();
-    const printing::InvoiceForm form(w_.state.printPreviewSelected, shared);
-    const bool duplicates = w_.c.printOptions.chkPrintDuplicateInvoices->value() == CheckBox::Checked;
-    const TreeView& tree = *w_.c.printing.tvwInvoiceRecords[1];
+    const printing::InvoiceForm form(chosenLayout_(), shared);
+    const bool duplicates = options_.chkPrintDuplicateInvoices->value() == CheckBox::Checked;
+    const TreeView& tree = *c_.tvwInvoiceRecords[1];
     printing::PrintRun job({QStringLiteral("TAV Invoices"), PrintJobSetup::Orientation::Portrait});
     for (qsizetype i = 0; i < run.customers().size(); ++i) {
         run.advance(i + 1);
         const QString& key = run.customers()[i];
         // A customer whose record is missing or damaged gets no page.
-        const QString* text = w_.books.data().customers.find(key);
+        const QString* text = books_.data().customers.find(key);
         const auto customer = text ? records::CustomerRecord::fromText(*text) : std::nullopt;
         if (!customer)
             continue;
