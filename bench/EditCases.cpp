@@ -88,7 +88,6 @@ public:
     {
         const qsizetype before = context.database.invoiceRecords.count();
         BenchWindow window(context.database, BenchWindow::BillPeriodsPage);
-        auto& c = window->c;
         window->billPeriodsPage.controls().cmdAddNewBP->click();
         window->billPeriodsPage.controls().lvwProducts[1]->select(1);
         window->billPeriodsPage.newPeriod().billSelectedProduct();

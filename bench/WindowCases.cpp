@@ -72,7 +72,6 @@ public:
     bool run(BenchContext& context) override
     {
         BenchWindow window(context.database, BenchWindow::BillPeriodsPage);
-        auto& c = window->c;
         TreeView* tree = window->billPeriodsPage.controls().tvwInvoiceRecords[0];
         QString owing;
         for (int i = 1; i <= tree->nodeCount() && owing.isEmpty(); ++i) {

@@ -1,11 +1,12 @@
 #include "BillPeriodsPage.h"
 
+#include "EntryColors.h"
+#include "PagePlacement.h"
+
 #include "app/DateText.h"
-#include "app/EntryFields.h"
 #include "app/books/Books.h"
 #include "app/books/StoredPeriods.h"
 #include "app/design/ControlNames.h"
-#include "app/pages/PagePlacement.h"
 
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
