@@ -57,7 +57,7 @@ void BillPeriodEntry::setBillPeriodEntryMode(bool entering)
 {
     auto& c = w_.c;
     if (entering) {
-        if (c.customers.lvwCustomersVis->isEmpty() || c.billPeriods.lvwProducts[1]->isEmpty()) {
+        if (w_.customersPage().listsNoCustomer() || c.billPeriods.lvwProducts[1]->isEmpty()) {
             host().messageBox(QStringLiteral("Please add your Customers and your Products first."), MessageButtons::Ok,
                               MessageIcon::None, host().appTitle());
             return;

@@ -16,12 +16,6 @@ void EntryFields::resetEntryFields(int mode)
 {
     auto& c = w_.c;
     switch (mode) {
-    case EmptyCustomerFields:
-        for (platform::TextBox* field : c.customers.txtField) {
-            field->setTag(QString());
-            field->setText(QString());
-        }
-        break;
     case PrepareNewPeriod:
         c.billPeriods.txtBillPeriod->setText(QString());
         c.billPeriods.tvwInvoiceRecords[0]->clear();
@@ -43,12 +37,6 @@ void EntryFields::resetEntryFields(int mode)
     default:
         break;
     }
-}
-
-void EntryFields::setFieldHighlight(bool entry)
-{
-    for (platform::TextBox* field : w_.c.customers.txtField)
-        field->setBackColor(entry ? kEntryColor : kNormalColor);
 }
 
 } // namespace tav::app

@@ -28,10 +28,8 @@ MainWindow::MainWindow()
     , layout(*this)
     , entryFields(*this)
     , lists(*this)
-    , customers(*this)
-    , search(*this)
     , products(*this)
-    , deletion(*this)
+    , deletion(books, [this](qint64 productNumber) { return newPeriod.billsProduct(productNumber); })
     , newPeriod(*this)
     , billPeriods(*this)
     , trees(*this)
@@ -43,12 +41,13 @@ MainWindow::MainWindow()
     , developerAccess(*this)
     , invoicePrinting(*this)
     , envelopePrinting(*this)
-    , customerListPrinting(*this)
+    , customersPage_(controlSet, *c.frame.fraMain[0], books, deletion, widget())
 {
     setCaption(host().appTitle());
     setMinimumSize(PageLayout::kMinimumWidth, PageLayout::kMinimumHeight);
     connectHandlers();
     connectBooks();
+    connectCustomerPage();
 }
 
 MainWindow::~MainWindow() = default;
@@ -78,8 +77,7 @@ void MainWindow::load()
     layout.cmdTab_Click(state.currentTab);
     state.isLoading = false;
     show();
-    if (!c.customers.lvwCustomersVis->isEmpty() && c.frame.fraMain[0]->visible())
-        c.customers.lvwCustomersVis->setFocus();
+    customersPage_.focusListedCustomers();
 }
 
 void MainWindow::onResize()
@@ -104,19 +102,10 @@ void MainWindow::onUnload(bool& cancel)
             return;
         }
     }
-    rememberSelectedCustomer();
+    customersPage_.rememberSelectedCustomer();
     components::saveFormPosition(*this);
     unloadSecondaryWindows();
     components::releaseDialogs();
-}
-
-void MainWindow::rememberSelectedCustomer()
-{
-    const qsizetype selected = c.customers.lvwCustomersVis->selectedPosition();
-    if (selected > 0) {
-        platform::settings().setValue(QStringLiteral("BrowseRecall"), QStringLiteral("LastViewedCustomer"),
-                                      QString::number(selected));
-    }
 }
 
 void MainWindow::unloadSecondaryWindows()

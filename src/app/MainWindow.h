@@ -2,10 +2,6 @@
 
 #include "BillPeriodEntry.h"
 #include "books/Books.h"
-#include "CustomerListPrinting.h"
-#include "CustomerPage.h"
-#include "CustomerSearch.h"
-#include "Deletion.h"
 #include "DeveloperAccess.h"
 #include "EntryFields.h"
 #include "EnvelopePrinting.h"
@@ -16,12 +12,14 @@
 #include "MainState.h"
 #include "NewBillPeriod.h"
 #include "OptionsPage.h"
+#include "pages/CustomersPage.h"
 #include "PageLayout.h"
 #include "Payments.h"
 #include "PrintOptionsPage.h"
 #include "ProductsPage.h"
 #include "VersionCheck.h"
 #include "VisibleLists.h"
+#include "workflows/Deletion.h"
 
 #include "platform/Form.h"
 #include "platform/FormDesign.h"
@@ -45,6 +43,8 @@ public:
 
     bool hasUnsavedChanges() const { return books.hasUnsavedChanges(); }
 
+    CustomersPage& customersPage() { return customersPage_; }
+
     // Makes child an owned window of owner, so that it stays in front of owner.
     static void alwaysOnTop(platform::Form& child, const platform::Form& owner);
 
@@ -56,8 +56,6 @@ public:
     PageLayout layout;
     EntryFields entryFields;
     VisibleLists lists;
-    CustomerPage customers;
-    CustomerSearch search;
     ProductsPage products;
     Deletion deletion;
     NewBillPeriod newPeriod;
@@ -71,7 +69,6 @@ public:
     DeveloperAccess developerAccess;
     InvoicePrinting invoicePrinting;
     EnvelopePrinting envelopePrinting;
-    CustomerListPrinting customerListPrinting;
 
 protected:
     void onUnload(bool& cancel) override;
@@ -82,12 +79,15 @@ private:
     void connectHandlers();
     // Lets the views follow the books.
     void connectBooks();
-    // Empties the views of the tables that are about to be replaced: the lists, both trees, the
-    // customer entry fields and the company boxes.
+    // Lets the other pages follow what the Customers page changed.
+    void connectCustomerPage();
+    // Empties the views of the tables that are about to be replaced: the product lists, both trees
+    // and the company boxes.
     void clearViews();
     void showCompanyTexts();
-    void rememberSelectedCustomer();
     void unloadSecondaryWindows();
+
+    CustomersPage customersPage_;
 };
 
 } // namespace tav::app

@@ -19,7 +19,6 @@ public:
     void layoutTab(int page);
 
 private:
-    void layoutCustomers(int w, int h, int half);
     void layoutProducts(int w, int h);
     void layoutBillPeriods(int w, int h, int half);
     void layoutPrinting(int w, int h);

@@ -38,7 +38,7 @@ void ProductsPage::cmdAddNewItem_Click()
 void ProductsPage::cmdCancelNewItem_Click()
 {
     if (mode_ == Mode::Browsing)
-        w_.deletion.deleteProductOrService();
+        w_.deletion.deleteProductOrService(*w_.c.products.lvwProducts[0], [this] { w_.lists.fillProductLists(); });
     else
         setProductEntryMode(false);
 }

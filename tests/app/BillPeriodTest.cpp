@@ -37,7 +37,7 @@ protected:
         addCustomer("5k", "Old", "Able", true);
         window->books.data().products.add("3k", records::ProductRecord{500, "$5.00", "Shirt (xl)", false}.text());
         window->books.data().products.add("9k", records::ProductRecord{125000, "$1,250.00", "Fence", false}.text());
-        window->lists.refreshViews();
+        emit window->books.tablesReplaced();
     }
 
     void addCustomer(const QString& key, const QString& first, const QString& last, bool archived)
@@ -197,7 +197,7 @@ TEST_F(BillPeriodTest, finalisingStoresThePeriodAndOneRecordPerBilledCustomer)
     // Prices that binary fractions cannot hold: the total is still exact to the cent.
     window->books.data().products.add("4k", records::ProductRecord{1999, "$19.99", "Socks", false}.text());
     window->books.data().products.add("6k", records::ProductRecord{10, "$0.10", "Button", false}.text());
-    window->lists.refreshViews();
+    emit window->books.tablesReplaced();
     window->c.billPeriods.cmdAddNewBP->click();
     click("12k");
     for (int i = 0; i < 7; ++i)
@@ -311,8 +311,9 @@ TEST_F(BillPeriodTest, aCustomerDeletedWhileAPeriodIsComposedLeavesItAtOnce)
     auto& c = window->c;
     c.billPeriods.cmdAddNewBP->click();
     platform::settings().setValue("Settings", "CheckToConfirmEdits", "False");
-    c.customers.lvwCustomersVis->select(c.customers.lvwCustomersVis->positionOf("12k"));
-    window->deletion.deleteCustomer();
+    const auto& customers = window->customersPage().controls();
+    customers.lvwCustomersVis->select(customers.lvwCustomersVis->positionOf("12k"));
+    window->customersPage().deleteCustomer();
     EXPECT_FALSE(tree().contains("12k"));
     bill("3k");
     finalise("January 2026");
@@ -330,7 +331,7 @@ TEST_F(BillPeriodTest, aCustomerDeletedWhileAPeriodIsComposedLeavesItAtOnce)
     scriptedHost().answerModal(
         [](platform::Form& form) { static_cast<components::MessageWindow&>(form).cmdOkay->click(); });
     c.billPeriods.cmdAddNewBP->click();
-    EXPECT_EQ(c.customers.lvwCustomersVis->textAt(1), "Customer, Deleted");
+    EXPECT_EQ(customers.lvwCustomersVis->textAt(1), "Customer, Deleted");
 }
 
 TEST_F(BillPeriodTest, leavingTheEntryWithoutAStoredPeriodEmptiesTheTree)

@@ -54,7 +54,7 @@ protected:
         db.invoiceRecords.add(invoiceKey("April", "12"), records::InvoiceRecord{"April", "Lee, Ann", "12", "15", "7", ""}.text());
         db.invoiceRecords.add(invoiceKey("May", "30"), records::InvoiceRecord{"May", "Moss, Kim", "30", "0", "7", ""}.text());
         db.invoiceRecords.add(invoiceKey("May", "40"), records::InvoiceRecord{"May", "Gone, Jo", "40", "5", "7x2", ""}.text());
-        window->lists.refreshViews();
+        emit window->books.tablesReplaced();
         window->c.billPeriods.cmbBillPeriod[1]->setListIndex(1);
     }
 
@@ -120,7 +120,7 @@ TEST_F(InvoiceTreesTest, thePrintingRootSetsEveryNodeAndGreyNodesOnlyThemselves)
     window->books.data().periods.add("June", records::BillPeriodRecord{"2026/06/01", "June", "2026/06/30", "2026/07/15"}.text());
     window->books.data().invoiceRecords.add(invoiceKey("June", "30"),
                                   records::InvoiceRecord{"June", "Moss, Kim", "30", "0", "7", ""}.text());
-    window->lists.refreshViews();
+    emit window->books.tablesReplaced();
     window->c.billPeriods.cmbBillPeriod[1]->setListIndex(2);
     ASSERT_EQ(printing().text("root_node"), "June");
     EXPECT_EQ(printing().foreColor("root_node"), GrayText);
@@ -275,12 +275,13 @@ TEST_F(InvoiceTreesTest, anEditedCustomerIsNamedAsEditedInEveryTreeThatListsIt)
     scriptedHost().answerInputBox("Thank you!");
     window->trees.tvwInvoiceRecords_MouseUp(1, TreeView::RightButton, 0);
     printing().setChecked("1bi", false);
+    const auto& customers = window->customersPage().controls();
     const auto rename = [&](const QString& last) {
-        c.customers.lvwCustomersVis->select(c.customers.lvwCustomersVis->positionOf("12k"));
-        window->customers.lvwCustomersVis_Click();
-        c.customers.txtField[1]->setText(last);
+        customers.lvwCustomersVis->select(customers.lvwCustomersVis->positionOf("12k"));
+        emit customers.lvwCustomersVis->clicked();
+        customers.txtField[1]->setText(last);
         scriptedHost().answerMessageBox(MessageAnswer::Ok);
-        c.customers.cmdAddNew->click();
+        customers.cmdAddNew->click();
     };
     rename("Leigh");
     EXPECT_EQ(periods().text("12k"), "Leigh, Ann - owes $45.00");

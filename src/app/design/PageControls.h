@@ -62,6 +62,9 @@ struct CustomerControls {
     platform::Label* lblEmail;
     platform::Label* lblPhone;
     platform::Label* lblNotes;
+
+    // Finds the page's controls in the window's controls, once the design is built there.
+    static CustomerControls find(const platform::ControlSet& set);
 };
 
 // The Products & Services page; of the design's lvwProducts only element 0 stands here.
@@ -162,7 +165,6 @@ struct CompanyControls {
 // Every control of the main window, made from the design tables.
 struct WindowControls {
     FrameControls frame;
-    CustomerControls customers;
     ProductControls products;
     BillPeriodControls billPeriods;
     PrintingControls printing;
