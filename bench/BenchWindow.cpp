@@ -80,7 +80,7 @@ BenchWindow::BenchWindow(records::Database& database, Page page, const QString& 
     for (size_t i = 0; i < window_->db.company.texts.size(); ++i)
         window_->c.company.txtCompanyDetails[i]->setText(window_->db.company.texts[i]);
     window_->state.loadingCompanyInfo = false;
-    window_->lists.refreshViews();
+    emit window_->books.tablesReplaced();
     window_->setWidth(kStartWidth);
     window_->setHeight(kStartHeight);
     window_->layout.cmdTab_Click(page);
