@@ -73,12 +73,12 @@ BenchWindow::BenchWindow(records::Database& database, Page page, const QString& 
         QStringLiteral("FileHandling"), QStringLiteral("DatabasePath"), scratch_.filePath(QStringLiteral("TAV.xml")));
     components::createDialogs(dialogs_);
     window_ = new app::MainWindow;
-    window_->db = std::move(database);
+    window_->books.data() = std::move(database);
     window_->state.isLoading = true;
     window_->state.formats = app::probeLocaleFormats(host_.locale());
     window_->state.loadingCompanyInfo = true;
-    for (size_t i = 0; i < window_->db.company.texts.size(); ++i)
-        window_->c.company.txtCompanyDetails[i]->setText(window_->db.company.texts[i]);
+    for (size_t i = 0; i < window_->books.data().company.texts.size(); ++i)
+        window_->c.company.txtCompanyDetails[i]->setText(window_->books.data().company.texts[i]);
     window_->state.loadingCompanyInfo = false;
     emit window_->books.tablesReplaced();
     window_->setWidth(kStartWidth);
@@ -91,7 +91,7 @@ BenchWindow::BenchWindow(records::Database& database, Page page, const QString& 
 
 BenchWindow::~BenchWindow()
 {
-    database_ = std::move(window_->db);
+    database_ = std::move(window_->books.data());
     window_->books.setUnsaved(false);
     window_->unload();
     components::releaseDialogs();
