@@ -34,14 +34,14 @@ public:
     bool run(BenchContext& context) override
     {
         BenchWindow window(context.database, BenchWindow::CustomersPage);
-        auto& c = window->c;
-        c.customers.cmdSearch->click();
+        const auto& c = window->customersPage().controls();
+        c.cmdSearch->click();
         BenchWindow::settle();
         const double seconds = secondsFor([&] {
-            typeKey(*c.customers.txtSearch, Qt::Key_Q, QStringLiteral("q"));
+            typeKey(*c.txtSearch, Qt::Key_Q, QStringLiteral("q"));
             BenchWindow::settle();
         });
-        if (c.customers.txtSearch->text() != QLatin1String("q")) {
+        if (c.txtSearch->text() != QLatin1String("q")) {
             std::fprintf(stderr, "search-keystroke: the letter did not reach the search box\n");
             return false;
         }
@@ -60,13 +60,13 @@ public:
     {
         const qsizetype before = context.database.customers.count();
         BenchWindow window(context.database, BenchWindow::CustomersPage);
-        auto& c = window->c;
-        c.customers.cmdAddNew->click();
-        c.customers.txtField[0]->setText(QStringLiteral("Zoe"));
-        c.customers.txtField[1]->setText(QStringLiteral("Miller"));
+        const auto& c = window->customersPage().controls();
+        c.cmdAddNew->click();
+        c.txtField[0]->setText(QStringLiteral("Zoe"));
+        c.txtField[1]->setText(QStringLiteral("Miller"));
         BenchWindow::settle();
         const double seconds = secondsFor([&] {
-            c.customers.cmdAddNew->click();
+            c.cmdAddNew->click();
             BenchWindow::settle();
         });
         if (window->books.data().customers.count() != before + 1) {

@@ -139,7 +139,7 @@ public:
         });
         qint64 bytes = 0;
         const std::optional<double> seconds
-            = timePdfRun(name(), window, pdf, [&] { window->c.customers.cmdPrint->click(); }, bytes);
+            = timePdfRun(name(), window, pdf, [&] { window->customersPage().controls().cmdPrint->click(); }, bytes);
         if (!seconds)
             return false;
         context.report("print-customer-list", *seconds, "s");

@@ -109,10 +109,10 @@ public:
         customer.values[0] = QStringLiteral("Unbilled");
         context.database.customers.add(key, customer.text());
         BenchWindow window(context.database, BenchWindow::CustomersPage);
-        auto* list = window->c.customers.lvwCustomersVis;
+        auto* list = window->customersPage().controls().lvwCustomersVis;
         list->select(list->positionOf(key));
         const double seconds = secondsFor([&] {
-            window->deletion.deleteCustomer();
+            window->customersPage().deleteCustomer();
             BenchWindow::settle();
         });
         if (window->books.data().customers.contains(key)) {

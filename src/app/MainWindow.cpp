@@ -26,28 +26,26 @@ MainWindow::MainWindow()
     : Form(QStringLiteral("frmTAV"), BorderStyle::Sizable)
     , c(WindowControls::create(widget(), controlSet))
     , layout(*this)
-    , entryFields(*this)
     , lists(*this)
-    , customers(*this)
-    , search(*this)
     , products(*this)
     , printingPage(controlSet, books, state.formats, c.printOptions, [this] { return state.printPreviewSelected; },
                    [this] { return billPeriodsPage.treeIsEmpty(); })
-    , billPeriodsPage(controlSet, books, state.formats, [this] { return !c.customers.lvwCustomersVis->isEmpty(); },
+    , billPeriodsPage(controlSet, books, state.formats, [this] { return !customersPage_.listsNoCustomer(); },
                       [this] { return QPointF(left(), top()); })
-    , deletion(*this)
+    , deletion(books, [this](qint64 productNumber) { return billPeriodsPage.newPeriod().billsProduct(productNumber); })
     , files(*this)
     , options(*this)
     , printOptions(*this)
     , versionCheck(*this)
     , developerAccess(*this)
-    , customerListPrinting(*this)
+    , customersPage_(controlSet, *c.frame.fraMain[0], books, deletion, widget())
 {
     setCaption(host().appTitle());
     setMinimumSize(PageLayout::kMinimumWidth, PageLayout::kMinimumHeight);
     connectHandlers();
     connectBooks();
     connectBillPeriodPages();
+    connectCustomerPage();
 }
 
 MainWindow::~MainWindow() = default;
@@ -77,8 +75,7 @@ void MainWindow::load()
     layout.cmdTab_Click(state.currentTab);
     state.isLoading = false;
     show();
-    if (!c.customers.lvwCustomersVis->isEmpty() && c.frame.fraMain[0]->visible())
-        c.customers.lvwCustomersVis->setFocus();
+    customersPage_.focusListedCustomers();
 }
 
 void MainWindow::onResize()
@@ -103,19 +100,10 @@ void MainWindow::onUnload(bool& cancel)
             return;
         }
     }
-    rememberSelectedCustomer();
+    customersPage_.rememberSelectedCustomer();
     components::saveFormPosition(*this);
     unloadSecondaryWindows();
     components::releaseDialogs();
-}
-
-void MainWindow::rememberSelectedCustomer()
-{
-    const qsizetype selected = c.customers.lvwCustomersVis->selectedPosition();
-    if (selected > 0) {
-        platform::settings().setValue(QStringLiteral("BrowseRecall"), QStringLiteral("LastViewedCustomer"),
-                                      QString::number(selected));
-    }
 }
 
 void MainWindow::unloadSecondaryWindows()

@@ -1,16 +1,12 @@
 #pragma once
 
 #include "books/Books.h"
-#include "CustomerListPrinting.h"
-#include "CustomerPage.h"
-#include "CustomerSearch.h"
-#include "Deletion.h"
 #include "DeveloperAccess.h"
-#include "EntryFields.h"
 #include "FileCommands.h"
 #include "design/PageControls.h"
 #include "MainState.h"
 #include "OptionsPage.h"
+#include "pages/CustomersPage.h"
 #include "PageLayout.h"
 #include "pages/BillPeriodsPage.h"
 #include "pages/PrintingPage.h"
@@ -18,6 +14,7 @@
 #include "ProductsPage.h"
 #include "VersionCheck.h"
 #include "VisibleLists.h"
+#include "workflows/Deletion.h"
 
 #include "platform/Form.h"
 #include "platform/FormDesign.h"
@@ -41,6 +38,8 @@ public:
 
     bool hasUnsavedChanges() const { return books.hasUnsavedChanges(); }
 
+    CustomersPage& customersPage() { return customersPage_; }
+
     // Makes child an owned window of owner, so that it stays in front of owner.
     static void alwaysOnTop(platform::Form& child, const platform::Form& owner);
 
@@ -50,10 +49,7 @@ public:
     MainState state;
 
     PageLayout layout;
-    EntryFields entryFields;
     VisibleLists lists;
-    CustomerPage customers;
-    CustomerSearch search;
     ProductsPage products;
     // The Printing page fills its period combo before the Bill Periods page chooses the period
     // both show: it is made, and hears the books, first.
@@ -65,7 +61,6 @@ public:
     PrintOptionsPage printOptions;
     VersionCheck versionCheck;
     DeveloperAccess developerAccess;
-    CustomerListPrinting customerListPrinting;
 
 protected:
     void onUnload(bool& cancel) override;
@@ -79,12 +74,14 @@ private:
     // Lets the Bill Periods and Printing pages show the same period, and what they ask of the
     // other pages.
     void connectBillPeriodPages();
-    // Empties the views of the tables that are about to be replaced: the lists, both trees, the
-    // customer entry fields and the company boxes.
+    // Lets the other pages follow what the Customers page changed.
+    void connectCustomerPage();
+    // Empties the views of the tables that are about to be replaced.
     void clearViews();
     void showCompanyTexts();
-    void rememberSelectedCustomer();
     void unloadSecondaryWindows();
+
+    CustomersPage customersPage_;
 };
 
 } // namespace tav::app

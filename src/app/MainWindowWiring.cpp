@@ -31,19 +31,6 @@ void MainWindow::connectHandlers()
     connect(c.frame.cmdSave, &components::HoverCommand::clicked, this, [this] { books.saveDatabase(); });
     connect(c.frame.cmdCancel, &components::HoverCommand::clicked, this, [this] { books.abandonChanges(); });
 
-    connect(c.customers.cmdAddNew, &CommandButton::clicked, this, [this] { customers.cmdAddNew_Click(); });
-    connect(c.customers.cmdUndo, &CommandButton::clicked, this, [this] { customers.cmdUndo_Click(); });
-    for (int i = 0; i < 8; ++i) {
-        connect(c.customers.txtField[i], &TextBox::changed, this, [this, i] { customers.txtField_Change(i); });
-        connect(c.customers.txtField[i], &TextBox::clicked, this, [this, i] { customers.txtField_Click(i); });
-    }
-    connect(c.customers.lvwCustomersVis, &ListView::clicked, this, [this] { customers.lvwCustomersVis_Click(); });
-    connect(c.customers.lvwCustomersVis, &ListView::keyUp, this,
-            [this](int keyCode, int shift) { customers.lvwCustomersVis_KeyUp(keyCode, shift); });
-    connect(c.customers.cmdPrint, &CommandButton::clicked, this, [this] { customerListPrinting.cmdPrint_Click(); });
-    connect(c.customers.cmdSearch, &CommandButton::clicked, this, [this] { search.cmdSearch_Click(); });
-    connect(c.customers.txtSearch, &TextBox::changed, this, [this] { search.txtSearch_Change(); });
-
     connect(c.products.cmdAddNewItem, &CommandButton::clicked, this, [this] { products.cmdAddNewItem_Click(); });
     connect(c.products.cmdCancelNewItem, &CommandButton::clicked, this, [this] { products.cmdCancelNewItem_Click(); });
     connect(c.products.txtPrice, &TextBox::changed, this, [this] { products.txtPrice_Change(); });
@@ -86,29 +73,18 @@ void MainWindow::connectBooks()
     });
     connect(&books, &Books::dropped, this, [this] { clearViews(); });
     connect(&books, &Books::companyTextsLoaded, this, [this] { showCompanyTexts(); });
-    connect(&books, &Books::fileLoaded, this, [this] {
-        customers.cancelNewCustomer();
-        if (c.frame.fraMain[0]->visible())
-            c.customers.lvwCustomersVis->setFocus();
-    });
     connect(&books, &Books::tablesReplaced, this, [this] { lists.refreshViews(); });
-    connect(&books, &Books::tablesShown, this, [this] { customers.showSelectedCustomer(); });
     connect(&books, &Books::opened, this, [this] {
         options.loadOptionSettings();
         options.applyExpertMode();
     });
-    connect(&books, &Books::customersChanged, this, [this] {
-        // The list shows the new customer at its place, and keeps the customer the page shows.
-        ListView* list = c.customers.lvwCustomersVis;
-        const QString shown = list->currentKey();
-        lists.fillCustomerBrowseList();
-        if (const qsizetype position = list->positionOf(shown); position > 0)
-            list->select(position);
-    });
-    connect(&books, &Books::saved, this, [this] {
-        if (c.frame.fraMain[0]->visible())
-            c.customers.lvwCustomersVis->setFocus();
-    });
+}
+
+void MainWindow::connectCustomerPage()
+{
+    connect(&customersPage_, &CustomersPage::customerRenamed, &books, &Books::customerRenamed);
+    connect(&customersPage_, &CustomersPage::customerDeleted, this,
+            [this](const QString& key) { billPeriodsPage.newPeriod().dropCustomer(key); });
 }
 
 void MainWindow::connectBillPeriodPages()
@@ -125,10 +101,7 @@ void MainWindow::connectBillPeriodPages()
 
 void MainWindow::clearViews()
 {
-    c.customers.cmdAddNew->setVisible(true);
-    c.customers.lvwCustomersVis->clear();
     c.products.lvwProducts[0]->clear();
-    entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
     // Emptying a box that held text counts as an edit; reading the file hides the mark again.
     for (TextBox* box : c.company.txtCompanyDetails)
         box->setText(QString());

@@ -1,7 +1,7 @@
 #include "PageLayout.h"
 
 #include "MainWindow.h"
-#include "pages/PagePlacement.h"
+#include "pages/BottomButtons.h"
 
 #include "platform/CheckBox.h"
 #include "platform/CommandButton.h"
@@ -51,7 +51,7 @@ void PageLayout::layoutTab(int page)
     const int h = static_cast<int>(frame->height());
     const int half = records::roundHalfEvenToInt(w / 2.0);
     switch (page) {
-    case 0: layoutCustomers(w, h, half); break;
+    case 0: w_.customersPage().layout(w, h); break;
     case 1: layoutProducts(w, h); break;
     case 2: w_.billPeriodsPage.layout(w, h); break;
     case 3: w_.printingPage.layout(w, h); break;
@@ -60,27 +60,6 @@ void PageLayout::layoutTab(int page)
     case 6: layoutCompanyInfo(w, h, half); break;
     default: break;
     }
-}
-
-void PageLayout::layoutCustomers(int w, int h, int half)
-{
-    auto& c = w_.c;
-    c.customers.cmdPrint->setLeft(half - 600);
-    c.customers.txtSearch->setWidth(half - 2025);
-    c.customers.cmdSearch->setLeft(half - 1080);
-    c.customers.lvwCustomersVis->setWidth(half - 360);
-    c.customers.lvwCustomersVis->setHeight(h - 1080);
-    c.customers.lblFirstName->setLeft(half - 240);
-    for (platform::Label* label : {c.customers.lblLastName, c.customers.lblAddress, c.customers.lblEmail, c.customers.lblPhone, c.customers.lblNotes})
-        label->setLeft(c.customers.lblFirstName->left());
-    for (int i = 0; i <= 6; ++i) {
-        c.customers.txtField[i]->setLeft(half + 1200);
-        c.customers.txtField[i]->setWidth(w - c.customers.txtField[i]->left() - 120);
-    }
-    c.customers.txtField[7]->setLeft(half + 840);
-    c.customers.txtField[7]->setWidth(w - c.customers.txtField[7]->left() - 120);
-    c.customers.txtField[7]->setHeight(h - 4305);
-    placeBottomButtons(c.customers.cmdUndo, c.customers.cmdAddNew, w, h);
 }
 
 void PageLayout::layoutProducts(int w, int h)

@@ -19,7 +19,6 @@ public:
     void layoutTab(int page);
 
 private:
-    void layoutCustomers(int w, int h, int half);
     void layoutProducts(int w, int h);
     void layoutOptions(int w, int h);
     void layoutCompanyInfo(int w, int h, int half);

@@ -1,6 +1,7 @@
 #include "ProductsPage.h"
 
 #include "MainWindow.h"
+#include "pages/EntryColors.h"
 
 #include "platform/CommandButton.h"
 #include "platform/Host.h"
@@ -38,7 +39,10 @@ void ProductsPage::cmdAddNewItem_Click()
 void ProductsPage::cmdCancelNewItem_Click()
 {
     if (mode_ == Mode::Browsing)
-        w_.deletion.deleteProductOrService();
+        w_.deletion.deleteProductOrService(*w_.c.products.lvwProducts[0], [this] {
+            w_.lists.fillProductLists();
+            emit w_.books.productsChanged();
+        });
     else
         setProductEntryMode(false);
 }

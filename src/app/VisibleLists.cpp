@@ -18,30 +18,7 @@ VisibleLists::VisibleLists(MainWindow& window)
 
 void VisibleLists::refreshViews()
 {
-    fillCustomerBrowseList();
     fillProductLists();
-}
-
-void VisibleLists::fillCustomerBrowseList()
-{
-    platform::ListView* list = w_.c.customers.lvwCustomersVis;
-    list->setColumnWidth(list->width() - 330);
-    const records::RecordTable& customers = w_.books.data().customers;
-    {
-        const platform::ListView::Refill refill(*list);
-        for (qsizetype i = 1; i <= customers.count(); ++i) {
-            const QString& text = customers.textAt(i);
-            if (records::isCurrentCustomerRecord(text))
-                list->add(customers.keyAt(i), records::shownCustomerName(text).toString());
-        }
-    }
-    // The remembered value is a position in this list, written at shutdown.
-    const QString remembered = platform::settings().value(QStringLiteral("BrowseRecall"), QStringLiteral("LastViewedCustomer"));
-    const qint64 position = records::roundHalfEven(records::leadingNumber(remembered.isEmpty() ? QStringLiteral("1") : remembered));
-    if (position >= 1 && position <= list->count())
-        list->select(position);
-    else if (!list->isEmpty())
-        list->select(1);
 }
 
 void VisibleLists::fillProductLists()

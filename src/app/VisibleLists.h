@@ -4,15 +4,13 @@ namespace tav::app {
 
 class MainWindow;
 
-// The views the user sees of the record tables: the current customers and the current products.
+// The views the user sees of the record tables: the current products.
 // They are rebuilt whole from the tables, never edited in step with them.
 class VisibleLists {
 public:
     explicit VisibleLists(MainWindow& window);
 
     void refreshViews();
-    // Rebuilds the customer list and selects the customer viewed last.
-    void fillCustomerBrowseList();
     // Rebuilds the product list and leaves the products page browsing.
     void fillProductLists();
 

@@ -40,7 +40,7 @@ void PrintTo(const SharedLetter& shared, std::ostream* out)
     *out << shared.situation.name << ", Alt+" << shared.letter;
 }
 
-void newCustomer(app::MainWindow& w) { w.c.customers.cmdAddNew->click(); }
+void newCustomer(app::MainWindow& w) { w.customersPage().controls().cmdAddNew->click(); }
 void newProduct(app::MainWindow& w) { w.c.products.cmdAddNewItem->click(); }
 void newPeriod(app::MainWindow& w) { w.billPeriodsPage.controls().cmdAddNewBP->click(); }
 void customerOfJanuary(app::MainWindow& w)

@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include "app/pages/EntryColors.h"
+
 #include "platform/ComboBox.h"
 #include "platform/SettingsStore.h"
 #include "platform/CommandButton.h"
@@ -304,11 +306,11 @@ TEST_F(BillPeriodTest, aPriceTheFileHeldButCouldNotBeReadIsNeverBilled)
 TEST_F(BillPeriodTest, aCustomerDeletedWhileAPeriodIsComposedLeavesItAtOnce)
 {
     startWithCustomersAndProducts();
-    auto& c = window->c;
     window->billPeriodsPage.controls().cmdAddNewBP->click();
     platform::settings().setValue("Settings", "CheckToConfirmEdits", "False");
-    c.customers.lvwCustomersVis->select(c.customers.lvwCustomersVis->positionOf("12k"));
-    window->deletion.deleteCustomer();
+    const auto& customers = window->customersPage().controls();
+    customers.lvwCustomersVis->select(customers.lvwCustomersVis->positionOf("12k"));
+    window->customersPage().deleteCustomer();
     EXPECT_FALSE(tree().contains("12k"));
     bill("3k");
     finalise("January 2026");
@@ -326,7 +328,7 @@ TEST_F(BillPeriodTest, aCustomerDeletedWhileAPeriodIsComposedLeavesItAtOnce)
     scriptedHost().answerModal(
         [](platform::Form& form) { static_cast<components::MessageWindow&>(form).cmdOkay->click(); });
     window->billPeriodsPage.controls().cmdAddNewBP->click();
-    EXPECT_EQ(c.customers.lvwCustomersVis->textAt(1), "Customer, Deleted");
+    EXPECT_EQ(customers.lvwCustomersVis->textAt(1), "Customer, Deleted");
 }
 
 TEST_F(BillPeriodTest, leavingTheEntryWithoutAStoredPeriodEmptiesTheTree)

@@ -46,7 +46,7 @@ TEST_F(FileCommandsTest, newCreatesAndOpensAnEmptyDatabase)
     EXPECT_EQ(settings().value("FileHandling", "DatabasePath"), inFolder("fresh.xml"));
     EXPECT_EQ(window->c.options.txtChangePath->text(), inFolder("fresh.xml"));
     EXPECT_TRUE(QFile::exists(inFolder("fresh.xml")));
-    EXPECT_TRUE(window->c.customers.lvwCustomersVis->isEmpty());
+    EXPECT_TRUE(window->customersPage().controls().lvwCustomersVis->isEmpty());
     EXPECT_FALSE(window->hasUnsavedChanges());
 
     // A name that exists is refused; nothing changes.
@@ -95,7 +95,7 @@ TEST_F(FileCommandsTest, openReadsTheChosenFileAndSwitchesOnlyWhenItCould)
     command(app::FileCommands::Open);
     EXPECT_EQ(dialogBackend().fileRequests().back().title, "Open an Exisiting Database");
     EXPECT_EQ(settings().value("FileHandling", "DatabasePath"), inFolder("other.xml"));
-    EXPECT_EQ(window->c.customers.lvwCustomersVis->textAt(1), "Baker, Bob");
+    EXPECT_EQ(window->customersPage().controls().lvwCustomersVis->textAt(1), "Baker, Bob");
 }
 
 TEST_F(FileCommandsTest, theBusyCursorShowsWhileAFileIsReadOrWrittenAndGoesWhenItFails)
@@ -176,7 +176,7 @@ TEST_F(FileCommandsTest, saveAsWritesTheNewFileFirst)
         command(app::FileCommands::SaveAs);
     }
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Not Read");
-    EXPECT_EQ(window->c.customers.lvwCustomersVis->count(), 2);
+    EXPECT_EQ(window->customersPage().controls().lvwCustomersVis->count(), 2);
     EXPECT_EQ(window->c.company.txtCompanyDetails[4]->text(), "555-0100");
     EXPECT_TRUE(window->hasUnsavedChanges());
     EXPECT_FALSE(settings().contains("FileHandling", "DatabasePath"));

@@ -269,17 +269,17 @@ TEST_F(InvoiceTreesTest, aPaymentLeavesThePrintingTreeAsARebuildWould)
 
 TEST_F(InvoiceTreesTest, anEditedCustomerIsNamedAsEditedInEveryTreeThatListsIt)
 {
-    auto& c = window->c;
     printing().select("12k");
     scriptedHost().answerInputBox("Thank you!");
     window->printingPage.treeMouseUp(TreeView::RightButton);
     printing().setChecked("1bi", false);
+    const auto& customers = window->customersPage().controls();
     const auto rename = [&](const QString& last) {
-        c.customers.lvwCustomersVis->select(c.customers.lvwCustomersVis->positionOf("12k"));
-        window->customers.lvwCustomersVis_Click();
-        c.customers.txtField[1]->setText(last);
+        customers.lvwCustomersVis->select(customers.lvwCustomersVis->positionOf("12k"));
+        emit customers.lvwCustomersVis->clicked();
+        customers.txtField[1]->setText(last);
         scriptedHost().answerMessageBox(MessageAnswer::Ok);
-        c.customers.cmdAddNew->click();
+        customers.cmdAddNew->click();
     };
     rename("Leigh");
     EXPECT_EQ(periods().text("12k"), "Leigh, Ann - owes $45.00");

@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, aMissingCustomerGetsOnePlaceholderAndOneNotice)
     EXPECT_EQ(scriptedHost().prompts().size(), 1u);
     EXPECT_EQ(window->books.data().customers.find("9k")->section(records::FieldSeparator, 0, 0), "Customer, Deleted");
     EXPECT_TRUE(window->hasUnsavedChanges()) << "the placeholder is saved with the next save";
-    EXPECT_EQ(window->c.customers.lvwCustomersVis->textAt(2), "Customer, Deleted");
+    EXPECT_EQ(window->customersPage().controls().lvwCustomersVis->textAt(2), "Customer, Deleted");
 }
 
 TEST_F(MainWindowTest, aSilencedNoticeStillRepairsAndMarksTheChange)
@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, whatALoadLeavesOutIsToldOnceByItsLinesBeforeAnySave)
               "  lines 48 to 52: repeats product or service 1 ($12.50 - Lawn mowing)\r\n\r\n"
               "(Saving writes the database without what was left out. The file as it was is kept as TAV.xml.damaged "
               "when you next save.)");
-    EXPECT_EQ(window->c.customers.lvwCustomersVis->count(), 1);
+    EXPECT_EQ(window->customersPage().controls().lvwCustomersVis->count(), 1);
     EXPECT_EQ(window->c.products.lvwProducts[0]->count(), 1);
     EXPECT_TRUE(window->books.data().products.find("1k")->endsWith("Lawn mowing"));
     EXPECT_FALSE(window->hasUnsavedChanges());
@@ -262,7 +262,7 @@ TEST_F(MainWindowTest, aFileThatIsNoDatabaseIsToldAndNeverWrittenOver)
     test::writeDatabaseFile(test::sampleDatabase());
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     emit window->c.frame.cmdCancel->clicked();
-    EXPECT_EQ(window->c.customers.lvwCustomersVis->count(), 2);
+    EXPECT_EQ(window->customersPage().controls().lvwCustomersVis->count(), 2);
     window->c.company.txtCompanyDetails[0]->setText("New Co");
     EXPECT_TRUE(window->books.saveDatabase());
     EXPECT_TRUE(test::readDatabaseFile().contains("<CompanyName>New Co</CompanyName>"));

@@ -1,5 +1,8 @@
 #include "MainWindowFixture.h"
 
+#include "app/pages/EntryColors.h"
+#include "app/pages/CustomerFields.h"
+
 #include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
@@ -62,6 +65,7 @@ TEST_F(MainWindowTest, everyPageFollowsTheWindowsSizeAboveItsMinimum)
 {
     start();
     auto& c = window->c;
+    const auto& customers = window->customersPage().controls();
     std::array<ShownPage, 7> before;
     for (int page = 0; page < 7; ++page)
         before[page] = showPage(*window, page);
@@ -84,9 +88,9 @@ TEST_F(MainWindowTest, everyPageFollowsTheWindowsSizeAboveItsMinimum)
         EXPECT_NEAR(is.width - was.width, width, 1) << nameOf(control);
         EXPECT_NEAR(is.height - was.height, height, 1) << nameOf(control);
     };
-    grows(0, c.customers.lvwCustomersVis, wider / 2, taller);
-    grows(0, c.customers.txtField[0], wider / 2, 0);
-    grows(0, c.customers.txtField[7], wider / 2, taller);
+    grows(0, customers.lvwCustomersVis, wider / 2, taller);
+    grows(0, customers.txtField[0], wider / 2, 0);
+    grows(0, customers.txtField[7], wider / 2, taller);
     grows(1, c.products.lvwProducts[0], wider, taller);
     grows(2, window->billPeriodsPage.controls().tvwInvoiceRecords[0], wider, taller);
     grows(3, window->printingPage.controls().tvwInvoiceRecords[1], wider, taller);
@@ -95,13 +99,13 @@ TEST_F(MainWindowTest, everyPageFollowsTheWindowsSizeAboveItsMinimum)
     const auto movesRight = [&](int page, const platform::Control* control, double by) {
         EXPECT_NEAR(after[page].at(control).left - before[page].at(control).left, by, 1) << nameOf(control);
     };
-    movesRight(0, c.customers.cmdPrint, wider / 2);
-    movesRight(0, c.customers.lblFirstName, wider / 2);
+    movesRight(0, customers.cmdPrint, wider / 2);
+    movesRight(0, customers.lblFirstName, wider / 2);
     movesRight(4, c.printOptions.fraPrintPreview, wider / 2);
     movesRight(6, c.company.txtCompanyDetails[8], wider / 2);
     // What stands in the bottom right corner keeps its distance to it.
     for (const auto& [page, control] : std::vector<std::pair<int, const platform::Control*>>{
-             {0, c.customers.cmdAddNew}, {1, c.products.cmdAddNewItem}, {2, window->billPeriodsPage.controls().cmdAddNewBP}, {3, window->printingPage.controls().cmdPrintSelectedInvoices},
+             {0, customers.cmdAddNew}, {1, c.products.cmdAddNewItem}, {2, window->billPeriodsPage.controls().cmdAddNewBP}, {3, window->printingPage.controls().cmdPrintSelectedInvoices},
              {3, window->printingPage.controls().cmdPrintSelectedEnvelopes}, {5, c.options.fraDocumentation}}) {
         EXPECT_EQ(after[page].at(control).rightGap, before[page].at(control).rightGap) << nameOf(control);
         EXPECT_EQ(after[page].at(control).bottomGap, before[page].at(control).bottomGap) << nameOf(control);
@@ -132,12 +136,13 @@ TEST_F(MainWindowTest, theListsShowCurrentEntriesOnlyInTableOrder)
     test::writeDatabaseFile(test::sampleDatabase());
     start();
     auto& c = window->c;
-    ASSERT_EQ(c.customers.lvwCustomersVis->count(), 2);
-    EXPECT_EQ(c.customers.lvwCustomersVis->textAt(1), "Adams, Bob");
-    EXPECT_EQ(c.customers.lvwCustomersVis->keyAt(2), "2k");
-    EXPECT_EQ(c.customers.lvwCustomersVis->currentPosition(), 1);
-    EXPECT_EQ(c.customers.txtField[0]->text(), "Bob");
-    EXPECT_EQ(c.customers.txtField[2]->tag(), "2 Oak Road");
+    const auto& customers = window->customersPage().controls();
+    ASSERT_EQ(customers.lvwCustomersVis->count(), 2);
+    EXPECT_EQ(customers.lvwCustomersVis->textAt(1), "Adams, Bob");
+    EXPECT_EQ(customers.lvwCustomersVis->keyAt(2), "2k");
+    EXPECT_EQ(customers.lvwCustomersVis->currentPosition(), 1);
+    EXPECT_EQ(customers.txtField[0]->text(), "Bob");
+    EXPECT_EQ(customers.txtField[2]->tag(), "2 Oak Road");
 
     ASSERT_EQ(c.products.lvwProducts[0]->count(), 2);
     EXPECT_EQ(c.products.lvwProducts[0]->textAt(1), "$5.00 - Hedge trimming") << "by price, the cheapest first";
@@ -158,8 +163,8 @@ TEST_F(MainWindowTest, theCustomerViewedLastIsSelectedAgain)
     for (const auto& [stored, expected] : std::vector<std::pair<QString, int>>{{"2", 2}, {"9", 1}, {"0", 1}, {"x", 1}}) {
         platform::settings().setValue("BrowseRecall", "LastViewedCustomer", stored);
         start();
-        EXPECT_EQ(window->c.customers.lvwCustomersVis->currentPosition(), expected) << stored.toStdString();
-        window->c.customers.lvwCustomersVis->select(2);
+        EXPECT_EQ(window->customersPage().controls().lvwCustomersVis->currentPosition(), expected) << stored.toStdString();
+        window->customersPage().controls().lvwCustomersVis->select(2);
         window->unload();
         EXPECT_EQ(platform::settings().value("BrowseRecall", "LastViewedCustomer"), "2");
     }
@@ -168,22 +173,18 @@ TEST_F(MainWindowTest, theCustomerViewedLastIsSelectedAgain)
 TEST_F(MainWindowTest, entryFieldModes)
 {
     start();
-    auto& c = window->c;
-    auto& fields = window->entryFields;
-    for (auto* field : c.customers.txtField) {
+    const auto& customers = window->customersPage().controls();
+    for (auto* field : customers.txtField) {
         field->setTag("stored");
         field->setText("typed");
         field->setBackColor(app::kEntryColor);
     }
     window->billPeriodsPage.controls().txtPField[2]->setText("2026/01/31");
-    fields.resetEntryFields(3);
-    fields.resetEntryFields(-1);
-    EXPECT_EQ(c.customers.txtField[3]->text(), "typed");
 
-    fields.resetEntryFields(app::EntryFields::EmptyCustomerFields);
-    EXPECT_TRUE(c.customers.txtField[7]->text().isEmpty());
-    EXPECT_TRUE(c.customers.txtField[7]->tag().isEmpty());
-    EXPECT_EQ(c.customers.txtField[7]->backColor(), app::kEntryColor) << "colours are left as they are";
+    app::emptyCustomerFields(customers);
+    EXPECT_TRUE(customers.txtField[7]->text().isEmpty());
+    EXPECT_TRUE(customers.txtField[7]->tag().isEmpty());
+    EXPECT_EQ(customers.txtField[7]->backColor(), app::kEntryColor) << "colours are left as they are";
 
     window->billPeriodsPage.prepareNewPeriodFields();
     EXPECT_TRUE(window->billPeriodsPage.controls().txtPField[2]->text().isEmpty());
@@ -198,14 +199,14 @@ TEST_F(MainWindowTest, entryFieldModes)
     EXPECT_EQ(window->billPeriodsPage.controls().txtPField[3]->text(), "2026/02/15");
     EXPECT_EQ(window->billPeriodsPage.controls().txtPField[3]->backColor(), app::kNormalColor);
 
-    fields.setFieldHighlight(false);
-    EXPECT_EQ(c.customers.txtField[0]->backColor(), app::kNormalColor);
-    fields.setFieldHighlight(true);
-    EXPECT_EQ(c.customers.txtField[5]->backColor(), app::kEntryColor);
+    app::setFieldHighlight(customers, false);
+    EXPECT_EQ(customers.txtField[0]->backColor(), app::kNormalColor);
+    app::setFieldHighlight(customers, true);
+    EXPECT_EQ(customers.txtField[5]->backColor(), app::kEntryColor);
 
     // Every field shows it where the user types, the multi-line notes box too.
     window->widget()->show();
-    for (auto* field : c.customers.txtField) {
+    for (auto* field : customers.txtField) {
         const QImage face = field->widget()->grab().toImage();
         EXPECT_EQ(face.pixelColor(face.width() / 3, face.height() * 3 / 4), platform::toQColor(app::kEntryColor))
             << field->index();

@@ -1,6 +1,8 @@
 #include "MainWindowFixture.h"
 
-#include "app/CheckingWindow.h"
+#include "app/pages/EntryColors.h"
+
+#include "app/windows/CheckingWindow.h"
 #include "platform/CommandButton.h"
 #include "platform/Label.h"
 #include "platform/ListView.h"

@@ -84,7 +84,7 @@ protected:
             [](platform::Form& form) { static_cast<printing::CustomerListOptionsWindow&>(form).cmdPrint->click(); });
         if (answerBox)
             scriptedHost().answerMessageBox(MessageAnswer::Ok);
-        window->c.customers.cmdPrint->click();
+        window->customersPage().controls().cmdPrint->click();
     }
 
     std::size_t messageBoxes() const

@@ -96,11 +96,12 @@ TEST_F(MainWindowTest, cancelReloadsTheFileAfterItsQuestion)
     test::writeDatabaseFile(test::sampleDatabase());
     start();
     auto& c = window->c;
-    c.customers.txtField[0]->setText("Robert");
+    const auto& customers = window->customersPage().controls();
+    customers.txtField[0]->setText("Robert");
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    c.customers.cmdAddNew->click();
-    EXPECT_EQ(c.customers.lvwCustomersVis->textAt(1), "Adams, Robert");
-    c.customers.lvwCustomersVis->select(2);
+    customers.cmdAddNew->click();
+    EXPECT_EQ(customers.lvwCustomersVis->textAt(1), "Adams, Robert");
+    customers.lvwCustomersVis->select(2);
 
     scriptedHost().answerMessageBox(MessageAnswer::Cancel);
     emit c.frame.cmdCancel->clicked();
@@ -110,11 +111,11 @@ TEST_F(MainWindowTest, cancelReloadsTheFileAfterItsQuestion)
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     emit c.frame.cmdCancel->clicked();
     EXPECT_FALSE(window->hasUnsavedChanges());
-    EXPECT_EQ(c.customers.lvwCustomersVis->textAt(1), "Adams, Bob");
+    EXPECT_EQ(customers.lvwCustomersVis->textAt(1), "Adams, Bob");
     // The fields show the customer the list selects, never a selected entry with empty fields.
-    ASSERT_GT(c.customers.lvwCustomersVis->currentPosition(), 0);
-    EXPECT_EQ(c.customers.txtField[0]->text(),
-              c.customers.lvwCustomersVis->currentPosition() == 1 ? QString("Bob") : QString("Ann"));
+    ASSERT_GT(customers.lvwCustomersVis->currentPosition(), 0);
+    EXPECT_EQ(customers.txtField[0]->text(),
+              customers.lvwCustomersVis->currentPosition() == 1 ? QString("Bob") : QString("Ann"));
 }
 
 TEST_F(MainWindowTest, cancelLeavesNothingOfAnAbandonedPeriodToShowOrPrint)
@@ -126,6 +127,7 @@ TEST_F(MainWindowTest, cancelLeavesNothingOfAnAbandonedPeriodToShowOrPrint)
     test::writeDatabaseFile(bytes);
     start();
     auto& c = window->c;
+    const auto& customers = window->customersPage().controls();
     const auto finalise = [&](const QString& name) {
         window->billPeriodsPage.controls().cmdAddNewBP->click();
         window->billPeriodsPage.newPeriod().billSelectedProduct();
@@ -152,15 +154,15 @@ TEST_F(MainWindowTest, cancelLeavesNothingOfAnAbandonedPeriodToShowOrPrint)
     finalise("April");
     window->billPeriodsPage.controls().cmdAddNewBP->click();
     window->billPeriodsPage.newPeriod().billSelectedProduct();
-    c.customers.cmdAddNew->click();
+    customers.cmdAddNew->click();
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     emit c.frame.cmdCancel->clicked();
     EXPECT_EQ(window->billPeriodsPage.controls().lblBillPeriodName->caption(), "Bill Period:");
     EXPECT_FALSE(window->billPeriodsPage.controls().lvwProducts[1]->visible());
     EXPECT_EQ(window->billPeriodsPage.controls().tvwInvoiceRecords[0]->nodeCount(), 0);
-    EXPECT_EQ(c.customers.cmdAddNew->caption(), "&New Customer");
-    EXPECT_EQ(c.customers.txtField[0]->text(), c.customers.lvwCustomersVis->currentPosition() == 1 ? QString("Bob") : QString("Ann"));
-    EXPECT_TRUE(c.customers.cmdPrint->visible());
+    EXPECT_EQ(customers.cmdAddNew->caption(), "&New Customer");
+    EXPECT_EQ(customers.txtField[0]->text(), customers.lvwCustomersVis->currentPosition() == 1 ? QString("Bob") : QString("Ann"));
+    EXPECT_TRUE(customers.cmdPrint->visible());
 }
 
 TEST_F(MainWindowTest, cancelKeepsEverythingWhenTheFileIsGoneOrHoldsNoDatabase)
@@ -168,6 +170,7 @@ TEST_F(MainWindowTest, cancelKeepsEverythingWhenTheFileIsGoneOrHoldsNoDatabase)
     test::writeDatabaseFile(test::sampleDatabase());
     start();
     auto& c = window->c;
+    const auto& customers = window->customersPage().controls();
     c.company.txtCompanyDetails[1]->setText("5 New Street");
     QFile::remove(test::databaseFile());
 
@@ -177,7 +180,7 @@ TEST_F(MainWindowTest, cancelKeepsEverythingWhenTheFileIsGoneOrHoldsNoDatabase)
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Changes Not Abandoned");
     EXPECT_TRUE(window->hasUnsavedChanges());
     EXPECT_EQ(c.company.txtCompanyDetails[1]->text(), "5 New Street");
-    EXPECT_EQ(c.customers.lvwCustomersVis->count(), 2);
+    EXPECT_EQ(customers.lvwCustomersVis->count(), 2);
     EXPECT_FALSE(QFile::exists(test::databaseFile())) << "no empty file is made";
 
     test::writeDatabaseFile("Customers\r\nAnna Smith\r\n");
@@ -187,7 +190,7 @@ TEST_F(MainWindowTest, cancelKeepsEverythingWhenTheFileIsGoneOrHoldsNoDatabase)
     EXPECT_TRUE(scriptedHost().lastPrompt().text.contains("Not a TAV database file"));
     EXPECT_TRUE(window->hasUnsavedChanges());
     EXPECT_EQ(c.company.txtCompanyDetails[1]->text(), "5 New Street");
-    EXPECT_EQ(c.customers.lvwCustomersVis->count(), 2);
+    EXPECT_EQ(customers.lvwCustomersVis->count(), 2);
 }
 
 TEST_F(MainWindowTest, aSaveThatFailsKeepsTheChangesAndTheFile)
@@ -217,6 +220,6 @@ TEST_F(MainWindowTest, startingOnNoFileCreatesAnEmptyOne)
     // Emptying the closing line's design text counts as an edit, and no file was read to undo it.
     EXPECT_TRUE(window->hasUnsavedChanges());
     EXPECT_TRUE(window->c.company.txtCompanyDetails[8]->text().isEmpty());
-    EXPECT_TRUE(window->c.customers.lvwCustomersVis->isEmpty());
-    EXPECT_FALSE(window->c.customers.cmdUndo->visible());
+    EXPECT_TRUE(window->customersPage().controls().lvwCustomersVis->isEmpty());
+    EXPECT_FALSE(window->customersPage().controls().cmdUndo->visible());
 }

@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "app/CheckingWindow.h"
+#include "app/windows/CheckingWindow.h"
 #include "app/DeveloperView.h"
 #include "app/UpdateWindow.h"
 #include "components/MessageWindow.h"
@@ -159,7 +159,7 @@ TEST_F(MainWindowTest, everyCaptionOfEveryPageShowsWholeInTheWindowsFont)
     EXPECT_EQ(window->billPeriodsPage.controls().lblBillPeriodName->caption(), "Bill Period Name:");
     EXPECT_EQ(cutCaptions(window->widget()), "") << "composing a bill period";
     window->billPeriodsPage.controls().cmdCancelNewBP->click();
-    c.customers.cmdSearch->click();
+    window->customersPage().controls().cmdSearch->click();
     c.options.chkExpertMode->setValue(platform::CheckBox::Checked);
     EXPECT_EQ(cutCaptions(window->widget()), "") << "searching, in expert mode";
 }

@@ -57,21 +57,6 @@ WindowControls WindowControls::create(QWidget* window, ControlSet& set)
     findArray(set, names::fraMain, c.frame.fraMain);
     findArray(set, names::lblTop, c.frame.lblTop);
 
-    c.customers.lblCustomers = set.get<Label>(names::lblCustomers);
-    c.customers.cmdSearch = set.get<CommandButton>(names::cmdSearch);
-    c.customers.txtSearch = set.get<TextBox>(names::txtSearch);
-    c.customers.lvwCustomersVis = set.get<ListView>(names::lvwCustomersVis);
-    c.customers.cmdPrint = set.get<CommandButton>(names::cmdPrint);
-    c.customers.cmdAddNew = set.get<CommandButton>(names::cmdAddNew);
-    c.customers.cmdUndo = set.get<CommandButton>(names::cmdUndo);
-    findArray(set, names::txtField, c.customers.txtField);
-    c.customers.lblFirstName = set.get<Label>(names::lblFirstName);
-    c.customers.lblLastName = set.get<Label>(names::lblLastName);
-    c.customers.lblAddress = set.get<Label>(names::lblAddress);
-    c.customers.lblEmail = set.get<Label>(names::lblEmail);
-    c.customers.lblPhone = set.get<Label>(names::lblPhone);
-    c.customers.lblNotes = set.get<Label>(names::lblNotes);
-
     c.products.lblPrice = set.get<Label>(names::lblPrice);
     c.products.txtPrice = set.get<TextBox>(names::txtPrice);
     c.products.lblProductOrServiceName = set.get<Label>(names::lblProductOrServiceName);
@@ -120,9 +105,27 @@ WindowControls WindowControls::create(QWidget* window, ControlSet& set)
     c.company.lblInvoiceClosing = set.get<Label>(names::lblInvoiceClosing);
     c.company.lblLeaveOptionalEntriesBlank = set.get<Label>(names::lblLeaveOptionalEntriesBlank);
     c.company.lblSaveDatabaseToUpdate = set.get<Label>(names::lblSaveDatabaseToUpdate);
-    c.customers.cmdSearch->setPicture(searchPicture());
-    c.customers.cmdPrint->setPicture(printerPicture());
     c.frame.picLogo->setPicture(logoPicture());
+    return c;
+}
+
+CustomerControls CustomerControls::find(const ControlSet& set)
+{
+    CustomerControls c{};
+    c.lblCustomers = set.get<Label>(names::lblCustomers);
+    c.cmdSearch = set.get<CommandButton>(names::cmdSearch);
+    c.txtSearch = set.get<TextBox>(names::txtSearch);
+    c.lvwCustomersVis = set.get<ListView>(names::lvwCustomersVis);
+    c.cmdPrint = set.get<CommandButton>(names::cmdPrint);
+    c.cmdAddNew = set.get<CommandButton>(names::cmdAddNew);
+    c.cmdUndo = set.get<CommandButton>(names::cmdUndo);
+    findArray(set, names::txtField, c.txtField);
+    c.lblFirstName = set.get<Label>(names::lblFirstName);
+    c.lblLastName = set.get<Label>(names::lblLastName);
+    c.lblAddress = set.get<Label>(names::lblAddress);
+    c.lblEmail = set.get<Label>(names::lblEmail);
+    c.lblPhone = set.get<Label>(names::lblPhone);
+    c.lblNotes = set.get<Label>(names::lblNotes);
     return c;
 }
 

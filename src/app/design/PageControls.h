@@ -62,6 +62,9 @@ struct CustomerControls {
     platform::Label* lblEmail;
     platform::Label* lblPhone;
     platform::Label* lblNotes;
+
+    // Finds the page's controls in the window's controls, once the design is built there.
+    static CustomerControls find(const platform::ControlSet& set);
 };
 
 // The Products & Services page; of the design's lvwProducts only element 0 stands here.
@@ -163,7 +166,6 @@ struct CompanyControls {
 // pages find theirs.
 struct WindowControls {
     FrameControls frame;
-    CustomerControls customers;
     ProductControls products;
     PrintOptionsControls printOptions;
     OptionsControls options;

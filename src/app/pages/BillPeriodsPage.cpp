@@ -1,7 +1,7 @@
 #include "BillPeriodsPage.h"
 
 #include "EntryColors.h"
-#include "PagePlacement.h"
+#include "BottomButtons.h"
 
 #include "app/DateText.h"
 #include "app/books/Books.h"

@@ -1,6 +1,6 @@
 #include "PrintingPage.h"
 
-#include "PagePlacement.h"
+#include "BottomButtons.h"
 
 #include "app/books/Books.h"
 #include "app/books/StoredPeriods.h"

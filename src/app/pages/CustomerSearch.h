@@ -2,13 +2,14 @@
 
 namespace tav::app {
 
-class MainWindow;
+class CustomerEntry;
+struct CustomerControls;
 
 // The search box above the customer list: every change of its text shows the first customer
 // whose display name begins with it.
 class CustomerSearch {
 public:
-    explicit CustomerSearch(MainWindow& window);
+    CustomerSearch(const CustomerControls& controls, CustomerEntry& entry);
 
     void cmdSearch_Click();
     void txtSearch_Change();
@@ -18,7 +19,8 @@ private:
     // Sets whether the box is open with the list's label, which reads "Search:" while it is.
     void showBox(Box box);
 
-    MainWindow& w_;
+    const CustomerControls& c_;
+    CustomerEntry& entry_;
     // Closed, as the label's design caption says.
     Box box_ = Box::Closed;
 };

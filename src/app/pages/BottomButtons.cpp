@@ -1,4 +1,4 @@
-#include "PagePlacement.h"
+#include "BottomButtons.h"
 
 #include "platform/Control.h"
 

@@ -1,7 +1,7 @@
 #include "Deletion.h"
 
-#include "CheckingWindow.h"
-#include "MainWindow.h"
+#include "app/books/Books.h"
+#include "app/windows/CheckingWindow.h"
 
 #include "platform/BusyCursor.h"
 #include "platform/CommandButton.h"
@@ -18,8 +18,9 @@ namespace tav::app {
 using namespace tav::platform;
 using records::InvoiceRecord;
 
-Deletion::Deletion(MainWindow& window)
-    : w_(window)
+Deletion::Deletion(Books& books, ProductBilledInComposition billedInComposition)
+    : books_(books)
+    , billedInComposition_(std::move(billedInComposition))
 {
 }
 
@@ -47,14 +48,14 @@ bool Deletion::customerHasInvoiceRecords(const QString& key)
     showCheckingWindow();
     // Numbers are compared as numbers, so "012" in a record is customer 12.
     const auto number = records::recordNumberValue(records::keyNumberText(key));
-    return number && w_.books.data().invoiceRecords.anyForCustomer(*number);
+    return number && books_.data().invoiceRecords.anyForCustomer(*number);
 }
 
 bool Deletion::productHasInvoiceRecords(const QString& key)
 {
     showCheckingWindow();
     const auto number = records::recordNumberValue(records::keyNumberText(key));
-    return number && (w_.books.data().invoiceRecords.anyBillsProduct(*number) || w_.billPeriodsPage.newPeriod().billsProduct(*number));
+    return number && (books_.data().invoiceRecords.anyBillsProduct(*number) || billedInComposition_(*number));
 }
 
 bool Deletion::confirmed(bool exactFalseOnly, const QString& text, const QString& title) const
@@ -81,56 +82,39 @@ void Deletion::reportResult(bool archived)
     window.lblStatus->setCaption(archived ? QStringLiteral("Entry archived.") : QStringLiteral("Entry deleted."));
 }
 
-void Deletion::deleteCustomer()
+bool Deletion::customerDeletionConfirmed() const
 {
-    auto& c = w_.c;
-    if (!confirmed(false, QStringLiteral("Are you sure you want to delete this customer from the database?"),
-                   QStringLiteral("Delete Existing Customer???"))) {
-        w_.customers.undoCustomerEdit();
-        return;
-    }
-    // The check for the customer's records passes every invoice record.
-    const BusyCursor busy;
-    c.customers.lvwCustomersVis->setFocus();
-    qsizetype position = c.customers.lvwCustomersVis->currentPosition();
-    const QString key = c.customers.lvwCustomersVis->currentKey();
-    if (!w_.books.data().customers.contains(key))
-        return;
-    retire(w_.books.data().customers, key, customerHasInvoiceRecords(key), records::archivedCustomerText);
-    w_.billPeriodsPage.newPeriod().dropCustomer(key);
-    w_.lists.fillCustomerBrowseList();
-    checking_->cmdOK->setEnabled(true);
-    if (c.customers.lvwCustomersVis->isEmpty()) {
-        w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
-        c.customers.cmdUndo->setVisible(false);
-        w_.customers.setUndoButtonMode(CustomerPage::EntryMode::EnteringNew);
-        c.customers.cmdPrint->setVisible(false);
-    } else {
-        position = std::min(position, c.customers.lvwCustomersVis->count());
-        c.customers.lvwCustomersVis->select(position);
-        w_.customers.lvwCustomersVis_Click();
-    }
-    w_.entryFields.setFieldHighlight(false);
-    w_.books.setUnsaved(true);
-    w_.customers.setAddButtonMode(CustomerPage::EntryMode::Browsing);
+    return confirmed(false, QStringLiteral("Are you sure you want to delete this customer from the database?"),
+                     QStringLiteral("Delete Existing Customer???"));
 }
 
-void Deletion::deleteProductOrService()
+bool Deletion::retireCustomer(const QString& key)
 {
-    auto& c = w_.c;
+    if (!books_.data().customers.contains(key))
+        return false;
+    retire(books_.data().customers, key, customerHasInvoiceRecords(key), records::archivedCustomerText);
+    return true;
+}
+
+void Deletion::allowClosing()
+{
+    checking_->cmdOK->setEnabled(true);
+}
+
+void Deletion::deleteProductOrService(ListView& list, const std::function<void()>& showChange)
+{
     if (!confirmed(true, QStringLiteral("Are you sure you want to delete this product or service from the database?"),
                    QStringLiteral("Delete Existing Product or Service???")))
         return;
     const BusyCursor busy;
-    c.products.lvwProducts[0]->setFocus();
-    const QString key = c.products.lvwProducts[0]->currentKey();
-    if (!w_.books.data().products.contains(key))
+    list.setFocus();
+    const QString key = list.currentKey();
+    if (!books_.data().products.contains(key))
         return;
-    retire(w_.books.data().products, key, productHasInvoiceRecords(key), records::archivedProductText);
-    w_.lists.fillProductLists();
-    emit w_.books.productsChanged();
-    checking_->cmdOK->setEnabled(true);
-    w_.books.setUnsaved(true);
+    retire(books_.data().products, key, productHasInvoiceRecords(key), records::archivedProductText);
+    showChange();
+    allowClosing();
+    books_.setUnsaved(true);
 }
 
 } // namespace tav::app

@@ -1,7 +1,8 @@
 #include "CustomerSearch.h"
 
-#include "MainWindow.h"
+#include "CustomerEntry.h"
 
+#include "app/design/PageControls.h"
 #include "components/ListSearch.h"
 #include "platform/Host.h"
 #include "platform/Label.h"
@@ -15,42 +16,41 @@ const QString kListMode = QStringLiteral("List of Customers:");
 const QString kSearchMode = QStringLiteral("Search:");
 } // namespace
 
-CustomerSearch::CustomerSearch(MainWindow& window)
-    : w_(window)
+CustomerSearch::CustomerSearch(const CustomerControls& controls, CustomerEntry& entry)
+    : c_(controls)
+    , entry_(entry)
 {
 }
 
 void CustomerSearch::showBox(Box box)
 {
     box_ = box;
-    w_.c.customers.lblCustomers->setCaption(box == Box::Open ? kSearchMode : kListMode);
+    c_.lblCustomers->setCaption(box == Box::Open ? kSearchMode : kListMode);
 }
 
 void CustomerSearch::cmdSearch_Click()
 {
-    auto& c = w_.c;
     if (box_ == Box::Closed) {
         // Handled once this handler is done and the box shows: the focus moves on to the box.
         platform::host().sendKey(Qt::Key_Tab);
         showBox(Box::Open);
-        c.customers.txtSearch->setText(QString());
-        c.customers.txtSearch->setVisible(true);
+        c_.txtSearch->setText(QString());
+        c_.txtSearch->setVisible(true);
     } else {
         showBox(Box::Closed);
-        c.customers.txtSearch->setVisible(false);
-        if (c.customers.lvwCustomersVis->visible())
-            c.customers.lvwCustomersVis->setFocus();
+        c_.txtSearch->setVisible(false);
+        if (c_.lvwCustomersVis->visible())
+            c_.lvwCustomersVis->setFocus();
     }
 }
 
 void CustomerSearch::txtSearch_Change()
 {
-    auto& c = w_.c;
-    const qsizetype position = components::findListViewItem(*c.customers.lvwCustomersVis, c.customers.txtSearch->text(),
+    const qsizetype position = components::findListViewItem(*c_.lvwCustomersVis, c_.txtSearch->text(),
                                                             components::FindFlags::Partial | components::FindFlags::Wrap);
     if (position > 0)
-        c.customers.lvwCustomersVis->select(position);
-    w_.customers.showSelectedCustomer();
+        c_.lvwCustomersVis->select(position);
+    entry_.showSelectedCustomer();
 }
 
 } // namespace tav::app

@@ -1,7 +1,14 @@
-#include "CustomerPage.h"
+#include "CustomerEntry.h"
 
-#include "MainWindow.h"
+#include "CustomerFields.h"
+#include "CustomerList.h"
+#include "EntryColors.h"
 
+#include "app/books/Books.h"
+#include "app/design/PageControls.h"
+#include "app/workflows/Deletion.h"
+
+#include "platform/BusyCursor.h"
 #include "platform/CommandButton.h"
 #include "platform/Host.h"
 #include "platform/KeyCodes.h"
@@ -9,6 +16,8 @@
 #include "platform/SettingsStore.h"
 #include "platform/TextBox.h"
 #include "records/RecordFormats.h"
+
+#include <algorithm>
 
 namespace tav::app {
 
@@ -31,14 +40,14 @@ struct ButtonCaptions {
     const QString& undo;
 };
 
-ButtonCaptions buttonCaptions(CustomerPage::EntryMode mode)
+ButtonCaptions buttonCaptions(CustomerEntry::EntryMode mode)
 {
     switch (mode) {
-    case CustomerPage::EntryMode::EnteringNew:
+    case CustomerEntry::EntryMode::EnteringNew:
         return {kAddNew, kCancelNew};
-    case CustomerPage::EntryMode::Editing:
+    case CustomerEntry::EntryMode::Editing:
         return {kApplyEdit, kUndoEdit};
-    case CustomerPage::EntryMode::Browsing:
+    case CustomerEntry::EntryMode::Browsing:
         break;
     }
     return {kNewCustomer, kDeleteExisting};
@@ -46,24 +55,27 @@ ButtonCaptions buttonCaptions(CustomerPage::EntryMode mode)
 
 } // namespace
 
-CustomerPage::CustomerPage(MainWindow& window)
-    : w_(window)
+CustomerEntry::CustomerEntry(const CustomerControls& controls, Books& books, Deletion& deletion, CustomerList& list)
+    : c_(controls)
+    , books_(books)
+    , deletion_(deletion)
+    , list_(list)
 {
 }
 
-void CustomerPage::setAddButtonMode(EntryMode mode)
+void CustomerEntry::setAddButtonMode(EntryMode mode)
 {
     addButtonMode_ = mode;
-    w_.c.customers.cmdAddNew->setCaption(buttonCaptions(mode).add);
+    c_.cmdAddNew->setCaption(buttonCaptions(mode).add);
 }
 
-void CustomerPage::setUndoButtonMode(EntryMode mode)
+void CustomerEntry::setUndoButtonMode(EntryMode mode)
 {
     undoButtonMode_ = mode;
-    w_.c.customers.cmdUndo->setCaption(buttonCaptions(mode).undo);
+    c_.cmdUndo->setCaption(buttonCaptions(mode).undo);
 }
 
-void CustomerPage::cmdAddNew_Click()
+void CustomerEntry::cmdAddNew_Click()
 {
     switch (addButtonMode_) {
     case EntryMode::Browsing:
@@ -78,7 +90,7 @@ void CustomerPage::cmdAddNew_Click()
     }
 }
 
-void CustomerPage::cmdUndo_Click()
+void CustomerEntry::cmdUndo_Click()
 {
     switch (undoButtonMode_) {
     case EntryMode::EnteringNew:
@@ -88,72 +100,69 @@ void CustomerPage::cmdUndo_Click()
         undoCustomerEdit();
         break;
     case EntryMode::Browsing:
-        w_.deletion.deleteCustomer();
+        deleteCustomer();
         break;
     }
 }
 
-void CustomerPage::beginNewCustomer()
+void CustomerEntry::beginNewCustomer()
 {
-    auto& c = w_.c;
-    w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
-    if (!c.customers.lvwCustomersVis->isEmpty())
-        c.customers.lvwCustomersVis->clearSelectedMark();
-    c.customers.cmdAddNew->setVisible(false);
+    emptyCustomerFields(c_);
+    if (!c_.lvwCustomersVis->isEmpty())
+        c_.lvwCustomersVis->clearSelectedMark();
+    c_.cmdAddNew->setVisible(false);
     setAddButtonMode(EntryMode::EnteringNew);
     setUndoButtonMode(EntryMode::EnteringNew);
-    c.customers.cmdUndo->setVisible(true);
-    c.customers.cmdPrint->setVisible(false);
-    w_.entryFields.setFieldHighlight(true);
-    c.customers.txtField[0]->setFocus();
+    c_.cmdUndo->setVisible(true);
+    c_.cmdPrint->setVisible(false);
+    setFieldHighlight(c_, true);
+    c_.txtField[0]->setFocus();
 }
 
-void CustomerPage::txtField_Change(int index)
+void CustomerEntry::txtField_Change(int index)
 {
-    auto& c = w_.c;
-    if (undoButtonMode_ == EntryMode::EnteringNew && c.customers.cmdUndo->visible()) {
-        c.customers.cmdAddNew->setVisible(!c.customers.txtField[0]->text().isEmpty());
-        TextBox* field = c.customers.txtField[index];
+    if (undoButtonMode_ == EntryMode::EnteringNew && c_.cmdUndo->visible()) {
+        c_.cmdAddNew->setVisible(!c_.txtField[0]->text().isEmpty());
+        TextBox* field = c_.txtField[index];
         field->setBackColor(field->text().isEmpty() ? kEntryColor : kNormalColor);
         return;
     }
-    const bool edited = std::any_of(c.customers.txtField.begin(), c.customers.txtField.end(),
+    const bool edited = std::any_of(c_.txtField.begin(), c_.txtField.end(),
                                     [](const TextBox* field) { return field->text() != field->tag(); });
     if (edited) {
         setUndoButtonMode(EntryMode::Editing);
-        c.customers.cmdUndo->setVisible(true);
+        c_.cmdUndo->setVisible(true);
         setAddButtonMode(EntryMode::Editing);
-        c.customers.cmdAddNew->setVisible(true);
+        c_.cmdAddNew->setVisible(true);
     } else {
-        c.customers.cmdUndo->setVisible(false);
+        c_.cmdUndo->setVisible(false);
         setAddButtonMode(EntryMode::Browsing);
     }
 }
 
-void CustomerPage::txtField_Click(int)
+void CustomerEntry::txtField_Click(int)
 {
-    auto& c = w_.c;
-    if (c.customers.lvwCustomersVis->isEmpty() && addButtonMode_ == EntryMode::Browsing && c.customers.cmdAddNew->visible())
+    if (c_.lvwCustomersVis->isEmpty() && addButtonMode_ == EntryMode::Browsing && c_.cmdAddNew->visible())
         cmdAddNew_Click();
 }
 
-void CustomerPage::lvwCustomersVis_Click()
+void CustomerEntry::lvwCustomersVis_Click()
 {
     showSelectedCustomer();
 }
 
-void CustomerPage::lvwCustomersVis_KeyUp(int keyCode, int)
+void CustomerEntry::lvwCustomersVis_KeyUp(int keyCode, int)
 {
     // The arrows act as a click does; any other key that moved the current entry (Home, End,
     // the page keys, a letter) shows the customer it moved to, so the buttons always act on the
     // customer the user sees.
-    if (keyCode == KeyCode::Up || keyCode == KeyCode::Down || w_.c.customers.lvwCustomersVis->currentKey() != shownKey_)
+    if (keyCode == KeyCode::Up || keyCode == KeyCode::Down || c_.lvwCustomersVis->currentKey() != shownKey_)
         showSelectedCustomer();
 }
 
-QString CustomerPage::storedFieldText(int index) const
+QString CustomerEntry::storedFieldText(int index) const
 {
-    QString text = w_.c.customers.txtField[index]->text();
+    QString text = c_.txtField[index]->text();
     text.removeIf([index](QChar ch) {
         const bool lineBreak = ch == QLatin1Char('\r') || ch == QLatin1Char('\n');
         return ch.unicode() < 32 && !(index == kNotesField && lineBreak);
@@ -161,7 +170,7 @@ QString CustomerPage::storedFieldText(int index) const
     return text;
 }
 
-bool CustomerPage::currentNameAccepted(const QString& displayName) const
+bool CustomerEntry::currentNameAccepted(const QString& displayName) const
 {
     if (!records::readsAsArchived(displayName))
         return true;
@@ -173,7 +182,7 @@ bool CustomerPage::currentNameAccepted(const QString& displayName) const
     return false;
 }
 
-bool CustomerPage::duplicateNameAccepted(const QString& displayName, const QString& exceptKey) const
+bool CustomerEntry::duplicateNameAccepted(const QString& displayName, const QString& exceptKey) const
 {
     if (findCustomerByName(displayName, exceptKey) == 0)
         return true;
@@ -185,10 +194,10 @@ bool CustomerPage::duplicateNameAccepted(const QString& displayName, const QStri
         == MessageAnswer::Ok;
 }
 
-qsizetype CustomerPage::sortedListPosition(const QString& key) const
+qsizetype CustomerEntry::sortedListPosition(const QString& key) const
 {
     // The list holds the table's listed customers in table order: count those standing before.
-    const records::RecordTable& customers = w_.books.data().customers;
+    const records::RecordTable& customers = books_.data().customers;
     const qsizetype tablePosition = customers.positionOf(key);
     qsizetype position = 1;
     for (qsizetype i = 1; i < tablePosition; ++i) {
@@ -198,16 +207,16 @@ qsizetype CustomerPage::sortedListPosition(const QString& key) const
     return position;
 }
 
-void CustomerPage::saveCustomerRecord(const QString& givenKey)
+void CustomerEntry::saveCustomerRecord(const QString& givenKey)
 {
     const CustomerRecord record = typedRecord();
     if (!currentNameAccepted(record.displayName()) || !duplicateNameAccepted(record.displayName(), givenKey))
         return;
-    storeCustomerRecord(givenKey.isEmpty() ? records::numberedKey(records::highestKeyNumber(w_.books.data().customers) + 1) : givenKey,
+    storeCustomerRecord(givenKey.isEmpty() ? records::numberedKey(records::highestKeyNumber(books_.data().customers) + 1) : givenKey,
                         record);
 }
 
-CustomerRecord CustomerPage::typedRecord() const
+CustomerRecord CustomerEntry::typedRecord() const
 {
     CustomerRecord record;
     for (int i = 0; i < 8; ++i)
@@ -215,33 +224,30 @@ CustomerRecord CustomerPage::typedRecord() const
     return record;
 }
 
-void CustomerPage::storeCustomerRecord(const QString& key, const CustomerRecord& record)
+void CustomerEntry::storeCustomerRecord(const QString& key, const CustomerRecord& record)
 {
-    auto& c = w_.c;
-    w_.books.data().customers.add(key, record.text());
-    c.customers.lvwCustomersVis->insert(sortedListPosition(key), key, record.displayName());
-    c.customers.lvwCustomersVis->select(c.customers.lvwCustomersVis->positionOf(key));
-    c.customers.lvwCustomersVis->setFocus();
+    books_.data().customers.add(key, record.text());
+    c_.lvwCustomersVis->insert(sortedListPosition(key), key, record.displayName());
+    c_.lvwCustomersVis->select(c_.lvwCustomersVis->positionOf(key));
+    c_.lvwCustomersVis->setFocus();
     // The fields now show what is stored, and edits are tracked against that.
     for (int i = 0; i < 8; ++i) {
-        c.customers.txtField[i]->setTag(record.values[static_cast<size_t>(i)]);
-        c.customers.txtField[i]->setText(record.values[static_cast<size_t>(i)]);
+        c_.txtField[i]->setTag(record.values[static_cast<size_t>(i)]);
+        c_.txtField[i]->setText(record.values[static_cast<size_t>(i)]);
     }
     shownKey_ = key;
-    w_.books.setUnsaved(true);
+    books_.setUnsaved(true);
     showBrowsing();
-    // The trees name the customer as the table does.
-    emit w_.books.customerRenamed(key);
+    emit customerRenamed(key);
 }
 
-void CustomerPage::applyCustomerEdit()
+void CustomerEntry::applyCustomerEdit()
 {
-    auto& c = w_.c;
-    const QString key = c.customers.lvwCustomersVis->currentKey();
+    const QString key = c_.lvwCustomersVis->currentKey();
     if (key.isEmpty()) {
         // Typing into the fields of an empty list: store the customer as a new one when it has a
         // first name, otherwise go back to browsing.
-        if (c.customers.txtField[0]->text().isEmpty())
+        if (c_.txtField[0]->text().isEmpty())
             cancelNewCustomer();
         else
             saveCustomerRecord(QString());
@@ -261,73 +267,100 @@ void CustomerPage::applyCustomerEdit()
     }
     if (!duplicateNameAccepted(record.displayName(), key))
         return;
-    w_.books.data().customers.remove(key);
-    c.customers.lvwCustomersVis->remove(key);
+    books_.data().customers.remove(key);
+    c_.lvwCustomersVis->remove(key);
     // Stored without asking again: a second answer could only drop the customer just removed.
     storeCustomerRecord(key, record);
 }
 
-void CustomerPage::cancelNewCustomer()
+void CustomerEntry::cancelNewCustomer()
 {
-    auto& c = w_.c;
-    if (c.customers.lvwCustomersVis->isEmpty()) {
-        w_.entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
-        c.customers.cmdUndo->setVisible(false);
+    if (c_.lvwCustomersVis->isEmpty()) {
+        emptyCustomerFields(c_);
+        c_.cmdUndo->setVisible(false);
         shownKey_.clear();
-        w_.entryFields.setFieldHighlight(false);
+        setFieldHighlight(c_, false);
         setAddButtonMode(EntryMode::Browsing);
-        c.customers.cmdAddNew->setVisible(true);
+        c_.cmdAddNew->setVisible(true);
         return;
     }
-    c.customers.lvwCustomersVis->select(c.customers.lvwCustomersVis->currentPosition());
-    c.customers.lvwCustomersVis->setFocus();
+    c_.lvwCustomersVis->select(c_.lvwCustomersVis->currentPosition());
+    c_.lvwCustomersVis->setFocus();
     lvwCustomersVis_Click();
 }
 
-void CustomerPage::undoCustomerEdit()
+void CustomerEntry::undoCustomerEdit()
 {
-    auto& c = w_.c;
     showSelectedCustomer();
     setAddButtonMode(EntryMode::Browsing);
-    c.customers.cmdAddNew->setVisible(true);
-    c.customers.lvwCustomersVis->setFocus();
+    c_.cmdAddNew->setVisible(true);
+    c_.lvwCustomersVis->setFocus();
 }
 
-void CustomerPage::showSelectedCustomer()
+void CustomerEntry::deleteCustomer()
 {
-    auto& c = w_.c;
-    if (c.customers.lvwCustomersVis->isEmpty())
+    if (!deletion_.customerDeletionConfirmed()) {
+        undoCustomerEdit();
         return;
-    const QString key = c.customers.lvwCustomersVis->currentKey();
-    const QString* text = w_.books.data().customers.find(key);
+    }
+    // The check for the customer's records passes every invoice record.
+    const BusyCursor busy;
+    c_.lvwCustomersVis->setFocus();
+    qsizetype position = c_.lvwCustomersVis->currentPosition();
+    const QString key = c_.lvwCustomersVis->currentKey();
+    if (!deletion_.retireCustomer(key))
+        return;
+    emit customerDeleted(key);
+    list_.fill();
+    deletion_.allowClosing();
+    if (c_.lvwCustomersVis->isEmpty()) {
+        emptyCustomerFields(c_);
+        c_.cmdUndo->setVisible(false);
+        setUndoButtonMode(EntryMode::EnteringNew);
+        c_.cmdPrint->setVisible(false);
+    } else {
+        position = std::min(position, c_.lvwCustomersVis->count());
+        c_.lvwCustomersVis->select(position);
+        lvwCustomersVis_Click();
+    }
+    setFieldHighlight(c_, false);
+    books_.setUnsaved(true);
+    setAddButtonMode(EntryMode::Browsing);
+}
+
+void CustomerEntry::showSelectedCustomer()
+{
+    if (c_.lvwCustomersVis->isEmpty())
+        return;
+    const QString key = c_.lvwCustomersVis->currentKey();
+    const QString* text = books_.data().customers.find(key);
     const auto record = text ? CustomerRecord::fromText(*text) : std::nullopt;
     if (!record)
         return;
     for (int i = 0; i < 8; ++i) {
         // The tag first, so that the change tracking sees no edit.
-        c.customers.txtField[i]->setTag(record->values[static_cast<size_t>(i)]);
-        c.customers.txtField[i]->setText(record->values[static_cast<size_t>(i)]);
+        c_.txtField[i]->setTag(record->values[static_cast<size_t>(i)]);
+        c_.txtField[i]->setText(record->values[static_cast<size_t>(i)]);
     }
     shownKey_ = key;
     showBrowsing();
 }
 
-void CustomerPage::showBrowsing()
+void CustomerEntry::showBrowsing()
 {
     // A customer shown as stored is browsed, also when a new customer was being entered: every
     // field in the normal colour, and the buttons that act on the customer shown.
-    auto& c = w_.c;
-    w_.entryFields.setFieldHighlight(false);
+    setFieldHighlight(c_, false);
     setAddButtonMode(EntryMode::Browsing);
-    c.customers.cmdAddNew->setVisible(true);
+    c_.cmdAddNew->setVisible(true);
     setUndoButtonMode(EntryMode::Browsing);
-    c.customers.cmdUndo->setVisible(true);
-    c.customers.cmdPrint->setVisible(true);
+    c_.cmdUndo->setVisible(true);
+    c_.cmdPrint->setVisible(true);
 }
 
-qsizetype CustomerPage::findCustomerByName(const QString& name, const QString& exceptKey) const
+qsizetype CustomerEntry::findCustomerByName(const QString& name, const QString& exceptKey) const
 {
-    const ListView* list = w_.c.customers.lvwCustomersVis;
+    const ListView* list = c_.lvwCustomersVis;
     for (qsizetype i = 1; i <= list->count(); ++i) {
         if (list->textAt(i) == name && list->keyAt(i) != exceptKey)
             return i;
