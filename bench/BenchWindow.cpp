@@ -73,13 +73,10 @@ BenchWindow::BenchWindow(records::Database& database, Page page, const QString& 
         QStringLiteral("FileHandling"), QStringLiteral("DatabasePath"), scratch_.filePath(QStringLiteral("TAV.xml")));
     components::createDialogs(dialogs_);
     window_ = new app::MainWindow;
-    window_->db = std::move(database);
+    window_->books.data() = std::move(database);
     window_->state.isLoading = true;
     window_->state.formats = app::probeLocaleFormats(host_.locale());
-    window_->state.loadingCompanyInfo = true;
-    for (size_t i = 0; i < window_->db.company.texts.size(); ++i)
-        window_->c.company.txtCompanyDetails[i]->setText(window_->db.company.texts[i]);
-    window_->state.loadingCompanyInfo = false;
+    window_->companyInfo.showCompanyTexts();
     window_->lists.refreshViews();
     window_->setWidth(kStartWidth);
     window_->setHeight(kStartHeight);
@@ -91,7 +88,7 @@ BenchWindow::BenchWindow(records::Database& database, Page page, const QString& 
 
 BenchWindow::~BenchWindow()
 {
-    database_ = std::move(window_->db);
+    database_ = std::move(window_->books.data());
     window_->books.setUnsaved(false);
     window_->unload();
     components::releaseDialogs();

@@ -62,8 +62,7 @@ void BillPeriodEntry::setBillPeriodEntryMode(bool entering)
                               MessageIcon::None, host().appTitle());
             return;
         }
-        c.products.txtPrice->setText(QString());
-        c.products.txtProductOrServiceName->setText(QString());
+        w_.products.clearEntryBoxes();
         c.billPeriods.cmdCancelNewBP->setCaption(QStringLiteral("&Cancel New"));
         showMode(Mode::Composing);
         c.billPeriods.txtBillPeriod->setBackColor(kEntryColor);

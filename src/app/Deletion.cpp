@@ -1,6 +1,6 @@
 #include "Deletion.h"
 
-#include "CheckingWindow.h"
+#include "windows/CheckingWindow.h"
 #include "MainWindow.h"
 
 #include "platform/BusyCursor.h"
@@ -117,17 +117,16 @@ void Deletion::deleteCustomer()
 
 void Deletion::deleteProductOrService()
 {
-    auto& c = w_.c;
     if (!confirmed(true, QStringLiteral("Are you sure you want to delete this product or service from the database?"),
                    QStringLiteral("Delete Existing Product or Service???")))
         return;
     const BusyCursor busy;
-    c.products.lvwProducts[0]->setFocus();
-    const QString key = c.products.lvwProducts[0]->currentKey();
+    w_.products.controls().lvwProducts[0]->setFocus();
+    const QString key = w_.products.controls().lvwProducts[0]->currentKey();
     if (!w_.books.data().products.contains(key))
         return;
     retire(w_.books.data().products, key, productHasInvoiceRecords(key), records::archivedProductText);
-    w_.lists.fillProductLists();
+    emit w_.books.productsChanged();
     checking_->cmdOK->setEnabled(true);
     w_.books.setUnsaved(true);
 }

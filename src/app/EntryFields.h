@@ -1,15 +1,10 @@
 #pragma once
 
-#include "platform/Colors.h"
+#include "pages/EntryColors.h"
 
 namespace tav::app {
 
 class MainWindow;
-
-// The two colours of every entry field: one that must still be filled in, or whose content is not
-// valid, shows the info background; a valid one, or one that may stay empty, the window colour.
-inline constexpr platform::ColorValue kEntryColor = platform::SystemColor::InfoBackground;
-inline constexpr platform::ColorValue kNormalColor = platform::SystemColor::Window;
 
 // Puts groups of entry fields into a known state.
 class EntryFields {

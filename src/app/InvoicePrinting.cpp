@@ -5,7 +5,6 @@
 #include "PrintingPageRun.h"
 
 #include "components/MessageWindow.h"
-#include "platform/CheckBox.h"
 #include "platform/Host.h"
 #include "platform/OptionButton.h"
 #include "platform/SettingsStore.h"
@@ -39,7 +38,7 @@ InvoicePrinting::InvoicePrinting(MainWindow& window)
 
 bool InvoicePrinting::askToFillCompanyInfo() const
 {
-    const auto& company = w_.c.company.txtCompanyDetails;
+    const auto& company = w_.companyInfo.controls().txtCompanyDetails;
     if (!company[0]->text().isEmpty() || !company[1]->text().isEmpty()
         || components::isMessageSilenced(kCompanyInfoQuestion))
         return false;
@@ -64,12 +63,9 @@ QString InvoicePrinting::billDue() const
 
 printing::InvoiceContent InvoicePrinting::runContent() const
 {
-    auto& c = w_.c;
     printing::InvoiceContent content;
-    content.title = c.printOptions.optInvoiceTitle[0]->value() ? QStringLiteral("INVOICE")
-        : c.printOptions.optInvoiceTitle[1]->value()           ? QStringLiteral("ESTIMATE")
-                                                  : c.printOptions.txtInvoiceTitle->text();
-    content.titlePoints = c.printOptions.optInvoiceTitleSize[0]->value() ? 16 : c.printOptions.optInvoiceTitleSize[1]->value() ? 24 : 36;
+    content.title = w_.printOptions.invoiceTitle();
+    content.titlePoints = w_.printOptions.invoiceTitlePoints();
     content.company = w_.books.data().company;
     content.billDue = billDue();
     if (printingSettingIs("AddInvoiceDateToInvoice", "true")) {
@@ -77,7 +73,7 @@ printing::InvoiceContent InvoicePrinting::runContent() const
             DateText(w_.state.formats, host().locale()).shown(host().now().date().toString(Qt::ISODate));
     }
     content.keepTwelveLines = !printingSettingIs("KeepTwelveLines", "false");
-    content.moveBottomText = c.printOptions.chkMoveAccordingly->value() == CheckBox::Checked;
+    content.moveBottomText = w_.printOptions.moveBottomText();
     content.locale = host().locale();
     return content;
 }
@@ -90,8 +86,8 @@ void InvoicePrinting::cmdPrintSelectedInvoices_Click()
     }
     PrintingPageRun run(w_.c.printing);
     const printing::InvoiceContent shared = runContent();
-    const printing::InvoiceForm form(w_.state.printPreviewSelected, shared);
-    const bool duplicates = w_.c.printOptions.chkPrintDuplicateInvoices->value() == CheckBox::Checked;
+    const printing::InvoiceForm form(w_.printOptions.chosenLayout(), shared);
+    const bool duplicates = w_.printOptions.printsDuplicates();
     const TreeView& tree = *w_.c.printing.tvwInvoiceRecords[1];
     printing::PrintRun job({QStringLiteral("TAV Invoices"), PrintJobSetup::Orientation::Portrait});
     for (qsizetype i = 0; i < run.customers().size(); ++i) {

@@ -5,7 +5,6 @@
 #include "components/SettingsAccess.h"
 #include "platform/Frame.h"
 #include "platform/Host.h"
-#include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/SettingsStore.h"
 #include "records/TextNumbers.h"
@@ -30,17 +29,17 @@ MainWindow::MainWindow()
     , lists(*this)
     , customers(*this)
     , search(*this)
-    , products(*this)
+    , products(books, controlSet)
     , deletion(*this)
     , newPeriod(*this)
     , billPeriods(*this)
     , trees(*this)
     , payments(*this)
-    , files(*this)
-    , options(*this)
-    , printOptions(*this)
-    , versionCheck(*this)
-    , developerAccess(*this)
+    , options(books, controlSet)
+    , printOptions(books, controlSet)
+    , companyInfo(books, controlSet)
+    , versionCheck(*this, options.controls().lblCheckForNewVersion)
+    , developerAccess(books, c.frame.picLogo)
     , invoicePrinting(*this)
     , envelopePrinting(*this)
     , customerListPrinting(*this)
@@ -49,6 +48,7 @@ MainWindow::MainWindow()
     setMinimumSize(PageLayout::kMinimumWidth, PageLayout::kMinimumHeight);
     connectHandlers();
     connectBooks();
+    connectProductAndOptionPages();
 }
 
 MainWindow::~MainWindow() = default;
@@ -68,8 +68,7 @@ void MainWindow::load()
     setHeight(kStartHeight);
     components::restoreFormPosition(*this);
 
-    const AppVersion version = host().appVersion();
-    c.options.lblVersionNumber->setCaption(QStringLiteral("%1.%2").arg(version.major).arg(version.minor));
+    options.showVersionNumber();
 
     // A remembered page that is not one of the seven opens the first page.
     const int remembered = records::roundHalfEvenToInt(
@@ -124,11 +123,6 @@ void MainWindow::unloadSecondaryWindows()
     developerAccess.unloadView();
     versionCheck.unloadUpdateWindow();
     deletion.unloadCheckingWindow();
-}
-
-void MainWindow::alwaysOnTop(Form& child, const Form& owner)
-{
-    child.setOwner(owner);
 }
 
 } // namespace tav::app

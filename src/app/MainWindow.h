@@ -6,22 +6,22 @@
 #include "CustomerPage.h"
 #include "CustomerSearch.h"
 #include "Deletion.h"
-#include "DeveloperAccess.h"
 #include "EntryFields.h"
 #include "EnvelopePrinting.h"
-#include "FileCommands.h"
 #include "InvoicePrinting.h"
 #include "InvoiceTrees.h"
 #include "design/PageControls.h"
 #include "MainState.h"
 #include "NewBillPeriod.h"
-#include "OptionsPage.h"
 #include "PageLayout.h"
+#include "pages/CompanyInfoPage.h"
+#include "pages/OptionsPage.h"
+#include "pages/PrintOptionsPage.h"
+#include "pages/ProductsPage.h"
 #include "Payments.h"
-#include "PrintOptionsPage.h"
-#include "ProductsPage.h"
-#include "VersionCheck.h"
 #include "VisibleLists.h"
+#include "windows/DeveloperAccess.h"
+#include "windows/VersionCheck.h"
 
 #include "platform/Form.h"
 #include "platform/FormDesign.h"
@@ -45,9 +45,6 @@ public:
 
     bool hasUnsavedChanges() const { return books.hasUnsavedChanges(); }
 
-    // Makes child an owned window of owner, so that it stays in front of owner.
-    static void alwaysOnTop(platform::Form& child, const platform::Form& owner);
-
     platform::ControlSet controlSet;
     WindowControls c;
     Books books;
@@ -64,9 +61,9 @@ public:
     BillPeriodEntry billPeriods;
     InvoiceTrees trees;
     Payments payments;
-    FileCommands files;
     OptionsPage options;
     PrintOptionsPage printOptions;
+    CompanyInfoPage companyInfo;
     VersionCheck versionCheck;
     DeveloperAccess developerAccess;
     InvoicePrinting invoicePrinting;
@@ -82,10 +79,12 @@ private:
     void connectHandlers();
     // Lets the views follow the books.
     void connectBooks();
-    // Empties the views of the tables that are about to be replaced: the lists, both trees, the
-    // customer entry fields and the company boxes.
+    // Carries what the Products & Services and Options pages do over to the other pages: deleting
+    // a product, and expert mode's hints, which stand on several pages.
+    void connectProductAndOptionPages();
+    // Empties the views of the tables that are about to be replaced: the lists, both trees and the
+    // customer entry fields.
     void clearViews();
-    void showCompanyTexts();
     void rememberSelectedCustomer();
     void unloadSecondaryWindows();
 };

@@ -1,16 +1,10 @@
 #include "MainWindow.h"
 
-#include "HelpFile.h"
-
 #include "components/HoverCommand.h"
-#include "platform/CheckBox.h"
 #include "platform/ComboBox.h"
 #include "platform/CommandButton.h"
 #include "platform/Frame.h"
-#include "platform/Label.h"
 #include "platform/ListView.h"
-#include "platform/OptionButton.h"
-#include "platform/PictureBox.h"
 #include "platform/TextBox.h"
 #include "platform/TreeView.h"
 
@@ -40,11 +34,6 @@ void MainWindow::connectHandlers()
     connect(c.customers.cmdSearch, &CommandButton::clicked, this, [this] { search.cmdSearch_Click(); });
     connect(c.customers.txtSearch, &TextBox::changed, this, [this] { search.txtSearch_Change(); });
 
-    connect(c.products.cmdAddNewItem, &CommandButton::clicked, this, [this] { products.cmdAddNewItem_Click(); });
-    connect(c.products.cmdCancelNewItem, &CommandButton::clicked, this, [this] { products.cmdCancelNewItem_Click(); });
-    connect(c.products.txtPrice, &TextBox::changed, this, [this] { products.txtPrice_Change(); });
-    connect(c.products.txtProductOrServiceName, &TextBox::changed, this, [this] { products.txtProductOrServiceName_Change(); });
-
     connect(c.billPeriods.cmdAddNewBP, &CommandButton::clicked, this, [this] { billPeriods.cmdAddNewBP_Click(); });
     connect(c.billPeriods.cmdCancelNewBP, &CommandButton::clicked, this, [this] { billPeriods.cmdCancelNewBP_Click(); });
     connect(c.billPeriods.txtBillPeriod, &TextBox::changed, this, [this] { billPeriods.txtBillPeriod_Change(); });
@@ -67,34 +56,6 @@ void MainWindow::connectHandlers()
             [this] { envelopePrinting.cmdPrintSelectedEnvelopes_Click(); });
     connect(c.billPeriods.cmdResetCustomerAccounts, &CommandButton::clicked, this, [this] { payments.cmdResetCustomerAccounts_Click(); });
     connect(c.billPeriods.cmdAdjustBalance, &CommandButton::clicked, this, [this] { payments.cmdAdjustBalance_Click(); });
-
-    for (int i = 0; i < 4; ++i)
-        connect(c.options.cmdChangePath[i], &CommandButton::clicked, this, [this, i] { files.cmdChangePath_Click(i); });
-    connect(c.options.cmdCloseBooks[4], &CommandButton::clicked, this, [this] { files.cmdCloseBooks_Click(); });
-    connect(c.options.chkCheckToConfirmEdits, &CheckBox::clicked, this, [this] { options.chkCheckToConfirmEdits_Click(); });
-    connect(c.options.chkExpertMode, &CheckBox::clicked, this, [this] { options.chkExpertMode_Click(); });
-    for (int i = 0; i < 9; ++i)
-        connect(c.company.txtCompanyDetails[i], &TextBox::changed, this, [this, i] { options.txtCompanyDetails_Change(i); });
-
-    for (int i = 0; i < 3; ++i) {
-        connect(c.printOptions.optInvoiceTitle[i], &OptionButton::clicked, this, [this, i] { printOptions.optInvoiceTitle_Click(i); });
-        connect(c.printOptions.optInvoiceTitleSize[i], &OptionButton::clicked, this,
-                [this, i] { printOptions.optInvoiceTitleSize_Click(i); });
-    }
-    connect(c.printOptions.txtInvoiceTitle, &TextBox::changed, this, [this] { printOptions.txtInvoiceTitle_Change(); });
-    connect(c.printOptions.chkAddInvoiceDateToInvoice, &CheckBox::clicked, this,
-            [this] { printOptions.chkAddInvoiceDateToInvoice_Click(); });
-    connect(c.printOptions.chkPrintDuplicateInvoices, &CheckBox::clicked, this,
-            [this] { printOptions.chkPrintDuplicateInvoices_Click(); });
-    connect(c.printOptions.chkKeepTwelveLines, &CheckBox::clicked, this, [this] { printOptions.chkKeepTwelveLines_Click(); });
-    connect(c.printOptions.chkMoveAccordingly, &CheckBox::clicked, this, [this] { printOptions.chkMoveAccordingly_Click(); });
-    connect(c.printOptions.cmdPrintPreviewBack, &CommandButton::clicked, this, [this] { printOptions.cmdPrintPreviewBack_Click(); });
-    connect(c.printOptions.cmdPrintPreviewForward, &CommandButton::clicked, this,
-            [this] { printOptions.cmdPrintPreviewForward_Click(); });
-
-    connect(c.options.lblCheckForNewVersion, &Label::clicked, this, [this] { versionCheck.lblCheckForNewVersion_Click(); });
-    connect(c.options.cmdOpenHelp, &components::HoverCommand::clicked, this, [] { openHelpFile(); });
-    connect(c.frame.picLogo, &PictureBox::clicked, this, [this] { developerAccess.picLogo_Click(); });
 }
 
 void MainWindow::connectBooks()
@@ -104,18 +65,14 @@ void MainWindow::connectBooks()
         c.frame.cmdSave->setVisible(unsaved);
     });
     connect(&books, &Books::dropped, this, [this] { clearViews(); });
-    connect(&books, &Books::companyTextsLoaded, this, [this] { showCompanyTexts(); });
     connect(&books, &Books::fileLoaded, this, [this] {
         customers.cancelNewCustomer();
         if (c.frame.fraMain[0]->visible())
             c.customers.lvwCustomersVis->setFocus();
     });
     connect(&books, &Books::tablesReplaced, this, [this] { lists.refreshViews(); });
+    connect(&books, &Books::productsChanged, this, [this] { lists.fillProductLists(); });
     connect(&books, &Books::tablesShown, this, [this] { customers.showSelectedCustomer(); });
-    connect(&books, &Books::opened, this, [this] {
-        options.loadOptionSettings();
-        options.applyExpertMode();
-    });
     connect(&books, &Books::customersChanged, this, [this] {
         // The list shows the new customer at its place, and keeps the customer the page shows.
         ListView* list = c.customers.lvwCustomersVis;
@@ -134,22 +91,10 @@ void MainWindow::clearViews()
 {
     c.customers.cmdAddNew->setVisible(true);
     c.customers.lvwCustomersVis->clear();
-    c.products.lvwProducts[0]->clear();
     c.billPeriods.lvwProducts[1]->clear();
     c.billPeriods.tvwInvoiceRecords[0]->clear();
     c.printing.tvwInvoiceRecords[1]->clear();
     entryFields.resetEntryFields(EntryFields::EmptyCustomerFields);
-    // Emptying a box that held text counts as an edit; reading the file hides the mark again.
-    for (TextBox* box : c.company.txtCompanyDetails)
-        box->setText(QString());
-}
-
-void MainWindow::showCompanyTexts()
-{
-    state.loadingCompanyInfo = true;
-    for (size_t i = 0; i < books.data().company.texts.size(); ++i)
-        c.company.txtCompanyDetails[i]->setText(books.data().company.texts[i]);
-    state.loadingCompanyInfo = false;
 }
 
 } // namespace tav::app

@@ -1,8 +1,8 @@
 #include "PageLayout.h"
 
 #include "MainWindow.h"
+#include "pages/BottomButtons.h"
 
-#include "platform/CheckBox.h"
 #include "platform/CommandButton.h"
 #include "platform/Frame.h"
 #include "platform/Label.h"
@@ -15,19 +15,6 @@
 namespace tav::app {
 
 using platform::Form;
-
-namespace {
-
-// The two bottom buttons at the right of pages 0 to 3 stand 2160 twips apart.
-void placeBottomButtons(platform::Control* left, platform::Control* right, int w, int h)
-{
-    left->setLeft(w - 4210);
-    left->setTop(h - 720);
-    right->setLeft(w - 2050);
-    right->setTop(left->top());
-}
-
-} // namespace
 
 PageLayout::PageLayout(MainWindow& window)
     : w_(window)
@@ -66,12 +53,12 @@ void PageLayout::layoutTab(int page)
     const int half = records::roundHalfEvenToInt(w / 2.0);
     switch (page) {
     case 0: layoutCustomers(w, h, half); break;
-    case 1: layoutProducts(w, h); break;
+    case 1: w_.products.layout(w, h); break;
     case 2: layoutBillPeriods(w, h, half); break;
     case 3: layoutPrinting(w, h); break;
-    case 4: c.printOptions.fraPrintPreview->setLeft(half + 240); break;
-    case 5: layoutOptions(w, h); break;
-    case 6: layoutCompanyInfo(w, h, half); break;
+    case 4: w_.printOptions.layout(w, h); break;
+    case 5: w_.options.layout(w, h); break;
+    case 6: w_.companyInfo.layout(w, h); break;
     default: break;
     }
 }
@@ -95,16 +82,6 @@ void PageLayout::layoutCustomers(int w, int h, int half)
     c.customers.txtField[7]->setWidth(w - c.customers.txtField[7]->left() - 120);
     c.customers.txtField[7]->setHeight(h - 4305);
     placeBottomButtons(c.customers.cmdUndo, c.customers.cmdAddNew, w, h);
-}
-
-void PageLayout::layoutProducts(int w, int h)
-{
-    auto& c = w_.c;
-    c.products.txtProductOrServiceName->setWidth(w - 2295);
-    c.products.lvwProducts[0]->setWidth(w - 225);
-    c.products.lvwProducts[0]->setHeight(h - 2385);
-    c.products.lvwProducts[0]->setColumnWidth(w - 300);
-    placeBottomButtons(c.products.cmdCancelNewItem, c.products.cmdAddNewItem, w, h);
 }
 
 void PageLayout::layoutBillPeriods(int w, int h, int half)
@@ -133,36 +110,6 @@ void PageLayout::layoutPrinting(int w, int h)
     c.printing.tvwInvoiceRecords[1]->setHeight(h - 2145);
     placeBottomButtons(c.printing.cmdPrintSelectedInvoices, c.printing.cmdPrintSelectedEnvelopes, w, h);
     c.printing.lblRightClickForNote->setTop(c.printing.cmdPrintSelectedInvoices->top() + 120);
-}
-
-void PageLayout::layoutOptions(int w, int h)
-{
-    auto& c = w_.c;
-    c.options.lblVersionNumber->setLeft(w - 3495);
-    c.options.lblCheckForNewVersion->setLeft(c.options.lblVersionNumber->left());
-    c.options.fraDocumentation->setLeft(c.options.lblVersionNumber->left());
-    c.options.fraDocumentation->setTop(h - 1080);
-    // The page's own Save command and its hint are brought up to date only here.
-    const bool unsaved = w_.books.hasUnsavedChanges();
-    c.options.cmdChangePath[2]->setVisible(unsaved);
-    c.options.lblQuickestWay->setVisible(c.options.chkExpertMode->value() != platform::CheckBox::Checked && unsaved);
-}
-
-void PageLayout::layoutCompanyInfo(int w, int h, int half)
-{
-    auto& c = w_.c;
-    for (int i = 0; i <= 8; ++i) {
-        c.company.txtCompanyDetails[i]->setWidth(half - 240);
-        if (i >= 5)
-            c.company.txtCompanyDetails[i]->setLeft(half + 120);
-    }
-    c.company.lblCompanySlogan->setLeft(half + 120);
-    for (platform::Label* label : {c.company.lblGeneralDescription, c.company.lblMakePayableTo, c.company.lblInvoiceClosing})
-        label->setLeft(c.company.lblCompanySlogan->left());
-    c.company.lblLeaveOptionalEntriesBlank->setTop(h - 480);
-    c.company.lblLeaveOptionalEntriesBlank->setWidth(w);
-    c.company.lblSaveDatabaseToUpdate->setTop(h - 300);
-    c.company.lblSaveDatabaseToUpdate->setWidth(w);
 }
 
 } // namespace tav::app

@@ -20,11 +20,8 @@ public:
 
 private:
     void layoutCustomers(int w, int h, int half);
-    void layoutProducts(int w, int h);
     void layoutBillPeriods(int w, int h, int half);
     void layoutPrinting(int w, int h);
-    void layoutOptions(int w, int h);
-    void layoutCompanyInfo(int w, int h, int half);
 
     MainWindow& w_;
 };

@@ -2,7 +2,6 @@
 
 #include "EntryFields.h"
 #include "MainWindow.h"
-#include "ProductsPage.h"
 
 #include "platform/Host.h"
 #include "platform/ComboBox.h"
@@ -86,22 +85,17 @@ void VisibleLists::fillProductLists()
     auto& c = w_.c;
     const records::RecordTable& products = w_.books.data().products;
     {
-        const platform::ListView::Refill browse(*c.products.lvwProducts[0]);
         const platform::ListView::Refill billing(*c.billPeriods.lvwProducts[1]);
         for (qsizetype i = 1; i <= products.count(); ++i) {
             const QString& text = products.textAt(i);
             if (records::isArchivedProductText(text))
                 continue;
             const QString display = records::productDisplayText(text);
-            c.products.lvwProducts[0]->add(products.keyAt(i), display);
             c.billPeriods.lvwProducts[1]->add(products.keyAt(i), display);
         }
     }
-    w_.products.setProductEntryMode(false);
-    if (!c.products.lvwProducts[0]->isEmpty()) {
-        c.products.lvwProducts[0]->select(1);
+    if (!c.billPeriods.lvwProducts[1]->isEmpty())
         c.billPeriods.lvwProducts[1]->select(1);
-    }
 }
 
 } // namespace tav::app

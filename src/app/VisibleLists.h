@@ -16,7 +16,7 @@ public:
     void fillCustomerBrowseList();
     // Rebuilds both period combos and selects the period that starts last.
     void fillBillPeriodCombos();
-    // Rebuilds both product lists and leaves the products page browsing.
+    // Rebuilds the Bill Periods page's product list (the Products & Services page fills its own).
     void fillProductLists();
 
 private:

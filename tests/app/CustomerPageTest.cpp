@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "app/CheckingWindow.h"
+#include "app/windows/CheckingWindow.h"
 #include "platform/CommandButton.h"
 #include "platform/KeyCodes.h"
 #include "platform/Label.h"

@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 
-#include "app/CheckingWindow.h"
-#include "app/DeveloperView.h"
-#include "app/UpdateWindow.h"
+#include "app/windows/CheckingWindow.h"
+#include "app/windows/DeveloperView.h"
+#include "app/windows/UpdateWindow.h"
 #include "components/MessageWindow.h"
 #include "platform/Caption.h"
 #include "platform/CheckBox.h"
@@ -152,6 +152,7 @@ TEST_F(MainWindowTest, everyCaptionOfEveryPageShowsWholeInTheWindowsFont)
     test::writeDatabaseFile(test::sampleDatabase());
     start();
     auto& c = window->c;
+    auto& options = window->options.controls();
     EXPECT_EQ(cutCaptions(window->widget()), "") << "at start";
 
     // The captions that change with the pages' modes.
@@ -160,7 +161,7 @@ TEST_F(MainWindowTest, everyCaptionOfEveryPageShowsWholeInTheWindowsFont)
     EXPECT_EQ(cutCaptions(window->widget()), "") << "composing a bill period";
     c.billPeriods.cmdCancelNewBP->click();
     c.customers.cmdSearch->click();
-    c.options.chkExpertMode->setValue(platform::CheckBox::Checked);
+    options.chkExpertMode->setValue(platform::CheckBox::Checked);
     EXPECT_EQ(cutCaptions(window->widget()), "") << "searching, in expert mode";
 }
 
@@ -186,6 +187,6 @@ TEST_F(MainWindowTest, everyCaptionOfTheSecondaryWindowsShowsWhole)
         cutInExplanation = cutCaptions(form.widget());
         static_cast<components::MessageWindow&>(form).cmdNo->click();
     });
-    window->files.cmdCloseBooks_Click();
+    window->options.controls().cmdCloseBooks[4]->click();
     EXPECT_EQ(cutInExplanation, "");
 }

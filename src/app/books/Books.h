@@ -72,6 +72,8 @@ signals:
     void opened();
     // A customer was added to the table outside the Customers page (the placeholder).
     void customersChanged();
+    // The products table changed (a product added, removed or archived): the product lists follow.
+    void productsChanged();
     // The books were written to their file.
     void saved();
 

@@ -32,7 +32,7 @@ using ControlArray = std::array<T*, N>;
 
 // The controls of the main window, by their design names, one struct per page. Every member that
 // is not an unused array element is set: a control the design lacks stops the program while the
-// window is made.
+// window is made (or while its page finds them).
 
 // The window frame: the logo, the page tabs and their access keys, the page frames and their
 // title bars, Save and Cancel.
@@ -74,6 +74,8 @@ struct ProductControls {
     ControlArray<platform::ListView, 2> lvwProducts;
     platform::CommandButton* cmdAddNewItem;
     platform::CommandButton* cmdCancelNewItem;
+
+    static ProductControls find(const platform::ControlSet& set);
 };
 
 // The Bill Periods page; of the design's arrays cmbBillPeriod(1), tvwInvoiceRecords(0) and
@@ -125,6 +127,8 @@ struct PrintOptionsControls {
     ControlArray<platform::PictureBox, 3> picPrintPreviewBottom;
     platform::CommandButton* cmdPrintPreviewBack;
     platform::CommandButton* cmdPrintPreviewForward;
+
+    static PrintOptionsControls find(const platform::ControlSet& set);
 };
 
 // The Options page.
@@ -143,6 +147,8 @@ struct OptionsControls {
     platform::Frame* fraDocumentation;
     platform::Label* Label11;
     components::HoverCommand* cmdOpenHelp;
+
+    static OptionsControls find(const platform::ControlSet& set);
 };
 
 // The Company Info page.
@@ -157,24 +163,23 @@ struct CompanyControls {
     platform::Label* lblInvoiceClosing;
     platform::Label* lblLeaveOptionalEntriesBlank;
     platform::Label* lblSaveDatabaseToUpdate;
+
+    static CompanyControls find(const platform::ControlSet& set);
 };
 
-// Every control of the main window, made from the design tables.
+// The controls of the frame and of the pages that do not own theirs yet, made from the design
+// tables; a page that owns its controls finds them with its struct's find().
 struct WindowControls {
     FrameControls frame;
     CustomerControls customers;
-    ProductControls products;
     BillPeriodControls billPeriods;
     PrintingControls printing;
-    PrintOptionsControls printOptions;
-    OptionsControls options;
-    CompanyControls company;
 
     // The design's arrays whose elements stand on two pages, by their design index.
     platform::TreeView* tvwInvoiceRecords(int index) const;
     platform::ComboBox* cmbBillPeriod(int index) const;
 
-    // Creates every control of the design in the window and finds each by its name.
+    // Creates every control of the design in the window and finds those held here by their names.
     static WindowControls create(QWidget* window, platform::ControlSet& set);
 };
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/Control.h"
+
+namespace tav::app {
+
+// The two bottom buttons at the right of pages 0 to 3 stand 2160 twips apart.
+inline void placeBottomButtons(platform::Control* left, platform::Control* right, int w, int h)
+{
+    left->setLeft(w - 4210);
+    left->setTop(h - 720);
+    right->setLeft(w - 2050);
+    right->setTop(left->top());
+}
+
+} // namespace tav::app
