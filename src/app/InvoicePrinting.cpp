@@ -38,9 +38,7 @@ InvoicePrinting::InvoicePrinting(MainWindow& window)
 
 bool InvoicePrinting::askToFillCompanyInfo() const
 {
-    const auto& company = w_.companyInfo.controls().txtCompanyDetails;
-    if (!company[0]->text().isEmpty() || !company[1]->text().isEmpty()
-        || components::isMessageSilenced(kCompanyInfoQuestion))
+    if (w_.companyInfo.hasNameOrAddress() || components::isMessageSilenced(kCompanyInfoQuestion))
         return false;
     components::MessageRequest request{
         QStringLiteral("You have not entered your company's name or address.\r\n\r\n"

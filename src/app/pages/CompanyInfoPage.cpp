@@ -55,6 +55,11 @@ void CompanyInfoPage::showHints(bool shown)
     c_.lblSaveDatabaseToUpdate->setVisible(shown);
 }
 
+bool CompanyInfoPage::hasNameOrAddress() const
+{
+    return !c_.txtCompanyDetails[0]->text().isEmpty() || !c_.txtCompanyDetails[1]->text().isEmpty();
+}
+
 void CompanyInfoPage::txtCompanyDetails_Change(int index)
 {
     books_.data().company.texts[static_cast<size_t>(index)] = c_.txtCompanyDetails[index]->text();

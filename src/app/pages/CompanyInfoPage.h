@@ -23,6 +23,8 @@ public:
     void showCompanyTexts();
     // Shows or hides the page's two hints, which expert mode leaves out.
     void showHints(bool shown);
+    // Whether the company's name or the first line of its address is filled in.
+    bool hasNameOrAddress() const;
 
 private:
     void txtCompanyDetails_Change(int index);
