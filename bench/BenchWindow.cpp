@@ -76,10 +76,7 @@ BenchWindow::BenchWindow(records::Database& database, Page page, const QString& 
     window_->books.data() = std::move(database);
     window_->state.isLoading = true;
     window_->state.formats = app::probeLocaleFormats(host_.locale());
-    window_->state.loadingCompanyInfo = true;
-    for (size_t i = 0; i < window_->books.data().company.texts.size(); ++i)
-        window_->c.company.txtCompanyDetails[i]->setText(window_->books.data().company.texts[i]);
-    window_->state.loadingCompanyInfo = false;
+    emit window_->books.companyTextsLoaded();
     emit window_->books.tablesReplaced();
     window_->setWidth(kStartWidth);
     window_->setHeight(kStartHeight);

@@ -4,7 +4,7 @@
 #include "ProcessFigures.h"
 #include "SyntheticDatabase.h"
 
-#include "app/DeveloperView.h"
+#include "app/windows/DeveloperView.h"
 #include "platform/OptionButton.h"
 #include "platform/PictureBox.h"
 #include "platform/ListingBox.h"

@@ -32,7 +32,7 @@ public:
         window.chooseFile(context.databasePath);
         const int messagesBefore = window.host().messages();
         const double seconds = secondsFor([&] {
-            window->c.options.cmdChangePath[app::FileCommands::Open]->click();
+            window->options.controls().cmdChangePath[app::FileCommands::Open]->click();
             BenchWindow::settle();
         });
         if (app::databasePath() != context.databasePath || window.host().messages() != messagesBefore) {
@@ -65,7 +65,7 @@ public:
         BenchWindow window(context.database, BenchWindow::OptionsPage);
         window.chooseFile(target);
         const double seconds = secondsFor([&] {
-            window->c.options.cmdChangePath[app::FileCommands::SaveAs]->click();
+            window->options.controls().cmdChangePath[app::FileCommands::SaveAs]->click();
             BenchWindow::settle();
         });
         const bool written = app::databasePath() == target && QFile::exists(target);
@@ -97,7 +97,7 @@ public:
         window->books.setUnsaved(true);
         window.chooseFile(target);
         const double seconds = secondsFor([&] {
-            window->c.options.cmdCloseBooks[4]->click();
+            window->options.controls().cmdCloseBooks[4]->click();
             BenchWindow::settle();
         });
         const bool closed

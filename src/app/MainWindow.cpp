@@ -5,7 +5,6 @@
 #include "components/SettingsAccess.h"
 #include "platform/Frame.h"
 #include "platform/Host.h"
-#include "platform/Label.h"
 #include "platform/ListView.h"
 #include "platform/SettingsStore.h"
 #include "records/TextNumbers.h"
@@ -25,19 +24,21 @@ constexpr double kPageLeft = 1560;
 MainWindow::MainWindow()
     : Form(QStringLiteral("frmTAV"), BorderStyle::Sizable)
     , c(WindowControls::create(widget(), controlSet))
-    , layout(*this)
-    , lists(*this)
-    , products(*this)
-    , printingPage(controlSet, books, state.formats, c.printOptions, [this] { return state.printPreviewSelected; },
-                   [this] { return billPeriodsPage.treeIsEmpty(); })
+    , layout(*this, c.frame, state,
+             {[this](int w, int h) { customersPage_.layout(w, h); }, [this](int w, int h) { products.layout(w, h); },
+              [this](int w, int h) { billPeriodsPage.layout(w, h); }, [this](int w, int h) { printingPage.layout(w, h); },
+              [this](int w, int h) { printOptions.layout(w, h); }, [this](int w, int h) { options.layout(w, h); },
+              [this](int w, int h) { companyInfo.layout(w, h); }})
+    , products(books, controlSet)
+    , printOptions(books, controlSet)
+    , printingPage(controlSet, books, state.formats, printOptions, [this] { return billPeriodsPage.treeIsEmpty(); })
     , billPeriodsPage(controlSet, books, state.formats, [this] { return !customersPage_.listsNoCustomer(); },
                       [this] { return QPointF(left(), top()); })
     , deletion(books, [this](qint64 productNumber) { return billPeriodsPage.newPeriod().billsProduct(productNumber); })
-    , files(*this)
-    , options(*this)
-    , printOptions(*this)
-    , versionCheck(*this)
-    , developerAccess(*this)
+    , options(books, controlSet)
+    , companyInfo(books, controlSet)
+    , versionCheck(*this, options.controls().lblCheckForNewVersion)
+    , developerAccess(books, c.frame.picLogo)
     , customersPage_(controlSet, *c.frame.fraMain[0], books, deletion, widget())
 {
     setCaption(host().appTitle());
@@ -46,6 +47,7 @@ MainWindow::MainWindow()
     connectBooks();
     connectBillPeriodPages();
     connectCustomerPage();
+    connectProductAndOptionPages();
 }
 
 MainWindow::~MainWindow() = default;
@@ -65,8 +67,7 @@ void MainWindow::load()
     setHeight(kStartHeight);
     components::restoreFormPosition(*this);
 
-    const AppVersion version = host().appVersion();
-    c.options.lblVersionNumber->setCaption(QStringLiteral("%1.%2").arg(version.major).arg(version.minor));
+    options.showVersionNumber();
 
     // A remembered page that is not one of the seven opens the first page.
     const int remembered = records::roundHalfEvenToInt(
@@ -111,11 +112,6 @@ void MainWindow::unloadSecondaryWindows()
     developerAccess.unloadView();
     versionCheck.unloadUpdateWindow();
     deletion.unloadCheckingWindow();
-}
-
-void MainWindow::alwaysOnTop(Form& child, const Form& owner)
-{
-    child.setOwner(owner);
 }
 
 } // namespace tav::app

@@ -1,19 +1,18 @@
 #pragma once
 
 #include "books/Books.h"
-#include "DeveloperAccess.h"
-#include "FileCommands.h"
 #include "design/PageControls.h"
 #include "MainState.h"
-#include "OptionsPage.h"
-#include "pages/CustomersPage.h"
 #include "PageLayout.h"
 #include "pages/BillPeriodsPage.h"
+#include "pages/CompanyInfoPage.h"
+#include "pages/CustomersPage.h"
+#include "pages/OptionsPage.h"
 #include "pages/PrintingPage.h"
-#include "PrintOptionsPage.h"
-#include "ProductsPage.h"
-#include "VersionCheck.h"
-#include "VisibleLists.h"
+#include "pages/PrintOptionsPage.h"
+#include "pages/ProductsPage.h"
+#include "windows/DeveloperAccess.h"
+#include "windows/VersionCheck.h"
 #include "workflows/Deletion.h"
 
 #include "platform/Form.h"
@@ -40,25 +39,21 @@ public:
 
     CustomersPage& customersPage() { return customersPage_; }
 
-    // Makes child an owned window of owner, so that it stays in front of owner.
-    static void alwaysOnTop(platform::Form& child, const platform::Form& owner);
-
     platform::ControlSet controlSet;
     WindowControls c;
     Books books;
     MainState state;
 
     PageLayout layout;
-    VisibleLists lists;
     ProductsPage products;
+    PrintOptionsPage printOptions;
     // The Printing page fills its period combo before the Bill Periods page chooses the period
     // both show: it is made, and hears the books, first.
     PrintingPage printingPage;
     BillPeriodsPage billPeriodsPage;
     Deletion deletion;
-    FileCommands files;
     OptionsPage options;
-    PrintOptionsPage printOptions;
+    CompanyInfoPage companyInfo;
     VersionCheck versionCheck;
     DeveloperAccess developerAccess;
 
@@ -76,9 +71,9 @@ private:
     void connectBillPeriodPages();
     // Lets the other pages follow what the Customers page changed.
     void connectCustomerPage();
-    // Empties the views of the tables that are about to be replaced.
-    void clearViews();
-    void showCompanyTexts();
+    // Carries what the Products & Services and Options pages do over to the other pages: deleting
+    // a product, and expert mode's hints, which stand on several pages.
+    void connectProductAndOptionPages();
     void unloadSecondaryWindows();
 
     CustomersPage customersPage_;

@@ -41,7 +41,7 @@ void PrintTo(const SharedLetter& shared, std::ostream* out)
 }
 
 void newCustomer(app::MainWindow& w) { w.customersPage().controls().cmdAddNew->click(); }
-void newProduct(app::MainWindow& w) { w.c.products.cmdAddNewItem->click(); }
+void newProduct(app::MainWindow& w) { w.products.controls().cmdAddNewItem->click(); }
 void newPeriod(app::MainWindow& w) { w.billPeriodsPage.controls().cmdAddNewBP->click(); }
 void customerOfJanuary(app::MainWindow& w)
 {
@@ -171,11 +171,11 @@ TEST_F(AccessKeysTest, aPageLetterThatNoControlOfThePageCarriesShowsItsPage)
 TEST_F(AccessKeysTest, aLetterThatOneShownControlCarriesActsOnIt)
 {
     standIn({"Print Options", 4});
-    auto& c = window->c;
-    const int before = c.printOptions.chkAddInvoiceDateToInvoice->value();
+    auto& printOptions = window->printOptions.controls();
+    const int before = printOptions.chkAddInvoiceDateToInvoice->value();
     pressAlt(*window, 'D');
-    EXPECT_NE(c.printOptions.chkAddInvoiceDateToInvoice->value(), before);
-    EXPECT_EQ(window->widget()->focusWidget(), c.printOptions.chkAddInvoiceDateToInvoice->widget());
+    EXPECT_NE(printOptions.chkAddInvoiceDateToInvoice->value(), before);
+    EXPECT_EQ(window->widget()->focusWidget(), printOptions.chkAddInvoiceDateToInvoice->widget());
 
     // A hidden control carries nothing: with no customer chosen, Alt+P shows Products.
     window->layout.cmdTab_Click(2);
@@ -192,23 +192,24 @@ TEST_F(AccessKeysTest, aLetterThatOneShownControlCarriesActsOnIt)
 TEST_F(AccessKeysTest, noAltCombinationTypesIntoABox)
 {
     standIn({"Company Info", 6});
-    auto& c = window->c;
-    const QString name = c.company.txtCompanyDetails[0]->text();
-    c.company.txtCompanyDetails[0]->setFocus();
+    auto& products = window->products.controls();
+    auto& company = window->companyInfo.controls();
+    const QString name = company.txtCompanyDetails[0]->text();
+    company.txtCompanyDetails[0]->setFocus();
     for (const int key : {Qt::Key_Comma, Qt::Key_Minus, Qt::Key_Period, Qt::Key_Slash, Qt::Key_Semicolon,
                           Qt::Key_Space, Qt::Key_Z, Qt::Key_5})
         pressAlt(*window, key);
     pressAlt(*window, Qt::Key_Exclam, Qt::ShiftModifier);
-    EXPECT_EQ(c.company.txtCompanyDetails[0]->text(), name);
+    EXPECT_EQ(company.txtCompanyDetails[0]->text(), name);
     EXPECT_FALSE(window->hasUnsavedChanges());
 
     // Nor does the letter of a hidden button: "&Add New" shows once price and name are typed.
     window->layout.cmdTab_Click(1);
     newProduct(*window);
-    ASSERT_FALSE(c.products.cmdAddNewItem->visible());
-    c.products.txtPrice->setFocus();
-    QTest::keyClicks(c.products.txtPrice->widget(), "12");
+    ASSERT_FALSE(products.cmdAddNewItem->visible());
+    products.txtPrice->setFocus();
+    QTest::keyClicks(products.txtPrice->widget(), "12");
     for (const int key : {Qt::Key_A, Qt::Key_Q, Qt::Key_Comma})
         pressAlt(*window, key);
-    EXPECT_EQ(c.products.txtPrice->text(), "12");
+    EXPECT_EQ(products.txtPrice->text(), "12");
 }

@@ -167,8 +167,8 @@ TEST_F(BillPeriodTest, billingAddsItemsAndRaisesQuantities)
     EXPECT_FALSE(tree().contains("0000001200000003b"));
 
     // Products chosen on the products page bill nothing.
-    window->c.products.lvwProducts[0]->select(1);
-    emit window->c.products.lvwProducts[0]->doubleClicked();
+    window->products.controls().lvwProducts[0]->select(1);
+    emit window->products.controls().lvwProducts[0]->doubleClicked();
     EXPECT_EQ(tree().nodeCount(), 3);
 }
 
@@ -345,8 +345,8 @@ TEST_F(BillPeriodTest, startingAPeriodLeavesTheProductsPageBrowsing)
 {
     startWithCustomersAndProducts();
     window->billPeriodsPage.controls().cmdAddNewBP->click();
-    EXPECT_EQ(window->c.products.cmdAddNewItem->caption(), "&New Product or Service");
-    EXPECT_TRUE(window->c.products.cmdAddNewItem->visible()) << "emptying the product boxes must not hide it";
+    EXPECT_EQ(window->products.controls().cmdAddNewItem->caption(), "&New Product or Service");
+    EXPECT_TRUE(window->products.controls().cmdAddNewItem->visible()) << "emptying the product boxes must not hide it";
 }
 
 TEST_F(BillPeriodTest, theResetButtonStartsTheCompositionOverOrLogsAFullPaymentAsThePageShows)

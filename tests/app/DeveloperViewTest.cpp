@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/books/DatabasePath.h"
-#include "app/DeveloperView.h"
+#include "app/windows/DeveloperView.h"
 #include "platform/CommandButton.h"
 #include "platform/ListingBox.h"
 #include "platform/OptionButton.h"
@@ -131,7 +131,7 @@ TEST_F(DeveloperViewTest, showXmlOpensTheStoredDatabaseFileAndNothingElse)
     // Whatever the path box holds, the database file in use is what opens.
     const QString other = test::testFolder() + "/program/other.xml";
     QFile(other).open(QIODevice::WriteOnly);
-    window->c.options.txtChangePath->setText(other);
+    window->options.controls().txtChangePath->setText(other);
     view->cmdShowXML->click();
     EXPECT_EQ(scriptedHost().openedFiles(), QStringList{test::databaseFile()});
 

@@ -33,7 +33,7 @@ protected:
         test::writeDatabaseFile(test::sampleDatabase());
         start();
     }
-    void command(int index) { window->c.options.cmdChangePath[index]->click(); }
+    void command(int index) { window->options.controls().cmdChangePath[index]->click(); }
 };
 
 } // namespace
@@ -44,7 +44,7 @@ TEST_F(FileCommandsTest, newCreatesAndOpensAnEmptyDatabase)
     command(app::FileCommands::New);
     EXPECT_EQ(dialogBackend().fileRequests().back().title, "Create a New Database");
     EXPECT_EQ(settings().value("FileHandling", "DatabasePath"), inFolder("fresh.xml"));
-    EXPECT_EQ(window->c.options.txtChangePath->text(), inFolder("fresh.xml"));
+    EXPECT_EQ(window->options.controls().txtChangePath->text(), inFolder("fresh.xml"));
     EXPECT_TRUE(QFile::exists(inFolder("fresh.xml")));
     EXPECT_TRUE(window->customersPage().controls().lvwCustomersVis->isEmpty());
     EXPECT_FALSE(window->hasUnsavedChanges());
@@ -66,7 +66,7 @@ TEST_F(FileCommandsTest, newCreatesAndOpensAnEmptyDatabase)
 
 TEST_F(FileCommandsTest, newAndOpenOfferToSaveUnsavedChangesFirst)
 {
-    window->c.company.txtCompanyDetails[5]->setText("Slogan");
+    window->companyInfo.controls().txtCompanyDetails[5]->setText("Slogan");
     scriptedHost().answerMessageBox(MessageAnswer::Cancel);
     command(app::FileCommands::New);
     EXPECT_TRUE(window->hasUnsavedChanges());
@@ -122,7 +122,7 @@ TEST_F(FileCommandsTest, theBusyCursorShowsWhileAFileIsReadOrWrittenAndGoesWhenI
     EXPECT_TRUE(scriptedHost().lastPrompt().whileBusy);
     EXPECT_FALSE(scriptedHost().busy()) << "gone after an Open that failed";
 
-    window->c.company.txtCompanyDetails[4]->setText("555-0100");
+    window->companyInfo.controls().txtCompanyDetails[4]->setText("555-0100");
     dialogBackend().chooseFiles({inFolder("no/folder/copy")});
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     command(app::FileCommands::SaveAs);
@@ -146,7 +146,7 @@ TEST_F(FileCommandsTest, theBusyCursorShowsWhileAFileIsReadOrWrittenAndGoesWhenI
 
 TEST_F(FileCommandsTest, saveAsWritesTheNewFileFirst)
 {
-    window->c.company.txtCompanyDetails[4]->setText("555-0100");
+    window->companyInfo.controls().txtCompanyDetails[4]->setText("555-0100");
     const QByteArray old = fileBytes(test::databaseFile());
 
     dialogBackend().chooseFiles({inFolder("no/folder/copy")});
@@ -177,7 +177,7 @@ TEST_F(FileCommandsTest, saveAsWritesTheNewFileFirst)
     }
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Not Read");
     EXPECT_EQ(window->customersPage().controls().lvwCustomersVis->count(), 2);
-    EXPECT_EQ(window->c.company.txtCompanyDetails[4]->text(), "555-0100");
+    EXPECT_EQ(window->companyInfo.controls().txtCompanyDetails[4]->text(), "555-0100");
     EXPECT_TRUE(window->hasUnsavedChanges());
     EXPECT_FALSE(settings().contains("FileHandling", "DatabasePath"));
 
@@ -214,18 +214,18 @@ TEST_F(FileCommandsTest, afterNewOpenOrClosingTheBooksNoViewShowsAPeriodTheTable
     window->billPeriodsPage.newPeriod().billSelectedProduct();
     settings().setValue("Messages", "DontShowExplanationOfClosingBooks", "True");
     dialogBackend().chooseFiles({inFolder("2027")});
-    window->c.options.cmdCloseBooks[4]->click();
+    window->options.controls().cmdCloseBooks[4]->click();
     expectNoPeriodShown("closing the books");
 }
 
 TEST_F(FileCommandsTest, closingTheBooksCarriesCustomersAndProductsOver)
 {
-    window->c.company.txtCompanyDetails[6]->setText("Garden care");
+    window->companyInfo.controls().txtCompanyDetails[6]->setText("Garden care");
     scriptedHost().answerModal([](platform::Form& form) {
         static_cast<components::MessageWindow&>(form).cmdYes->click();
     });
     dialogBackend().chooseFiles({inFolder("2027")});
-    window->c.options.cmdCloseBooks[4]->click();
+    window->options.controls().cmdCloseBooks[4]->click();
 
     const QByteArray old = fileBytes(test::databaseFile());
     EXPECT_TRUE(old.contains("<GeneralInvoiceDescription>Garden care</GeneralInvoiceDescription>"))
@@ -251,15 +251,15 @@ TEST_F(FileCommandsTest, closingTheBooksStopsAtTheFirstFailure)
     settings().setValue("Messages", "DontShowExplanationOfClosingBooks", "True");
     dialogBackend().dismiss(test::ScriptedDialogBackend::Dialog::File);
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    window->c.options.cmdCloseBooks[4]->click();
+    window->options.controls().cmdCloseBooks[4]->click();
     EXPECT_TRUE(scriptedHost().lastPrompt().text.startsWith("If you want to close the books"));
 
     // The old file cannot be written: nothing switches and the payment stays.
-    window->c.company.txtCompanyDetails[3]->setText("Unit 9");
+    window->companyInfo.controls().txtCompanyDetails[3]->setText("Unit 9");
     settings().setValue("FileHandling", "DatabasePath", inFolder("gone/TAV.xml"));
     dialogBackend().chooseFiles({inFolder("next")});
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    window->c.options.cmdCloseBooks[4]->click();
+    window->options.controls().cmdCloseBooks[4]->click();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database Not Saved");
     EXPECT_FALSE(QFile::exists(inFolder("next.xml")));
     EXPECT_EQ(window->books.data().periods.count(), 2);
@@ -268,7 +268,7 @@ TEST_F(FileCommandsTest, closingTheBooksStopsAtTheFirstFailure)
     settings().setValue("FileHandling", "DatabasePath", test::databaseFile());
     dialogBackend().chooseFiles({inFolder("no/folder/next")});
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    window->c.options.cmdCloseBooks[4]->click();
+    window->options.controls().cmdCloseBooks[4]->click();
     EXPECT_EQ(settings().value("FileHandling", "DatabasePath"), test::databaseFile());
     EXPECT_EQ(window->books.data().periods.count(), 2);
     EXPECT_FALSE(window->hasUnsavedChanges()) << "the old file was saved first";
@@ -279,6 +279,6 @@ TEST_F(FileCommandsTest, answeringNoToTheExplanationCancels)
     scriptedHost().answerModal([](platform::Form& form) {
         static_cast<components::MessageWindow&>(form).cmdNo->click();
     });
-    window->c.options.cmdCloseBooks[4]->click();
+    window->options.controls().cmdCloseBooks[4]->click();
     EXPECT_TRUE(dialogBackend().fileRequests().empty());
 }

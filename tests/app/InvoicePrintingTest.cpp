@@ -23,8 +23,8 @@ protected:
 
     void clearCompanyNameAndAddress()
     {
-        window->c.company.txtCompanyDetails[0]->setText("");
-        window->c.company.txtCompanyDetails[1]->setText("");
+        window->companyInfo.controls().txtCompanyDetails[0]->setText("");
+        window->companyInfo.controls().txtCompanyDetails[1]->setText("");
     }
 
     // Answers the company-information question by the button of that name, ticking "Don't Show
@@ -163,13 +163,13 @@ TEST_F(InvoicePrintingTest, aRunOfInvoicesOfDifferentLengthsPrintsEachOnItsOwnPa
 
 TEST_F(InvoicePrintingTest, thePrintOptionsShapeThePage)
 {
-    auto& c = window->c;
-    c.printOptions.cmdPrintPreviewForward->click();
-    c.printOptions.optInvoiceTitle[1]->setValue(true);
-    c.printOptions.optInvoiceTitleSize[1]->setValue(true);
-    c.printOptions.chkAddInvoiceDateToInvoice->setValue(CheckBox::Checked);
-    c.printOptions.chkKeepTwelveLines->setValue(CheckBox::Unchecked);
-    c.printOptions.chkMoveAccordingly->setValue(CheckBox::Checked);
+    auto& printOptions = window->printOptions.controls();
+    printOptions.cmdPrintPreviewForward->click();
+    printOptions.optInvoiceTitle[1]->setValue(true);
+    printOptions.optInvoiceTitleSize[1]->setValue(true);
+    printOptions.chkAddInvoiceDateToInvoice->setValue(CheckBox::Checked);
+    printOptions.chkKeepTwelveLines->setValue(CheckBox::Unchecked);
+    printOptions.chkMoveAccordingly->setValue(CheckBox::Checked);
     print();
     ASSERT_EQ(printedPages().size(), 1u);
     const Page& page = printedPages()[0];
@@ -184,9 +184,9 @@ TEST_F(InvoicePrintingTest, thePrintOptionsShapeThePage)
 
 TEST_F(InvoicePrintingTest, anOwnTitleIsPrintedAsTyped)
 {
-    window->c.printOptions.optInvoiceTitle[2]->setValue(true);
-    window->c.printOptions.txtInvoiceTitle->setText("Receipt");
-    window->c.printOptions.optInvoiceTitleSize[0]->setValue(true);
+    window->printOptions.controls().optInvoiceTitle[2]->setValue(true);
+    window->printOptions.controls().txtInvoiceTitle->setText("Receipt");
+    window->printOptions.controls().optInvoiceTitleSize[0]->setValue(true);
     print();
     ASSERT_EQ(printedPages().size(), 1u);
     EXPECT_EQ(printedPages()[0].text("lblInvoiceTitle"), "Receipt");
@@ -203,7 +203,7 @@ TEST_F(InvoicePrintingTest, billDueComesFromThePrintedPeriodsRecordNotTheEntryBo
 
 TEST_F(InvoicePrintingTest, duplicatesPrintTheWholeInvoiceTwice)
 {
-    window->c.printOptions.chkPrintDuplicateInvoices->setValue(CheckBox::Checked);
+    window->printOptions.controls().chkPrintDuplicateInvoices->setValue(CheckBox::Checked);
     print();
     ASSERT_EQ(printedPages().size(), 2u);
     EXPECT_TRUE(printedPages()[0] == printedPages()[1]);
@@ -265,7 +265,7 @@ TEST_F(InvoicePrintingTest, eachInvoiceGoesToTheJobAsSoonAsItIsMade)
     // A run of thousands of invoices holds one at a time: each page, and its duplicate, reaches
     // the job while the progress bar still shows its own customer.
     tree().setChecked("3k", true);
-    window->c.printOptions.chkPrintDuplicateInvoices->setValue(CheckBox::Checked);
+    window->printOptions.controls().chkPrintDuplicateInvoices->setValue(CheckBox::Checked);
     std::vector<double> progress;
     bool busy = true;
     scriptedHost().watchPrintedPages([&] {
@@ -336,10 +336,10 @@ TEST_F(InvoicePrintingTest, withoutCompanyNameAndAddressNoPrints)
 
 TEST_F(InvoicePrintingTest, oneOfNameAndAddressIsEnoughToPrintWithoutAsking)
 {
-    window->c.company.txtCompanyDetails[0]->setText("");
+    window->companyInfo.controls().txtCompanyDetails[0]->setText("");
     print();
-    window->c.company.txtCompanyDetails[0]->setText("Green & Sons");
-    window->c.company.txtCompanyDetails[1]->setText("");
+    window->companyInfo.controls().txtCompanyDetails[0]->setText("Green & Sons");
+    window->companyInfo.controls().txtCompanyDetails[1]->setText("");
     print();
     EXPECT_EQ(scriptedHost().printRuns().size(), 2u);
 }

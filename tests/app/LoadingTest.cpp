@@ -55,7 +55,7 @@ void writeFile(const QString& path, const QByteArray& content)
 
 void saveWithCompanyName(app::MainWindow& window, const QString& name)
 {
-    window.c.company.txtCompanyDetails[0]->setText(name);
+    window.companyInfo.controls().txtCompanyDetails[0]->setText(name);
     ASSERT_TRUE(window.books.saveDatabase());
 }
 
@@ -89,7 +89,7 @@ TEST_F(MainWindowTest, aFreshAccountKeepsTheDatabaseInTheDataFolderWhenTheProgra
     const test::OrdinaryUser user;
     ASSERT_FALSE(QFileInfo(program).isWritable());
     start(); // the scripted host fails the test on any message, such as "Database File Not Created"
-    window->c.company.txtCompanyDetails[0]->setText("New Co");
+    window->companyInfo.controls().txtCompanyDetails[0]->setText("New Co");
     EXPECT_TRUE(window->books.saveDatabase());
 
     const QString folder = test::testFolder() + "/data/TAV";
@@ -123,7 +123,7 @@ TEST_F(MainWindowTest, whatALoadLeavesOutIsToldOnceByItsLinesBeforeAnySave)
               "(Saving writes the database without what was left out. The file as it was is kept as TAV.xml.damaged "
               "when you next save.)");
     EXPECT_EQ(window->customersPage().controls().lvwCustomersVis->count(), 1);
-    EXPECT_EQ(window->c.products.lvwProducts[0]->count(), 1);
+    EXPECT_EQ(window->products.controls().lvwProducts[0]->count(), 1);
     EXPECT_TRUE(window->books.data().products.find("1k")->endsWith("Lawn mowing"));
     EXPECT_FALSE(window->hasUnsavedChanges());
 
@@ -212,9 +212,9 @@ TEST_F(MainWindowTest, pricesWrittenUnderAnotherLocaleKeepTheirAmountsOrAreToldW
               "(A product or service whose price could not be read cannot be billed, and its lines on invoices print "
               "without an amount. To clear an amount for good, deleted products and services included, correct it on "
               "the line named in the database file with a text editor while TAV is closed.)");
-    EXPECT_EQ(window->c.products.lvwProducts[0]->textAt(2), "$1,234 - Hedge trimming") << "it sorts after every price";
+    EXPECT_EQ(window->products.controls().lvwProducts[0]->textAt(2), "$1,234 - Hedge trimming") << "it sorts after every price";
     // Saved, the price is written as the file wrote it.
-    window->c.company.txtCompanyDetails[2]->setText("Springfield");
+    window->companyInfo.controls().txtCompanyDetails[2]->setText("Springfield");
     EXPECT_TRUE(window->books.saveDatabase());
     EXPECT_TRUE(test::readDatabaseFile().contains("<ItemPrice>$1,234</ItemPrice>"));
 }
@@ -226,7 +226,7 @@ TEST_F(MainWindowTest, aFileThatCannotBeReadIsNeverWrittenOver)
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     start();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Not Read");
-    window->c.company.txtCompanyDetails[0]->setText("New Co");
+    window->companyInfo.controls().txtCompanyDetails[0]->setText("New Co");
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     EXPECT_FALSE(window->books.saveDatabase());
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database Not Saved");
@@ -244,7 +244,7 @@ TEST_F(MainWindowTest, aFileThatIsNoDatabaseIsToldAndNeverWrittenOver)
     start();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Not Read");
     EXPECT_TRUE(scriptedHost().lastPrompt().text.contains("Not a TAV database file"));
-    window->c.company.txtCompanyDetails[0]->setText("New Co");
+    window->companyInfo.controls().txtCompanyDetails[0]->setText("New Co");
     for (int save = 0; save < 2; ++save) {
         scriptedHost().answerMessageBox(MessageAnswer::Ok);
         EXPECT_FALSE(window->books.saveDatabase());
@@ -252,7 +252,7 @@ TEST_F(MainWindowTest, aFileThatIsNoDatabaseIsToldAndNeverWrittenOver)
     // Nor by SvAs onto that same file.
     test::dialogBackend().chooseFiles({test::databaseFile()});
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    window->c.options.cmdChangePath[app::FileCommands::SaveAs]->click();
+    window->options.controls().cmdChangePath[app::FileCommands::SaveAs]->click();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database Not Saved");
     EXPECT_TRUE(window->hasUnsavedChanges());
     EXPECT_EQ(test::readDatabaseFile(), text);
@@ -263,7 +263,7 @@ TEST_F(MainWindowTest, aFileThatIsNoDatabaseIsToldAndNeverWrittenOver)
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     emit window->c.frame.cmdCancel->clicked();
     EXPECT_EQ(window->customersPage().controls().lvwCustomersVis->count(), 2);
-    window->c.company.txtCompanyDetails[0]->setText("New Co");
+    window->companyInfo.controls().txtCompanyDetails[0]->setText("New Co");
     EXPECT_TRUE(window->books.saveDatabase());
     EXPECT_TRUE(test::readDatabaseFile().contains("<CompanyName>New Co</CompanyName>"));
 }

@@ -64,7 +64,6 @@ void expectNothingCutOff(const ShownPage& page)
 TEST_F(MainWindowTest, everyPageFollowsTheWindowsSizeAboveItsMinimum)
 {
     start();
-    auto& c = window->c;
     const auto& customers = window->customersPage().controls();
     std::array<ShownPage, 7> before;
     for (int page = 0; page < 7; ++page)
@@ -91,22 +90,22 @@ TEST_F(MainWindowTest, everyPageFollowsTheWindowsSizeAboveItsMinimum)
     grows(0, customers.lvwCustomersVis, wider / 2, taller);
     grows(0, customers.txtField[0], wider / 2, 0);
     grows(0, customers.txtField[7], wider / 2, taller);
-    grows(1, c.products.lvwProducts[0], wider, taller);
+    grows(1, window->products.controls().lvwProducts[0], wider, taller);
     grows(2, window->billPeriodsPage.controls().tvwInvoiceRecords[0], wider, taller);
     grows(3, window->printingPage.controls().tvwInvoiceRecords[1], wider, taller);
-    grows(6, c.company.txtCompanyDetails[0], wider / 2, 0);
-    grows(6, c.company.txtCompanyDetails[8], wider / 2, 0);
+    grows(6, window->companyInfo.controls().txtCompanyDetails[0], wider / 2, 0);
+    grows(6, window->companyInfo.controls().txtCompanyDetails[8], wider / 2, 0);
     const auto movesRight = [&](int page, const platform::Control* control, double by) {
         EXPECT_NEAR(after[page].at(control).left - before[page].at(control).left, by, 1) << nameOf(control);
     };
     movesRight(0, customers.cmdPrint, wider / 2);
     movesRight(0, customers.lblFirstName, wider / 2);
-    movesRight(4, c.printOptions.fraPrintPreview, wider / 2);
-    movesRight(6, c.company.txtCompanyDetails[8], wider / 2);
+    movesRight(4, window->printOptions.controls().fraPrintPreview, wider / 2);
+    movesRight(6, window->companyInfo.controls().txtCompanyDetails[8], wider / 2);
     // What stands in the bottom right corner keeps its distance to it.
     for (const auto& [page, control] : std::vector<std::pair<int, const platform::Control*>>{
-             {0, customers.cmdAddNew}, {1, c.products.cmdAddNewItem}, {2, window->billPeriodsPage.controls().cmdAddNewBP}, {3, window->printingPage.controls().cmdPrintSelectedInvoices},
-             {3, window->printingPage.controls().cmdPrintSelectedEnvelopes}, {5, c.options.fraDocumentation}}) {
+             {0, customers.cmdAddNew}, {1, window->products.controls().cmdAddNewItem}, {2, window->billPeriodsPage.controls().cmdAddNewBP}, {3, window->printingPage.controls().cmdPrintSelectedInvoices},
+             {3, window->printingPage.controls().cmdPrintSelectedEnvelopes}, {5, window->options.controls().fraDocumentation}}) {
         EXPECT_EQ(after[page].at(control).rightGap, before[page].at(control).rightGap) << nameOf(control);
         EXPECT_EQ(after[page].at(control).bottomGap, before[page].at(control).bottomGap) << nameOf(control);
     }
@@ -135,7 +134,6 @@ TEST_F(MainWindowTest, theListsShowCurrentEntriesOnlyInTableOrder)
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
     const auto& customers = window->customersPage().controls();
     ASSERT_EQ(customers.lvwCustomersVis->count(), 2);
     EXPECT_EQ(customers.lvwCustomersVis->textAt(1), "Adams, Bob");
@@ -144,16 +142,16 @@ TEST_F(MainWindowTest, theListsShowCurrentEntriesOnlyInTableOrder)
     EXPECT_EQ(customers.txtField[0]->text(), "Bob");
     EXPECT_EQ(customers.txtField[2]->tag(), "2 Oak Road");
 
-    ASSERT_EQ(c.products.lvwProducts[0]->count(), 2);
-    EXPECT_EQ(c.products.lvwProducts[0]->textAt(1), "$5.00 - Hedge trimming") << "by price, the cheapest first";
+    ASSERT_EQ(window->products.controls().lvwProducts[0]->count(), 2);
+    EXPECT_EQ(window->products.controls().lvwProducts[0]->textAt(1), "$5.00 - Hedge trimming") << "by price, the cheapest first";
     EXPECT_EQ(window->billPeriodsPage.controls().lvwProducts[1]->textAt(2), "$12.50 - Lawn mowing");
-    EXPECT_TRUE(c.products.lvwProducts[0]->isSelected(1));
-    EXPECT_EQ(c.products.cmdCancelNewItem->caption(), "&Delete Existing");
+    EXPECT_TRUE(window->products.controls().lvwProducts[0]->isSelected(1));
+    EXPECT_EQ(window->products.controls().cmdCancelNewItem->caption(), "&Delete Existing");
 
     ASSERT_EQ(window->billPeriodsPage.controls().cmbBillPeriod[1]->listCount(), 2);
     EXPECT_EQ(window->printingPage.controls().cmbBillPeriod[2]->itemText(0), "January");
     EXPECT_EQ(window->billPeriodsPage.controls().cmbBillPeriod[1]->text(), "February") << "the period that starts last is chosen";
-    EXPECT_EQ(c.company.txtCompanyDetails[0]->text(), "Green & Sons");
+    EXPECT_EQ(window->companyInfo.controls().txtCompanyDetails[0]->text(), "Green & Sons");
     EXPECT_FALSE(window->hasUnsavedChanges());
 }
 
@@ -217,17 +215,17 @@ TEST_F(MainWindowTest, theOptionsPageShowsItsSaveCommandAndHintOnlyWithUnsavedCh
 {
     test::writeDatabaseFile({});
     start();
-    auto& c = window->c;
+    auto& options = window->options.controls();
     window->layout.cmdTab_Click(5);
-    EXPECT_FALSE(c.options.cmdChangePath[2]->visible());
-    EXPECT_FALSE(c.options.lblQuickestWay->visible());
+    EXPECT_FALSE(options.cmdChangePath[2]->visible());
+    EXPECT_FALSE(options.lblQuickestWay->visible());
     window->books.setUnsaved(true);
-    EXPECT_FALSE(c.options.cmdChangePath[2]->visible()) << "brought up to date only by the page's layout";
+    EXPECT_FALSE(options.cmdChangePath[2]->visible()) << "brought up to date only by the page's layout";
     window->layout.cmdTab_Click(5);
-    EXPECT_TRUE(c.options.cmdChangePath[2]->visible());
-    EXPECT_TRUE(c.options.lblQuickestWay->visible());
-    c.options.chkExpertMode->setValue(platform::CheckBox::Checked);
+    EXPECT_TRUE(options.cmdChangePath[2]->visible());
+    EXPECT_TRUE(options.lblQuickestWay->visible());
+    options.chkExpertMode->setValue(platform::CheckBox::Checked);
     window->layout.cmdTab_Click(5);
-    EXPECT_TRUE(c.options.cmdChangePath[2]->visible());
-    EXPECT_FALSE(c.options.lblQuickestWay->visible());
+    EXPECT_TRUE(options.cmdChangePath[2]->visible());
+    EXPECT_FALSE(options.lblQuickestWay->visible());
 }

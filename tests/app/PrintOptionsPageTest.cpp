@@ -21,8 +21,8 @@ protected:
         start();
     }
 
-    int shownTop() const { return shown(window->c.printOptions.picPrintPreviewTop); }
-    int shownBottom() const { return shown(window->c.printOptions.picPrintPreviewBottom); }
+    int shownTop() const { return shown(window->printOptions.controls().picPrintPreviewTop); }
+    int shownBottom() const { return shown(window->printOptions.controls().picPrintPreviewBottom); }
 
 private:
     static int shown(const std::array<platform::PictureBox*, 3>& pictures)
@@ -43,17 +43,17 @@ private:
 TEST_F(PrintOptionsPageTest, aFreshStoreShowsTheDefaultsAndStoresTheTitleSettings)
 {
     startEmpty();
-    auto& c = window->c;
-    EXPECT_TRUE(c.printOptions.optInvoiceTitle[0]->value());
-    EXPECT_TRUE(c.printOptions.optInvoiceTitleSize[2]->value());
-    EXPECT_EQ(c.printOptions.chkAddInvoiceDateToInvoice->value(), CheckBox::Unchecked);
-    EXPECT_EQ(c.printOptions.chkPrintDuplicateInvoices->value(), CheckBox::Unchecked);
-    EXPECT_EQ(c.printOptions.chkKeepTwelveLines->value(), CheckBox::Checked);
-    EXPECT_EQ(c.printOptions.chkMoveAccordingly->value(), CheckBox::Unchecked);
-    EXPECT_FALSE(c.printOptions.chkMoveAccordingly->enabled());
-    EXPECT_EQ(window->state.printPreviewSelected, 0);
-    EXPECT_FALSE(c.printOptions.cmdPrintPreviewBack->enabled());
-    EXPECT_TRUE(c.printOptions.cmdPrintPreviewForward->enabled());
+    auto& printOptions = window->printOptions.controls();
+    EXPECT_TRUE(printOptions.optInvoiceTitle[0]->value());
+    EXPECT_TRUE(printOptions.optInvoiceTitleSize[2]->value());
+    EXPECT_EQ(printOptions.chkAddInvoiceDateToInvoice->value(), CheckBox::Unchecked);
+    EXPECT_EQ(printOptions.chkPrintDuplicateInvoices->value(), CheckBox::Unchecked);
+    EXPECT_EQ(printOptions.chkKeepTwelveLines->value(), CheckBox::Checked);
+    EXPECT_EQ(printOptions.chkMoveAccordingly->value(), CheckBox::Unchecked);
+    EXPECT_FALSE(printOptions.chkMoveAccordingly->enabled());
+    EXPECT_EQ(window->printOptions.chosenLayout(), 0);
+    EXPECT_FALSE(printOptions.cmdPrintPreviewBack->enabled());
+    EXPECT_TRUE(printOptions.cmdPrintPreviewForward->enabled());
     EXPECT_EQ(shownTop(), 0);
     EXPECT_EQ(shownBottom(), 0);
     EXPECT_EQ(settings().value("Settings", "InvoiceTitleOption"), "0");
@@ -64,37 +64,37 @@ TEST_F(PrintOptionsPageTest, aFreshStoreShowsTheDefaultsAndStoresTheTitleSetting
 TEST_F(PrintOptionsPageTest, theArrowsStepThroughTheThreeLayoutsAndStoreTheChoice)
 {
     startEmpty();
-    auto& c = window->c;
-    c.printOptions.cmdPrintPreviewForward->click();
-    c.printOptions.cmdPrintPreviewForward->click();
+    auto& printOptions = window->printOptions.controls();
+    printOptions.cmdPrintPreviewForward->click();
+    printOptions.cmdPrintPreviewForward->click();
     EXPECT_EQ(settings().value("Printing", "PrintPreviewSelected"), "2");
     EXPECT_EQ(shownTop(), 2);
-    EXPECT_FALSE(c.printOptions.cmdPrintPreviewForward->enabled());
-    c.printOptions.cmdPrintPreviewBack->click();
+    EXPECT_FALSE(printOptions.cmdPrintPreviewForward->enabled());
+    printOptions.cmdPrintPreviewBack->click();
     EXPECT_EQ(settings().value("Printing", "PrintPreviewSelected"), "1");
     EXPECT_EQ(shownTop(), 1);
-    EXPECT_TRUE(c.printOptions.cmdPrintPreviewBack->enabled());
-    EXPECT_TRUE(c.printOptions.cmdPrintPreviewForward->enabled());
+    EXPECT_TRUE(printOptions.cmdPrintPreviewBack->enabled());
+    EXPECT_TRUE(printOptions.cmdPrintPreviewForward->enabled());
 }
 
 TEST_F(PrintOptionsPageTest, theBottomPreviewFollowsTheTwoLineOptions)
 {
     startEmpty();
-    auto& c = window->c;
-    c.printOptions.chkMoveAccordingly->setValue(CheckBox::Checked);
+    auto& printOptions = window->printOptions.controls();
+    printOptions.chkMoveAccordingly->setValue(CheckBox::Checked);
     EXPECT_EQ(shownBottom(), 0) << "twelve lines kept, whatever move-text says";
-    c.printOptions.chkKeepTwelveLines->setValue(CheckBox::Unchecked);
-    EXPECT_TRUE(c.printOptions.chkMoveAccordingly->enabled());
+    printOptions.chkKeepTwelveLines->setValue(CheckBox::Unchecked);
+    EXPECT_TRUE(printOptions.chkMoveAccordingly->enabled());
     EXPECT_EQ(shownBottom(), 2);
     EXPECT_EQ(settings().value("Printing", "KeepTwelveLines"), "False");
     EXPECT_EQ(settings().value("Printing", "MoveBottomTextAccordingly"), "True");
-    c.printOptions.chkMoveAccordingly->setValue(CheckBox::Unchecked);
+    printOptions.chkMoveAccordingly->setValue(CheckBox::Unchecked);
     EXPECT_EQ(shownBottom(), 1);
-    c.printOptions.chkMoveAccordingly->setValue(CheckBox::Checked);
-    c.printOptions.chkKeepTwelveLines->setValue(CheckBox::Checked);
+    printOptions.chkMoveAccordingly->setValue(CheckBox::Checked);
+    printOptions.chkKeepTwelveLines->setValue(CheckBox::Checked);
     EXPECT_EQ(shownBottom(), 0);
-    EXPECT_FALSE(c.printOptions.chkMoveAccordingly->enabled());
-    EXPECT_EQ(c.printOptions.chkMoveAccordingly->value(), CheckBox::Checked) << "disabling keeps the check mark";
+    EXPECT_FALSE(printOptions.chkMoveAccordingly->enabled());
+    EXPECT_EQ(printOptions.chkMoveAccordingly->value(), CheckBox::Checked) << "disabling keeps the check mark";
 }
 
 TEST_F(PrintOptionsPageTest, storedValuesReadByTheirRulesAndOutOfRangeOnesFallBack)
@@ -105,35 +105,35 @@ TEST_F(PrintOptionsPageTest, storedValuesReadByTheirRulesAndOutOfRangeOnesFallBa
     settings().setValue("Printing", "AddInvoiceDateToInvoice", "TRUE");
     settings().setValue("Printing", "KeepTwelveLines", "maybe");
     startEmpty();
-    auto& c = window->c;
-    EXPECT_EQ(window->state.printPreviewSelected, 0);
+    auto& printOptions = window->printOptions.controls();
+    EXPECT_EQ(window->printOptions.chosenLayout(), 0);
     EXPECT_EQ(shownTop(), 0);
-    EXPECT_TRUE(c.printOptions.optInvoiceTitle[0]->value());
-    EXPECT_TRUE(c.printOptions.optInvoiceTitleSize[2]->value());
-    EXPECT_EQ(c.printOptions.chkAddInvoiceDateToInvoice->value(), CheckBox::Checked);
-    EXPECT_EQ(c.printOptions.chkKeepTwelveLines->value(), CheckBox::Checked) << "only \"false\" turns twelve lines off";
+    EXPECT_TRUE(printOptions.optInvoiceTitle[0]->value());
+    EXPECT_TRUE(printOptions.optInvoiceTitleSize[2]->value());
+    EXPECT_EQ(printOptions.chkAddInvoiceDateToInvoice->value(), CheckBox::Checked);
+    EXPECT_EQ(printOptions.chkKeepTwelveLines->value(), CheckBox::Checked) << "only \"false\" turns twelve lines off";
 }
 
 TEST_F(PrintOptionsPageTest, previewsAreSmallPicturesOfTheLayouts)
 {
     startEmpty();
-    auto& c = window->c;
+    auto& printOptions = window->printOptions.controls();
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(c.printOptions.picPrintPreviewTop[i]->picture().size(), QSize(192, 105));
-        EXPECT_EQ(c.printOptions.picPrintPreviewBottom[i]->picture().size(), QSize(192, 144));
+        EXPECT_EQ(printOptions.picPrintPreviewTop[i]->picture().size(), QSize(192, 105));
+        EXPECT_EQ(printOptions.picPrintPreviewBottom[i]->picture().size(), QSize(192, 144));
     }
     const auto image = [](platform::PictureBox* box) { return box->picture().toImage(); };
-    EXPECT_NE(image(c.printOptions.picPrintPreviewTop[0]), image(c.printOptions.picPrintPreviewTop[1]));
-    EXPECT_NE(image(c.printOptions.picPrintPreviewTop[1]), image(c.printOptions.picPrintPreviewTop[2]));
-    EXPECT_NE(image(c.printOptions.picPrintPreviewBottom[0]), image(c.printOptions.picPrintPreviewBottom[1]));
-    EXPECT_NE(image(c.printOptions.picPrintPreviewBottom[1]), image(c.printOptions.picPrintPreviewBottom[2]));
+    EXPECT_NE(image(printOptions.picPrintPreviewTop[0]), image(printOptions.picPrintPreviewTop[1]));
+    EXPECT_NE(image(printOptions.picPrintPreviewTop[1]), image(printOptions.picPrintPreviewTop[2]));
+    EXPECT_NE(image(printOptions.picPrintPreviewBottom[0]), image(printOptions.picPrintPreviewBottom[1]));
+    EXPECT_NE(image(printOptions.picPrintPreviewBottom[1]), image(printOptions.picPrintPreviewBottom[2]));
 }
 
 TEST_F(PrintOptionsPageTest, aTitleIsStoredAsItIsTyped)
 {
     startEmpty();
-    window->c.printOptions.txtInvoiceTitle->setText("Receipt");
+    window->printOptions.controls().txtInvoiceTitle->setText("Receipt");
     EXPECT_EQ(settings().value("Settings", "InvoiceTitleText"), "Receipt");
-    window->c.printOptions.txtInvoiceTitle->setText("");
+    window->printOptions.controls().txtInvoiceTitle->setText("");
     EXPECT_EQ(settings().value("Settings", "InvoiceTitleText"), "");
 }

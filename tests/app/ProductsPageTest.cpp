@@ -18,10 +18,10 @@ namespace {
 
 void enterProduct(app::MainWindow& w, const QString& price, const QString& name)
 {
-    if (w.c.products.cmdAddNewItem->caption() == "&New Product or Service")
-        w.c.products.cmdAddNewItem->click();
-    w.c.products.txtPrice->setText(price);
-    w.c.products.txtProductOrServiceName->setText(name);
+    if (w.products.controls().cmdAddNewItem->caption() == "&New Product or Service")
+        w.products.controls().cmdAddNewItem->click();
+    w.products.controls().txtPrice->setText(price);
+    w.products.controls().txtProductOrServiceName->setText(name);
 }
 
 } // namespace
@@ -30,33 +30,33 @@ TEST_F(MainWindowTest, aProductIsAddedWithItsPriceAndListedByPrice)
 {
     test::writeDatabaseFile({});
     start();
-    auto& c = window->c;
-    EXPECT_FALSE(c.products.cmdCancelNewItem->visible()) << "nothing to delete in an empty list";
-    c.products.cmdAddNewItem->click();
-    EXPECT_TRUE(c.products.txtPrice->visible());
-    EXPECT_EQ(c.products.cmdCancelNewItem->caption(), "&Cancel New");
-    EXPECT_FALSE(c.products.cmdAddNewItem->visible());
-    EXPECT_EQ(c.products.txtPrice->backColor(), app::kEntryColor);
+    auto& products = window->products.controls();
+    EXPECT_FALSE(products.cmdCancelNewItem->visible()) << "nothing to delete in an empty list";
+    products.cmdAddNewItem->click();
+    EXPECT_TRUE(products.txtPrice->visible());
+    EXPECT_EQ(products.cmdCancelNewItem->caption(), "&Cancel New");
+    EXPECT_FALSE(products.cmdAddNewItem->visible());
+    EXPECT_EQ(products.txtPrice->backColor(), app::kEntryColor);
 
     enterProduct(*window, "12.5", "Lawn mowing");
-    EXPECT_TRUE(c.products.cmdAddNewItem->visible());
-    c.products.cmdAddNewItem->click();
+    EXPECT_TRUE(products.cmdAddNewItem->visible());
+    products.cmdAddNewItem->click();
     ASSERT_EQ(window->books.data().products.count(), 1);
     EXPECT_EQ(window->books.data().products.keyAt(1), "1k");
     EXPECT_EQ(window->books.data().products.textAt(1), "000000012.50$12.50 - Lawn mowing");
-    EXPECT_EQ(c.products.lvwProducts[0]->textAt(1), "$12.50 - Lawn mowing");
+    EXPECT_EQ(window->products.controls().lvwProducts[0]->textAt(1), "$12.50 - Lawn mowing");
     EXPECT_EQ(window->billPeriodsPage.controls().lvwProducts[1]->textAt(1), "$12.50 - Lawn mowing");
-    EXPECT_FALSE(c.products.txtPrice->visible());
-    EXPECT_EQ(c.products.cmdAddNewItem->caption(), "&New Product or Service");
+    EXPECT_FALSE(window->products.controls().txtPrice->visible());
+    EXPECT_EQ(window->products.controls().cmdAddNewItem->caption(), "&New Product or Service");
     EXPECT_TRUE(window->hasUnsavedChanges());
 
     enterProduct(*window, " $1,250 ", "Fence - cedar");
-    c.products.cmdAddNewItem->click();
+    products.cmdAddNewItem->click();
     enterProduct(*window, "0.5", "Bag");
-    c.products.cmdAddNewItem->click();
-    EXPECT_EQ(c.products.lvwProducts[0]->textAt(1), "$0.50 - Bag");
-    EXPECT_EQ(c.products.lvwProducts[0]->textAt(3), "$1,250.00 - Fence - cedar");
-    EXPECT_EQ(c.products.lvwProducts[0]->currentKey(), "3k") << "the new entry is chosen";
+    products.cmdAddNewItem->click();
+    EXPECT_EQ(products.lvwProducts[0]->textAt(1), "$0.50 - Bag");
+    EXPECT_EQ(products.lvwProducts[0]->textAt(3), "$1,250.00 - Fence - cedar");
+    EXPECT_EQ(products.lvwProducts[0]->currentKey(), "3k") << "the new entry is chosen";
     EXPECT_TRUE(window->books.data().products.find("2k")->startsWith("000001250.00"));
 }
 
@@ -64,21 +64,21 @@ TEST_F(MainWindowTest, onlyPricesAndNamesTheProgramCanHoldAreAccepted)
 {
     test::writeDatabaseFile({});
     start();
-    auto& c = window->c;
+    auto& products = window->products.controls();
     for (const char* price : {"abc", "-5", "1,000,000,000", "12,5", "", "1.2.3", "$"}) {
         enterProduct(*window, price, "Widget");
-        EXPECT_FALSE(c.products.cmdAddNewItem->visible()) << price;
-        EXPECT_EQ(c.products.txtPrice->backColor(), app::kEntryColor) << price;
+        EXPECT_FALSE(products.cmdAddNewItem->visible()) << price;
+        EXPECT_EQ(products.txtPrice->backColor(), app::kEntryColor) << price;
     }
     enterProduct(*window, "999,999,999.99", "Widget");
-    EXPECT_TRUE(c.products.cmdAddNewItem->visible());
+    EXPECT_TRUE(products.cmdAddNewItem->visible());
     for (const char* name : {"Pack (x2)", "Box (x12)", ""}) {
         enterProduct(*window, "5", name);
-        EXPECT_FALSE(c.products.cmdAddNewItem->visible()) << name;
-        EXPECT_EQ(c.products.txtProductOrServiceName->backColor(), app::kEntryColor) << name;
+        EXPECT_FALSE(products.cmdAddNewItem->visible()) << name;
+        EXPECT_EQ(products.txtProductOrServiceName->backColor(), app::kEntryColor) << name;
     }
     enterProduct(*window, "5", "Shirt (xl)");
-    EXPECT_TRUE(c.products.cmdAddNewItem->visible());
+    EXPECT_TRUE(products.cmdAddNewItem->visible());
 }
 
 TEST_F(MainWindowTest, pricesAreReadAsTheUsersLocaleShowsThemAndLoadUnchanged)
@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, pricesAreReadAsTheUsersLocaleShowsThemAndLoadUnchanged)
     start();
     // Decimals are read as typed and rounded half away from zero, never through a binary number.
     enterProduct(*window, "0.125", "Seed");
-    window->c.products.cmdAddNewItem->click();
+    window->products.controls().cmdAddNewItem->click();
     ASSERT_EQ(window->books.data().products.count(), 1);
     EXPECT_EQ(window->books.data().products.textAt(1), "000000000.13$0.13 - Seed");
     window->books.saveDatabase();
@@ -97,15 +97,15 @@ TEST_F(MainWindowTest, pricesAreReadAsTheUsersLocaleShowsThemAndLoadUnchanged)
     {
         const test::UserLocale german(QLocale(QLocale::German, QLocale::Germany));
         start();
-        auto& c = window->c;
+        auto& products = window->products.controls();
         for (const char* refused : {"3.5", "12.34", "1,2,3"}) {
             enterProduct(*window, refused, "Rake");
-            EXPECT_FALSE(c.products.cmdAddNewItem->visible()) << refused;
+            EXPECT_FALSE(products.cmdAddNewItem->visible()) << refused;
         }
         enterProduct(*window, "12,5", "Rake");
-        c.products.cmdAddNewItem->click();
+        products.cmdAddNewItem->click();
         enterProduct(*window, "1.234,5", "Fence");
-        c.products.cmdAddNewItem->click();
+        products.cmdAddNewItem->click();
         ASSERT_EQ(window->books.data().products.count(), 3);
         EXPECT_EQ(window->books.data().products.textAt(2), u"000000012.5012,50\u00A0€ - Rake"_s);
         EXPECT_EQ(window->books.data().products.textAt(3), u"000001234.501.234,50\u00A0€ - Fence"_s);
@@ -120,13 +120,13 @@ TEST_F(MainWindowTest, pricesAreReadAsTheUsersLocaleShowsThemAndLoadUnchanged)
     }
     // Moved to an American computer, every price keeps its amount and its text.
     start();
-    EXPECT_EQ(window->c.products.lvwProducts[0]->textAt(3), u"1.234,50\u00A0€ - Fence"_s);
+    EXPECT_EQ(window->products.controls().lvwProducts[0]->textAt(3), u"1.234,50\u00A0€ - Fence"_s);
     EXPECT_EQ(window->books.data().products.textAt(3).left(12), "000001234.50");
-    EXPECT_EQ(window->c.products.lvwProducts[0]->textAt(1), "$0.13 - Seed");
+    EXPECT_EQ(window->products.controls().lvwProducts[0]->textAt(1), "$0.13 - Seed");
 
     const test::UserLocale french(QLocale(QLocale::French, QLocale::France));
     enterProduct(*window, "1 234,567", "Gate");
-    window->c.products.cmdAddNewItem->click();
+    window->products.controls().cmdAddNewItem->click();
     ASSERT_EQ(window->books.data().products.count(), 4);
     EXPECT_EQ(window->books.data().products.textAt(4), u"000001234.571\u202F234,57\u00A0€ - Gate"_s);
 }
@@ -135,22 +135,22 @@ TEST_F(MainWindowTest, aProductWithTheSamePriceAndNameIsRefused)
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
+    auto& products = window->products.controls();
     enterProduct(*window, "12.50", "Lawn mowing");
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    c.products.cmdAddNewItem->click();
+    products.cmdAddNewItem->click();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Duplicate Product or Service Found");
     EXPECT_EQ(scriptedHost().lastPrompt().text,
               "A product or service was found with the exact same price and name.\r\n\r\n"
               "(Products and Services can share the same name as long as they have unique prices.)");
-    EXPECT_EQ(c.products.cmdAddNewItem->caption(), "&Add New");
-    EXPECT_EQ(c.products.txtProductOrServiceName->text(), "Lawn mowing");
+    EXPECT_EQ(products.cmdAddNewItem->caption(), "&Add New");
+    EXPECT_EQ(products.txtProductOrServiceName->text(), "Lawn mowing");
 
     // Another price, another letter case, or an archived product's price and name are new.
-    c.products.txtProductOrServiceName->setText("lawn mowing");
-    c.products.cmdAddNewItem->click();
+    products.txtProductOrServiceName->setText("lawn mowing");
+    products.cmdAddNewItem->click();
     enterProduct(*window, "40", "Snow removal");
-    c.products.cmdAddNewItem->click();
+    products.cmdAddNewItem->click();
     EXPECT_EQ(window->books.data().products.count(), 5);
     EXPECT_TRUE(window->books.data().products.contains("5k"));
 }
@@ -159,7 +159,7 @@ TEST_F(MainWindowTest, deletingAProductArchivesItWhileInvoiceRecordsUseIt)
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
+    auto& products = window->products.controls();
     // Items 12x3 and 21x2 name products 12 and 21, never product 1 or 2.
     const QString text = *window->books.data().invoiceRecords.find(QString("January") + records::FieldSeparator + "1" + records::FieldSeparator);
     QStringList fields = text.split(records::FieldSeparator);
@@ -176,7 +176,7 @@ TEST_F(MainWindowTest, deletingAProductArchivesItWhileInvoiceRecordsUseIt)
     // Product 2 ($5.00) is used by no record: removed; the option "FALSE" still asks for products.
     platform::settings().setValue("Settings", "CheckToConfirmEdits", "FALSE");
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    c.products.cmdCancelNewItem->click();
+    products.cmdCancelNewItem->click();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Delete Existing Product or Service???");
     EXPECT_FALSE(window->books.data().products.contains("2k"));
     EXPECT_EQ(window->deletion.checkingWindow()->lblStatus->caption(), "Entry deleted.");
@@ -185,9 +185,9 @@ TEST_F(MainWindowTest, deletingAProductArchivesItWhileInvoiceRecordsUseIt)
     window->books.data().invoiceRecords.setText(QString("January") + records::FieldSeparator + "1" + records::FieldSeparator,
                                       fields.join(records::FieldSeparator));
     platform::settings().setValue("Settings", "CheckToConfirmEdits", "False");
-    c.products.cmdCancelNewItem->click();
+    products.cmdCancelNewItem->click();
     EXPECT_EQ(*window->books.data().products.find("1k"), "000000012.50" + records::ArchivePrefix + "$12.50 - Lawn mowing");
     EXPECT_EQ(window->deletion.checkingWindow()->lblStatus->caption(), "Entry archived.");
-    EXPECT_TRUE(c.products.lvwProducts[0]->isEmpty());
-    EXPECT_FALSE(c.products.cmdCancelNewItem->visible());
+    EXPECT_TRUE(products.lvwProducts[0]->isEmpty());
+    EXPECT_FALSE(products.cmdCancelNewItem->visible());
 }

@@ -19,7 +19,8 @@ TEST_F(MainWindowTest, saveWritesTheFileAndHidesSaveAndCancel)
     test::writeDatabaseFile(test::sampleDatabase());
     start();
     auto& c = window->c;
-    c.company.txtCompanyDetails[5]->setText("We cut it all");
+    auto& company = window->companyInfo.controls();
+    company.txtCompanyDetails[5]->setText("We cut it all");
     EXPECT_TRUE(c.frame.cmdSave->visible());
     EXPECT_TRUE(c.frame.cmdCancel->visible());
     emit c.frame.cmdSave->clicked();
@@ -49,7 +50,9 @@ TEST_F(MainWindowTest, aFileChangedSinceItWasReadIsWrittenOverOnlyWhenTheUserSay
     test::writeDatabaseFile(test::sampleDatabase());
     start();
     auto& c = window->c;
-    c.company.txtCompanyDetails[0]->setText("Ours");
+    auto& options = window->options.controls();
+    auto& company = window->companyInfo.controls();
+    company.txtCompanyDetails[0]->setText("Ours");
     const QByteArray theirs = QByteArray(test::sampleDatabase()).replace("Green &amp; Sons", "Theirs");
     replaceOnDisk(theirs);
 
@@ -64,7 +67,7 @@ TEST_F(MainWindowTest, aFileChangedSinceItWasReadIsWrittenOverOnlyWhenTheUserSay
     // SvAs onto the same file and the save at shutdown ask the same; No keeps the program running.
     test::dialogBackend().chooseFiles({test::databaseFile()});
     scriptedHost().answerMessageBox(MessageAnswer::No);
-    c.options.cmdChangePath[app::FileCommands::SaveAs]->click();
+    options.cmdChangePath[app::FileCommands::SaveAs]->click();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Changed");
     scriptedHost().answerMessageBox(MessageAnswer::Yes);
     scriptedHost().answerMessageBox(MessageAnswer::No);
@@ -76,7 +79,7 @@ TEST_F(MainWindowTest, aFileChangedSinceItWasReadIsWrittenOverOnlyWhenTheUserSay
     EXPECT_TRUE(window->books.saveDatabase());
     EXPECT_TRUE(test::readDatabaseFile().contains("<CompanyName>Ours</CompanyName>"));
     // The file as this program saved it is no change: the next save asks nothing.
-    c.company.txtCompanyDetails[0]->setText("Ours again");
+    company.txtCompanyDetails[0]->setText("Ours again");
     EXPECT_TRUE(window->books.saveDatabase());
 
     // Written in place (an editor), the file has changed as well.
@@ -84,7 +87,7 @@ TEST_F(MainWindowTest, aFileChangedSinceItWasReadIsWrittenOverOnlyWhenTheUserSay
     ASSERT_TRUE(file.open(QIODevice::Append));
     file.write("\r\n");
     file.close();
-    c.company.txtCompanyDetails[0]->setText("Ours once more");
+    company.txtCompanyDetails[0]->setText("Ours once more");
     scriptedHost().answerMessageBox(MessageAnswer::No);
     EXPECT_FALSE(window->books.saveDatabase());
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Changed");
@@ -171,7 +174,7 @@ TEST_F(MainWindowTest, cancelKeepsEverythingWhenTheFileIsGoneOrHoldsNoDatabase)
     start();
     auto& c = window->c;
     const auto& customers = window->customersPage().controls();
-    c.company.txtCompanyDetails[1]->setText("5 New Street");
+    window->companyInfo.controls().txtCompanyDetails[1]->setText("5 New Street");
     QFile::remove(test::databaseFile());
 
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
@@ -179,7 +182,7 @@ TEST_F(MainWindowTest, cancelKeepsEverythingWhenTheFileIsGoneOrHoldsNoDatabase)
     emit c.frame.cmdCancel->clicked();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Changes Not Abandoned");
     EXPECT_TRUE(window->hasUnsavedChanges());
-    EXPECT_EQ(c.company.txtCompanyDetails[1]->text(), "5 New Street");
+    EXPECT_EQ(window->companyInfo.controls().txtCompanyDetails[1]->text(), "5 New Street");
     EXPECT_EQ(customers.lvwCustomersVis->count(), 2);
     EXPECT_FALSE(QFile::exists(test::databaseFile())) << "no empty file is made";
 
@@ -189,7 +192,7 @@ TEST_F(MainWindowTest, cancelKeepsEverythingWhenTheFileIsGoneOrHoldsNoDatabase)
     emit c.frame.cmdCancel->clicked();
     EXPECT_TRUE(scriptedHost().lastPrompt().text.contains("Not a TAV database file"));
     EXPECT_TRUE(window->hasUnsavedChanges());
-    EXPECT_EQ(c.company.txtCompanyDetails[1]->text(), "5 New Street");
+    EXPECT_EQ(window->companyInfo.controls().txtCompanyDetails[1]->text(), "5 New Street");
     EXPECT_EQ(customers.lvwCustomersVis->count(), 2);
 }
 
@@ -198,7 +201,7 @@ TEST_F(MainWindowTest, aSaveThatFailsKeepsTheChangesAndTheFile)
     test::writeDatabaseFile(test::sampleDatabase());
     start();
     platform::settings().setValue("FileHandling", "DatabasePath", test::testFolder() + "/no/such/folder/TAV.xml");
-    window->c.company.txtCompanyDetails[2]->setText("Suite 4");
+    window->companyInfo.controls().txtCompanyDetails[2]->setText("Suite 4");
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     EXPECT_FALSE(window->books.saveDatabase());
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database Not Saved");
@@ -219,7 +222,7 @@ TEST_F(MainWindowTest, startingOnNoFileCreatesAnEmptyOne)
     EXPECT_EQ(QFileInfo(test::databaseFile()).size(), 0);
     // Emptying the closing line's design text counts as an edit, and no file was read to undo it.
     EXPECT_TRUE(window->hasUnsavedChanges());
-    EXPECT_TRUE(window->c.company.txtCompanyDetails[8]->text().isEmpty());
+    EXPECT_TRUE(window->companyInfo.controls().txtCompanyDetails[8]->text().isEmpty());
     EXPECT_TRUE(window->customersPage().controls().lvwCustomersVis->isEmpty());
     EXPECT_FALSE(window->customersPage().controls().cmdUndo->visible());
 }

@@ -57,7 +57,7 @@ TEST(Startup, aStartAndACloseRememberThePageAndThePlacement)
     EXPECT_EQ(window->state.currentTab, 0);
     EXPECT_TRUE(window->c.frame.fraMain[0]->visible());
     EXPECT_EQ(window->c.frame.fraMain[3]->left(), 1560) << "every page frame stands at the page area";
-    EXPECT_EQ(window->c.options.lblVersionNumber->caption(), "1.0");
+    EXPECT_EQ(window->options.controls().lblVersionNumber->caption(), "1.0");
     EXPECT_EQ(window->width(), 10110);
     EXPECT_EQ(window->height(), 6765);
     EXPECT_FALSE(window->state.isLoading);

@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
-#include "app/UpdateWindow.h"
-#include "app/VersionNumbers.h"
+#include "app/windows/UpdateWindow.h"
+#include "app/windows/VersionNumbers.h"
 #include "platform/CommandButton.h"
 #include "platform/Label.h"
 #include "support/LoopbackHttpServer.h"
@@ -30,7 +30,7 @@ protected:
     void check(const QUrl& versionFile)
     {
         window->versionCheck.setVersionFileUrl(versionFile);
-        QTest::mouseClick(window->c.options.lblCheckForNewVersion->widget(), Qt::LeftButton);
+        QTest::mouseClick(window->options.controls().lblCheckForNewVersion->widget(), Qt::LeftButton);
     }
 
     // The check against a server that answers with this version file.

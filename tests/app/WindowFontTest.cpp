@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 
 #include "app/windows/CheckingWindow.h"
-#include "app/DeveloperView.h"
-#include "app/UpdateWindow.h"
+#include "app/windows/DeveloperView.h"
+#include "app/windows/UpdateWindow.h"
 #include "components/MessageWindow.h"
 #include "platform/Caption.h"
 #include "platform/CheckBox.h"
@@ -151,7 +151,6 @@ TEST_F(MainWindowTest, everyCaptionOfEveryPageShowsWholeInTheWindowsFont)
     test::scriptedHost().setNow(QDateTime(QDate(2026, 9, 30), QTime(12, 0)));
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
     EXPECT_EQ(cutCaptions(window->widget()), "") << "at start";
 
     // The captions that change with the pages' modes.
@@ -160,7 +159,7 @@ TEST_F(MainWindowTest, everyCaptionOfEveryPageShowsWholeInTheWindowsFont)
     EXPECT_EQ(cutCaptions(window->widget()), "") << "composing a bill period";
     window->billPeriodsPage.controls().cmdCancelNewBP->click();
     window->customersPage().controls().cmdSearch->click();
-    c.options.chkExpertMode->setValue(platform::CheckBox::Checked);
+    window->options.controls().chkExpertMode->setValue(platform::CheckBox::Checked);
     EXPECT_EQ(cutCaptions(window->widget()), "") << "searching, in expert mode";
 }
 
@@ -186,6 +185,6 @@ TEST_F(MainWindowTest, everyCaptionOfTheSecondaryWindowsShowsWhole)
         cutInExplanation = cutCaptions(form.widget());
         static_cast<components::MessageWindow&>(form).cmdNo->click();
     });
-    window->files.cmdCloseBooks_Click();
+    window->options.controls().cmdCloseBooks[4]->click();
     EXPECT_EQ(cutInExplanation, "");
 }

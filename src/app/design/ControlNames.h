@@ -94,6 +94,7 @@ TAV_DESIGN_NAME(lblVersionNumber)
 TAV_DESIGN_NAME(lblCheckForNewVersion)
 TAV_DESIGN_NAME(fraDocumentation)
 TAV_DESIGN_NAME(Label11)
+TAV_DESIGN_NAME(cmdOpenHelp)
 
 // Company info.
 TAV_DESIGN_NAME(lblCompanyName)

@@ -32,7 +32,7 @@ using ControlArray = std::array<T*, N>;
 
 // The controls of the main window, by their design names, one struct per page. Every member that
 // is not an unused array element is set: a control the design lacks stops the program while the
-// window is made.
+// window is made (or while its page finds them).
 
 // The window frame: the logo, the page tabs and their access keys, the page frames and their
 // title bars, Save and Cancel.
@@ -63,7 +63,6 @@ struct CustomerControls {
     platform::Label* lblPhone;
     platform::Label* lblNotes;
 
-    // Finds the page's controls in the window's controls, once the design is built there.
     static CustomerControls find(const platform::ControlSet& set);
 };
 
@@ -77,6 +76,8 @@ struct ProductControls {
     ControlArray<platform::ListView, 2> lvwProducts;
     platform::CommandButton* cmdAddNewItem;
     platform::CommandButton* cmdCancelNewItem;
+
+    static ProductControls find(const platform::ControlSet& set);
 };
 
 // The Bill Periods page; of the design's arrays cmbBillPeriod(1), tvwInvoiceRecords(0) and
@@ -98,6 +99,8 @@ struct BillPeriodControls {
     platform::CommandButton* cmdAdjustBalance;
     platform::CommandButton* cmdCancelNewBP;
     platform::CommandButton* cmdAddNewBP;
+
+    static BillPeriodControls find(const platform::ControlSet& set);
 };
 
 // The Printing page; of the design's arrays cmbBillPeriod(2) and tvwInvoiceRecords(1) stand here.
@@ -110,6 +113,8 @@ struct PrintingControls {
     platform::CommandButton* cmdPrintSelectedInvoices;
     platform::CommandButton* cmdPrintSelectedEnvelopes;
     platform::Label* lblRightClickForNote;
+
+    static PrintingControls find(const platform::ControlSet& set);
 };
 
 // The Print Options page.
@@ -128,6 +133,8 @@ struct PrintOptionsControls {
     ControlArray<platform::PictureBox, 3> picPrintPreviewBottom;
     platform::CommandButton* cmdPrintPreviewBack;
     platform::CommandButton* cmdPrintPreviewForward;
+
+    static PrintOptionsControls find(const platform::ControlSet& set);
 };
 
 // The Options page.
@@ -146,6 +153,8 @@ struct OptionsControls {
     platform::Frame* fraDocumentation;
     platform::Label* Label11;
     components::HoverCommand* cmdOpenHelp;
+
+    static OptionsControls find(const platform::ControlSet& set);
 };
 
 // The Company Info page.
@@ -160,18 +169,16 @@ struct CompanyControls {
     platform::Label* lblInvoiceClosing;
     platform::Label* lblLeaveOptionalEntriesBlank;
     platform::Label* lblSaveDatabaseToUpdate;
+
+    static CompanyControls find(const platform::ControlSet& set);
 };
 
-// Every control of the main window, made from the design tables; the Bill Periods and Printing
-// pages find theirs.
+// Every control of the main window, made from the design tables. The window frame keeps its own;
+// each page finds its own with its struct's find().
 struct WindowControls {
     FrameControls frame;
-    ProductControls products;
-    PrintOptionsControls printOptions;
-    OptionsControls options;
-    CompanyControls company;
 
-    // Creates every control of the design in the window and finds each by its name.
+    // Creates every control of the design in the window and finds the frame's by their names.
     static WindowControls create(QWidget* window, platform::ControlSet& set);
 };
 

@@ -31,36 +31,11 @@ const QString kAddNew = QStringLiteral("&Add New");
 const QString kEntryLabel = QStringLiteral("Bill Period Name:");
 const QString kViewLabel = QStringLiteral("Bill Period:");
 
-// Of the design's arrays cmbBillPeriod(1), txtPField(1 to 3), tvwInvoiceRecords(0) and
-// lvwProducts(1) stand on this page.
-BillPeriodControls findControls(const ControlSet& set)
-{
-    BillPeriodControls c{};
-    c.lblBillPeriodName = set.get<Label>(names::lblBillPeriodName);
-    c.txtBillPeriod = set.get<TextBox>(names::txtBillPeriod);
-    c.cmbBillPeriod[1] = set.get<ComboBox>(names::cmbBillPeriod, 1);
-    c.lblExample = set.get<Label>(names::lblExample);
-    c.lblPeriodStart = set.get<Label>(names::lblPeriodStart);
-    c.lblPeriodEnd = set.get<Label>(names::lblPeriodEnd);
-    c.lblBillDue = set.get<Label>(names::lblBillDue);
-    for (int i = 1; i <= 3; ++i)
-        c.txtPField[static_cast<size_t>(i)] = set.get<TextBox>(names::txtPField, i);
-    c.lblCustomerAccountsForThisPeriod = set.get<Label>(names::lblCustomerAccountsForThisPeriod);
-    c.tvwInvoiceRecords[0] = set.get<TreeView>(names::tvwInvoiceRecords, 0);
-    c.lblDoubleClickToAdd = set.get<Label>(names::lblDoubleClickToAdd);
-    c.lvwProducts[1] = set.get<ListView>(names::lvwProducts, 1);
-    c.cmdResetCustomerAccounts = set.get<CommandButton>(names::cmdResetCustomerAccounts);
-    c.cmdAdjustBalance = set.get<CommandButton>(names::cmdAdjustBalance);
-    c.cmdCancelNewBP = set.get<CommandButton>(names::cmdCancelNewBP);
-    c.cmdAddNewBP = set.get<CommandButton>(names::cmdAddNewBP);
-    return c;
-}
-
 } // namespace
 
 BillPeriodsPage::BillPeriodsPage(const ControlSet& set, Books& books, const LocaleFormats& formats,
                                  std::function<bool()> customersListed, std::function<QPointF()> windowPosition)
-    : c_(findControls(set))
+    : c_(BillPeriodControls::find(set))
     , books_(books)
     , formats_(formats)
     , customersListed_(std::move(customersListed))

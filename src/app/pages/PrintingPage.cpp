@@ -25,31 +25,15 @@ namespace {
 
 const QString kInvoiceNote = QStringLiteral("INVOICE NOTE: ");
 
-// Of the design's arrays cmbBillPeriod(2) and tvwInvoiceRecords(1) stand on this page.
-PrintingControls findControls(const ControlSet& set)
-{
-    PrintingControls c{};
-    c.lblBillPeriodP2 = set.get<Label>(names::lblBillPeriodP2);
-    c.cmbBillPeriod[2] = set.get<ComboBox>(names::cmbBillPeriod, 2);
-    c.tvwInvoiceRecords[1] = set.get<TreeView>(names::tvwInvoiceRecords, 1);
-    c.lblPrinting = set.get<Label>(names::lblPrinting);
-    c.staPrinting = set.get<ProgressBar>(names::staPrinting);
-    c.cmdPrintSelectedInvoices = set.get<CommandButton>(names::cmdPrintSelectedInvoices);
-    c.cmdPrintSelectedEnvelopes = set.get<CommandButton>(names::cmdPrintSelectedEnvelopes);
-    c.lblRightClickForNote = set.get<Label>(names::lblRightClickForNote);
-    return c;
-}
-
 } // namespace
 
 PrintingPage::PrintingPage(const ControlSet& set, Books& books, const LocaleFormats& formats,
-                           const PrintOptionsControls& options, std::function<int()> chosenLayout,
-                           std::function<bool()> periodsTreeEmpty)
-    : c_(findControls(set))
+                           const PrintOptionsPage& options, std::function<bool()> periodsTreeEmpty)
+    : c_(PrintingControls::find(set))
     , books_(books)
     , periodsTreeEmpty_(std::move(periodsTreeEmpty))
     , tree_(books, *c_.tvwInvoiceRecords[1], InvoiceTree::PrintingTree)
-    , invoices_(books, c_, options, std::move(chosenLayout), formats)
+    , invoices_(books, c_, options, formats)
     , envelopes_(books, c_)
 {
     connectControls();

@@ -17,6 +17,7 @@ class ControlSet;
 namespace tav::app {
 
 class Books;
+class PrintOptionsPage;
 struct LocaleFormats;
 
 // The Printing page: a stored period's customers with check boxes, what the two print buttons
@@ -27,12 +28,10 @@ class PrintingPage : public QObject {
     Q_OBJECT
 
 public:
-    // options and chosenLayout are the Print Options page's choices an invoice run reads;
-    // periodsTreeEmpty tells whether the Bill Periods page's tree shows nothing, which leaves no
-    // note to add.
+    // options are the Print Options page's choices an invoice run reads; periodsTreeEmpty tells
+    // whether the Bill Periods page's tree shows nothing, which leaves no note to add.
     PrintingPage(const platform::ControlSet& set, Books& books, const LocaleFormats& formats,
-                 const PrintOptionsControls& options, std::function<int()> chosenLayout,
-                 std::function<bool()> periodsTreeEmpty);
+                 const PrintOptionsPage& options, std::function<bool()> periodsTreeEmpty);
 
     // For the frame's layout and the tests.
     PrintingControls& controls() { return c_; }

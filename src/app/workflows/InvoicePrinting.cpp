@@ -7,11 +7,10 @@
 #include "app/books/Books.h"
 #include "app/books/StoredPeriods.h"
 #include "app/design/PageControls.h"
+#include "app/pages/PrintOptionsPage.h"
 
 #include "components/MessageWindow.h"
-#include "platform/CheckBox.h"
 #include "platform/Host.h"
-#include "platform/OptionButton.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextBox.h"
 #include "platform/TreeView.h"
@@ -35,12 +34,11 @@ bool printingSettingIs(const char* key, const char* value)
 
 } // namespace
 
-InvoicePrinting::InvoicePrinting(Books& books, PrintingControls& controls, const PrintOptionsControls& options,
-                                 std::function<int()> chosenLayout, const LocaleFormats& formats)
+InvoicePrinting::InvoicePrinting(Books& books, PrintingControls& controls, const PrintOptionsPage& options,
+                                 const LocaleFormats& formats)
     : books_(books)
     , c_(controls)
     , options_(options)
-    , chosenLayout_(std::move(chosenLayout))
     , formats_(formats)
 {
 }
@@ -74,10 +72,8 @@ QString InvoicePrinting::billDue() const
 printing::InvoiceContent InvoicePrinting::runContent() const
 {
     printing::InvoiceContent content;
-    content.title = options_.optInvoiceTitle[0]->value() ? QStringLiteral("INVOICE")
-        : options_.optInvoiceTitle[1]->value()           ? QStringLiteral("ESTIMATE")
-                                                  : options_.txtInvoiceTitle->text();
-    content.titlePoints = options_.optInvoiceTitleSize[0]->value() ? 16 : options_.optInvoiceTitleSize[1]->value() ? 24 : 36;
+    content.title = options_.invoiceTitle();
+    content.titlePoints = options_.invoiceTitlePoints();
     content.company = books_.data().company;
     content.billDue = billDue();
     if (printingSettingIs("AddInvoiceDateToInvoice", "true")) {
@@ -85,7 +81,7 @@ printing::InvoiceContent InvoicePrinting::runContent() const
             DateText(formats_, host().locale()).shown(host().now().date().toString(Qt::ISODate));
     }
     content.keepTwelveLines = !printingSettingIs("KeepTwelveLines", "false");
-    content.moveBottomText = options_.chkMoveAccordingly->value() == CheckBox::Checked;
+    content.moveBottomText = options_.moveBottomText();
     content.locale = host().locale();
     return content;
 }
@@ -94,8 +90,8 @@ void InvoicePrinting::print()
 {
     PrintingPageRun run(c_);
     const printing::InvoiceContent shared = runContent();
-    const printing::InvoiceForm form(chosenLayout_(), shared);
-    const bool duplicates = options_.chkPrintDuplicateInvoices->value() == CheckBox::Checked;
+    const printing::InvoiceForm form(options_.chosenLayout(), shared);
+    const bool duplicates = options_.printsDuplicates();
     const TreeView& tree = *c_.tvwInvoiceRecords[1];
     printing::PrintRun job({QStringLiteral("TAV Invoices"), PrintJobSetup::Orientation::Portrait});
     for (qsizetype i = 0; i < run.customers().size(); ++i) {

@@ -2,13 +2,11 @@
 
 #include "printing/InvoiceFilling.h"
 
-#include <functional>
-
 namespace tav::app {
 
 class Books;
 struct LocaleFormats;
-struct PrintOptionsControls;
+class PrintOptionsPage;
 struct PrintingControls;
 
 // "Print Selected as Invoices": one invoice on the chosen layout for every checked customer of the
@@ -16,9 +14,9 @@ struct PrintingControls;
 // job. The Print Options page's choices are read as the run starts.
 class InvoicePrinting {
 public:
-    // chosenLayout is the invoice layout the Print Options page shows, 0 to 2.
-    InvoicePrinting(Books& books, PrintingControls& controls, const PrintOptionsControls& options,
-                    std::function<int()> chosenLayout, const LocaleFormats& formats);
+    // options are the Print Options page's choices, read as a run starts.
+    InvoicePrinting(Books& books, PrintingControls& controls, const PrintOptionsPage& options,
+                    const LocaleFormats& formats);
 
     // True when the user wants to enter the company information before printing.
     bool askToFillCompanyInfo() const;
@@ -31,8 +29,7 @@ private:
 
     Books& books_;
     PrintingControls& c_;
-    const PrintOptionsControls& options_;
-    std::function<int()> chosenLayout_;
+    const PrintOptionsPage& options_;
     const LocaleFormats& formats_;
 };
 

@@ -1,16 +1,19 @@
 #include "DeveloperAccess.h"
 
 #include "DeveloperView.h"
-#include "MainWindow.h"
+
+#include "app/books/Books.h"
 
 #include "platform/Host.h"
+#include "platform/PictureBox.h"
 #include "platform/SettingsStore.h"
 
 namespace tav::app {
 
-DeveloperAccess::DeveloperAccess(MainWindow& window)
-    : w_(window)
+DeveloperAccess::DeveloperAccess(const Books& books, platform::PictureBox* logo)
+    : books_(books)
 {
+    connect(logo, &platform::PictureBox::clicked, this, [this] { picLogo_Click(); });
 }
 
 void DeveloperAccess::picLogo_Click()
@@ -21,7 +24,7 @@ void DeveloperAccess::picLogo_Click()
     // A view already open stays as it is.
     if (view())
         return;
-    view_ = new DeveloperView(w_.books.data());
+    view_ = new DeveloperView(books_.data());
     view_->load();
 }
 

@@ -1,21 +1,28 @@
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 #include <QUrl>
 
+namespace tav::platform {
+class Form;
+class Label;
+} // namespace tav::platform
+
 namespace tav::app {
 
-class MainWindow;
 class UpdateWindow;
 
 // "check for new version" on the Options page: fetches the version file and either says that the
 // latest version is running or offers the newer one in the update window, which stays in front
 // of the main window and keeps it from closing while it shows.
-class VersionCheck {
-public:
-    explicit VersionCheck(MainWindow& window);
+class VersionCheck : public QObject {
+    Q_OBJECT
 
-    void lblCheckForNewVersion_Click();
+public:
+    // link is the label that asks for the check; mainWindow is the window the update window stays
+    // in front of and closes.
+    VersionCheck(platform::Form& mainWindow, platform::Label* link);
 
     // The update window while it is loaded, or nullptr.
     UpdateWindow* updateWindow() const;
@@ -27,10 +34,11 @@ public:
     void setVersionFileUrl(const QUrl& url) { versionFileUrl_ = url; }
 
 private:
+    void lblCheckForNewVersion_Click();
     // Shows the update window, loading it first when needed.
     void offerNewVersion();
 
-    MainWindow& w_;
+    platform::Form& mainWindow_;
     QUrl versionFileUrl_;
     QPointer<UpdateWindow> update_;
 };

@@ -1,18 +1,24 @@
 #pragma once
 
+#include <QObject>
 #include <QPointer>
+
+namespace tav::platform {
+class PictureBox;
+}
 
 namespace tav::app {
 
+class Books;
 class DeveloperView;
-class MainWindow;
 
 // The logo opens the developer view, but only while the settings hold its access word.
-class DeveloperAccess {
-public:
-    explicit DeveloperAccess(MainWindow& window);
+class DeveloperAccess : public QObject {
+    Q_OBJECT
 
-    void picLogo_Click();
+public:
+    // The view shows the books' tables; logo is the picture that opens it.
+    DeveloperAccess(const Books& books, platform::PictureBox* logo);
 
     // The developer view while it is loaded, or nullptr.
     DeveloperView* view() const;
@@ -20,7 +26,9 @@ public:
     void unloadView();
 
 private:
-    MainWindow& w_;
+    void picLogo_Click();
+
+    const Books& books_;
     QPointer<DeveloperView> view_;
 };
 

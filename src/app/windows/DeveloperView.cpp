@@ -1,6 +1,6 @@
 #include "DeveloperView.h"
 
-#include "books/DatabasePath.h"
+#include "app/books/DatabasePath.h"
 
 #include "components/FormPlacement.h"
 #include "platform/BusyCursor.h"

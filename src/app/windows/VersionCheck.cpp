@@ -1,10 +1,10 @@
 #include "VersionCheck.h"
 
-#include "MainWindow.h"
 #include "UpdateWindow.h"
 #include "VersionNumbers.h"
 
 #include "platform/Host.h"
+#include "platform/Label.h"
 
 namespace tav::app {
 
@@ -28,10 +28,11 @@ void tell(const QString& text)
 
 } // namespace
 
-VersionCheck::VersionCheck(MainWindow& window)
-    : w_(window)
+VersionCheck::VersionCheck(platform::Form& mainWindow, platform::Label* link)
+    : mainWindow_(mainWindow)
     , versionFileUrl_(kVersionFileUrl)
 {
+    connect(link, &Label::clicked, this, [this] { lblCheckForNewVersion_Click(); });
 }
 
 void VersionCheck::lblCheckForNewVersion_Click()
@@ -54,8 +55,8 @@ void VersionCheck::lblCheckForNewVersion_Click()
 void VersionCheck::offerNewVersion()
 {
     if (!updateWindow())
-        update_ = new UpdateWindow(w_);
-    MainWindow::alwaysOnTop(*update_, w_);
+        update_ = new UpdateWindow(mainWindow_);
+    update_->setOwner(mainWindow_);
     update_->show();
 }
 

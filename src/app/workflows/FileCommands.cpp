@@ -1,14 +1,13 @@
 #include "FileCommands.h"
 
-#include "books/DatabasePath.h"
-#include "MainWindow.h"
+#include "app/books/Books.h"
+#include "app/books/DatabasePath.h"
 
 #include "components/Dialogs.h"
 #include "components/MessageWindow.h"
 #include "platform/BusyCursor.h"
 #include "platform/Host.h"
 #include "platform/TextBox.h"
-#include "platform/TreeView.h"
 #include "records/DatabaseFile.h"
 
 #include <QFileInfo>
@@ -29,8 +28,9 @@ bool samePath(const QString& a, const QString& b)
 
 } // namespace
 
-FileCommands::FileCommands(MainWindow& window)
-    : w_(window)
+FileCommands::FileCommands(Books& books, platform::TextBox* pathBox)
+    : books_(books)
+    , pathBox_(pathBox)
 {
 }
 
@@ -54,11 +54,11 @@ QString FileCommands::chosenPath(const QString& title, bool saving) const
 
 bool FileCommands::unsavedChangesSettled() const
 {
-    if (!w_.books.hasUnsavedChanges())
+    if (!books_.hasUnsavedChanges())
         return true;
     switch (host().messageBox(QStringLiteral("Your database has changed.\r\n\r\nDo you want to save the changes?"),
                               MessageButtons::YesNoCancel, MessageIcon::Exclamation, host().appTitle())) {
-    case MessageAnswer::Yes: return w_.books.saveDatabase();
+    case MessageAnswer::Yes: return books_.saveDatabase();
     case MessageAnswer::No: return true;
     default: return false;
     }
@@ -66,7 +66,7 @@ bool FileCommands::unsavedChangesSettled() const
 
 void FileCommands::switchTo(const QString& path)
 {
-    w_.c.options.txtChangePath->setText(path);
+    pathBox_->setText(path);
     setDatabasePath(path);
 }
 
@@ -83,8 +83,8 @@ void FileCommands::readAndSwitchTo(const QString& path)
         return;
     }
     switchTo(path);
-    w_.books.loadAndShowDatabase(std::move(loaded));
-    w_.books.setUnsaved(false);
+    books_.loadAndShowDatabase(std::move(loaded));
+    books_.setUnsaved(false);
 }
 
 void FileCommands::cmdChangePath_Click(int index)
@@ -92,7 +92,7 @@ void FileCommands::cmdChangePath_Click(int index)
     switch (index) {
     case New: newDatabase(); break;
     case Open: openDatabase(); break;
-    case Save: w_.books.saveDatabase(); break;
+    case Save: books_.saveDatabase(); break;
     case SaveAs: saveDatabaseAs(); break;
     default: break;
     }
@@ -117,8 +117,8 @@ void FileCommands::newDatabase()
         return;
     }
     switchTo(path);
-    w_.books.loadAndShowDatabase();
-    w_.books.setUnsaved(false);
+    books_.loadAndShowDatabase();
+    books_.setUnsaved(false);
 }
 
 void FileCommands::openDatabase()
@@ -146,7 +146,7 @@ void FileCommands::saveDatabaseAs()
                              MessageButtons::YesNoDefaultNo, MessageIcon::Exclamation, title)
             != MessageAnswer::Yes)
         return;
-    if (!w_.books.writeDatabase(path, w_.books.data()))
+    if (!books_.writeDatabase(path, books_.data()))
         return;
     readAndSwitchTo(path);
 }
@@ -183,20 +183,20 @@ void FileCommands::cmdCloseBooks_Click()
     }
     const BusyCursor busy;
     // The old file first: it keeps every period and payment, so it must hold the latest of them.
-    if ((w_.books.hasUnsavedChanges() || !QFileInfo::exists(databasePath())) && !w_.books.saveDatabase())
+    if ((books_.hasUnsavedChanges() || !QFileInfo::exists(databasePath())) && !books_.saveDatabase())
         return;
-    const records::Database& books = w_.books.data();
+    const records::Database& books = books_.data();
     records::Database carried;
     carried.company = books.company;
     for (qsizetype i = 1; i <= books.customers.count(); ++i)
         carried.customers.add(books.customers.keyAt(i), books.customers.textAt(i));
     for (qsizetype i = 1; i <= books.products.count(); ++i)
         carried.products.add(books.products.keyAt(i), books.products.textAt(i));
-    if (!w_.books.writeNewDatabase(path, carried))
+    if (!books_.writeNewDatabase(path, carried))
         return;
     switchTo(path);
-    w_.books.dropPeriods();
-    w_.books.setUnsaved(false);
+    books_.dropPeriods();
+    books_.setUnsaved(false);
 }
 
 } // namespace tav::app

@@ -2,9 +2,13 @@
 
 #include <QString>
 
+namespace tav::platform {
+class TextBox;
+}
+
 namespace tav::app {
 
-class MainWindow;
+class Books;
 
 // The Options page's database file commands (New, Open, Save, Save As) and closing the books.
 // Each command writes or reads first and switches files only when that succeeded, so that no
@@ -13,7 +17,8 @@ class FileCommands {
 public:
     enum Command { New = 0, Open = 1, Save = 2, SaveAs = 3 };
 
-    explicit FileCommands(MainWindow& window);
+    // pathBox shows the path of the books' file.
+    FileCommands(Books& books, platform::TextBox* pathBox);
 
     void cmdChangePath_Click(int index);
     void cmdCloseBooks_Click();
@@ -34,7 +39,8 @@ private:
     void readAndSwitchTo(const QString& path);
     void tellUser(const QString& text) const;
 
-    MainWindow& w_;
+    Books& books_;
+    platform::TextBox* pathBox_;
 };
 
 } // namespace tav::app
