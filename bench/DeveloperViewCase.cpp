@@ -28,10 +28,10 @@ app::DeveloperView* openView(BenchWindow& window, double& seconds)
 {
     window.settings().setValue(QStringLiteral("BrowseRecall"), QStringLiteral("view"), QStringLiteral("plorvex"));
     seconds = secondsFor([&] {
-        emit window->c.frame.picLogo->clicked();
+        emit window->frameControls().picLogo->clicked();
         BenchWindow::settle();
     });
-    return window->developerAccess.view();
+    return window->developerAccess().view();
 }
 
 QAbstractButton* option(app::DeveloperView& view, int table)

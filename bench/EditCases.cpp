@@ -69,7 +69,7 @@ public:
             c.cmdAddNew->click();
             BenchWindow::settle();
         });
-        if (window->books.data().customers.count() != before + 1) {
+        if (window->books().data().customers.count() != before + 1) {
             std::fprintf(stderr, "add-customer: the customer was not added\n");
             return false;
         }
@@ -88,17 +88,17 @@ public:
     {
         const qsizetype before = context.database.invoiceRecords.count();
         BenchWindow window(context.database, BenchWindow::BillPeriodsPage);
-        window->billPeriodsPage.controls().cmdAddNewBP->click();
-        window->billPeriodsPage.controls().lvwProducts[1]->select(1);
-        window->billPeriodsPage.newPeriod().billSelectedProduct();
-        window->billPeriodsPage.controls().txtBillPeriod->setText(QStringLiteral("Bench Period"));
-        window->billPeriodsPage.controls().txtPField[3]->setText(QStringLiteral("12/31/2030"));
+        window->billPeriodsPage().controls().cmdAddNewBP->click();
+        window->billPeriodsPage().controls().lvwProducts[1]->select(1);
+        window->billPeriodsPage().newPeriod().billSelectedProduct();
+        window->billPeriodsPage().controls().txtBillPeriod->setText(QStringLiteral("Bench Period"));
+        window->billPeriodsPage().controls().txtPField[3]->setText(QStringLiteral("12/31/2030"));
         BenchWindow::settle();
         const double seconds = secondsFor([&] {
-            window->billPeriodsPage.controls().cmdAddNewBP->click();
+            window->billPeriodsPage().controls().cmdAddNewBP->click();
             BenchWindow::settle();
         });
-        const qsizetype added = window->books.data().invoiceRecords.count() - before;
+        const qsizetype added = window->books().data().invoiceRecords.count() - before;
         if (added <= 0) {
             std::fprintf(stderr, "finalise-period: no period was finalised\n");
             return false;

@@ -47,11 +47,11 @@ int main(int argc, char** argv)
     static const char* const names[] = {"0-customers", "1-products", "2-bill-periods", "3-printing",
                                         "4-print-options", "5-options", "6-company-info"};
     for (int page = 0; page < 7; ++page) {
-        window->layout.cmdTab_Click(page);
+        window->pageLayout().cmdTab_Click(page);
         QApplication::processEvents();
         window->widget()->grab().save(output.filePath(QLatin1String(names[page]) + QLatin1String(".png")));
     }
-    window->books.setUnsaved(false);
+    window->books().setUnsaved(false);
     window->unload();
     QTextStream(stdout) << "pictures written to " << output.absolutePath() << "\n";
     return 0;

@@ -23,23 +23,23 @@ constexpr double kPageLeft = 1560;
 
 MainWindow::MainWindow()
     : Form(QStringLiteral("frmTAV"), BorderStyle::Sizable)
-    , c(WindowControls::create(widget(), controlSet))
-    , layout(*this, c.frame, state,
-             {[this](int w, int h) { customersPage_.layout(w, h); }, [this](int w, int h) { products.layout(w, h); },
-              [this](int w, int h) { billPeriodsPage.layout(w, h); }, [this](int w, int h) { printingPage.layout(w, h); },
-              [this](int w, int h) { printOptions.layout(w, h); }, [this](int w, int h) { options.layout(w, h); },
-              [this](int w, int h) { companyInfo.layout(w, h); }})
-    , products(books, controlSet)
-    , printOptions(books, controlSet)
-    , printingPage(controlSet, books, state.formats, printOptions, [this] { return billPeriodsPage.treeIsEmpty(); })
-    , billPeriodsPage(controlSet, books, state.formats, [this] { return !customersPage_.listsNoCustomer(); },
+    , frame_(WindowControls::create(widget(), controlSet_).frame)
+    , layout_(*this, frame_, state_,
+             {[this](int w, int h) { customersPage_.layout(w, h); }, [this](int w, int h) { productsPage_.layout(w, h); },
+              [this](int w, int h) { billPeriodsPage_.layout(w, h); }, [this](int w, int h) { printingPage_.layout(w, h); },
+              [this](int w, int h) { printOptionsPage_.layout(w, h); }, [this](int w, int h) { optionsPage_.layout(w, h); },
+              [this](int w, int h) { companyInfoPage_.layout(w, h); }})
+    , productsPage_(books_, controlSet_)
+    , printOptionsPage_(books_, controlSet_)
+    , printingPage_(controlSet_, books_, state_.formats, printOptionsPage_, [this] { return billPeriodsPage_.treeIsEmpty(); })
+    , billPeriodsPage_(controlSet_, books_, state_.formats, [this] { return !customersPage_.listsNoCustomer(); },
                       [this] { return QPointF(left(), top()); })
-    , deletion(books, [this](qint64 productNumber) { return billPeriodsPage.newPeriod().billsProduct(productNumber); })
-    , options(books, controlSet)
-    , companyInfo(books, controlSet)
-    , versionCheck(*this, options.controls().lblCheckForNewVersion)
-    , developerAccess(books, c.frame.picLogo)
-    , customersPage_(controlSet, *c.frame.fraMain[0], books, deletion, widget())
+    , deletion_(books_, [this](qint64 productNumber) { return billPeriodsPage_.newPeriod().billsProduct(productNumber); })
+    , optionsPage_(books_, controlSet_)
+    , companyInfoPage_(books_, controlSet_)
+    , versionCheck_(*this, optionsPage_.controls().lblCheckForNewVersion)
+    , developerAccess_(books_, frame_.picLogo)
+    , customersPage_(controlSet_, *frame_.fraMain[0], books_, deletion_, widget())
 {
     setCaption(host().appTitle());
     setMinimumSize(PageLayout::kMinimumWidth, PageLayout::kMinimumHeight);
@@ -55,39 +55,39 @@ MainWindow::~MainWindow() = default;
 void MainWindow::load()
 {
     for (int i = 1; i < 7; ++i) {
-        c.frame.fraMain[i]->setLeft(kPageLeft);
-        c.frame.fraMain[i]->setTop(0);
+        frame_.fraMain[i]->setLeft(kPageLeft);
+        frame_.fraMain[i]->setTop(0);
     }
     platform::settings().setValue(QStringLiteral("BrowseRecall"), QStringLiteral("view"), QStringLiteral("plorvex"));
-    state.isLoading = true;
-    state.formats = probeLocaleFormats(host().locale());
-    books.loadAndShowDatabase();
+    state_.isLoading = true;
+    state_.formats = probeLocaleFormats(host().locale());
+    books_.loadAndShowDatabase();
 
     setWidth(kStartWidth);
     setHeight(kStartHeight);
     components::restoreFormPosition(*this);
 
-    options.showVersionNumber();
+    optionsPage_.showVersionNumber();
 
     // A remembered page that is not one of the seven opens the first page.
     const int remembered = records::roundHalfEvenToInt(
         records::leadingNumber(components::getSettingWithDefault(QStringLiteral("LastClicked"), QStringLiteral("0"))));
-    state.currentTab = remembered >= 0 && remembered < 7 ? remembered : 0;
-    layout.cmdTab_Click(state.currentTab);
-    state.isLoading = false;
+    state_.currentTab = remembered >= 0 && remembered < 7 ? remembered : 0;
+    layout_.cmdTab_Click(state_.currentTab);
+    state_.isLoading = false;
     show();
     customersPage_.focusListedCustomers();
 }
 
 void MainWindow::onResize()
 {
-    layout.formResize();
+    layout_.formResize();
 }
 
 void MainWindow::onUnload(bool& cancel)
 {
-    components::saveSettingValue(QStringLiteral("LastClicked"), QString::number(state.currentTab));
-    if (versionCheck.updateWindowShowing()) {
+    components::saveSettingValue(QStringLiteral("LastClicked"), QString::number(state_.currentTab));
+    if (versionCheck_.updateWindowShowing()) {
         cancel = true;
         return;
     }
@@ -96,7 +96,7 @@ void MainWindow::onUnload(bool& cancel)
             QStringLiteral("Your database has changed.\r\n\r\nDo you want to save the changes?"),
             MessageButtons::YesNoCancel, MessageIcon::Exclamation, host().appTitle());
         // A save that fails keeps the program running with the changes still unsaved.
-        if (answer == MessageAnswer::Cancel || (answer == MessageAnswer::Yes && !books.saveDatabase())) {
+        if (answer == MessageAnswer::Cancel || (answer == MessageAnswer::Yes && !books_.saveDatabase())) {
             cancel = true;
             return;
         }
@@ -109,9 +109,9 @@ void MainWindow::onUnload(bool& cancel)
 
 void MainWindow::unloadSecondaryWindows()
 {
-    developerAccess.unloadView();
-    versionCheck.unloadUpdateWindow();
-    deletion.unloadCheckingWindow();
+    developerAccess_.unloadView();
+    versionCheck_.unloadUpdateWindow();
+    deletion_.unloadCheckingWindow();
 }
 
 } // namespace tav::app

@@ -35,27 +35,24 @@ public:
     // reopens the page shown last and shows the window.
     void load();
 
-    bool hasUnsavedChanges() const { return books.hasUnsavedChanges(); }
+    bool hasUnsavedChanges() const { return books_.hasUnsavedChanges(); }
 
+    // The window's parts, for the tests.
+    Books& books() { return books_; }
+    MainState& state() { return state_; }
+    PageLayout& pageLayout() { return layout_; }
+    const FrameControls& frameControls() const { return frame_; }
+    platform::ControlSet& controlSet() { return controlSet_; }
     CustomersPage& customersPage() { return customersPage_; }
-
-    platform::ControlSet controlSet;
-    WindowControls c;
-    Books books;
-    MainState state;
-
-    PageLayout layout;
-    ProductsPage products;
-    PrintOptionsPage printOptions;
-    // The Printing page fills its period combo before the Bill Periods page chooses the period
-    // both show: it is made, and hears the books, first.
-    PrintingPage printingPage;
-    BillPeriodsPage billPeriodsPage;
-    Deletion deletion;
-    OptionsPage options;
-    CompanyInfoPage companyInfo;
-    VersionCheck versionCheck;
-    DeveloperAccess developerAccess;
+    ProductsPage& productsPage() { return productsPage_; }
+    BillPeriodsPage& billPeriodsPage() { return billPeriodsPage_; }
+    PrintingPage& printingPage() { return printingPage_; }
+    PrintOptionsPage& printOptionsPage() { return printOptionsPage_; }
+    OptionsPage& optionsPage() { return optionsPage_; }
+    CompanyInfoPage& companyInfoPage() { return companyInfoPage_; }
+    Deletion& deletion() { return deletion_; }
+    VersionCheck& versionCheck() { return versionCheck_; }
+    DeveloperAccess& developerAccess() { return developerAccess_; }
 
 protected:
     void onUnload(bool& cancel) override;
@@ -76,6 +73,22 @@ private:
     void connectProductAndOptionPages();
     void unloadSecondaryWindows();
 
+    platform::ControlSet controlSet_;
+    FrameControls frame_;
+    Books books_;
+    MainState state_;
+    PageLayout layout_;
+    ProductsPage productsPage_;
+    PrintOptionsPage printOptionsPage_;
+    // The Printing page fills its period combo before the Bill Periods page chooses the period
+    // both show: it is made, and hears the books, first.
+    PrintingPage printingPage_;
+    BillPeriodsPage billPeriodsPage_;
+    Deletion deletion_;
+    OptionsPage optionsPage_;
+    CompanyInfoPage companyInfoPage_;
+    VersionCheck versionCheck_;
+    DeveloperAccess developerAccess_;
     CustomersPage customersPage_;
 };
 

@@ -8,15 +8,15 @@ using namespace tav::platform;
 
 void MainWindow::connectProductAndOptionPages()
 {
-    connect(&products, &ProductsPage::deleteRequested, this, [this] {
-        deletion.deleteProductOrService(*products.controls().lvwProducts[0], [this] { emit books.productsChanged(); });
+    connect(&productsPage_, &ProductsPage::deleteRequested, this, [this] {
+        deletion_.deleteProductOrService(*productsPage_.controls().lvwProducts[0], [this] { emit books_.productsChanged(); });
     });
     // The hints for beginners stand on several pages.
-    connect(&options, &OptionsPage::expertModeChanged, this, [this](bool expert) {
-        printingPage.showExpertMode(expert);
-        companyInfo.showHints(!expert);
-        const ListView* list = products.controls().lvwProducts[0];
-        billPeriodsPage.showExpertMode(expert, list->left(), list->width());
+    connect(&optionsPage_, &OptionsPage::expertModeChanged, this, [this](bool expert) {
+        printingPage_.showExpertMode(expert);
+        companyInfoPage_.showHints(!expert);
+        const ListView* list = productsPage_.controls().lvwProducts[0];
+        billPeriodsPage_.showExpertMode(expert, list->left(), list->width());
     });
 }
 

@@ -17,35 +17,35 @@ constexpr int kCompanyInfoPage = 6;
 void MainWindow::connectHandlers()
 {
     for (int i = 0; i < 7; ++i) {
-        connect(c.frame.cmdTab[i], &components::HoverCommand::clicked, this, [this, i] { layout.cmdTab_Click(i); });
-        connect(c.frame.cmdAcceleratorKey[i], &CommandButton::clicked, this, [this, i] { layout.cmdTab_Click(i); });
+        connect(frame_.cmdTab[i], &components::HoverCommand::clicked, this, [this, i] { layout_.cmdTab_Click(i); });
+        connect(frame_.cmdAcceleratorKey[i], &CommandButton::clicked, this, [this, i] { layout_.cmdTab_Click(i); });
     }
-    connect(c.frame.cmdSave, &components::HoverCommand::clicked, this, [this] { books.saveDatabase(); });
-    connect(c.frame.cmdCancel, &components::HoverCommand::clicked, this, [this] { books.abandonChanges(); });
+    connect(frame_.cmdSave, &components::HoverCommand::clicked, this, [this] { books_.saveDatabase(); });
+    connect(frame_.cmdCancel, &components::HoverCommand::clicked, this, [this] { books_.abandonChanges(); });
 }
 
 void MainWindow::connectBooks()
 {
-    connect(&books, &Books::unsavedChanged, this, [this](bool unsaved) {
-        c.frame.cmdCancel->setVisible(unsaved);
-        c.frame.cmdSave->setVisible(unsaved);
+    connect(&books_, &Books::unsavedChanged, this, [this](bool unsaved) {
+        frame_.cmdCancel->setVisible(unsaved);
+        frame_.cmdSave->setVisible(unsaved);
     });
 }
 
 void MainWindow::connectCustomerPage()
 {
-    connect(&customersPage_, &CustomersPage::customerRenamed, &books, &Books::customerRenamed);
+    connect(&customersPage_, &CustomersPage::customerRenamed, &books_, &Books::customerRenamed);
     connect(&customersPage_, &CustomersPage::customerDeleted, this,
-            [this](const QString& key) { billPeriodsPage.newPeriod().dropCustomer(key); });
+            [this](const QString& key) { billPeriodsPage_.newPeriod().dropCustomer(key); });
 }
 
 void MainWindow::connectBillPeriodPages()
 {
-    connect(&billPeriodsPage, &BillPeriodsPage::periodChosen, &printingPage, &PrintingPage::choosePeriod);
-    connect(&printingPage, &PrintingPage::periodChosen, &billPeriodsPage, &BillPeriodsPage::choosePeriod);
-    connect(&billPeriodsPage, &BillPeriodsPage::periodEntryStarted, this, [this] { products.clearEntryBoxes(); });
-    connect(&billPeriodsPage, &BillPeriodsPage::layoutWanted, this, [this] { layout.layoutTab(2); });
-    connect(&printingPage, &PrintingPage::companyInfoWanted, this, [this] { layout.cmdTab_Click(kCompanyInfoPage); });
+    connect(&billPeriodsPage_, &BillPeriodsPage::periodChosen, &printingPage_, &PrintingPage::choosePeriod);
+    connect(&printingPage_, &PrintingPage::periodChosen, &billPeriodsPage_, &BillPeriodsPage::choosePeriod);
+    connect(&billPeriodsPage_, &BillPeriodsPage::periodEntryStarted, this, [this] { productsPage_.clearEntryBoxes(); });
+    connect(&billPeriodsPage_, &BillPeriodsPage::layoutWanted, this, [this] { layout_.layoutTab(2); });
+    connect(&printingPage_, &PrintingPage::companyInfoWanted, this, [this] { layout_.cmdTab_Click(kCompanyInfoPage); });
 }
 
 } // namespace tav::app

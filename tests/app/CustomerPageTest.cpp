@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, aNewCustomerIsEnteredAndStoredInItsSortedPlace)
     ASSERT_EQ(c.lvwCustomersVis->count(), 3);
     EXPECT_EQ(c.lvwCustomersVis->textAt(2), "Baker, Cyril") << "between Adams and Lee, as a refill puts it";
     EXPECT_EQ(c.lvwCustomersVis->currentKey(), "4k") << "customer 3 is archived and keeps its number";
-    const QString stored = *window->books.data().customers.find("4k");
+    const QString stored = *window->books().data().customers.find("4k");
     EXPECT_EQ(stored.split(records::FieldSeparator).at(1), "Cyril") << "control characters are not stored";
     EXPECT_EQ(stored.split(records::FieldSeparator).at(8), "line one\r\nline two");
     EXPECT_EQ(c.cmdAddNew->caption(), "&New Customer");
@@ -145,17 +145,17 @@ TEST_F(MainWindowTest, aNameThatBeginsWithTheArchiveMarkIsRefusedSoNoCustomerIsL
     // An edit is refused before it is confirmed, and the stored customer stays as it was.
     c.lvwCustomersVis->select(c.lvwCustomersVis->positionOf("2k"));
     emit c.lvwCustomersVis->clicked();
-    const QString before = *window->books.data().customers.find("2k");
+    const QString before = *window->books().data().customers.find("2k");
     type(*window, 1, mark + "Lee");
     refused();
-    EXPECT_EQ(*window->books.data().customers.find("2k"), before);
+    EXPECT_EQ(*window->books().data().customers.find("2k"), before);
     EXPECT_EQ(c.cmdAddNew->caption(), "Apply &Edit");
 
     // Every customer listed before a save is listed after loading it.
     const QStringList names = listed();
     EXPECT_EQ(names, QStringList({"Adams, Bob", "Baker, " + mark + "Cy", "Lee, Ann"}));
-    ASSERT_TRUE(window->books.saveDatabase());
-    window->books.loadAndShowDatabase();
+    ASSERT_TRUE(window->books().saveDatabase());
+    window->books().loadAndShowDatabase();
     EXPECT_EQ(listed(), names);
 }
 
@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, editingAsksUnlessTheOptionIsExactlyFalse)
         const auto prompts = scriptedHost().prompts().size();
         c.cmdAddNew->click();
         EXPECT_EQ(scriptedHost().prompts().size(), prompts + (asks ? 1 : 0)) << option;
-        EXPECT_TRUE(window->books.data().customers.find("2k")->endsWith(records::FieldSeparator + QString("ann@%1.example").arg(option)
+        EXPECT_TRUE(window->books().data().customers.find("2k")->endsWith(records::FieldSeparator + QString("ann@%1.example").arg(option)
                                                                  + records::FieldSeparator + records::FieldSeparator));
     }
     // Cancelling the confirmation shows the stored values again.
@@ -190,10 +190,10 @@ TEST_F(MainWindowTest, editingAsksUnlessTheOptionIsExactlyFalse)
     platform::settings().setValue("Settings", "CheckToConfirmEdits", "False");
     type(*window, 0, "Bob");
     type(*window, 1, "Adams");
-    const QString before = *window->books.data().customers.find("2k");
+    const QString before = *window->books().data().customers.find("2k");
     scriptedHost().answerMessageBox(MessageAnswer::Cancel);
     c.cmdAddNew->click();
-    EXPECT_EQ(*window->books.data().customers.find("2k"), before);
+    EXPECT_EQ(*window->books().data().customers.find("2k"), before);
     EXPECT_EQ(c.lvwCustomersVis->textAt(2), "Lee, Ann");
     EXPECT_EQ(c.cmdAddNew->caption(), "Apply &Edit");
 
@@ -207,7 +207,7 @@ TEST_F(MainWindowTest, editingAsksUnlessTheOptionIsExactlyFalse)
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     c.cmdAddNew->click();
     ASSERT_EQ(c.lvwCustomersVis->count(), 2);
-    EXPECT_TRUE(window->books.data().customers.find("2k")->startsWith(QString("Adams, Bob") + records::FieldSeparator));
+    EXPECT_TRUE(window->books().data().customers.find("2k")->startsWith(QString("Adams, Bob") + records::FieldSeparator));
 }
 
 TEST_F(MainWindowTest, everyKeyThatMovesTheListShowsThatCustomer)
@@ -243,7 +243,7 @@ TEST_F(MainWindowTest, applyEditWithoutACurrentCustomerStoresOrReturns)
     c.cmdAddNew->click();
     ASSERT_EQ(c.lvwCustomersVis->count(), 1);
     EXPECT_EQ(c.lvwCustomersVis->textAt(1), "Ann") << "the last name was left behind by the return";
-    EXPECT_EQ(window->books.data().customers.keyAt(1), "1k");
+    EXPECT_EQ(window->books().data().customers.keyAt(1), "1k");
 }
 
 TEST_F(MainWindowTest, clickingAFieldOfAnEmptyListStartsANewCustomer)
@@ -320,12 +320,12 @@ TEST_F(MainWindowTest, deletingACustomerRemovesOrArchivesIt)
     c.lvwCustomersVis->select(1);
     emit c.lvwCustomersVis->clicked();
     c.cmdUndo->click();
-    app::CheckingWindow* checking = window->deletion.checkingWindow();
+    app::CheckingWindow* checking = window->deletion().checkingWindow();
     ASSERT_TRUE(checking);
     EXPECT_EQ(checking->lblStatus->caption(), "Entry archived.");
     EXPECT_EQ(checking->staChecking->value(), 100);
     EXPECT_TRUE(checking->cmdOK->enabled());
-    EXPECT_TRUE(window->books.data().customers.find("1k")->startsWith(records::ArchivePrefix + "Adams, Bob"));
+    EXPECT_TRUE(window->books().data().customers.find("1k")->startsWith(records::ArchivePrefix + "Adams, Bob"));
     ASSERT_EQ(c.lvwCustomersVis->count(), 1);
     EXPECT_EQ(c.txtField[0]->text(), "Ann");
     EXPECT_TRUE(window->hasUnsavedChanges());
@@ -333,19 +333,19 @@ TEST_F(MainWindowTest, deletingACustomerRemovesOrArchivesIt)
     // Lee, Ann has none: removed, and the page is empty.
     c.cmdUndo->click();
     EXPECT_EQ(checking->lblStatus->caption(), "Entry deleted.");
-    EXPECT_FALSE(window->books.data().customers.contains("2k"));
+    EXPECT_FALSE(window->books().data().customers.contains("2k"));
     EXPECT_TRUE(c.lvwCustomersVis->isEmpty());
     EXPECT_FALSE(c.cmdUndo->visible());
     EXPECT_EQ(c.cmdUndo->caption(), "&Cancel New");
     EXPECT_FALSE(c.cmdPrint->visible());
     checking->cmdOK->click();
-    EXPECT_FALSE(window->deletion.checkingWindow());
+    EXPECT_FALSE(window->deletion().checkingWindow());
 
     // The deleted highest number is given again.
     c.cmdAddNew->click();
     type(*window, 0, "Zed");
     c.cmdAddNew->click();
-    EXPECT_TRUE(window->books.data().customers.contains("4k"));
+    EXPECT_TRUE(window->books().data().customers.contains("4k"));
 }
 
 TEST_F(MainWindowTest, deletingAsksUnlessTheOptionIsOff)

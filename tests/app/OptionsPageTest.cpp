@@ -17,8 +17,8 @@ TEST_F(MainWindowTest, anEmptyStoreGivesTheDefaultOptions)
 {
     test::writeDatabaseFile({});
     start();
-    auto& options = window->options.controls();
-    auto& printOptions = window->printOptions.controls();
+    auto& options = window->optionsPage().controls();
+    auto& printOptions = window->printOptionsPage().controls();
     EXPECT_EQ(options.txtChangePath->text(), test::databaseFile());
     EXPECT_TRUE(options.txtChangePath->locked());
     EXPECT_EQ(options.chkCheckToConfirmEdits->value(), CheckBox::Checked);
@@ -51,8 +51,8 @@ TEST_F(MainWindowTest, storedOptionsAreReadWithoutRegardToCaseAndBadOnesGiveDefa
     settings().setValue("Printing", "MoveBottomTextAccordingly", "True");
     settings().setValue("Printing", "PrintPreviewSelected", "2.5");
     start();
-    auto& options = window->options.controls();
-    auto& printOptions = window->printOptions.controls();
+    auto& options = window->optionsPage().controls();
+    auto& printOptions = window->printOptionsPage().controls();
     EXPECT_EQ(options.chkCheckToConfirmEdits->value(), CheckBox::Unchecked);
     EXPECT_EQ(options.chkExpertMode->value(), CheckBox::Checked);
     EXPECT_TRUE(printOptions.optInvoiceTitle[0]->value());
@@ -60,7 +60,7 @@ TEST_F(MainWindowTest, storedOptionsAreReadWithoutRegardToCaseAndBadOnesGiveDefa
     EXPECT_TRUE(printOptions.optInvoiceTitleSize[2]->value());
     EXPECT_TRUE(printOptions.chkMoveAccordingly->enabled());
     EXPECT_TRUE(printOptions.picPrintPreviewBottom[2]->visible());
-    EXPECT_EQ(window->printOptions.chosenLayout(), 0);
+    EXPECT_EQ(window->printOptionsPage().chosenLayout(), 0);
     EXPECT_TRUE(printOptions.picPrintPreviewTop[0]->visible());
 }
 
@@ -68,24 +68,24 @@ TEST_F(MainWindowTest, expertModeHidesTheHintsAndChangesTheBillingLabel)
 {
     test::writeDatabaseFile({});
     start();
-    auto& options = window->options.controls();
+    auto& options = window->optionsPage().controls();
     options.chkExpertMode->setValue(CheckBox::Checked);
     EXPECT_EQ(settings().value("Settings", "ExpertMode"), "True");
-    for (auto* hint : {window->printingPage.controls().lblRightClickForNote, window->options.controls().lblExpertMode2, window->companyInfo.controls().lblLeaveOptionalEntriesBlank, window->companyInfo.controls().lblSaveDatabaseToUpdate})
+    for (auto* hint : {window->printingPage().controls().lblRightClickForNote, window->optionsPage().controls().lblExpertMode2, window->companyInfoPage().controls().lblLeaveOptionalEntriesBlank, window->companyInfoPage().controls().lblSaveDatabaseToUpdate})
         EXPECT_FALSE(hint->visible());
-    EXPECT_EQ(window->options.controls().lblExpertMode1->top(), 3555);
-    EXPECT_EQ(window->billPeriodsPage.controls().lblDoubleClickToAdd->caption(), "List of Products and Services:");
-    EXPECT_EQ(window->billPeriodsPage.controls().lblDoubleClickToAdd->backColor(), platform::SystemColor::ButtonFace);
-    EXPECT_EQ(window->billPeriodsPage.controls().lblDoubleClickToAdd->left(), window->products.controls().lvwProducts[0]->left());
+    EXPECT_EQ(window->optionsPage().controls().lblExpertMode1->top(), 3555);
+    EXPECT_EQ(window->billPeriodsPage().controls().lblDoubleClickToAdd->caption(), "List of Products and Services:");
+    EXPECT_EQ(window->billPeriodsPage().controls().lblDoubleClickToAdd->backColor(), platform::SystemColor::ButtonFace);
+    EXPECT_EQ(window->billPeriodsPage().controls().lblDoubleClickToAdd->left(), window->productsPage().controls().lvwProducts[0]->left());
 
-    window->books.setUnsaved(true);
+    window->books().setUnsaved(true);
     options.chkExpertMode->setValue(CheckBox::Unchecked);
     EXPECT_EQ(settings().value("Settings", "ExpertMode"), "False");
-    EXPECT_TRUE(window->printingPage.controls().lblRightClickForNote->visible());
-    EXPECT_EQ(window->options.controls().lblExpertMode1->top(), 3450);
-    EXPECT_TRUE(window->options.controls().lblQuickestWay->visible());
-    EXPECT_EQ(window->billPeriodsPage.controls().lblDoubleClickToAdd->caption(), "  Double-click to Bill *Marked Customers:  ");
-    EXPECT_EQ(window->billPeriodsPage.controls().lblDoubleClickToAdd->backColor(), platform::SystemColor::InfoBackground);
+    EXPECT_TRUE(window->printingPage().controls().lblRightClickForNote->visible());
+    EXPECT_EQ(window->optionsPage().controls().lblExpertMode1->top(), 3450);
+    EXPECT_TRUE(window->optionsPage().controls().lblQuickestWay->visible());
+    EXPECT_EQ(window->billPeriodsPage().controls().lblDoubleClickToAdd->caption(), "  Double-click to Bill *Marked Customers:  ");
+    EXPECT_EQ(window->billPeriodsPage().controls().lblDoubleClickToAdd->backColor(), platform::SystemColor::InfoBackground);
 
     options.chkCheckToConfirmEdits->setValue(CheckBox::Unchecked);
     EXPECT_EQ(settings().value("Settings", "CheckToConfirmEdits"), "False");
@@ -95,19 +95,19 @@ TEST_F(MainWindowTest, companyEditsMarkChangesButLoadingDoesNot)
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& company = window->companyInfo.controls();
+    auto& company = window->companyInfoPage().controls();
     EXPECT_EQ(company.txtCompanyDetails[1]->text(), "1 Main Street");
     EXPECT_FALSE(window->hasUnsavedChanges());
     company.txtCompanyDetails[7]->setText("Green & Sons Ltd");
     EXPECT_TRUE(window->hasUnsavedChanges());
-    EXPECT_EQ(window->books.data().company.texts[7], "Green & Sons Ltd");
+    EXPECT_EQ(window->books().data().company.texts[7], "Green & Sons Ltd");
 }
 
 TEST_F(MainWindowTest, thePrintOptionsAreStoredTheMomentTheyChange)
 {
     test::writeDatabaseFile({});
     start();
-    auto& printOptions = window->printOptions.controls();
+    auto& printOptions = window->printOptionsPage().controls();
     printOptions.cmdPrintPreviewForward->click();
     printOptions.cmdPrintPreviewForward->click();
     EXPECT_EQ(settings().value("Printing", "PrintPreviewSelected"), "2");

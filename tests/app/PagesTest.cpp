@@ -35,8 +35,8 @@ using ShownPage = std::map<const platform::Control*, Placement>;
 // Shows a page and tells where each control it shows stands.
 ShownPage showPage(app::MainWindow& window, int page)
 {
-    window.layout.cmdTab_Click(page);
-    const platform::Frame& frame = *window.c.frame.fraMain[page];
+    window.pageLayout().cmdTab_Click(page);
+    const platform::Frame& frame = *window.frameControls().fraMain[page];
     ShownPage shown;
     for (const QWidget* child : frame.widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const auto* control = child->findChild<platform::Control*>(QString(), Qt::FindDirectChildrenOnly);
@@ -90,22 +90,22 @@ TEST_F(MainWindowTest, everyPageFollowsTheWindowsSizeAboveItsMinimum)
     grows(0, customers.lvwCustomersVis, wider / 2, taller);
     grows(0, customers.txtField[0], wider / 2, 0);
     grows(0, customers.txtField[7], wider / 2, taller);
-    grows(1, window->products.controls().lvwProducts[0], wider, taller);
-    grows(2, window->billPeriodsPage.controls().tvwInvoiceRecords[0], wider, taller);
-    grows(3, window->printingPage.controls().tvwInvoiceRecords[1], wider, taller);
-    grows(6, window->companyInfo.controls().txtCompanyDetails[0], wider / 2, 0);
-    grows(6, window->companyInfo.controls().txtCompanyDetails[8], wider / 2, 0);
+    grows(1, window->productsPage().controls().lvwProducts[0], wider, taller);
+    grows(2, window->billPeriodsPage().controls().tvwInvoiceRecords[0], wider, taller);
+    grows(3, window->printingPage().controls().tvwInvoiceRecords[1], wider, taller);
+    grows(6, window->companyInfoPage().controls().txtCompanyDetails[0], wider / 2, 0);
+    grows(6, window->companyInfoPage().controls().txtCompanyDetails[8], wider / 2, 0);
     const auto movesRight = [&](int page, const platform::Control* control, double by) {
         EXPECT_NEAR(after[page].at(control).left - before[page].at(control).left, by, 1) << nameOf(control);
     };
     movesRight(0, customers.cmdPrint, wider / 2);
     movesRight(0, customers.lblFirstName, wider / 2);
-    movesRight(4, window->printOptions.controls().fraPrintPreview, wider / 2);
-    movesRight(6, window->companyInfo.controls().txtCompanyDetails[8], wider / 2);
+    movesRight(4, window->printOptionsPage().controls().fraPrintPreview, wider / 2);
+    movesRight(6, window->companyInfoPage().controls().txtCompanyDetails[8], wider / 2);
     // What stands in the bottom right corner keeps its distance to it.
     for (const auto& [page, control] : std::vector<std::pair<int, const platform::Control*>>{
-             {0, customers.cmdAddNew}, {1, window->products.controls().cmdAddNewItem}, {2, window->billPeriodsPage.controls().cmdAddNewBP}, {3, window->printingPage.controls().cmdPrintSelectedInvoices},
-             {3, window->printingPage.controls().cmdPrintSelectedEnvelopes}, {5, window->options.controls().fraDocumentation}}) {
+             {0, customers.cmdAddNew}, {1, window->productsPage().controls().cmdAddNewItem}, {2, window->billPeriodsPage().controls().cmdAddNewBP}, {3, window->printingPage().controls().cmdPrintSelectedInvoices},
+             {3, window->printingPage().controls().cmdPrintSelectedEnvelopes}, {5, window->optionsPage().controls().fraDocumentation}}) {
         EXPECT_EQ(after[page].at(control).rightGap, before[page].at(control).rightGap) << nameOf(control);
         EXPECT_EQ(after[page].at(control).bottomGap, before[page].at(control).bottomGap) << nameOf(control);
     }
@@ -121,13 +121,13 @@ TEST_F(MainWindowTest, everyPageFollowsTheWindowsSizeAboveItsMinimum)
 TEST_F(MainWindowTest, theTabsSwitchPages)
 {
     start();
-    auto& c = window->c;
-    emit c.frame.cmdTab[2]->clicked();
-    EXPECT_EQ(window->state.currentTab, 2);
-    EXPECT_TRUE(c.frame.fraMain[2]->visible());
-    EXPECT_FALSE(c.frame.fraMain[0]->visible());
-    emit c.frame.cmdTab[2]->clicked();
-    EXPECT_TRUE(c.frame.fraMain[2]->visible()) << "the page already shown stays shown";
+    const auto& frame = window->frameControls();
+    emit frame.cmdTab[2]->clicked();
+    EXPECT_EQ(window->state().currentTab, 2);
+    EXPECT_TRUE(frame.fraMain[2]->visible());
+    EXPECT_FALSE(frame.fraMain[0]->visible());
+    emit frame.cmdTab[2]->clicked();
+    EXPECT_TRUE(frame.fraMain[2]->visible()) << "the page already shown stays shown";
 }
 
 TEST_F(MainWindowTest, theListsShowCurrentEntriesOnlyInTableOrder)
@@ -142,16 +142,16 @@ TEST_F(MainWindowTest, theListsShowCurrentEntriesOnlyInTableOrder)
     EXPECT_EQ(customers.txtField[0]->text(), "Bob");
     EXPECT_EQ(customers.txtField[2]->tag(), "2 Oak Road");
 
-    ASSERT_EQ(window->products.controls().lvwProducts[0]->count(), 2);
-    EXPECT_EQ(window->products.controls().lvwProducts[0]->textAt(1), "$5.00 - Hedge trimming") << "by price, the cheapest first";
-    EXPECT_EQ(window->billPeriodsPage.controls().lvwProducts[1]->textAt(2), "$12.50 - Lawn mowing");
-    EXPECT_TRUE(window->products.controls().lvwProducts[0]->isSelected(1));
-    EXPECT_EQ(window->products.controls().cmdCancelNewItem->caption(), "&Delete Existing");
+    ASSERT_EQ(window->productsPage().controls().lvwProducts[0]->count(), 2);
+    EXPECT_EQ(window->productsPage().controls().lvwProducts[0]->textAt(1), "$5.00 - Hedge trimming") << "by price, the cheapest first";
+    EXPECT_EQ(window->billPeriodsPage().controls().lvwProducts[1]->textAt(2), "$12.50 - Lawn mowing");
+    EXPECT_TRUE(window->productsPage().controls().lvwProducts[0]->isSelected(1));
+    EXPECT_EQ(window->productsPage().controls().cmdCancelNewItem->caption(), "&Delete Existing");
 
-    ASSERT_EQ(window->billPeriodsPage.controls().cmbBillPeriod[1]->listCount(), 2);
-    EXPECT_EQ(window->printingPage.controls().cmbBillPeriod[2]->itemText(0), "January");
-    EXPECT_EQ(window->billPeriodsPage.controls().cmbBillPeriod[1]->text(), "February") << "the period that starts last is chosen";
-    EXPECT_EQ(window->companyInfo.controls().txtCompanyDetails[0]->text(), "Green & Sons");
+    ASSERT_EQ(window->billPeriodsPage().controls().cmbBillPeriod[1]->listCount(), 2);
+    EXPECT_EQ(window->printingPage().controls().cmbBillPeriod[2]->itemText(0), "January");
+    EXPECT_EQ(window->billPeriodsPage().controls().cmbBillPeriod[1]->text(), "February") << "the period that starts last is chosen";
+    EXPECT_EQ(window->companyInfoPage().controls().txtCompanyDetails[0]->text(), "Green & Sons");
     EXPECT_FALSE(window->hasUnsavedChanges());
 }
 
@@ -177,25 +177,25 @@ TEST_F(MainWindowTest, entryFieldModes)
         field->setText("typed");
         field->setBackColor(app::kEntryColor);
     }
-    window->billPeriodsPage.controls().txtPField[2]->setText("2026/01/31");
+    window->billPeriodsPage().controls().txtPField[2]->setText("2026/01/31");
 
     app::emptyCustomerFields(customers);
     EXPECT_TRUE(customers.txtField[7]->text().isEmpty());
     EXPECT_TRUE(customers.txtField[7]->tag().isEmpty());
     EXPECT_EQ(customers.txtField[7]->backColor(), app::kEntryColor) << "colours are left as they are";
 
-    window->billPeriodsPage.prepareNewPeriodFields();
-    EXPECT_TRUE(window->billPeriodsPage.controls().txtPField[2]->text().isEmpty());
-    EXPECT_FALSE(window->billPeriodsPage.controls().txtPField[2]->locked());
-    EXPECT_EQ(window->billPeriodsPage.controls().txtPField[1]->backColor(), app::kNormalColor);
-    EXPECT_EQ(window->billPeriodsPage.controls().txtPField[3]->backColor(), app::kEntryColor);
-    EXPECT_EQ(window->billPeriodsPage.controls().tvwInvoiceRecords[0]->nodeCount(), 0);
+    window->billPeriodsPage().prepareNewPeriodFields();
+    EXPECT_TRUE(window->billPeriodsPage().controls().txtPField[2]->text().isEmpty());
+    EXPECT_FALSE(window->billPeriodsPage().controls().txtPField[2]->locked());
+    EXPECT_EQ(window->billPeriodsPage().controls().txtPField[1]->backColor(), app::kNormalColor);
+    EXPECT_EQ(window->billPeriodsPage().controls().txtPField[3]->backColor(), app::kEntryColor);
+    EXPECT_EQ(window->billPeriodsPage().controls().tvwInvoiceRecords[0]->nodeCount(), 0);
 
-    window->billPeriodsPage.controls().txtPField[3]->setText("2026/02/15");
-    window->billPeriodsPage.showFinalPeriodFields();
-    EXPECT_TRUE(window->billPeriodsPage.controls().txtPField[3]->locked());
-    EXPECT_EQ(window->billPeriodsPage.controls().txtPField[3]->text(), "2026/02/15");
-    EXPECT_EQ(window->billPeriodsPage.controls().txtPField[3]->backColor(), app::kNormalColor);
+    window->billPeriodsPage().controls().txtPField[3]->setText("2026/02/15");
+    window->billPeriodsPage().showFinalPeriodFields();
+    EXPECT_TRUE(window->billPeriodsPage().controls().txtPField[3]->locked());
+    EXPECT_EQ(window->billPeriodsPage().controls().txtPField[3]->text(), "2026/02/15");
+    EXPECT_EQ(window->billPeriodsPage().controls().txtPField[3]->backColor(), app::kNormalColor);
 
     app::setFieldHighlight(customers, false);
     EXPECT_EQ(customers.txtField[0]->backColor(), app::kNormalColor);
@@ -215,17 +215,17 @@ TEST_F(MainWindowTest, theOptionsPageShowsItsSaveCommandAndHintOnlyWithUnsavedCh
 {
     test::writeDatabaseFile({});
     start();
-    auto& options = window->options.controls();
-    window->layout.cmdTab_Click(5);
+    auto& options = window->optionsPage().controls();
+    window->pageLayout().cmdTab_Click(5);
     EXPECT_FALSE(options.cmdChangePath[2]->visible());
     EXPECT_FALSE(options.lblQuickestWay->visible());
-    window->books.setUnsaved(true);
+    window->books().setUnsaved(true);
     EXPECT_FALSE(options.cmdChangePath[2]->visible()) << "brought up to date only by the page's layout";
-    window->layout.cmdTab_Click(5);
+    window->pageLayout().cmdTab_Click(5);
     EXPECT_TRUE(options.cmdChangePath[2]->visible());
     EXPECT_TRUE(options.lblQuickestWay->visible());
     options.chkExpertMode->setValue(platform::CheckBox::Checked);
-    window->layout.cmdTab_Click(5);
+    window->pageLayout().cmdTab_Click(5);
     EXPECT_TRUE(options.cmdChangePath[2]->visible());
     EXPECT_FALSE(options.lblQuickestWay->visible());
 }

@@ -21,8 +21,8 @@ protected:
         start();
     }
 
-    int shownTop() const { return shown(window->printOptions.controls().picPrintPreviewTop); }
-    int shownBottom() const { return shown(window->printOptions.controls().picPrintPreviewBottom); }
+    int shownTop() const { return shown(window->printOptionsPage().controls().picPrintPreviewTop); }
+    int shownBottom() const { return shown(window->printOptionsPage().controls().picPrintPreviewBottom); }
 
 private:
     static int shown(const std::array<platform::PictureBox*, 3>& pictures)
@@ -43,7 +43,7 @@ private:
 TEST_F(PrintOptionsPageTest, aFreshStoreShowsTheDefaultsAndStoresTheTitleSettings)
 {
     startEmpty();
-    auto& printOptions = window->printOptions.controls();
+    auto& printOptions = window->printOptionsPage().controls();
     EXPECT_TRUE(printOptions.optInvoiceTitle[0]->value());
     EXPECT_TRUE(printOptions.optInvoiceTitleSize[2]->value());
     EXPECT_EQ(printOptions.chkAddInvoiceDateToInvoice->value(), CheckBox::Unchecked);
@@ -51,7 +51,7 @@ TEST_F(PrintOptionsPageTest, aFreshStoreShowsTheDefaultsAndStoresTheTitleSetting
     EXPECT_EQ(printOptions.chkKeepTwelveLines->value(), CheckBox::Checked);
     EXPECT_EQ(printOptions.chkMoveAccordingly->value(), CheckBox::Unchecked);
     EXPECT_FALSE(printOptions.chkMoveAccordingly->enabled());
-    EXPECT_EQ(window->printOptions.chosenLayout(), 0);
+    EXPECT_EQ(window->printOptionsPage().chosenLayout(), 0);
     EXPECT_FALSE(printOptions.cmdPrintPreviewBack->enabled());
     EXPECT_TRUE(printOptions.cmdPrintPreviewForward->enabled());
     EXPECT_EQ(shownTop(), 0);
@@ -64,7 +64,7 @@ TEST_F(PrintOptionsPageTest, aFreshStoreShowsTheDefaultsAndStoresTheTitleSetting
 TEST_F(PrintOptionsPageTest, theArrowsStepThroughTheThreeLayoutsAndStoreTheChoice)
 {
     startEmpty();
-    auto& printOptions = window->printOptions.controls();
+    auto& printOptions = window->printOptionsPage().controls();
     printOptions.cmdPrintPreviewForward->click();
     printOptions.cmdPrintPreviewForward->click();
     EXPECT_EQ(settings().value("Printing", "PrintPreviewSelected"), "2");
@@ -80,7 +80,7 @@ TEST_F(PrintOptionsPageTest, theArrowsStepThroughTheThreeLayoutsAndStoreTheChoic
 TEST_F(PrintOptionsPageTest, theBottomPreviewFollowsTheTwoLineOptions)
 {
     startEmpty();
-    auto& printOptions = window->printOptions.controls();
+    auto& printOptions = window->printOptionsPage().controls();
     printOptions.chkMoveAccordingly->setValue(CheckBox::Checked);
     EXPECT_EQ(shownBottom(), 0) << "twelve lines kept, whatever move-text says";
     printOptions.chkKeepTwelveLines->setValue(CheckBox::Unchecked);
@@ -105,8 +105,8 @@ TEST_F(PrintOptionsPageTest, storedValuesReadByTheirRulesAndOutOfRangeOnesFallBa
     settings().setValue("Printing", "AddInvoiceDateToInvoice", "TRUE");
     settings().setValue("Printing", "KeepTwelveLines", "maybe");
     startEmpty();
-    auto& printOptions = window->printOptions.controls();
-    EXPECT_EQ(window->printOptions.chosenLayout(), 0);
+    auto& printOptions = window->printOptionsPage().controls();
+    EXPECT_EQ(window->printOptionsPage().chosenLayout(), 0);
     EXPECT_EQ(shownTop(), 0);
     EXPECT_TRUE(printOptions.optInvoiceTitle[0]->value());
     EXPECT_TRUE(printOptions.optInvoiceTitleSize[2]->value());
@@ -117,7 +117,7 @@ TEST_F(PrintOptionsPageTest, storedValuesReadByTheirRulesAndOutOfRangeOnesFallBa
 TEST_F(PrintOptionsPageTest, previewsAreSmallPicturesOfTheLayouts)
 {
     startEmpty();
-    auto& printOptions = window->printOptions.controls();
+    auto& printOptions = window->printOptionsPage().controls();
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(printOptions.picPrintPreviewTop[i]->picture().size(), QSize(192, 105));
         EXPECT_EQ(printOptions.picPrintPreviewBottom[i]->picture().size(), QSize(192, 144));
@@ -132,8 +132,8 @@ TEST_F(PrintOptionsPageTest, previewsAreSmallPicturesOfTheLayouts)
 TEST_F(PrintOptionsPageTest, aTitleIsStoredAsItIsTyped)
 {
     startEmpty();
-    window->printOptions.controls().txtInvoiceTitle->setText("Receipt");
+    window->printOptionsPage().controls().txtInvoiceTitle->setText("Receipt");
     EXPECT_EQ(settings().value("Settings", "InvoiceTitleText"), "Receipt");
-    window->printOptions.controls().txtInvoiceTitle->setText("");
+    window->printOptionsPage().controls().txtInvoiceTitle->setText("");
     EXPECT_EQ(settings().value("Settings", "InvoiceTitleText"), "");
 }

@@ -68,15 +68,15 @@ protected:
         test::writeDatabaseFile(test::sampleDatabase());
         start();
         test::scriptedHost().printForReal();
-        auto* periods = window->printingPage.controls().cmbBillPeriod[2];
+        auto* periods = window->printingPage().controls().cmbBillPeriod[2];
         for (int i = 0; i < periods->listCount(); ++i) {
             if (periods->itemText(i) == "January")
                 periods->setListIndex(i);
         }
     }
 
-    void printInvoices() { window->printingPage.controls().cmdPrintSelectedInvoices->click(); }
-    void printEnvelopes() { window->printingPage.controls().cmdPrintSelectedEnvelopes->click(); }
+    void printInvoices() { window->printingPage().controls().cmdPrintSelectedInvoices->click(); }
+    void printEnvelopes() { window->printingPage().controls().cmdPrintSelectedEnvelopes->click(); }
     // From its options window; the user closes the box that the run may end with.
     void printCustomerList(bool answerBox = false)
     {

@@ -154,12 +154,12 @@ TEST_F(MainWindowTest, everyCaptionOfEveryPageShowsWholeInTheWindowsFont)
     EXPECT_EQ(cutCaptions(window->widget()), "") << "at start";
 
     // The captions that change with the pages' modes.
-    window->billPeriodsPage.controls().cmdAddNewBP->click();
-    EXPECT_EQ(window->billPeriodsPage.controls().lblBillPeriodName->caption(), "Bill Period Name:");
+    window->billPeriodsPage().controls().cmdAddNewBP->click();
+    EXPECT_EQ(window->billPeriodsPage().controls().lblBillPeriodName->caption(), "Bill Period Name:");
     EXPECT_EQ(cutCaptions(window->widget()), "") << "composing a bill period";
-    window->billPeriodsPage.controls().cmdCancelNewBP->click();
+    window->billPeriodsPage().controls().cmdCancelNewBP->click();
     window->customersPage().controls().cmdSearch->click();
-    window->options.controls().chkExpertMode->setValue(platform::CheckBox::Checked);
+    window->optionsPage().controls().chkExpertMode->setValue(platform::CheckBox::Checked);
     EXPECT_EQ(cutCaptions(window->widget()), "") << "searching, in expert mode";
 }
 
@@ -168,8 +168,8 @@ TEST_F(MainWindowTest, everyCaptionOfTheSecondaryWindowsShowsWhole)
     start();
     components::MessageRequest request{"A question\r\nof two lines?", "Key", "No", ""};
     components::MessageWindow message(request);
-    printing::CustomerListOptionsWindow listOptions(window->books.data().customers, window->widget());
-    app::DeveloperView developerView(window->books.data());
+    printing::CustomerListOptionsWindow listOptions(window->books().data().customers, window->widget());
+    app::DeveloperView developerView(window->books().data());
     app::CheckingWindow checking;
     app::UpdateWindow update(*window);
     const platform::Form* forms[] = {&message, &listOptions, &developerView, &checking, &update};
@@ -185,6 +185,6 @@ TEST_F(MainWindowTest, everyCaptionOfTheSecondaryWindowsShowsWhole)
         cutInExplanation = cutCaptions(form.widget());
         static_cast<components::MessageWindow&>(form).cmdNo->click();
     });
-    window->options.controls().cmdCloseBooks[4]->click();
+    window->optionsPage().controls().cmdCloseBooks[4]->click();
     EXPECT_EQ(cutInExplanation, "");
 }
