@@ -1,7 +1,7 @@
 // Starts the main window offscreen on a copy of a database file and writes a PNG of each page.
 //   tav-page-pictures DATABASE.xml OUTPUT-FOLDER
 
-#include "app/MainWindow.h"
+#include "app/frame/MainWindow.h"
 #include "components/Dialogs.h"
 #include "platform/DesktopHost.h"
 #include "platform/SettingsStore.h"

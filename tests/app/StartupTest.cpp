@@ -1,5 +1,5 @@
-#include "app/MainWindow.h"
-#include "app/Startup.h"
+#include "app/frame/MainWindow.h"
+#include "app/frame/Startup.h"
 #include "components/Dialogs.h"
 #include "platform/CommandButton.h"
 #include "platform/Label.h"

@@ -1,2 +1,2 @@
 // Must not compile: the records layer's include folders do not hold the app layer.
-#include "app/MainState.h"
+#include "app/frame/MainState.h"

@@ -3,7 +3,7 @@
 #include "EntryColors.h"
 #include "BottomButtons.h"
 
-#include "app/DateText.h"
+#include "app/books/DateText.h"
 #include "app/books/Books.h"
 #include "app/books/StoredPeriods.h"
 #include "app/design/ControlNames.h"

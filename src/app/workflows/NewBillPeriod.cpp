@@ -1,6 +1,6 @@
 #include "NewBillPeriod.h"
 
-#include "app/DateText.h"
+#include "app/books/DateText.h"
 #include "app/books/Books.h"
 #include "app/books/StoredPeriods.h"
 #include "app/design/PageControls.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LocaleFormats.h"
+#include "app/books/LocaleFormats.h"
 
 namespace tav::app {
 

@@ -1,7 +1,7 @@
 #include "PageLayout.h"
 
 #include "MainState.h"
-#include "design/PageControls.h"
+#include "app/design/PageControls.h"
 
 #include "platform/Form.h"
 #include "platform/Frame.h"
