@@ -22,6 +22,9 @@ struct PrintOutcome {
     QString failure;
     // The PDF file that took the pages because there is no printer; the user is to be told.
     QString fallbackPdf;
+    // Why the pages that reached the printer's queue wait there instead of printing; the user is
+    // to be told.
+    QString waiting = {};
 };
 
 // One print run: its pages go out as one job. Each page's area is put at the printable origin at

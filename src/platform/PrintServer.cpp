@@ -78,6 +78,15 @@ Answer ask(http_t* http, ipp_op_t operation, const QString& queue, int job, std:
     return Answer(cupsDoRequest(http, request, "/"), &ippDelete);
 }
 
+// The text, and on a line of its own the reason given for the printer's state, when there is one
+// (cupsreject -r, cupsdisable -r, or the printer's own message).
+QString withReason(const QString& text, ipp_t* printer)
+{
+    const QString why
+        = QString::fromUtf8(ippGetString(ippFindAttribute(printer, "printer-state-message", IPP_TAG_TEXT), 0, nullptr));
+    return why.isEmpty() ? text : text + QStringLiteral("\r\n(%1)").arg(why);
+}
+
 QString notTaken(const QString& queue, const QString& why)
 {
     return QStringLiteral("The printer %1 did not take the job: %2").arg(quoted(queue), why);
@@ -190,7 +199,8 @@ PrintServer::QueueState PrintServer::queueState(const QString& queue)
     if (silent_ || !http_)
         return { silence(), std::nullopt };
     const Answer answer = ask(http_, IPP_OP_GET_PRINTER_ATTRIBUTES, queue, 0,
-        { "printer-is-accepting-jobs", "printer-state-message", "media-default", "media-col-default" });
+        { "printer-is-accepting-jobs", "printer-state", "printer-state-message", "media-default",
+            "media-col-default" });
     if (silent_)
         return { silence(), std::nullopt };
     if (!answer || ippGetStatusCode(answer.get()) > IPP_STATUS_OK_CONFLICTING)
@@ -198,10 +208,14 @@ PrintServer::QueueState PrintServer::queueState(const QString& queue)
             std::nullopt };
     QueueState state { {}, defaultPaper(answer.get()) };
     if (!ippGetBoolean(ippFindAttribute(answer.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN), 0)) {
-        const QString why = QString::fromUtf8(
-            ippGetString(ippFindAttribute(answer.get(), "printer-state-message", IPP_TAG_TEXT), 0, nullptr));
-        state.refusal = QStringLiteral("The printer %1 is not accepting jobs.").arg(quoted(queue))
-            + (why.isEmpty() ? QString() : QStringLiteral("\r\n(%1)").arg(why));
+        state.refusal
+            = withReason(QStringLiteral("The printer %1 is not accepting jobs.").arg(quoted(queue)), answer.get());
+    }
+    if (ippGetInteger(ippFindAttribute(answer.get(), "printer-state", IPP_TAG_ENUM), 0) == IPP_PSTATE_STOPPED) {
+        state.stopped = withReason(
+            QStringLiteral("The printer %1 is stopped: the job waits in its queue until the printer is started again.")
+                .arg(quoted(queue)),
+            answer.get());
     }
     return state;
 }

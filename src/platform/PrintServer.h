@@ -31,6 +31,8 @@ public:
         // Its default paper, portrait, with the margins outside its printable area, when it names
         // one.
         std::optional<QPageLayout> paper;
+        // Why the jobs it takes wait instead of printing (it is stopped); empty when it prints.
+        QString stopped = {};
     };
 
     // Connects to the server the user's set-up names (CUPS_SERVER, client.conf), read afresh for

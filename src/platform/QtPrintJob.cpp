@@ -144,7 +144,9 @@ PrintOutcome QtPrintJob::finish()
         else if (!QFileInfo::exists(target_.pdfFile))
             failure_ = cannotOpen();
     }
-    return { failure_, failure_.isEmpty() && target_.fallback ? target_.pdfFile : QString() };
+    if (!failure_.isEmpty())
+        return { failure_, {} };
+    return { {}, target_.fallback ? target_.pdfFile : QString(), pages_ > 0 ? target_.waiting : QString() };
 }
 
 std::unique_ptr<PrintJob> openSystemPrintJob(const PrintJobSetup& setup, const QDateTime& now, const QLocale& locale)
@@ -162,6 +164,7 @@ std::unique_ptr<PrintJob> openSystemPrintJob(const PrintJobSetup& setup, const Q
     if (target.kind == PrintTarget::Kind::Printer && target.failure.isEmpty()) {
         const PrintServer::QueueState state = server->queueState(target.printerName);
         target.failure = state.refusal;
+        target.waiting = state.stopped;
         target.paper = state.paper.value_or(target.paper);
     }
     return std::make_unique<QtPrintJob>(setup, std::move(target));

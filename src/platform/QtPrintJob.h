@@ -34,6 +34,8 @@ struct PrintTarget {
     QPageLayout paper = pdfPaper(QLocale());
     // Why no job can start there; then nothing is printed.
     QString failure = {};
+    // Why a job there waits in the queue instead of printing.
+    QString waiting = {};
 };
 
 // A folder named by TAV_PRINT_TO_PDF takes every run as a PDF file (headless use and tests); else

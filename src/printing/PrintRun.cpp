@@ -34,6 +34,10 @@ bool PrintRun::finish()
             MessageButtons::Ok, MessageIcon::Critical, QStringLiteral("Printer Error"));
         return false;
     }
+    if (!outcome.waiting.isEmpty()) {
+        host().messageBox(
+            outcome.waiting, MessageButtons::Ok, MessageIcon::Exclamation, QStringLiteral("Printer Stopped"));
+    }
     if (!outcome.fallbackPdf.isEmpty()) {
         host().messageBox(QStringLiteral("No printer is set up, so the pages were saved as a PDF file:\r\n\r\n%1")
                               .arg(QDir::toNativeSeparators(outcome.fallbackPdf)),

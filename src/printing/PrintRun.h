@@ -11,8 +11,8 @@ namespace tav::printing {
 
 // One print job, fed a page at a time as the pages are made, so that a run of thousands of pages
 // holds one of them at a time. The job opens with the first page: no pages start no job. At the
-// end the user is told, once, what went wrong ("Printer Error") or where the pages went when
-// there is no printer. The busy cursor shows while the run lasts.
+// end the user is told, once, what went wrong ("Printer Error"), that the pages wait in a stopped
+// printer's queue, or where the pages went when there is no printer. The busy cursor shows while the run lasts.
 class PrintRun {
 public:
     explicit PrintRun(platform::PrintJobSetup setup);

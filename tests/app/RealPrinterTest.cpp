@@ -136,6 +136,13 @@ protected:
     // given texts; the user's OK closes it.
     void expectEveryRunToFailSaying(const QStringList& texts)
     {
+        expectEveryRunToEndWith("Printer Error", platform::MessageIcon::Critical, texts);
+    }
+
+    // Each document kind prints as a run that ends with one box of that title and icon, which
+    // says the given texts; the user's OK closes it.
+    void expectEveryRunToEndWith(const QString& title, platform::MessageIcon icon, const QStringList& texts)
+    {
         const std::pair<const char*, std::function<void()>> runs[] = {
             { "invoices",
                 [this] {
@@ -155,8 +162,8 @@ protected:
             print();
             ASSERT_EQ(messageBoxes(), before + 1) << "the run ended without a word";
             const auto& box = scriptedHost().lastPrompt();
-            EXPECT_EQ(box.title, "Printer Error");
-            EXPECT_EQ(box.icon, platform::MessageIcon::Critical);
+            EXPECT_EQ(box.title, title);
+            EXPECT_EQ(box.icon, icon);
             for (const QString& text : texts)
                 EXPECT_TRUE(box.text.contains(text)) << text.toStdString() << " is not in:\n" << box.text.toStdString();
         }
@@ -271,4 +278,35 @@ TEST_F(RealPrinterTest, everyDocumentComesOnThePrintersDefaultPaperAndAPdfOnTheU
         expectPaper(pdfFolder, "595 x 842", "842 x 595", 18);
     }
     EXPECT_EQ(messageBoxes(), 0u);
+}
+
+TEST_F(RealPrinterTest, aStoppedQueueKeepsTheJobsAndTheUserIsToldByName)
+{
+    const auto waitingJobs = [] {
+        return run("lpstat", { "-o", "tav-stopped" })
+            .count(QRegularExpression("^tav-stopped-", QRegularExpression::MultilineOption));
+    };
+    {
+        // Stopped with cupsdisable: the queue takes each job and holds it.
+        Variable stopped("PRINTER", "tav-stopped");
+        expectEveryRunToEndWith("Printer Stopped", platform::MessageIcon::Exclamation,
+            { "The printer \"tav-stopped\" is stopped: the job waits in its queue until the printer is started again.",
+                "Paused for the test" });
+    }
+    EXPECT_EQ(waitingJobs(), 3) << "each run's job waits in the queue, sent once";
+
+    // Started again, the queue prints what it kept.
+    run("cupsenable", { "tav-stopped" });
+    QString printed;
+    for (int job = 0; job < 3; ++job)
+        printed += textOf(nextDocument());
+    for (const char* expected : { "TOTAL DUE:", "2 Oak Road", "Customer List" })
+        EXPECT_TRUE(printed.contains(QLatin1String(expected))) << expected << " is not in:\n" << printed.toStdString();
+    run("cupsdisable", { "-r", "Paused for the test", "tav-stopped" });
+
+    // A queue that prints says nothing.
+    const std::size_t before = messageBoxes();
+    printInvoices();
+    EXPECT_TRUE(textOf(nextDocument()).contains("TOTAL DUE:"));
+    EXPECT_EQ(messageBoxes(), before);
 }
