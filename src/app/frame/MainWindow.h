@@ -20,10 +20,10 @@
 
 namespace tav::app {
 
-// The main window: seven pages switched by the tab buttons down the left edge, the Save and Cancel
-// buttons that show while there are unsaved changes, and the program's start-up and shutdown.
-// It owns the record tables and the company texts for its whole life; its parts, one per page or
-// workflow, call one another through it.
+// The main window, a frame around the seven pages: the tab buttons down the left edge that switch
+// them, the Save and Cancel buttons that show while the books hold unsaved changes, and the
+// program's start-up and shutdown. It owns the books and the pages for its whole life and connects
+// what one page does to the others; no page or workflow reaches it.
 class MainWindow : public platform::Form {
     Q_OBJECT
 

@@ -2,6 +2,7 @@
 
 #include "components/HoverCommand.h"
 #include "platform/CommandButton.h"
+#include "platform/ListView.h"
 #include "platform/TextBox.h"
 
 namespace tav::app {
@@ -46,6 +47,20 @@ void MainWindow::connectBillPeriodPages()
     connect(&billPeriodsPage_, &BillPeriodsPage::periodEntryStarted, this, [this] { productsPage_.clearEntryBoxes(); });
     connect(&billPeriodsPage_, &BillPeriodsPage::layoutWanted, this, [this] { layout_.layoutTab(2); });
     connect(&printingPage_, &PrintingPage::companyInfoWanted, this, [this] { layout_.cmdTab_Click(kCompanyInfoPage); });
+}
+
+void MainWindow::connectProductAndOptionPages()
+{
+    connect(&productsPage_, &ProductsPage::deleteRequested, this, [this] {
+        deletion_.deleteProductOrService(*productsPage_.controls().lvwProducts[0], [this] { emit books_.productsChanged(); });
+    });
+    // The hints for beginners stand on several pages.
+    connect(&optionsPage_, &OptionsPage::expertModeChanged, this, [this](bool expert) {
+        printingPage_.showExpertMode(expert);
+        companyInfoPage_.showHints(!expert);
+        const ListView* list = productsPage_.controls().lvwProducts[0];
+        billPeriodsPage_.showExpertMode(expert, list->left(), list->width());
+    });
 }
 
 } // namespace tav::app

@@ -1,7 +1,8 @@
 #include "BillPeriodsPage.h"
 
-#include "EntryColors.h"
 #include "BottomButtons.h"
+#include "EntryColors.h"
+#include "ProductList.h"
 
 #include "app/books/DateText.h"
 #include "app/books/Books.h"
@@ -290,15 +291,7 @@ void BillPeriodsPage::fillPeriodCombo()
 void BillPeriodsPage::fillProductList()
 {
     ListView* list = c_.lvwProducts[1];
-    const records::RecordTable& products = books_.data().products;
-    {
-        const ListView::Refill billing(*list);
-        for (qsizetype i = 1; i <= products.count(); ++i) {
-            const QString& text = products.textAt(i);
-            if (!records::isArchivedProductText(text))
-                list->add(products.keyAt(i), records::productDisplayText(text));
-        }
-    }
+    listCurrentProducts(*list, books_.data().products);
     if (!list->isEmpty())
         list->select(1);
 }

@@ -2,6 +2,7 @@
 
 #include "BottomButtons.h"
 #include "EntryColors.h"
+#include "ProductList.h"
 
 #include "app/books/Books.h"
 
@@ -56,15 +57,7 @@ void ProductsPage::clearEntryBoxes()
 void ProductsPage::fillProductList()
 {
     ListView* list = c_.lvwProducts[0];
-    const records::RecordTable& products = books_.data().products;
-    {
-        const ListView::Refill refill(*list);
-        for (qsizetype i = 1; i <= products.count(); ++i) {
-            const QString& text = products.textAt(i);
-            if (!records::isArchivedProductText(text))
-                list->add(products.keyAt(i), records::productDisplayText(text));
-        }
-    }
+    listCurrentProducts(*list, books_.data().products);
     setProductEntryMode(false);
     if (!list->isEmpty())
         list->select(1);
