@@ -63,6 +63,8 @@ private:
     void connectHandlers();
     // Lets the views follow the books.
     void connectBooks();
+    // Save and Cancel show exactly while the books hold unsaved changes.
+    void setSaveCancelVisible(bool visible);
     // Lets the Bill Periods and Printing pages show the same period, and what they ask of the
     // other pages.
     void connectBillPeriodPages();

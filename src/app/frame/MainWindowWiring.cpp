@@ -27,10 +27,13 @@ void MainWindow::connectHandlers()
 
 void MainWindow::connectBooks()
 {
-    connect(&books_, &Books::unsavedChanged, this, [this](bool unsaved) {
-        frame_.cmdCancel->setVisible(unsaved);
-        frame_.cmdSave->setVisible(unsaved);
-    });
+    connect(&books_, &Books::unsavedChanged, this, &MainWindow::setSaveCancelVisible);
+}
+
+void MainWindow::setSaveCancelVisible(bool visible)
+{
+    frame_.cmdCancel->setVisible(visible);
+    frame_.cmdSave->setVisible(visible);
 }
 
 void MainWindow::connectCustomerPage()

@@ -311,7 +311,7 @@ void CustomerEntry::deleteCustomer()
     if (!deletion_.retireCustomer(key))
         return;
     emit customerDeleted(key);
-    list_.fill();
+    list_.fillCustomerBrowseList();
     deletion_.allowClosing();
     if (c_.lvwCustomersVis->isEmpty()) {
         emptyCustomerFields(c_);

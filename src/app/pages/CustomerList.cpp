@@ -21,7 +21,7 @@ CustomerList::CustomerList(const CustomerControls& controls, const Books& books)
 {
 }
 
-void CustomerList::fill()
+void CustomerList::fillCustomerBrowseList()
 {
     platform::ListView* list = c_.lvwCustomersVis;
     list->setColumnWidth(list->width() - 330);
@@ -47,7 +47,7 @@ void CustomerList::refillKeepingCurrent()
 {
     platform::ListView* list = c_.lvwCustomersVis;
     const QString shown = list->currentKey();
-    fill();
+    fillCustomerBrowseList();
     if (const qsizetype position = list->positionOf(shown); position > 0)
         list->select(position);
 }

@@ -12,7 +12,7 @@ public:
     CustomerList(const CustomerControls& controls, const Books& books);
 
     // Rebuilds the list and selects the customer viewed last.
-    void fill();
+    void fillCustomerBrowseList();
     // Rebuilds the list after a customer was added outside the page: the new customer stands at
     // his place, and the customer the page shows stays selected.
     void refillKeepingCurrent();

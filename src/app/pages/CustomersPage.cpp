@@ -55,7 +55,7 @@ void CustomersPage::connectBooks(Books& books)
         entry_.cancelNewCustomer();
         focusListWhenShown();
     });
-    connect(&books, &Books::tablesReplaced, this, [this] { list_.fill(); });
+    connect(&books, &Books::tablesReplaced, this, [this] { list_.fillCustomerBrowseList(); });
     connect(&books, &Books::tablesShown, this, [this] { entry_.showSelectedCustomer(); });
     connect(&books, &Books::customersChanged, this, [this] { list_.refillKeepingCurrent(); });
     connect(&books, &Books::saved, this, [this] { focusListWhenShown(); });
