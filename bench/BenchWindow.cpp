@@ -73,26 +73,23 @@ BenchWindow::BenchWindow(records::Database& database, Page page, const QString& 
         QStringLiteral("FileHandling"), QStringLiteral("DatabasePath"), scratch_.filePath(QStringLiteral("TAV.xml")));
     components::createDialogs(dialogs_);
     window_ = new app::MainWindow;
-    window_->db = std::move(database);
-    window_->state.isLoading = true;
-    window_->state.formats = app::probeLocaleFormats(host_.locale());
-    window_->state.loadingCompanyInfo = true;
-    for (size_t i = 0; i < window_->db.company.texts.size(); ++i)
-        window_->c.txtCompanyDetails[i]->setText(window_->db.company.texts[i]);
-    window_->state.loadingCompanyInfo = false;
-    window_->lists.refreshViews();
+    window_->books().data() = std::move(database);
+    window_->state().isLoading = true;
+    window_->state().formats = app::probeLocaleFormats(host_.locale());
+    emit window_->books().companyTextsLoaded();
+    emit window_->books().tablesReplaced();
     window_->setWidth(kStartWidth);
     window_->setHeight(kStartHeight);
-    window_->layout.cmdTab_Click(page);
-    window_->state.isLoading = false;
+    window_->pageLayout().cmdTab_Click(page);
+    window_->state().isLoading = false;
     window_->show();
     settle();
 }
 
 BenchWindow::~BenchWindow()
 {
-    database_ = std::move(window_->db);
-    window_->session.setSaveCancelVisible(false);
+    database_ = std::move(window_->books().data());
+    window_->books().setUnsaved(false);
     window_->unload();
     components::releaseDialogs();
     platform::installHost(nullptr);

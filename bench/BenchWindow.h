@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainWindow.h"
+#include "app/frame/MainWindow.h"
 #include "platform/DialogBackend.h"
 #include "platform/Host.h"
 #include "platform/PrintJob.h"

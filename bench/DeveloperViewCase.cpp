@@ -4,7 +4,7 @@
 #include "ProcessFigures.h"
 #include "SyntheticDatabase.h"
 
-#include "app/DeveloperView.h"
+#include "app/windows/DeveloperView.h"
 #include "platform/OptionButton.h"
 #include "platform/PictureBox.h"
 #include "platform/ListingBox.h"
@@ -28,10 +28,10 @@ app::DeveloperView* openView(BenchWindow& window, double& seconds)
 {
     window.settings().setValue(QStringLiteral("BrowseRecall"), QStringLiteral("view"), QStringLiteral("plorvex"));
     seconds = secondsFor([&] {
-        emit window->c.picLogo->clicked();
+        emit window->frameControls().picLogo->clicked();
         BenchWindow::settle();
     });
-    return window->developerAccess.view();
+    return window->developerAccess().view();
 }
 
 QAbstractButton* option(app::DeveloperView& view, int table)

@@ -34,7 +34,7 @@ public:
     bool run(BenchContext& context) override
     {
         BenchWindow window(context.database, BenchWindow::CustomersPage);
-        auto& c = window->c;
+        const auto& c = window->customersPage().controls();
         c.cmdSearch->click();
         BenchWindow::settle();
         const double seconds = secondsFor([&] {
@@ -60,7 +60,7 @@ public:
     {
         const qsizetype before = context.database.customers.count();
         BenchWindow window(context.database, BenchWindow::CustomersPage);
-        auto& c = window->c;
+        const auto& c = window->customersPage().controls();
         c.cmdAddNew->click();
         c.txtField[0]->setText(QStringLiteral("Zoe"));
         c.txtField[1]->setText(QStringLiteral("Miller"));
@@ -69,7 +69,7 @@ public:
             c.cmdAddNew->click();
             BenchWindow::settle();
         });
-        if (window->db.customers.count() != before + 1) {
+        if (window->books().data().customers.count() != before + 1) {
             std::fprintf(stderr, "add-customer: the customer was not added\n");
             return false;
         }
@@ -88,18 +88,17 @@ public:
     {
         const qsizetype before = context.database.invoiceRecords.count();
         BenchWindow window(context.database, BenchWindow::BillPeriodsPage);
-        auto& c = window->c;
-        c.cmdAddNewBP->click();
-        c.lvwProducts[1]->select(1);
-        window->newPeriod.billSelectedProduct();
-        c.txtBillPeriod->setText(QStringLiteral("Bench Period"));
-        c.txtPField[3]->setText(QStringLiteral("12/31/2030"));
+        window->billPeriodsPage().controls().cmdAddNewBP->click();
+        window->billPeriodsPage().controls().lvwProducts[1]->select(1);
+        window->billPeriodsPage().newPeriod().billSelectedProduct();
+        window->billPeriodsPage().controls().txtBillPeriod->setText(QStringLiteral("Bench Period"));
+        window->billPeriodsPage().controls().txtPField[3]->setText(QStringLiteral("12/31/2030"));
         BenchWindow::settle();
         const double seconds = secondsFor([&] {
-            c.cmdAddNewBP->click();
+            window->billPeriodsPage().controls().cmdAddNewBP->click();
             BenchWindow::settle();
         });
-        const qsizetype added = window->db.invoiceRecords.count() - before;
+        const qsizetype added = window->books().data().invoiceRecords.count() - before;
         if (added <= 0) {
             std::fprintf(stderr, "finalise-period: no period was finalised\n");
             return false;

@@ -3,7 +3,7 @@
 #include "BenchWindow.h"
 #include "ProcessFigures.h"
 
-#include "app/DatabasePath.h"
+#include "app/books/DatabasePath.h"
 #include "platform/CommandButton.h"
 #include "records/FileReplacement.h"
 
@@ -32,7 +32,7 @@ public:
         window.chooseFile(context.databasePath);
         const int messagesBefore = window.host().messages();
         const double seconds = secondsFor([&] {
-            window->c.cmdChangePath[app::FileCommands::Open]->click();
+            window->optionsPage().controls().cmdChangePath[app::FileCommands::Open]->click();
             BenchWindow::settle();
         });
         if (app::databasePath() != context.databasePath || window.host().messages() != messagesBefore) {
@@ -65,7 +65,7 @@ public:
         BenchWindow window(context.database, BenchWindow::OptionsPage);
         window.chooseFile(target);
         const double seconds = secondsFor([&] {
-            window->c.cmdChangePath[app::FileCommands::SaveAs]->click();
+            window->optionsPage().controls().cmdChangePath[app::FileCommands::SaveAs]->click();
             BenchWindow::settle();
         });
         const bool written = app::databasePath() == target && QFile::exists(target);
@@ -94,14 +94,14 @@ public:
         const QString oldFile = app::databasePath();
         window.settings().setValue(
             QStringLiteral("Messages"), QStringLiteral("DontShowExplanationOfClosingBooks"), QStringLiteral("True"));
-        window->session.setSaveCancelVisible(true);
+        window->books().setUnsaved(true);
         window.chooseFile(target);
         const double seconds = secondsFor([&] {
-            window->c.cmdCloseBooks[4]->click();
+            window->optionsPage().controls().cmdCloseBooks[4]->click();
             BenchWindow::settle();
         });
         const bool closed
-            = app::databasePath() == target && QFile::exists(oldFile) && window->db.invoiceRecords.isEmpty();
+            = app::databasePath() == target && QFile::exists(oldFile) && window->books().data().invoiceRecords.isEmpty();
         QFile::remove(target);
         QFile::remove(records::FileReplacement::backupPath(target));
         if (!closed) {

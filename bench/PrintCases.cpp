@@ -26,9 +26,9 @@ const QString& kRootKey = app::NewBillPeriod::kRootKey;
 // on the root's check box leaves it; the number of customers checked.
 int checkEveryCustomer(BenchWindow& window)
 {
-    TreeView* tree = window->c.tvwInvoiceRecords[1];
+    TreeView* tree = window->printingPage().controls().tvwInvoiceRecords[1];
     tree->setChecked(kRootKey, true);
-    window->trees.tvwInvoiceRecords_NodeCheck(1, kRootKey);
+    window->printingPage().treeNodeCheck(kRootKey);
     int customers = 0;
     for (int i = 1; i <= tree->nodeCount(); ++i) {
         const QString key = tree->keyAt(i);
@@ -80,7 +80,7 @@ public:
         resetPeakResident();
         qint64 bytes = 0;
         const std::optional<double> seconds = timePdfRun(
-            name(), window, pdf, [&] { window->invoicePrinting.cmdPrintSelectedInvoices_Click(); }, bytes);
+            name(), window, pdf, [&] { window->printingPage().controls().cmdPrintSelectedInvoices->click(); }, bytes);
         const double peak = peakResidentMiB();
         const double held = residentMiB() - before;
         if (!seconds)
@@ -88,7 +88,7 @@ public:
 
         std::vector<PaintedPage> pages;
         window.host().setPrintJobs([&](const platform::PrintJobSetup&) { return textRecordingJob(pages); });
-        window->invoicePrinting.cmdPrintSelectedInvoices_Click();
+        window->printingPage().controls().cmdPrintSelectedInvoices->click();
         const double floor = paintTextsBare(pages, pdf);
         QFile::remove(pdf);
 
@@ -114,7 +114,7 @@ public:
         const int customers = checkEveryCustomer(window);
         qint64 bytes = 0;
         const std::optional<double> seconds = timePdfRun(
-            name(), window, pdf, [&] { window->envelopePrinting.cmdPrintSelectedEnvelopes_Click(); }, bytes);
+            name(), window, pdf, [&] { window->printingPage().controls().cmdPrintSelectedEnvelopes->click(); }, bytes);
         if (!seconds)
             return false;
         context.report("print-envelopes", *seconds, "s");
@@ -139,11 +139,11 @@ public:
         });
         qint64 bytes = 0;
         const std::optional<double> seconds
-            = timePdfRun(name(), window, pdf, [&] { window->c.cmdPrint->click(); }, bytes);
+            = timePdfRun(name(), window, pdf, [&] { window->customersPage().controls().cmdPrint->click(); }, bytes);
         if (!seconds)
             return false;
         context.report("print-customer-list", *seconds, "s");
-        context.report("print-customer-list-customers", static_cast<double>(window->db.customers.count()), "");
+        context.report("print-customer-list-customers", static_cast<double>(window->books().data().customers.count()), "");
         return true;
     }
 };

@@ -4,7 +4,7 @@
 #include "BenchWindow.h"
 #include "ProcessFigures.h"
 
-#include "app/Startup.h"
+#include "app/frame/Startup.h"
 #include "components/HoverCommand.h"
 #include "platform/SettingsStore.h"
 

@@ -37,29 +37,29 @@ public:
     bool run(BenchContext& context) override
     {
         BenchWindow window(context.database, BenchWindow::BillPeriodsPage);
-        auto& c = window->c;
-        if (c.cmbBillPeriod[1]->listCount() < 2) {
+        const auto& frame = window->frameControls();
+        if (window->billPeriodsPage().controls().cmbBillPeriod[1]->listCount() < 2) {
             std::fprintf(stderr, "choose-period: fewer than two periods\n");
             return false;
         }
         const double seconds = secondsFor([&] {
-            c.cmbBillPeriod[1]->setListIndex(0);
+            window->billPeriodsPage().controls().cmbBillPeriod[1]->setListIndex(0);
             BenchWindow::settle();
         });
         // The Printing page's tree of that period is filled as the user goes there.
         const double printingPage = secondsFor([&] {
-            emit c.cmdTab[BenchWindow::PrintingPage]->clicked();
+            emit frame.cmdTab[BenchWindow::PrintingPage]->clicked();
             BenchWindow::settle();
         });
-        const QString period = c.cmbBillPeriod[1]->itemText(0);
-        if (c.tvwInvoiceRecords[0]->text(kRootKey) != period || c.tvwInvoiceRecords[1]->text(kRootKey) != period) {
+        const QString period = window->billPeriodsPage().controls().cmbBillPeriod[1]->itemText(0);
+        if (window->billPeriodsPage().controls().tvwInvoiceRecords[0]->text(kRootKey) != period || window->printingPage().controls().tvwInvoiceRecords[1]->text(kRootKey) != period) {
             std::fprintf(stderr, "choose-period: the trees do not show the period chosen\n");
             return false;
         }
         context.report("choose-period", seconds, "s");
         context.report("printing-page", printingPage, "s");
         context.report(
-            "choose-period-nodes", c.tvwInvoiceRecords[0]->nodeCount() + c.tvwInvoiceRecords[1]->nodeCount(), "");
+            "choose-period-nodes", window->billPeriodsPage().controls().tvwInvoiceRecords[0]->nodeCount() + window->printingPage().controls().tvwInvoiceRecords[1]->nodeCount(), "");
         return true;
     }
 };
@@ -72,8 +72,7 @@ public:
     bool run(BenchContext& context) override
     {
         BenchWindow window(context.database, BenchWindow::BillPeriodsPage);
-        auto& c = window->c;
-        TreeView* tree = c.tvwInvoiceRecords[0];
+        TreeView* tree = window->billPeriodsPage().controls().tvwInvoiceRecords[0];
         QString owing;
         for (int i = 1; i <= tree->nodeCount() && owing.isEmpty(); ++i) {
             const QString key = tree->keyAt(i);
@@ -86,7 +85,7 @@ public:
         }
         tree->select(owing);
         const double seconds = secondsFor([&] {
-            c.cmdResetCustomerAccounts->click();
+            window->billPeriodsPage().controls().cmdResetCustomerAccounts->click();
             BenchWindow::settle();
         });
         if (!tree->text(owing).endsWith(QLatin1String(" - paid"))) {
@@ -110,13 +109,13 @@ public:
         customer.values[0] = QStringLiteral("Unbilled");
         context.database.customers.add(key, customer.text());
         BenchWindow window(context.database, BenchWindow::CustomersPage);
-        auto* list = window->c.lvwCustomersVis;
+        auto* list = window->customersPage().controls().lvwCustomersVis;
         list->select(list->positionOf(key));
         const double seconds = secondsFor([&] {
-            window->deletion.deleteCustomer();
+            window->customersPage().deleteCustomer();
             BenchWindow::settle();
         });
-        if (window->db.customers.contains(key)) {
+        if (window->books().data().customers.contains(key)) {
             std::fprintf(stderr, "delete-customer: the customer was not deleted\n");
             return false;
         }
@@ -146,23 +145,23 @@ std::optional<BillingTimes> billAndReset(const BenchContext& context, int custom
     size.invoiceRecords = 0;
     records::Database database = syntheticDatabase(size);
     BenchWindow window(database, BenchWindow::BillPeriodsPage);
-    TreeView* tree = window->c.tvwInvoiceRecords[0];
+    TreeView* tree = window->billPeriodsPage().controls().tvwInvoiceRecords[0];
     BillingTimes taken;
     taken.entering = secondsFor([&] {
-        window->billPeriods.setBillPeriodEntryMode(true);
+        window->billPeriodsPage().setBillPeriodEntryMode(true);
         BenchWindow::settle();
     });
     taken.customers = tree->nodeCount() - 1;
-    window->c.lvwProducts[1]->select(1);
+    window->billPeriodsPage().controls().lvwProducts[1]->select(1);
     for (int i = 0; i < times; ++i) {
         taken.billing += secondsFor([&] {
-            window->newPeriod.billSelectedProduct();
+            window->billPeriodsPage().newPeriod().billSelectedProduct();
             BenchWindow::settle();
         });
         const int items = tree->nodeCount() - 1 - taken.customers;
         // "Reset Customer Accounts" drops every item just billed and keeps the customers.
         taken.resetting += secondsFor([&] {
-            window->c.cmdResetCustomerAccounts->click();
+            window->billPeriodsPage().controls().cmdResetCustomerAccounts->click();
             BenchWindow::settle();
         });
         const int afterReset = tree->nodeCount() - 1;
@@ -172,7 +171,7 @@ std::optional<BillingTimes> billAndReset(const BenchContext& context, int custom
             return std::nullopt;
         }
     }
-    window->billPeriods.setBillPeriodEntryMode(false);
+    window->billPeriodsPage().setBillPeriodEntryMode(false);
     return taken;
 }
 

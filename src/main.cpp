@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "app/frame/Startup.h"
 
 int main(int argc, char** argv)
 {

@@ -1,7 +1,7 @@
 // Starts the main window offscreen on a copy of a database file and writes a PNG of each page.
 //   tav-page-pictures DATABASE.xml OUTPUT-FOLDER
 
-#include "app/MainWindow.h"
+#include "app/frame/MainWindow.h"
 #include "components/Dialogs.h"
 #include "platform/DesktopHost.h"
 #include "platform/SettingsStore.h"
@@ -47,11 +47,11 @@ int main(int argc, char** argv)
     static const char* const names[] = {"0-customers", "1-products", "2-bill-periods", "3-printing",
                                         "4-print-options", "5-options", "6-company-info"};
     for (int page = 0; page < 7; ++page) {
-        window->layout.cmdTab_Click(page);
+        window->pageLayout().cmdTab_Click(page);
         QApplication::processEvents();
         window->widget()->grab().save(output.filePath(QLatin1String(names[page]) + QLatin1String(".png")));
     }
-    window->session.setSaveCancelVisible(false);
+    window->books().setUnsaved(false);
     window->unload();
     QTextStream(stdout) << "pictures written to " << output.absolutePath() << "\n";
     return 0;

@@ -1,12 +1,12 @@
 #include "HoverCommand.h"
 
-#include "HoverCommandWidget.h"
 #include "platform/KeyCodes.h"
 #include "platform/Twips.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWidget>
 
 namespace tav::components {
 
@@ -61,8 +61,8 @@ platform::Picture pictureOf(const QVariant& value)
 
 } // namespace
 
-HoverCommand::HoverCommand(QWidget* container, const QString& name, int index)
-    : Control(new HoverCommandWidget(container), name, index)
+HoverCommand::HoverCommand(QWidget* widget, const QString& name, int index)
+    : Control(widget, name, index)
     , caption_(kDefaultCaption)
     , style_(kDefaultStyle)
     , grabBG_(false)
@@ -72,7 +72,6 @@ HoverCommand::HoverCommand(QWidget* container, const QString& name, int index)
     , enabled_(true)
     , highlightColor_(kDefaultHighlightColor)
 {
-    static_cast<HoverCommandWidget*>(widget())->attach(this);
     Control::setForeColor(kDefaultForeColor);
     Control::setBackColor(kDefaultBackColor);
     move(0, 0, kDesignWidth, kDesignHeight);

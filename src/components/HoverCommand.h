@@ -43,7 +43,8 @@ class HoverCommand : public platform::Control {
     Q_OBJECT
 
 public:
-    HoverCommand(QWidget* container, const QString& name, int index = -1);
+    // The button shown by the widget; newHoverCommand (HoverCommandWidget.h) makes both.
+    HoverCommand(QWidget* widget, const QString& name, int index = -1);
 
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);

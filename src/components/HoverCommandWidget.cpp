@@ -17,6 +17,14 @@ HoverCommandWidget::HoverCommandWidget(QWidget* container)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+HoverCommand* newHoverCommand(QWidget* container, const QString& name, int index)
+{
+    auto* widget = new HoverCommandWidget(container);
+    auto* button = new HoverCommand(widget, name, index);
+    widget->attach(button);
+    return button;
+}
+
 void HoverCommandWidget::paintEvent(QPaintEvent*)
 {
     if (!button_)

@@ -37,4 +37,8 @@ private:
     QPointer<HoverCommand> button_;
 };
 
+// A new hover button in a window of its own in the container. The button is a child of its window,
+// so it goes with the window, and the window with the container.
+HoverCommand* newHoverCommand(QWidget* container, const QString& name, int index = -1);
+
 } // namespace tav::components

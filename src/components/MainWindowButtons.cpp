@@ -1,6 +1,6 @@
 #include "MainWindowButtons.h"
 
-#include "HoverCommand.h"
+#include "HoverCommandWidget.h"
 #include "PropertyBag.h"
 
 #include <QFont>
@@ -117,7 +117,7 @@ HoverCommand* createMainWindowButton(QWidget* container, MainWindowButton which)
     Q_UNUSED(picturesRegistered);
     const ButtonDesign& design = designOf(which);
     Q_ASSERT(design.which == which);
-    auto* button = new HoverCommand(container, QString::fromUtf8(design.name), design.index);
+    auto* button = newHoverCommand(container, QString::fromUtf8(design.name), design.index);
     button->readProperties(storedDesign(design));
     button->move(design.left, design.top, design.width, design.height);
     button->setVisible(design.visible);

@@ -42,7 +42,8 @@ Control* ControlSet::create(QWidget* window, const ControlSpec& spec)
     QWidget* container = window;
     if (spec.container) {
         Control* owner = find(QLatin1String(spec.container), spec.containerIndex);
-        Q_ASSERT_X(owner, spec.name, "its container is not in the design before it");
+        if (!owner)
+            stopForMissing(spec.name, spec.index, "its container is not in the design before it");
         container = owner->widget();
     }
     const QString name = QLatin1String(spec.name);
@@ -131,6 +132,11 @@ void ControlSet::adopt(Control* control)
 Control* ControlSet::find(const QString& name, int index) const
 {
     return byName_.value(registryKey(name, index));
+}
+
+void ControlSet::stopForMissing(const char* name, int index, const char* fault)
+{
+    qFatal("%s: %s", qPrintable(registryKey(QLatin1String(name), index)), fault);
 }
 
 void ControlSet::applyTabOrder() const

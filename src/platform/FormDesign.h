@@ -63,17 +63,23 @@ public:
     // Chains the keyboard focus through the window by tab index, containers first.
     void applyTabOrder() const;
 
+    // Null where the window has no such control: for a caller that asks whether it is there.
     Control* find(const QString& name, int index = -1) const;
+    // A control the code relies on. If the window has none of that name, index and kind, the code
+    // and its design disagree: that stops the program here, in every build, rather than leaving a
+    // null to be followed later.
     template<class T>
     T* get(const char* name, int index = -1) const
     {
         auto* control = qobject_cast<T*>(find(QLatin1String(name), index));
-        Q_ASSERT_X(control, name, "no control of that name and kind in the design");
+        if (!control)
+            stopForMissing(name, index, "no control of that name and kind in the window");
         return control;
     }
 
 private:
     Control* create(QWidget* window, const ControlSpec& spec);
+    [[noreturn]] static void stopForMissing(const char* name, int index, const char* fault);
 
     QHash<QString, Control*> byName_;
     std::vector<Control*> inOrder_;

@@ -40,14 +40,14 @@ void PrintTo(const SharedLetter& shared, std::ostream* out)
     *out << shared.situation.name << ", Alt+" << shared.letter;
 }
 
-void newCustomer(app::MainWindow& w) { w.c.cmdAddNew->click(); }
-void newProduct(app::MainWindow& w) { w.c.cmdAddNewItem->click(); }
-void newPeriod(app::MainWindow& w) { w.c.cmdAddNewBP->click(); }
+void newCustomer(app::MainWindow& w) { w.customersPage().controls().cmdAddNew->click(); }
+void newProduct(app::MainWindow& w) { w.productsPage().controls().cmdAddNewItem->click(); }
+void newPeriod(app::MainWindow& w) { w.billPeriodsPage().controls().cmdAddNewBP->click(); }
 void customerOfJanuary(app::MainWindow& w)
 {
-    w.c.cmbBillPeriod[1]->setListIndex(0);
-    w.c.tvwInvoiceRecords[0]->select("1k");
-    w.trees.tvwInvoiceRecords_MouseUp(0, platform::TreeView::LeftButton, 0);
+    w.billPeriodsPage().controls().cmbBillPeriod[1]->setListIndex(0);
+    w.billPeriodsPage().controls().tvwInvoiceRecords[0]->select("1k");
+    w.billPeriodsPage().treeMouseUp(platform::TreeView::LeftButton, 0);
 }
 
 // Every letter that a page's controls share with the page accelerators "&C", "&P", "&B", "&N",
@@ -71,7 +71,7 @@ const SharedLetter kSharedLetters[] = {
 // value and text, whether there is something to save, and what reached the desktop.
 QString everythingShown(app::MainWindow& window)
 {
-    QString shown = QString::number(window.state.currentTab) + (window.hasUnsavedChanges() ? "*" : "");
+    QString shown = QString::number(window.state().currentTab) + (window.hasUnsavedChanges() ? "*" : "");
     for (const Control* control : window.widget()->findChildren<Control*>()) {
         shown += '|' + control->name() + QString::number(control->index()) + (control->visible() ? "+" : "-");
         if (const auto* button = qobject_cast<const platform::CommandButton*>(control))
@@ -103,7 +103,7 @@ protected:
     {
         test::writeDatabaseFile(test::sampleDatabase());
         start();
-        window->layout.cmdTab_Click(situation.page);
+        window->pageLayout().cmdTab_Click(situation.page);
         situation.lead(*window);
     }
 };
@@ -118,7 +118,7 @@ TEST_P(SharedAccessKeysTest, aLetterThatSeveralShownControlsCarryOnlyMovesTheFoc
     standIn(shared.situation);
     std::set<const QWidget*> carriers;
     for (const auto& [name, index] : shared.carriers) {
-        const Control* control = window->controlSet.find(name, index);
+        const Control* control = window->controlSet().find(name, index);
         ASSERT_TRUE(control && control->visible()) << name;
         carriers.insert(control->widget());
     }
@@ -160,9 +160,9 @@ TEST_F(AccessKeysTest, aPageLetterThatNoControlOfThePageCarriesShowsItsPage)
         for (int page = 0; page < 7; ++page) {
             if (std::strchr(sharedOn[from], letters[page]))
                 continue;
-            window->layout.cmdTab_Click(from);
+            window->pageLayout().cmdTab_Click(from);
             pressAlt(*window, letters[page]);
-            EXPECT_EQ(window->state.currentTab, page) << "Alt+" << letters[page] << " on page " << from;
+            EXPECT_EQ(window->state().currentTab, page) << "Alt+" << letters[page] << " on page " << from;
         }
     }
     EXPECT_TRUE(test::scriptedHost().prompts().empty());
@@ -171,19 +171,19 @@ TEST_F(AccessKeysTest, aPageLetterThatNoControlOfThePageCarriesShowsItsPage)
 TEST_F(AccessKeysTest, aLetterThatOneShownControlCarriesActsOnIt)
 {
     standIn({"Print Options", 4});
-    auto& c = window->c;
-    const int before = c.chkAddInvoiceDateToInvoice->value();
+    auto& printOptions = window->printOptionsPage().controls();
+    const int before = printOptions.chkAddInvoiceDateToInvoice->value();
     pressAlt(*window, 'D');
-    EXPECT_NE(c.chkAddInvoiceDateToInvoice->value(), before);
-    EXPECT_EQ(window->widget()->focusWidget(), c.chkAddInvoiceDateToInvoice->widget());
+    EXPECT_NE(printOptions.chkAddInvoiceDateToInvoice->value(), before);
+    EXPECT_EQ(window->widget()->focusWidget(), printOptions.chkAddInvoiceDateToInvoice->widget());
 
     // A hidden control carries nothing: with no customer chosen, Alt+P shows Products.
-    window->layout.cmdTab_Click(2);
-    ASSERT_FALSE(c.cmdAdjustBalance->visible());
+    window->pageLayout().cmdTab_Click(2);
+    ASSERT_FALSE(window->billPeriodsPage().controls().cmdAdjustBalance->visible());
     pressAlt(*window, 'P');
-    EXPECT_EQ(window->state.currentTab, 1);
+    EXPECT_EQ(window->state().currentTab, 1);
 
-    window->layout.cmdTab_Click(0);
+    window->pageLayout().cmdTab_Click(0);
     test::scriptedHost().answerMessageBox(platform::MessageAnswer::Cancel);
     pressAlt(*window, 'D');
     EXPECT_EQ(test::scriptedHost().lastPrompt().title, "Delete Existing Customer???");
@@ -192,23 +192,24 @@ TEST_F(AccessKeysTest, aLetterThatOneShownControlCarriesActsOnIt)
 TEST_F(AccessKeysTest, noAltCombinationTypesIntoABox)
 {
     standIn({"Company Info", 6});
-    auto& c = window->c;
-    const QString name = c.txtCompanyDetails[0]->text();
-    c.txtCompanyDetails[0]->setFocus();
+    auto& products = window->productsPage().controls();
+    auto& company = window->companyInfoPage().controls();
+    const QString name = company.txtCompanyDetails[0]->text();
+    company.txtCompanyDetails[0]->setFocus();
     for (const int key : {Qt::Key_Comma, Qt::Key_Minus, Qt::Key_Period, Qt::Key_Slash, Qt::Key_Semicolon,
                           Qt::Key_Space, Qt::Key_Z, Qt::Key_5})
         pressAlt(*window, key);
     pressAlt(*window, Qt::Key_Exclam, Qt::ShiftModifier);
-    EXPECT_EQ(c.txtCompanyDetails[0]->text(), name);
+    EXPECT_EQ(company.txtCompanyDetails[0]->text(), name);
     EXPECT_FALSE(window->hasUnsavedChanges());
 
     // Nor does the letter of a hidden button: "&Add New" shows once price and name are typed.
-    window->layout.cmdTab_Click(1);
+    window->pageLayout().cmdTab_Click(1);
     newProduct(*window);
-    ASSERT_FALSE(c.cmdAddNewItem->visible());
-    c.txtPrice->setFocus();
-    QTest::keyClicks(c.txtPrice->widget(), "12");
+    ASSERT_FALSE(products.cmdAddNewItem->visible());
+    products.txtPrice->setFocus();
+    QTest::keyClicks(products.txtPrice->widget(), "12");
     for (const int key : {Qt::Key_A, Qt::Key_Q, Qt::Key_Comma})
         pressAlt(*window, key);
-    EXPECT_EQ(c.txtPrice->text(), "12");
+    EXPECT_EQ(products.txtPrice->text(), "12");
 }

@@ -15,7 +15,7 @@ TEST_F(MainWindowTest, thePrinterButtonOfTheCustomersPagePrintsTheCurrentCustome
         EXPECT_EQ(form.caption(), "Customer List Print Options");
         static_cast<printing::CustomerListOptionsWindow&>(form).cmdPrint->click();
     });
-    window->c.cmdPrint->click();
+    window->customersPage().controls().cmdPrint->click();
     ASSERT_EQ(scriptedHost().printRuns().size(), 1u);
     ASSERT_EQ(scriptedHost().printRuns()[0].pages.size(), 1u);
     const QString column = scriptedHost().printRuns()[0].pages[0].text("lblList", 0);

@@ -1,6 +1,8 @@
 #include "MainWindowFixture.h"
 
-#include "app/CheckingWindow.h"
+#include "app/pages/EntryColors.h"
+
+#include "app/windows/CheckingWindow.h"
 #include "platform/CommandButton.h"
 #include "platform/KeyCodes.h"
 #include "platform/Label.h"
@@ -23,7 +25,7 @@ namespace {
 
 void type(app::MainWindow& w, int field, const QString& text)
 {
-    w.c.txtField[field]->setText(text);
+    w.customersPage().controls().txtField[field]->setText(text);
 }
 
 } // namespace
@@ -32,7 +34,7 @@ TEST_F(MainWindowTest, aNewCustomerIsEnteredAndStoredInItsSortedPlace)
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
+    const auto& c = window->customersPage().controls();
     c.cmdAddNew->click();
     EXPECT_EQ(c.cmdAddNew->caption(), "&Add New");
     EXPECT_FALSE(c.cmdAddNew->visible());
@@ -55,7 +57,7 @@ TEST_F(MainWindowTest, aNewCustomerIsEnteredAndStoredInItsSortedPlace)
     ASSERT_EQ(c.lvwCustomersVis->count(), 3);
     EXPECT_EQ(c.lvwCustomersVis->textAt(2), "Baker, Cyril") << "between Adams and Lee, as a refill puts it";
     EXPECT_EQ(c.lvwCustomersVis->currentKey(), "4k") << "customer 3 is archived and keeps its number";
-    const QString stored = *window->db.customers.find("4k");
+    const QString stored = *window->books().data().customers.find("4k");
     EXPECT_EQ(stored.split(records::FieldSeparator).at(1), "Cyril") << "control characters are not stored";
     EXPECT_EQ(stored.split(records::FieldSeparator).at(8), "line one\r\nline two");
     EXPECT_EQ(c.cmdAddNew->caption(), "&New Customer");
@@ -76,7 +78,7 @@ TEST_F(MainWindowTest, theDuplicateNameWarningLetsTheUserChoose)
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
+    const auto& c = window->customersPage().controls();
     c.cmdAddNew->click();
     type(*window, 0, "Ann");
     type(*window, 1, "Lee");
@@ -107,7 +109,7 @@ TEST_F(MainWindowTest, aNameThatBeginsWithTheArchiveMarkIsRefusedSoNoCustomerIsL
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
+    const auto& c = window->customersPage().controls();
     const QString mark = QStringLiteral("zzzz\u00bb");
     const auto listed = [&] {
         QStringList names;
@@ -142,18 +144,18 @@ TEST_F(MainWindowTest, aNameThatBeginsWithTheArchiveMarkIsRefusedSoNoCustomerIsL
 
     // An edit is refused before it is confirmed, and the stored customer stays as it was.
     c.lvwCustomersVis->select(c.lvwCustomersVis->positionOf("2k"));
-    window->customers.lvwCustomersVis_Click();
-    const QString before = *window->db.customers.find("2k");
+    emit c.lvwCustomersVis->clicked();
+    const QString before = *window->books().data().customers.find("2k");
     type(*window, 1, mark + "Lee");
     refused();
-    EXPECT_EQ(*window->db.customers.find("2k"), before);
+    EXPECT_EQ(*window->books().data().customers.find("2k"), before);
     EXPECT_EQ(c.cmdAddNew->caption(), "Apply &Edit");
 
     // Every customer listed before a save is listed after loading it.
     const QStringList names = listed();
     EXPECT_EQ(names, QStringList({"Adams, Bob", "Baker, " + mark + "Cy", "Lee, Ann"}));
-    ASSERT_TRUE(window->session.saveDatabase());
-    window->session.loadAndShowDatabase();
+    ASSERT_TRUE(window->books().saveDatabase());
+    window->books().loadAndShowDatabase();
     EXPECT_EQ(listed(), names);
 }
 
@@ -161,11 +163,11 @@ TEST_F(MainWindowTest, editingAsksUnlessTheOptionIsExactlyFalse)
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
+    const auto& c = window->customersPage().controls();
     for (const char* option : {"", "false", "False"}) {
         platform::settings().setValue("Settings", "CheckToConfirmEdits", option);
         c.lvwCustomersVis->select(2);
-        window->customers.lvwCustomersVis_Click();
+        emit c.lvwCustomersVis->clicked();
         type(*window, 5, QString("ann@%1.example").arg(option));
         const bool asks = QString(option) != "False";
         if (asks)
@@ -173,7 +175,7 @@ TEST_F(MainWindowTest, editingAsksUnlessTheOptionIsExactlyFalse)
         const auto prompts = scriptedHost().prompts().size();
         c.cmdAddNew->click();
         EXPECT_EQ(scriptedHost().prompts().size(), prompts + (asks ? 1 : 0)) << option;
-        EXPECT_TRUE(window->db.customers.find("2k")->endsWith(records::FieldSeparator + QString("ann@%1.example").arg(option)
+        EXPECT_TRUE(window->books().data().customers.find("2k")->endsWith(records::FieldSeparator + QString("ann@%1.example").arg(option)
                                                                  + records::FieldSeparator + records::FieldSeparator));
     }
     // Cancelling the confirmation shows the stored values again.
@@ -188,10 +190,10 @@ TEST_F(MainWindowTest, editingAsksUnlessTheOptionIsExactlyFalse)
     platform::settings().setValue("Settings", "CheckToConfirmEdits", "False");
     type(*window, 0, "Bob");
     type(*window, 1, "Adams");
-    const QString before = *window->db.customers.find("2k");
+    const QString before = *window->books().data().customers.find("2k");
     scriptedHost().answerMessageBox(MessageAnswer::Cancel);
     c.cmdAddNew->click();
-    EXPECT_EQ(*window->db.customers.find("2k"), before);
+    EXPECT_EQ(*window->books().data().customers.find("2k"), before);
     EXPECT_EQ(c.lvwCustomersVis->textAt(2), "Lee, Ann");
     EXPECT_EQ(c.cmdAddNew->caption(), "Apply &Edit");
 
@@ -205,14 +207,14 @@ TEST_F(MainWindowTest, editingAsksUnlessTheOptionIsExactlyFalse)
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     c.cmdAddNew->click();
     ASSERT_EQ(c.lvwCustomersVis->count(), 2);
-    EXPECT_TRUE(window->db.customers.find("2k")->startsWith(QString("Adams, Bob") + records::FieldSeparator));
+    EXPECT_TRUE(window->books().data().customers.find("2k")->startsWith(QString("Adams, Bob") + records::FieldSeparator));
 }
 
 TEST_F(MainWindowTest, everyKeyThatMovesTheListShowsThatCustomer)
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
+    const auto& c = window->customersPage().controls();
     window->show();
     QTreeView* tree = c.lvwCustomersVis->treeView();
     tree->setFocus();
@@ -230,7 +232,7 @@ TEST_F(MainWindowTest, applyEditWithoutACurrentCustomerStoresOrReturns)
 {
     test::writeDatabaseFile({});
     start();
-    auto& c = window->c;
+    const auto& c = window->customersPage().controls();
     // Reached by the Tab key, typing into an empty list's fields edits nothing that exists.
     type(*window, 1, "Lee");
     EXPECT_EQ(c.cmdAddNew->caption(), "Apply &Edit");
@@ -241,25 +243,26 @@ TEST_F(MainWindowTest, applyEditWithoutACurrentCustomerStoresOrReturns)
     c.cmdAddNew->click();
     ASSERT_EQ(c.lvwCustomersVis->count(), 1);
     EXPECT_EQ(c.lvwCustomersVis->textAt(1), "Ann") << "the last name was left behind by the return";
-    EXPECT_EQ(window->db.customers.keyAt(1), "1k");
+    EXPECT_EQ(window->books().data().customers.keyAt(1), "1k");
 }
 
 TEST_F(MainWindowTest, clickingAFieldOfAnEmptyListStartsANewCustomer)
 {
     test::writeDatabaseFile({});
     start();
-    window->customers.txtField_Click(3);
-    EXPECT_EQ(window->c.cmdUndo->caption(), "&Cancel New");
-    window->c.cmdUndo->click();
-    EXPECT_FALSE(window->c.cmdUndo->visible());
-    EXPECT_EQ(window->c.cmdAddNew->caption(), "&New Customer");
+    const auto& c = window->customersPage().controls();
+    emit c.txtField[3]->clicked();
+    EXPECT_EQ(c.cmdUndo->caption(), "&Cancel New");
+    c.cmdUndo->click();
+    EXPECT_FALSE(c.cmdUndo->visible());
+    EXPECT_EQ(c.cmdAddNew->caption(), "&New Customer");
 }
 
 TEST_F(MainWindowTest, searchShowsTheFirstCustomerThatBeginsWithTheText)
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
+    const auto& c = window->customersPage().controls();
     c.cmdSearch->click();
     EXPECT_EQ(c.lblCustomers->caption(), "Search:");
     EXPECT_TRUE(c.txtSearch->visible());
@@ -286,11 +289,11 @@ TEST_F(MainWindowTest, aCustomerShownDuringNewCustomerEntryIsBrowsedInTheNormalC
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
+    const auto& c = window->customersPage().controls();
     const std::vector<std::pair<const char*, std::function<void()>>> ways = {
         {"search", [&] { c.cmdSearch->click(); c.txtSearch->setText("L"); c.cmdSearch->click(); }},
-        {"click", [&] { c.lvwCustomersVis->select(2); window->customers.lvwCustomersVis_Click(); }},
-        {"arrow", [&] { c.lvwCustomersVis->select(2); window->customers.lvwCustomersVis_KeyUp(platform::KeyCode::Down, 0); }},
+        {"click", [&] { c.lvwCustomersVis->select(2); emit c.lvwCustomersVis->clicked(); }},
+        {"arrow", [&] { c.lvwCustomersVis->select(2); emit c.lvwCustomersVis->keyUp(platform::KeyCode::Down, 0); }},
     };
     for (const auto& [way, show] : ways) {
         c.cmdAddNew->click();
@@ -311,18 +314,18 @@ TEST_F(MainWindowTest, deletingACustomerRemovesOrArchivesIt)
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
+    const auto& c = window->customersPage().controls();
     platform::settings().setValue("Settings", "CheckToConfirmEdits", "FALSE");
     // Adams, Bob (1) has an invoice record: archived.
     c.lvwCustomersVis->select(1);
-    window->customers.lvwCustomersVis_Click();
+    emit c.lvwCustomersVis->clicked();
     c.cmdUndo->click();
-    app::CheckingWindow* checking = window->deletion.checkingWindow();
+    app::CheckingWindow* checking = window->deletion().checkingWindow();
     ASSERT_TRUE(checking);
     EXPECT_EQ(checking->lblStatus->caption(), "Entry archived.");
     EXPECT_EQ(checking->staChecking->value(), 100);
     EXPECT_TRUE(checking->cmdOK->enabled());
-    EXPECT_TRUE(window->db.customers.find("1k")->startsWith(records::ArchivePrefix + "Adams, Bob"));
+    EXPECT_TRUE(window->books().data().customers.find("1k")->startsWith(records::ArchivePrefix + "Adams, Bob"));
     ASSERT_EQ(c.lvwCustomersVis->count(), 1);
     EXPECT_EQ(c.txtField[0]->text(), "Ann");
     EXPECT_TRUE(window->hasUnsavedChanges());
@@ -330,29 +333,29 @@ TEST_F(MainWindowTest, deletingACustomerRemovesOrArchivesIt)
     // Lee, Ann has none: removed, and the page is empty.
     c.cmdUndo->click();
     EXPECT_EQ(checking->lblStatus->caption(), "Entry deleted.");
-    EXPECT_FALSE(window->db.customers.contains("2k"));
+    EXPECT_FALSE(window->books().data().customers.contains("2k"));
     EXPECT_TRUE(c.lvwCustomersVis->isEmpty());
     EXPECT_FALSE(c.cmdUndo->visible());
     EXPECT_EQ(c.cmdUndo->caption(), "&Cancel New");
     EXPECT_FALSE(c.cmdPrint->visible());
     checking->cmdOK->click();
-    EXPECT_FALSE(window->deletion.checkingWindow());
+    EXPECT_FALSE(window->deletion().checkingWindow());
 
     // The deleted highest number is given again.
     c.cmdAddNew->click();
     type(*window, 0, "Zed");
     c.cmdAddNew->click();
-    EXPECT_TRUE(window->db.customers.contains("4k"));
+    EXPECT_TRUE(window->books().data().customers.contains("4k"));
 }
 
 TEST_F(MainWindowTest, deletingAsksUnlessTheOptionIsOff)
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
+    const auto& c = window->customersPage().controls();
     type(*window, 3, "edited");
     scriptedHost().answerMessageBox(MessageAnswer::Cancel);
-    window->deletion.deleteCustomer();
+    window->customersPage().deleteCustomer();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Delete Existing Customer???");
     EXPECT_TRUE(c.txtField[3]->text().isEmpty()) << "cancel shows the stored values again";
     EXPECT_EQ(c.lvwCustomersVis->count(), 2);

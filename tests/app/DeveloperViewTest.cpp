@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
-#include "app/DatabasePath.h"
-#include "app/DeveloperView.h"
+#include "app/books/DatabasePath.h"
+#include "app/windows/DeveloperView.h"
 #include "platform/CommandButton.h"
 #include "platform/ListingBox.h"
 #include "platform/OptionButton.h"
@@ -27,8 +27,8 @@ class DeveloperViewTest : public test::MainWindowTest {
 protected:
     app::DeveloperView* clickLogo()
     {
-        QTest::mouseClick(window->c.picLogo->widget(), Qt::LeftButton);
-        return window->developerAccess.view();
+        QTest::mouseClick(window->frameControls().picLogo->widget(), Qt::LeftButton);
+        return window->developerAccess().view();
     }
 
     // The listing's lines, each an entry's text as stored, " ...key=" and its key.
@@ -99,9 +99,9 @@ TEST_F(DeveloperViewTest, eachChoiceListsItsTableRawUnderItsLegend)
 
     // A snapshot: a change to the tables shows only once a table is chosen again.
     const QString before = view->Text1->text();
-    window->db.invoiceRecords.setText(window->db.invoiceRecords.keyAt(1), "changed");
+    window->books().data().invoiceRecords.setText(window->books().data().invoiceRecords.keyAt(1), "changed");
     EXPECT_EQ(view->Text1->text(), before);
-    window->db.invoiceRecords.clear();
+    window->books().data().invoiceRecords.clear();
     EXPECT_EQ(listed(*view).size(), 2);
     view->optLVWChoice_Click(3);
     EXPECT_EQ(view->Text1->text(), "");
@@ -131,7 +131,7 @@ TEST_F(DeveloperViewTest, showXmlOpensTheStoredDatabaseFileAndNothingElse)
     // Whatever the path box holds, the database file in use is what opens.
     const QString other = test::testFolder() + "/program/other.xml";
     QFile(other).open(QIODevice::WriteOnly);
-    window->c.txtChangePath->setText(other);
+    window->optionsPage().controls().txtChangePath->setText(other);
     view->cmdShowXML->click();
     EXPECT_EQ(scriptedHost().openedFiles(), QStringList{test::databaseFile()});
 

@@ -13,7 +13,7 @@ namespace {
 
 class EnvelopePrintingTest : public test::PrintingPageTest {
 protected:
-    void print() { window->c.cmdPrintSelectedEnvelopes->click(); }
+    void print() { window->printingPage().controls().cmdPrintSelectedEnvelopes->click(); }
 };
 
 } // namespace
@@ -25,7 +25,7 @@ TEST_F(EnvelopePrintingTest, eachCheckedCustomerGetsOneLandscapeEnvelopeInOneJob
     tree().setChecked("1kn", true);
     // A run holds one envelope at a time: each goes to the job while the bar shows its customer.
     std::vector<double> progress;
-    scriptedHost().watchPrintedPages([&] { progress.push_back(window->c.staPrinting->value()); });
+    scriptedHost().watchPrintedPages([&] { progress.push_back(window->printingPage().controls().staPrinting->value()); });
     print();
     ASSERT_EQ(progress.size(), 2u);
     EXPECT_LT(progress[0], progress[1]);

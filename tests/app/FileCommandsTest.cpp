@@ -33,7 +33,7 @@ protected:
         test::writeDatabaseFile(test::sampleDatabase());
         start();
     }
-    void command(int index) { window->c.cmdChangePath[index]->click(); }
+    void command(int index) { window->optionsPage().controls().cmdChangePath[index]->click(); }
 };
 
 } // namespace
@@ -44,9 +44,9 @@ TEST_F(FileCommandsTest, newCreatesAndOpensAnEmptyDatabase)
     command(app::FileCommands::New);
     EXPECT_EQ(dialogBackend().fileRequests().back().title, "Create a New Database");
     EXPECT_EQ(settings().value("FileHandling", "DatabasePath"), inFolder("fresh.xml"));
-    EXPECT_EQ(window->c.txtChangePath->text(), inFolder("fresh.xml"));
+    EXPECT_EQ(window->optionsPage().controls().txtChangePath->text(), inFolder("fresh.xml"));
     EXPECT_TRUE(QFile::exists(inFolder("fresh.xml")));
-    EXPECT_TRUE(window->c.lvwCustomersVis->isEmpty());
+    EXPECT_TRUE(window->customersPage().controls().lvwCustomersVis->isEmpty());
     EXPECT_FALSE(window->hasUnsavedChanges());
 
     // A name that exists is refused; nothing changes.
@@ -66,7 +66,7 @@ TEST_F(FileCommandsTest, newCreatesAndOpensAnEmptyDatabase)
 
 TEST_F(FileCommandsTest, newAndOpenOfferToSaveUnsavedChangesFirst)
 {
-    window->c.txtCompanyDetails[5]->setText("Slogan");
+    window->companyInfoPage().controls().txtCompanyDetails[5]->setText("Slogan");
     scriptedHost().answerMessageBox(MessageAnswer::Cancel);
     command(app::FileCommands::New);
     EXPECT_TRUE(window->hasUnsavedChanges());
@@ -95,7 +95,7 @@ TEST_F(FileCommandsTest, openReadsTheChosenFileAndSwitchesOnlyWhenItCould)
     command(app::FileCommands::Open);
     EXPECT_EQ(dialogBackend().fileRequests().back().title, "Open an Exisiting Database");
     EXPECT_EQ(settings().value("FileHandling", "DatabasePath"), inFolder("other.xml"));
-    EXPECT_EQ(window->c.lvwCustomersVis->textAt(1), "Baker, Bob");
+    EXPECT_EQ(window->customersPage().controls().lvwCustomersVis->textAt(1), "Baker, Bob");
 }
 
 TEST_F(FileCommandsTest, theBusyCursorShowsWhileAFileIsReadOrWrittenAndGoesWhenItFails)
@@ -122,7 +122,7 @@ TEST_F(FileCommandsTest, theBusyCursorShowsWhileAFileIsReadOrWrittenAndGoesWhenI
     EXPECT_TRUE(scriptedHost().lastPrompt().whileBusy);
     EXPECT_FALSE(scriptedHost().busy()) << "gone after an Open that failed";
 
-    window->c.txtCompanyDetails[4]->setText("555-0100");
+    window->companyInfoPage().controls().txtCompanyDetails[4]->setText("555-0100");
     dialogBackend().chooseFiles({inFolder("no/folder/copy")});
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     command(app::FileCommands::SaveAs);
@@ -134,7 +134,7 @@ TEST_F(FileCommandsTest, theBusyCursorShowsWhileAFileIsReadOrWrittenAndGoesWhenI
     // damaged file.
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    emit window->c.cmdCancel->clicked();
+    emit window->frameControls().cmdCancel->clicked();
     const auto& prompts = scriptedHost().prompts();
     ASSERT_GE(prompts.size(), 2u);
     EXPECT_EQ(prompts[prompts.size() - 2].title, "ABANDON ALL CHANGES???");
@@ -146,7 +146,7 @@ TEST_F(FileCommandsTest, theBusyCursorShowsWhileAFileIsReadOrWrittenAndGoesWhenI
 
 TEST_F(FileCommandsTest, saveAsWritesTheNewFileFirst)
 {
-    window->c.txtCompanyDetails[4]->setText("555-0100");
+    window->companyInfoPage().controls().txtCompanyDetails[4]->setText("555-0100");
     const QByteArray old = fileBytes(test::databaseFile());
 
     dialogBackend().chooseFiles({inFolder("no/folder/copy")});
@@ -176,8 +176,8 @@ TEST_F(FileCommandsTest, saveAsWritesTheNewFileFirst)
         command(app::FileCommands::SaveAs);
     }
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Not Read");
-    EXPECT_EQ(window->c.lvwCustomersVis->count(), 2);
-    EXPECT_EQ(window->c.txtCompanyDetails[4]->text(), "555-0100");
+    EXPECT_EQ(window->customersPage().controls().lvwCustomersVis->count(), 2);
+    EXPECT_EQ(window->companyInfoPage().controls().txtCompanyDetails[4]->text(), "555-0100");
     EXPECT_TRUE(window->hasUnsavedChanges());
     EXPECT_FALSE(settings().contains("FileHandling", "DatabasePath"));
 
@@ -191,42 +191,41 @@ TEST_F(FileCommandsTest, saveAsWritesTheNewFileFirst)
 
 TEST_F(FileCommandsTest, afterNewOpenOrClosingTheBooksNoViewShowsAPeriodTheTablesDoNotHold)
 {
-    auto& c = window->c;
     const auto expectNoPeriodShown = [&](const char* after) {
-        EXPECT_FALSE(window->newPeriod.isComposing()) << after;
-        EXPECT_EQ(c.tvwInvoiceRecords[0]->nodeCount(), 0) << after;
-        EXPECT_EQ(c.tvwInvoiceRecords[1]->nodeCount(), 0) << after;
+        EXPECT_FALSE(window->billPeriodsPage().newPeriod().isComposing()) << after;
+        EXPECT_EQ(window->billPeriodsPage().controls().tvwInvoiceRecords[0]->nodeCount(), 0) << after;
+        EXPECT_EQ(window->printingPage().controls().tvwInvoiceRecords[1]->nodeCount(), 0) << after;
         for (int i = 1; i <= 3; ++i)
-            EXPECT_EQ(c.txtPField[i]->text(), "") << after;
-        EXPECT_FALSE(c.cmdAdjustBalance->visible()) << after;
+            EXPECT_EQ(window->billPeriodsPage().controls().txtPField[i]->text(), "") << after;
+        EXPECT_FALSE(window->billPeriodsPage().controls().cmdAdjustBalance->visible()) << after;
     };
-    c.cmbBillPeriod[1]->setListIndex(0);
-    c.tvwInvoiceRecords[0]->select("1k");
-    window->trees.tvwInvoiceRecords_MouseUp(0, platform::TreeView::LeftButton, 0);
-    ASSERT_TRUE(c.cmdAdjustBalance->visible());
+    window->billPeriodsPage().controls().cmbBillPeriod[1]->setListIndex(0);
+    window->billPeriodsPage().controls().tvwInvoiceRecords[0]->select("1k");
+    window->billPeriodsPage().treeMouseUp(platform::TreeView::LeftButton, 0);
+    ASSERT_TRUE(window->billPeriodsPage().controls().cmdAdjustBalance->visible());
     dialogBackend().chooseFiles({inFolder("fresh")});
     command(app::FileCommands::New);
     expectNoPeriodShown("New");
 
     dialogBackend().chooseFiles({test::databaseFile()});
     command(app::FileCommands::Open);
-    EXPECT_EQ(c.tvwInvoiceRecords[1]->text("root_node"), "February");
-    c.cmdAddNewBP->click();
-    window->newPeriod.billSelectedProduct();
+    EXPECT_EQ(window->printingPage().controls().tvwInvoiceRecords[1]->text("root_node"), "February");
+    window->billPeriodsPage().controls().cmdAddNewBP->click();
+    window->billPeriodsPage().newPeriod().billSelectedProduct();
     settings().setValue("Messages", "DontShowExplanationOfClosingBooks", "True");
     dialogBackend().chooseFiles({inFolder("2027")});
-    window->c.cmdCloseBooks[4]->click();
+    window->optionsPage().controls().cmdCloseBooks[4]->click();
     expectNoPeriodShown("closing the books");
 }
 
 TEST_F(FileCommandsTest, closingTheBooksCarriesCustomersAndProductsOver)
 {
-    window->c.txtCompanyDetails[6]->setText("Garden care");
+    window->companyInfoPage().controls().txtCompanyDetails[6]->setText("Garden care");
     scriptedHost().answerModal([](platform::Form& form) {
         static_cast<components::MessageWindow&>(form).cmdYes->click();
     });
     dialogBackend().chooseFiles({inFolder("2027")});
-    window->c.cmdCloseBooks[4]->click();
+    window->optionsPage().controls().cmdCloseBooks[4]->click();
 
     const QByteArray old = fileBytes(test::databaseFile());
     EXPECT_TRUE(old.contains("<GeneralInvoiceDescription>Garden care</GeneralInvoiceDescription>"))
@@ -242,8 +241,8 @@ TEST_F(FileCommandsTest, closingTheBooksCarriesCustomersAndProductsOver)
     EXPECT_FALSE(fresh.contains("<InvoiceRecord>"));
     EXPECT_TRUE(lines.contains("\t<BillPeriods>\r"));
     EXPECT_EQ(settings().value("FileHandling", "DatabasePath"), inFolder("2027.xml"));
-    EXPECT_EQ(window->c.cmbBillPeriod[1]->listCount(), 0);
-    EXPECT_EQ(window->c.cmbBillPeriod[2]->listCount(), 0);
+    EXPECT_EQ(window->billPeriodsPage().controls().cmbBillPeriod[1]->listCount(), 0);
+    EXPECT_EQ(window->printingPage().controls().cmbBillPeriod[2]->listCount(), 0);
     EXPECT_FALSE(window->hasUnsavedChanges());
 }
 
@@ -252,26 +251,26 @@ TEST_F(FileCommandsTest, closingTheBooksStopsAtTheFirstFailure)
     settings().setValue("Messages", "DontShowExplanationOfClosingBooks", "True");
     dialogBackend().dismiss(test::ScriptedDialogBackend::Dialog::File);
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    window->c.cmdCloseBooks[4]->click();
+    window->optionsPage().controls().cmdCloseBooks[4]->click();
     EXPECT_TRUE(scriptedHost().lastPrompt().text.startsWith("If you want to close the books"));
 
     // The old file cannot be written: nothing switches and the payment stays.
-    window->c.txtCompanyDetails[3]->setText("Unit 9");
+    window->companyInfoPage().controls().txtCompanyDetails[3]->setText("Unit 9");
     settings().setValue("FileHandling", "DatabasePath", inFolder("gone/TAV.xml"));
     dialogBackend().chooseFiles({inFolder("next")});
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    window->c.cmdCloseBooks[4]->click();
+    window->optionsPage().controls().cmdCloseBooks[4]->click();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database Not Saved");
     EXPECT_FALSE(QFile::exists(inFolder("next.xml")));
-    EXPECT_EQ(window->db.periods.count(), 2);
+    EXPECT_EQ(window->books().data().periods.count(), 2);
 
     // The new file cannot be written: the old path and the periods stay.
     settings().setValue("FileHandling", "DatabasePath", test::databaseFile());
     dialogBackend().chooseFiles({inFolder("no/folder/next")});
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    window->c.cmdCloseBooks[4]->click();
+    window->optionsPage().controls().cmdCloseBooks[4]->click();
     EXPECT_EQ(settings().value("FileHandling", "DatabasePath"), test::databaseFile());
-    EXPECT_EQ(window->db.periods.count(), 2);
+    EXPECT_EQ(window->books().data().periods.count(), 2);
     EXPECT_FALSE(window->hasUnsavedChanges()) << "the old file was saved first";
 }
 
@@ -280,6 +279,6 @@ TEST_F(FileCommandsTest, answeringNoToTheExplanationCancels)
     scriptedHost().answerModal([](platform::Form& form) {
         static_cast<components::MessageWindow&>(form).cmdNo->click();
     });
-    window->c.cmdCloseBooks[4]->click();
+    window->optionsPage().controls().cmdCloseBooks[4]->click();
     EXPECT_TRUE(dialogBackend().fileRequests().empty());
 }

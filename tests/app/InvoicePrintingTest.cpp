@@ -1,7 +1,7 @@
 #include "PrintingPageFixture.h"
 
-#include "app/NewBillPeriod.h"
-#include "app/PrintingPageRun.h"
+#include "app/workflows/NewBillPeriod.h"
+#include "app/workflows/PrintingPageRun.h"
 
 #include "components/MessageWindow.h"
 #include "platform/CheckBox.h"
@@ -19,12 +19,12 @@ namespace {
 
 class InvoicePrintingTest : public test::PrintingPageTest {
 protected:
-    void print() { window->c.cmdPrintSelectedInvoices->click(); }
+    void print() { window->printingPage().controls().cmdPrintSelectedInvoices->click(); }
 
     void clearCompanyNameAndAddress()
     {
-        window->c.txtCompanyDetails[0]->setText("");
-        window->c.txtCompanyDetails[1]->setText("");
+        window->companyInfoPage().controls().txtCompanyDetails[0]->setText("");
+        window->companyInfoPage().controls().txtCompanyDetails[1]->setText("");
     }
 
     // Answers the company-information question by the button of that name, ticking "Don't Show
@@ -84,10 +84,10 @@ TEST_F(InvoicePrintingTest, amountsThatCouldNotBeReadAreNeverPrintedAsOthersNorS
                   "\t\t\t<PSID Number=\"2\">2</PSID>\r\n\t\t\t<PSID Number=\"3\">1x1234567890</PSID>");
     test::writeDatabaseFile(bytes);
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    window->session.loadAndShowDatabase();
+    window->books().loadAndShowDatabase();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Amounts Not Read");
-    window->c.cmbBillPeriod[2]->setListIndex(0);
-    ASSERT_EQ(window->c.cmbBillPeriod[2]->text(), "January");
+    window->printingPage().controls().cmbBillPeriod[2]->setListIndex(0);
+    ASSERT_EQ(window->printingPage().controls().cmbBillPeriod[2]->text(), "January");
     EXPECT_EQ(tree().text("1k"), "Adams, Bob - owes 139.93abc (not read)");
     EXPECT_TRUE(tree().checked("1k")) << "a balance that could not be read is owed";
     tree().setChecked("3k", true);
@@ -163,13 +163,13 @@ TEST_F(InvoicePrintingTest, aRunOfInvoicesOfDifferentLengthsPrintsEachOnItsOwnPa
 
 TEST_F(InvoicePrintingTest, thePrintOptionsShapeThePage)
 {
-    auto& c = window->c;
-    c.cmdPrintPreviewForward->click();
-    c.optInvoiceTitle[1]->setValue(true);
-    c.optInvoiceTitleSize[1]->setValue(true);
-    c.chkAddInvoiceDateToInvoice->setValue(CheckBox::Checked);
-    c.chkKeepTwelveLines->setValue(CheckBox::Unchecked);
-    c.chkMoveAccordingly->setValue(CheckBox::Checked);
+    auto& printOptions = window->printOptionsPage().controls();
+    printOptions.cmdPrintPreviewForward->click();
+    printOptions.optInvoiceTitle[1]->setValue(true);
+    printOptions.optInvoiceTitleSize[1]->setValue(true);
+    printOptions.chkAddInvoiceDateToInvoice->setValue(CheckBox::Checked);
+    printOptions.chkKeepTwelveLines->setValue(CheckBox::Unchecked);
+    printOptions.chkMoveAccordingly->setValue(CheckBox::Checked);
     print();
     ASSERT_EQ(printedPages().size(), 1u);
     const Page& page = printedPages()[0];
@@ -184,9 +184,9 @@ TEST_F(InvoicePrintingTest, thePrintOptionsShapeThePage)
 
 TEST_F(InvoicePrintingTest, anOwnTitleIsPrintedAsTyped)
 {
-    window->c.optInvoiceTitle[2]->setValue(true);
-    window->c.txtInvoiceTitle->setText("Receipt");
-    window->c.optInvoiceTitleSize[0]->setValue(true);
+    window->printOptionsPage().controls().optInvoiceTitle[2]->setValue(true);
+    window->printOptionsPage().controls().txtInvoiceTitle->setText("Receipt");
+    window->printOptionsPage().controls().optInvoiceTitleSize[0]->setValue(true);
     print();
     ASSERT_EQ(printedPages().size(), 1u);
     EXPECT_EQ(printedPages()[0].text("lblInvoiceTitle"), "Receipt");
@@ -195,7 +195,7 @@ TEST_F(InvoicePrintingTest, anOwnTitleIsPrintedAsTyped)
 
 TEST_F(InvoicePrintingTest, billDueComesFromThePrintedPeriodsRecordNotTheEntryBox)
 {
-    window->c.txtPField[3]->setText("12/31/2099");
+    window->billPeriodsPage().controls().txtPField[3]->setText("12/31/2099");
     print();
     ASSERT_EQ(printedPages().size(), 1u);
     EXPECT_EQ(printedPages()[0].text("lblBillDue"), "BILL DUE: 02/15/2026");
@@ -203,7 +203,7 @@ TEST_F(InvoicePrintingTest, billDueComesFromThePrintedPeriodsRecordNotTheEntryBo
 
 TEST_F(InvoicePrintingTest, duplicatesPrintTheWholeInvoiceTwice)
 {
-    window->c.chkPrintDuplicateInvoices->setValue(CheckBox::Checked);
+    window->printOptionsPage().controls().chkPrintDuplicateInvoices->setValue(CheckBox::Checked);
     print();
     ASSERT_EQ(printedPages().size(), 2u);
     EXPECT_TRUE(printedPages()[0] == printedPages()[1]);
@@ -238,7 +238,7 @@ TEST_F(InvoicePrintingTest, aCheckedPaidCustomerGetsThePaidMarkAndATotalOfZero)
 TEST_F(InvoicePrintingTest, aCustomerWhoseRecordIsGoneGetsNoPageAndTheNextKeepsItsOwnAddress)
 {
     tree().setChecked("3k", true);
-    window->db.customers.remove("1k");
+    window->books().data().customers.remove("1k");
     print();
     ASSERT_EQ(printedPages().size(), 1u);
     EXPECT_EQ(printedPages()[0].text("lblBillTo", 1), "Old Gone");
@@ -265,11 +265,11 @@ TEST_F(InvoicePrintingTest, eachInvoiceGoesToTheJobAsSoonAsItIsMade)
     // A run of thousands of invoices holds one at a time: each page, and its duplicate, reaches
     // the job while the progress bar still shows its own customer.
     tree().setChecked("3k", true);
-    window->c.chkPrintDuplicateInvoices->setValue(CheckBox::Checked);
+    window->printOptionsPage().controls().chkPrintDuplicateInvoices->setValue(CheckBox::Checked);
     std::vector<double> progress;
     bool busy = true;
     scriptedHost().watchPrintedPages([&] {
-        progress.push_back(window->c.staPrinting->value());
+        progress.push_back(window->printingPage().controls().staPrinting->value());
         busy = busy && scriptedHost().busy();
     });
     print();
@@ -320,8 +320,8 @@ TEST_F(InvoicePrintingTest, withoutCompanyNameAndAddressYesOpensTheCompanyInfoPa
     clearCompanyNameAndAddress();
     answerCompanyQuestion("Yes");
     print();
-    EXPECT_EQ(window->state.currentTab, 6);
-    EXPECT_TRUE(window->c.fraMain[6]->visible());
+    EXPECT_EQ(window->state().currentTab, 6);
+    EXPECT_TRUE(window->frameControls().fraMain[6]->visible());
     EXPECT_TRUE(scriptedHost().printRuns().empty());
 }
 
@@ -336,10 +336,10 @@ TEST_F(InvoicePrintingTest, withoutCompanyNameAndAddressNoPrints)
 
 TEST_F(InvoicePrintingTest, oneOfNameAndAddressIsEnoughToPrintWithoutAsking)
 {
-    window->c.txtCompanyDetails[0]->setText("");
+    window->companyInfoPage().controls().txtCompanyDetails[0]->setText("");
     print();
-    window->c.txtCompanyDetails[0]->setText("Green & Sons");
-    window->c.txtCompanyDetails[1]->setText("");
+    window->companyInfoPage().controls().txtCompanyDetails[0]->setText("Green & Sons");
+    window->companyInfoPage().controls().txtCompanyDetails[1]->setText("");
     print();
     EXPECT_EQ(scriptedHost().printRuns().size(), 2u);
 }
@@ -349,7 +349,7 @@ TEST_F(InvoicePrintingTest, closingTheQuestionKeepsYesAndTickingTheBoxSilencesIt
     clearCompanyNameAndAddress();
     answerCompanyQuestion("close", true);
     print();
-    EXPECT_EQ(window->state.currentTab, 6);
+    EXPECT_EQ(window->state().currentTab, 6);
     EXPECT_TRUE(scriptedHost().printRuns().empty());
     EXPECT_EQ(platform::settings().value("Messages", "DontShowNeedToFillCompanyInfo"), "True");
     print();
@@ -359,11 +359,11 @@ TEST_F(InvoicePrintingTest, closingTheQuestionKeepsYesAndTickingTheBoxSilencesIt
 TEST_F(InvoicePrintingTest, aRunTakesTheCheckedCustomersAtItsStartAndKeepsThePrintButtonsOff)
 {
     {
-        app::PrintingPageRun run(window->c);
-        EXPECT_FALSE(window->c.cmdPrintSelectedInvoices->enabled());
-        EXPECT_FALSE(window->c.cmdPrintSelectedEnvelopes->enabled());
-        EXPECT_TRUE(window->c.lblPrinting->visible());
-        EXPECT_TRUE(window->c.staPrinting->visible());
+        app::PrintingPageRun run(window->printingPage().controls());
+        EXPECT_FALSE(window->printingPage().controls().cmdPrintSelectedInvoices->enabled());
+        EXPECT_FALSE(window->printingPage().controls().cmdPrintSelectedEnvelopes->enabled());
+        EXPECT_TRUE(window->printingPage().controls().lblPrinting->visible());
+        EXPECT_TRUE(window->printingPage().controls().staPrinting->visible());
         tree().setChecked("3k", true);
         tree().setChecked("1k", false);
         EXPECT_EQ(run.customers(), QStringList({"1k"}));

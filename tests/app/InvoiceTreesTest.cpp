@@ -37,7 +37,7 @@ protected:
     {
         test::writeDatabaseFile({});
         start();
-        auto& db = window->db;
+        auto& db = window->books().data();
         for (const auto& [key, first, last] : std::vector<std::tuple<QString, QString, QString>>{
                  {"12k", "Ann", "Lee"}, {"30k", "Kim", "Moss"}}) {
             records::CustomerRecord customer;
@@ -54,19 +54,19 @@ protected:
         db.invoiceRecords.add(invoiceKey("April", "12"), records::InvoiceRecord{"April", "Lee, Ann", "12", "15", "7", ""}.text());
         db.invoiceRecords.add(invoiceKey("May", "30"), records::InvoiceRecord{"May", "Moss, Kim", "30", "0", "7", ""}.text());
         db.invoiceRecords.add(invoiceKey("May", "40"), records::InvoiceRecord{"May", "Gone, Jo", "40", "5", "7x2", ""}.text());
-        window->lists.refreshViews();
-        window->c.cmbBillPeriod[1]->setListIndex(1);
+        emit window->books().tablesReplaced();
+        window->billPeriodsPage().controls().cmbBillPeriod[1]->setListIndex(1);
     }
 
-    TreeView& periods() { return *window->c.tvwInvoiceRecords[0]; }
-    TreeView& printing() { return *window->c.tvwInvoiceRecords[1]; }
+    TreeView& periods() { return *window->billPeriodsPage().controls().tvwInvoiceRecords[0]; }
+    TreeView& printing() { return *window->printingPage().controls().tvwInvoiceRecords[1]; }
 };
 
 } // namespace
 
 TEST_F(InvoiceTreesTest, bothTreesShowEveryRecordOfThePeriod)
 {
-    ASSERT_EQ(window->c.cmbBillPeriod[2]->text(), "May");
+    ASSERT_EQ(window->printingPage().controls().cmbBillPeriod[2]->text(), "May");
     EXPECT_EQ(periods().text("root_node"), "May");
     EXPECT_EQ(periods().childKeys("root_node"), QStringList({"12k", "30k", "40k"}));
     EXPECT_EQ(periods().text("12k"), "Lee, Ann - owes $45.00");
@@ -91,42 +91,42 @@ TEST_F(InvoiceTreesTest, bothTreesShowEveryRecordOfThePeriod)
 
     // Texts with a field more or less are no records to show.
     const auto text = [](const QString& number) { return records::InvoiceRecord{"May", "Lee, Ann", number, "5", "7", ""}.text(); };
-    window->db.invoiceRecords.add(invoiceKey("May", "50"), text("50") + FieldSeparator + "more");
-    window->db.invoiceRecords.add(invoiceKey("May", "60"), text("60").chopped(1));
-    window->trees.buildInvoiceTree(0);
+    window->books().data().invoiceRecords.add(invoiceKey("May", "50"), text("50") + FieldSeparator + "more");
+    window->books().data().invoiceRecords.add(invoiceKey("May", "60"), text("60").chopped(1));
+    window->billPeriodsPage().buildInvoiceTree();
     EXPECT_EQ(periods().childKeys("root_node"), QStringList({"12k", "30k", "40k"}));
 }
 
 TEST_F(InvoiceTreesTest, thePrintingRootSetsEveryNodeAndGreyNodesOnlyThemselves)
 {
     printing().setChecked("root_node", false);
-    window->trees.tvwInvoiceRecords_NodeCheck(1, "root_node");
+    window->printingPage().treeNodeCheck("root_node");
     for (int i = 1; i <= printing().nodeCount(); ++i)
         EXPECT_FALSE(printing().checked(printing().keyAt(i)));
     printing().setChecked("30k", true);
-    window->trees.tvwInvoiceRecords_NodeCheck(1, "30k");
+    window->printingPage().treeNodeCheck("30k");
     EXPECT_FALSE(printing().checked("3bi"));
     printing().setChecked("root_node", true);
-    window->trees.tvwInvoiceRecords_NodeCheck(1, "root_node");
+    window->printingPage().treeNodeCheck("root_node");
     EXPECT_TRUE(printing().checked("30k"));
 
     // A customer named like the period is no root.
     printing().setText("12k", "May");
     printing().setChecked("12k", false);
-    window->trees.tvwInvoiceRecords_NodeCheck(1, "12k");
+    window->printingPage().treeNodeCheck("12k");
     EXPECT_TRUE(printing().checked("1bi"));
 
     // Where everyone has paid, the root is grey and checking it changes its own box only.
-    window->db.periods.add("June", records::BillPeriodRecord{"2026/06/01", "June", "2026/06/30", "2026/07/15"}.text());
-    window->db.invoiceRecords.add(invoiceKey("June", "30"),
+    window->books().data().periods.add("June", records::BillPeriodRecord{"2026/06/01", "June", "2026/06/30", "2026/07/15"}.text());
+    window->books().data().invoiceRecords.add(invoiceKey("June", "30"),
                                   records::InvoiceRecord{"June", "Moss, Kim", "30", "0", "7", ""}.text());
-    window->lists.refreshViews();
-    window->c.cmbBillPeriod[1]->setListIndex(2);
+    emit window->books().tablesReplaced();
+    window->billPeriodsPage().controls().cmbBillPeriod[1]->setListIndex(2);
     ASSERT_EQ(printing().text("root_node"), "June");
     EXPECT_EQ(printing().foreColor("root_node"), GrayText);
     EXPECT_FALSE(printing().checked("root_node"));
     printing().setChecked("root_node", true);
-    window->trees.tvwInvoiceRecords_NodeCheck(1, "root_node");
+    window->printingPage().treeNodeCheck("root_node");
     EXPECT_TRUE(printing().checked("root_node"));
     EXPECT_FALSE(printing().checked("30k"));
 }
@@ -135,7 +135,7 @@ TEST_F(InvoiceTreesTest, aRightClickAddsOneInvoiceNotePerCustomer)
 {
     printing().select("12k");
     scriptedHost().answerInputBox("Thank you!");
-    window->trees.tvwInvoiceRecords_MouseUp(1, TreeView::RightButton, 0);
+    window->printingPage().treeMouseUp(TreeView::RightButton);
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Add a Note to Customer Bill");
     EXPECT_EQ(scriptedHost().lastPrompt().text, "Enter your note to be added\r\nwhen this customer's bill is printed:");
     EXPECT_EQ(printing().text("12kn"), "INVOICE NOTE: Thank you!");
@@ -143,60 +143,60 @@ TEST_F(InvoiceTreesTest, aRightClickAddsOneInvoiceNotePerCustomer)
 
     printing().setChecked("12kn", false);
     scriptedHost().answerInputBox("Another");
-    window->trees.tvwInvoiceRecords_MouseUp(1, TreeView::RightButton, 0);
+    window->printingPage().treeMouseUp(TreeView::RightButton);
     EXPECT_EQ(printing().text("12kn"), "INVOICE NOTE: Thank you!");
     EXPECT_TRUE(printing().checked("12kn"));
 
     scriptedHost().answerInputBox("");
     printing().select("30k");
-    window->trees.tvwInvoiceRecords_MouseUp(1, TreeView::RightButton, 0);
+    window->printingPage().treeMouseUp(TreeView::RightButton);
     EXPECT_FALSE(printing().contains("30kn"));
     printing().select("1bi");
-    window->trees.tvwInvoiceRecords_MouseUp(1, TreeView::RightButton, 0); // asks nothing
+    window->printingPage().treeMouseUp(TreeView::RightButton); // asks nothing
 }
 
 TEST_F(InvoiceTreesTest, paymentsRewriteTheRecordAndBothTrees)
 {
-    auto& c = window->c;
+    const auto& frame = window->frameControls();
     // A double-click on a customer already paid changes nothing and leaves nothing to save.
-    const QString paid = *window->db.invoiceRecords.find(invoiceKey("May", "30"));
+    const QString paid = *window->books().data().invoiceRecords.find(invoiceKey("May", "30"));
     periods().select("30k");
-    window->trees.tvwInvoiceRecords_DblClick(0);
-    EXPECT_EQ(*window->db.invoiceRecords.find(invoiceKey("May", "30")), paid);
-    EXPECT_FALSE(c.cmdSave->visible());
-    EXPECT_FALSE(c.cmdCancel->visible());
+    window->billPeriodsPage().treeDoubleClick();
+    EXPECT_EQ(*window->books().data().invoiceRecords.find(invoiceKey("May", "30")), paid);
+    EXPECT_FALSE(frame.cmdSave->visible());
+    EXPECT_FALSE(frame.cmdCancel->visible());
 
     periods().select("2bi");
-    window->trees.tvwInvoiceRecords_MouseUp(0, TreeView::LeftButton, 0);
-    EXPECT_FALSE(c.cmdAdjustBalance->visible());
+    window->billPeriodsPage().treeMouseUp(TreeView::LeftButton, 0);
+    EXPECT_FALSE(window->billPeriodsPage().controls().cmdAdjustBalance->visible());
     periods().select("12k");
-    window->trees.tvwInvoiceRecords_MouseUp(0, TreeView::LeftButton, 0);
-    EXPECT_TRUE(c.cmdAdjustBalance->visible());
-    EXPECT_EQ(c.cmdResetCustomerAccounts->caption(), "&Log Full Payment");
+    window->billPeriodsPage().treeMouseUp(TreeView::LeftButton, 0);
+    EXPECT_TRUE(window->billPeriodsPage().controls().cmdAdjustBalance->visible());
+    EXPECT_EQ(window->billPeriodsPage().controls().cmdResetCustomerAccounts->caption(), "&Log Full Payment");
 
     printing().select("12k");
     scriptedHost().answerInputBox("Kept?");
-    window->trees.tvwInvoiceRecords_MouseUp(1, TreeView::RightButton, 0);
+    window->printingPage().treeMouseUp(TreeView::RightButton);
 
     scriptedHost().answerInputBox(" $1,260.00 ");
     scriptedHost().answerInputBox("check\t99");
-    c.cmdAdjustBalance->click();
+    window->billPeriodsPage().controls().cmdAdjustBalance->click();
     EXPECT_EQ(scriptedHost().prompts().at(scriptedHost().prompts().size() - 2).text, "Enter the new balance for:\r\n\r\nLee, Ann");
     const records::InvoiceRecord expected{"May", "Lee, Ann", "12", "1260", "7" + QString(records::ItemSeparator) + "9x3",
                                           "check 99"};
-    EXPECT_EQ(*window->db.invoiceRecords.find(invoiceKey("May", "12")), expected.text());
+    EXPECT_EQ(*window->books().data().invoiceRecords.find(invoiceKey("May", "12")), expected.text());
     EXPECT_EQ(periods().text("12k"), "Lee, Ann - owes $1,260.00");
     EXPECT_EQ(periods().text("12knote"), "NOTE: check 99");
     EXPECT_FALSE(printing().contains("12kn")) << "the Printing tree is rebuilt";
-    EXPECT_FALSE(c.cmdAdjustBalance->visible());
+    EXPECT_FALSE(window->billPeriodsPage().controls().cmdAdjustBalance->visible());
     EXPECT_TRUE(window->hasUnsavedChanges());
 
     // A full payment by double-click empties the note.
     periods().select("12k");
-    window->trees.tvwInvoiceRecords_DblClick(0);
+    window->billPeriodsPage().treeDoubleClick();
     EXPECT_EQ(periods().text("12k"), "Lee, Ann - paid");
     EXPECT_EQ(periods().foreColor("12k"), WindowText);
-    EXPECT_TRUE(window->db.invoiceRecords.find(invoiceKey("May", "12"))->endsWith(QString(FieldSeparator) + "0" + FieldSeparator + "7"
+    EXPECT_TRUE(window->books().data().invoiceRecords.find(invoiceKey("May", "12"))->endsWith(QString(FieldSeparator) + "0" + FieldSeparator + "7"
                                                                                       + records::ItemSeparator + "9x3" + FieldSeparator));
     EXPECT_FALSE(printing().checked("12k"));
     EXPECT_EQ(printing().foreColor("12k"), GrayText);
@@ -204,22 +204,21 @@ TEST_F(InvoiceTreesTest, paymentsRewriteTheRecordAndBothTrees)
 
 TEST_F(InvoiceTreesTest, balancesAreReadAsTheLocaleShowsThemAndUnusableOnesLogNothing)
 {
-    auto& c = window->c;
     periods().select("12k");
-    const QString before = *window->db.invoiceRecords.find(invoiceKey("May", "12"));
+    const QString before = *window->books().data().invoiceRecords.find(invoiceKey("May", "12"));
     for (const char* answer : {"abc", "0.000", "", "1e999", "99999999999999"}) {
         scriptedHost().answerInputBox(answer);
         scriptedHost().answerInputBox(QString(answer).isEmpty() ? "a note" : "");
-        c.cmdAdjustBalance->setVisible(true);
-        c.cmdAdjustBalance->click();
-        EXPECT_EQ(*window->db.invoiceRecords.find(invoiceKey("May", "12")), before) << answer;
+        window->billPeriodsPage().controls().cmdAdjustBalance->setVisible(true);
+        window->billPeriodsPage().controls().cmdAdjustBalance->click();
+        EXPECT_EQ(*window->books().data().invoiceRecords.find(invoiceKey("May", "12")), before) << answer;
     }
     const auto pay = [&](const QString& answer) {
         periods().select("12k");
         scriptedHost().answerInputBox(answer);
         scriptedHost().answerInputBox("n");
-        c.cmdAdjustBalance->click();
-        return records::InvoiceRecord::fromText(*window->db.invoiceRecords.find(invoiceKey("May", "12")))->balance;
+        window->billPeriodsPage().controls().cmdAdjustBalance->click();
+        return records::InvoiceRecord::fromText(*window->books().data().invoiceRecords.find(invoiceKey("May", "12")))->balance;
     };
     // A zero is a full payment with or without the currency sign; typed decimals are rounded half
     // away from zero, exactly as typed.
@@ -231,7 +230,7 @@ TEST_F(InvoiceTreesTest, balancesAreReadAsTheLocaleShowsThemAndUnusableOnesLogNo
 
     // With an item selected by the keyboard, the payment buttons do nothing.
     periods().select("1bi");
-    c.cmdResetCustomerAccounts->click();
+    window->billPeriodsPage().controls().cmdResetCustomerAccounts->click();
     EXPECT_EQ(periods().text("12k"), "Lee, Ann - owes $123,456.78");
 
     // On a German computer the balance is read as German amounts are shown: "3.5" is no amount.
@@ -248,39 +247,39 @@ TEST_F(InvoiceTreesTest, aPaymentLeavesThePrintingTreeAsARebuildWould)
     printing().setChecked("3bi", false);
     printing().select("12k");
     scriptedHost().answerInputBox("Thank you!");
-    window->trees.tvwInvoiceRecords_MouseUp(1, TreeView::RightButton, 0);
+    window->printingPage().treeMouseUp(TreeView::RightButton);
     printing().setExpanded("30k", false);
     printing().select("40k");
     records::CustomerRecord renamed;
     renamed.values[0] = "Kimberly";
     renamed.values[1] = "Moss";
     renamed.archived = true;
-    window->db.customers.remove("30k");
-    window->db.customers.add("30k", renamed.text());
+    window->books().data().customers.remove("30k");
+    window->books().data().customers.add("30k", renamed.text());
 
     periods().select("12k");
-    window->trees.tvwInvoiceRecords_DblClick(0);
+    window->billPeriodsPage().treeDoubleClick();
     const QStringList afterPayment = test::treeState(printing());
     EXPECT_EQ(printing().text("30k"), "Moss, Kimberly - paid");
 
     printing().clear();
-    window->trees.buildInvoiceTree(1);
+    window->printingPage().buildInvoiceTree();
     EXPECT_EQ(afterPayment, test::treeState(printing()));
 }
 
 TEST_F(InvoiceTreesTest, anEditedCustomerIsNamedAsEditedInEveryTreeThatListsIt)
 {
-    auto& c = window->c;
     printing().select("12k");
     scriptedHost().answerInputBox("Thank you!");
-    window->trees.tvwInvoiceRecords_MouseUp(1, TreeView::RightButton, 0);
+    window->printingPage().treeMouseUp(TreeView::RightButton);
     printing().setChecked("1bi", false);
+    const auto& customers = window->customersPage().controls();
     const auto rename = [&](const QString& last) {
-        c.lvwCustomersVis->select(c.lvwCustomersVis->positionOf("12k"));
-        window->customers.lvwCustomersVis_Click();
-        c.txtField[1]->setText(last);
+        customers.lvwCustomersVis->select(customers.lvwCustomersVis->positionOf("12k"));
+        emit customers.lvwCustomersVis->clicked();
+        customers.txtField[1]->setText(last);
         scriptedHost().answerMessageBox(MessageAnswer::Ok);
-        c.cmdAddNew->click();
+        customers.cmdAddNew->click();
     };
     rename("Leigh");
     EXPECT_EQ(periods().text("12k"), "Leigh, Ann - owes $45.00");
@@ -289,9 +288,9 @@ TEST_F(InvoiceTreesTest, anEditedCustomerIsNamedAsEditedInEveryTreeThatListsIt)
     EXPECT_FALSE(printing().checked("1bi"));
 
     // While a new period is composed, the Bill Periods tree lists every customer, marked or not.
-    c.cmdAddNewBP->click();
-    ASSERT_TRUE(window->newPeriod.isMarked("12k"));
+    window->billPeriodsPage().controls().cmdAddNewBP->click();
+    ASSERT_TRUE(window->billPeriodsPage().newPeriod().isMarked("12k"));
     rename("Lee");
     EXPECT_EQ(periods().text("12k"), "*Lee, Ann");
-    EXPECT_TRUE(window->newPeriod.isMarked("12k"));
+    EXPECT_TRUE(window->billPeriodsPage().newPeriod().isMarked("12k"));
 }

@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "app/LoadNotice.h"
+#include "app/books/LoadNotice.h"
 #include "platform/CommandButton.h"
 #include "platform/ListView.h"
 #include "platform/TextBox.h"
@@ -55,8 +55,8 @@ void writeFile(const QString& path, const QByteArray& content)
 
 void saveWithCompanyName(app::MainWindow& window, const QString& name)
 {
-    window.c.txtCompanyDetails[0]->setText(name);
-    ASSERT_TRUE(window.session.saveDatabase());
+    window.companyInfoPage().controls().txtCompanyDetails[0]->setText(name);
+    ASSERT_TRUE(window.books().saveDatabase());
 }
 
 } // namespace
@@ -67,9 +67,9 @@ TEST_F(MainWindowTest, aMissingCustomerGetsOnePlaceholderAndOneNotice)
     scriptedHost().answerModal(pressOkay);
     start();
     EXPECT_EQ(scriptedHost().prompts().size(), 1u);
-    EXPECT_EQ(window->db.customers.find("9k")->section(records::FieldSeparator, 0, 0), "Customer, Deleted");
+    EXPECT_EQ(window->books().data().customers.find("9k")->section(records::FieldSeparator, 0, 0), "Customer, Deleted");
     EXPECT_TRUE(window->hasUnsavedChanges()) << "the placeholder is saved with the next save";
-    EXPECT_EQ(window->c.lvwCustomersVis->textAt(2), "Customer, Deleted");
+    EXPECT_EQ(window->customersPage().controls().lvwCustomersVis->textAt(2), "Customer, Deleted");
 }
 
 TEST_F(MainWindowTest, aSilencedNoticeStillRepairsAndMarksTheChange)
@@ -77,7 +77,7 @@ TEST_F(MainWindowTest, aSilencedNoticeStillRepairsAndMarksTheChange)
     test::writeDatabaseFile(withMissingCustomer());
     platform::settings().setValue("Messages", "DeletedCustomer", "true");
     start();
-    EXPECT_TRUE(window->db.customers.contains("9k"));
+    EXPECT_TRUE(window->books().data().customers.contains("9k"));
     EXPECT_TRUE(window->hasUnsavedChanges());
 }
 
@@ -89,8 +89,8 @@ TEST_F(MainWindowTest, aFreshAccountKeepsTheDatabaseInTheDataFolderWhenTheProgra
     const test::OrdinaryUser user;
     ASSERT_FALSE(QFileInfo(program).isWritable());
     start(); // the scripted host fails the test on any message, such as "Database File Not Created"
-    window->c.txtCompanyDetails[0]->setText("New Co");
-    EXPECT_TRUE(window->session.saveDatabase());
+    window->companyInfoPage().controls().txtCompanyDetails[0]->setText("New Co");
+    EXPECT_TRUE(window->books().saveDatabase());
 
     const QString folder = test::testFolder() + "/data/TAV";
     QFile file(folder + "/TAV.xml");
@@ -122,15 +122,15 @@ TEST_F(MainWindowTest, whatALoadLeavesOutIsToldOnceByItsLinesBeforeAnySave)
               "  lines 48 to 52: repeats product or service 1 ($12.50 - Lawn mowing)\r\n\r\n"
               "(Saving writes the database without what was left out. The file as it was is kept as TAV.xml.damaged "
               "when you next save.)");
-    EXPECT_EQ(window->c.lvwCustomersVis->count(), 1);
-    EXPECT_EQ(window->c.lvwProducts[0]->count(), 1);
-    EXPECT_TRUE(window->db.products.find("1k")->endsWith("Lawn mowing"));
+    EXPECT_EQ(window->customersPage().controls().lvwCustomersVis->count(), 1);
+    EXPECT_EQ(window->productsPage().controls().lvwProducts[0]->count(), 1);
+    EXPECT_TRUE(window->books().data().products.find("1k")->endsWith("Lawn mowing"));
     EXPECT_FALSE(window->hasUnsavedChanges());
 
     // A file cut short is told so, and duplicates alone are told as such.
     test::writeDatabaseFile(test::sampleDatabase().left(test::sampleDatabase().indexOf("\t\t<InvoiceRecord>")));
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    window->session.loadAndShowDatabase();
+    window->books().loadAndShowDatabase();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Unreadable Entries Found");
     EXPECT_TRUE(scriptedHost().lastPrompt().text.startsWith(
         "The database file does not end with its last line, </TAV-DB>: it may have been cut short"));
@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, whatALoadLeavesOutIsToldOnceByItsLinesBeforeAnySave)
     bytes.replace("<FName>Bob</FNme>", "<FName>Bob</FName>");
     test::writeDatabaseFile(bytes);
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    window->session.loadAndShowDatabase();
+    window->books().loadAndShowDatabase();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Duplicate Entries Found");
     EXPECT_TRUE(scriptedHost().lastPrompt().text.startsWith(
         "3 entries of the database file repeated the number or name of an earlier entry and are left out; the "
@@ -165,7 +165,7 @@ TEST_F(MainWindowTest, theFileAsADamagedLoadFoundItIsKeptThroughEverySaveUnderTh
     // the save, the file goes to a free one, and the user is told which.
     test::writeDatabaseFile(damaged);
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    window->session.loadAndShowDatabase();
+    window->books().loadAndShowDatabase();
     EXPECT_TRUE(scriptedHost().lastPrompt().text.endsWith("kept as TAV.xml.damaged2 when you next save.)"));
     writeFile(kept + "2", "someone else's");
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
@@ -201,7 +201,7 @@ TEST_F(MainWindowTest, pricesWrittenUnderAnotherLocaleKeepTheirAmountsOrAreToldW
     const test::UserLocale german(QLocale(QLocale::German, QLocale::Germany));
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     start();
-    EXPECT_EQ(window->db.products.find("1k")->left(12), "000001234.50");
+    EXPECT_EQ(window->books().data().products.find("1k")->left(12), "000001234.50");
     // A comma and three digits may be a group or three decimals: the price is not guessed, and
     // the notice says how to clear it for a product that is deleted too.
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Amounts Not Read");
@@ -212,10 +212,10 @@ TEST_F(MainWindowTest, pricesWrittenUnderAnotherLocaleKeepTheirAmountsOrAreToldW
               "(A product or service whose price could not be read cannot be billed, and its lines on invoices print "
               "without an amount. To clear an amount for good, deleted products and services included, correct it on "
               "the line named in the database file with a text editor while TAV is closed.)");
-    EXPECT_EQ(window->c.lvwProducts[0]->textAt(2), "$1,234 - Hedge trimming") << "it sorts after every price";
+    EXPECT_EQ(window->productsPage().controls().lvwProducts[0]->textAt(2), "$1,234 - Hedge trimming") << "it sorts after every price";
     // Saved, the price is written as the file wrote it.
-    window->c.txtCompanyDetails[2]->setText("Springfield");
-    EXPECT_TRUE(window->session.saveDatabase());
+    window->companyInfoPage().controls().txtCompanyDetails[2]->setText("Springfield");
+    EXPECT_TRUE(window->books().saveDatabase());
     EXPECT_TRUE(test::readDatabaseFile().contains("<ItemPrice>$1,234</ItemPrice>"));
 }
 
@@ -226,9 +226,9 @@ TEST_F(MainWindowTest, aFileThatCannotBeReadIsNeverWrittenOver)
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     start();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Not Read");
-    window->c.txtCompanyDetails[0]->setText("New Co");
+    window->companyInfoPage().controls().txtCompanyDetails[0]->setText("New Co");
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    EXPECT_FALSE(window->session.saveDatabase());
+    EXPECT_FALSE(window->books().saveDatabase());
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database Not Saved");
     EXPECT_EQ(scriptedHost().lastPrompt().text,
               "The database file could not be read when it was opened, so it is not written over:\r\n"
@@ -244,15 +244,15 @@ TEST_F(MainWindowTest, aFileThatIsNoDatabaseIsToldAndNeverWrittenOver)
     start();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Not Read");
     EXPECT_TRUE(scriptedHost().lastPrompt().text.contains("Not a TAV database file"));
-    window->c.txtCompanyDetails[0]->setText("New Co");
+    window->companyInfoPage().controls().txtCompanyDetails[0]->setText("New Co");
     for (int save = 0; save < 2; ++save) {
         scriptedHost().answerMessageBox(MessageAnswer::Ok);
-        EXPECT_FALSE(window->session.saveDatabase());
+        EXPECT_FALSE(window->books().saveDatabase());
     }
     // Nor by SvAs onto that same file.
     test::dialogBackend().chooseFiles({test::databaseFile()});
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    window->c.cmdChangePath[app::FileCommands::SaveAs]->click();
+    window->optionsPage().controls().cmdChangePath[app::FileCommands::SaveAs]->click();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database Not Saved");
     EXPECT_TRUE(window->hasUnsavedChanges());
     EXPECT_EQ(test::readDatabaseFile(), text);
@@ -261,10 +261,10 @@ TEST_F(MainWindowTest, aFileThatIsNoDatabaseIsToldAndNeverWrittenOver)
     // Once the file holds a database again and Cancel has read it, it is saved as any other.
     test::writeDatabaseFile(test::sampleDatabase());
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    emit window->c.cmdCancel->clicked();
-    EXPECT_EQ(window->c.lvwCustomersVis->count(), 2);
-    window->c.txtCompanyDetails[0]->setText("New Co");
-    EXPECT_TRUE(window->session.saveDatabase());
+    emit window->frameControls().cmdCancel->clicked();
+    EXPECT_EQ(window->customersPage().controls().lvwCustomersVis->count(), 2);
+    window->companyInfoPage().controls().txtCompanyDetails[0]->setText("New Co");
+    EXPECT_TRUE(window->books().saveDatabase());
     EXPECT_TRUE(test::readDatabaseFile().contains("<CompanyName>New Co</CompanyName>"));
 }
 

@@ -1,4 +1,4 @@
-#include "app/LocaleFormats.h"
+#include "app/books/LocaleFormats.h"
 
 #include <gtest/gtest.h>
 

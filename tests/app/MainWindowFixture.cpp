@@ -152,7 +152,7 @@ void MainWindowTest::TearDown()
 {
     // Closes without the shutdown question: the tests decide themselves what gets saved.
     if (window && !window->unloaded()) {
-        window->session.setSaveCancelVisible(false);
+        window->books().setUnsaved(false);
         window->unload();
     }
     components::releaseDialogs();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainWindow.h"
+#include "app/frame/MainWindow.h"
 #include "components/Dialogs.h"
 #include "components/HoverCommand.h"
 #include "components/MessageWindow.h"

@@ -17,20 +17,21 @@ TEST_F(MainWindowTest, anEmptyStoreGivesTheDefaultOptions)
 {
     test::writeDatabaseFile({});
     start();
-    auto& c = window->c;
-    EXPECT_EQ(c.txtChangePath->text(), test::databaseFile());
-    EXPECT_TRUE(c.txtChangePath->locked());
-    EXPECT_EQ(c.chkCheckToConfirmEdits->value(), CheckBox::Checked);
-    EXPECT_EQ(c.chkExpertMode->value(), CheckBox::Unchecked);
-    EXPECT_TRUE(c.optInvoiceTitle[0]->value());
-    EXPECT_TRUE(c.optInvoiceTitleSize[2]->value());
-    EXPECT_EQ(c.chkKeepTwelveLines->value(), CheckBox::Checked);
-    EXPECT_EQ(c.chkMoveAccordingly->value(), CheckBox::Unchecked);
-    EXPECT_FALSE(c.chkMoveAccordingly->enabled());
-    EXPECT_TRUE(c.picPrintPreviewTop[0]->visible());
-    EXPECT_TRUE(c.picPrintPreviewBottom[0]->visible());
-    EXPECT_FALSE(c.cmdPrintPreviewBack->enabled());
-    EXPECT_TRUE(c.cmdPrintPreviewForward->enabled());
+    auto& options = window->optionsPage().controls();
+    auto& printOptions = window->printOptionsPage().controls();
+    EXPECT_EQ(options.txtChangePath->text(), test::databaseFile());
+    EXPECT_TRUE(options.txtChangePath->locked());
+    EXPECT_EQ(options.chkCheckToConfirmEdits->value(), CheckBox::Checked);
+    EXPECT_EQ(options.chkExpertMode->value(), CheckBox::Unchecked);
+    EXPECT_TRUE(printOptions.optInvoiceTitle[0]->value());
+    EXPECT_TRUE(printOptions.optInvoiceTitleSize[2]->value());
+    EXPECT_EQ(printOptions.chkKeepTwelveLines->value(), CheckBox::Checked);
+    EXPECT_EQ(printOptions.chkMoveAccordingly->value(), CheckBox::Unchecked);
+    EXPECT_FALSE(printOptions.chkMoveAccordingly->enabled());
+    EXPECT_TRUE(printOptions.picPrintPreviewTop[0]->visible());
+    EXPECT_TRUE(printOptions.picPrintPreviewBottom[0]->visible());
+    EXPECT_FALSE(printOptions.cmdPrintPreviewBack->enabled());
+    EXPECT_TRUE(printOptions.cmdPrintPreviewForward->enabled());
     EXPECT_EQ(settings().value("Settings", "InvoiceTitleOption"), "0");
     EXPECT_TRUE(settings().contains("Settings", "InvoiceTitleText"));
     EXPECT_EQ(settings().value("Settings", "InvoiceTitleSize"), "2");
@@ -50,42 +51,43 @@ TEST_F(MainWindowTest, storedOptionsAreReadWithoutRegardToCaseAndBadOnesGiveDefa
     settings().setValue("Printing", "MoveBottomTextAccordingly", "True");
     settings().setValue("Printing", "PrintPreviewSelected", "2.5");
     start();
-    auto& c = window->c;
-    EXPECT_EQ(c.chkCheckToConfirmEdits->value(), CheckBox::Unchecked);
-    EXPECT_EQ(c.chkExpertMode->value(), CheckBox::Checked);
-    EXPECT_TRUE(c.optInvoiceTitle[0]->value());
-    EXPECT_EQ(c.txtInvoiceTitle->text(), "Statement") << "the title keeps its letter case";
-    EXPECT_TRUE(c.optInvoiceTitleSize[2]->value());
-    EXPECT_TRUE(c.chkMoveAccordingly->enabled());
-    EXPECT_TRUE(c.picPrintPreviewBottom[2]->visible());
-    EXPECT_EQ(window->state.printPreviewSelected, 0);
-    EXPECT_TRUE(c.picPrintPreviewTop[0]->visible());
+    auto& options = window->optionsPage().controls();
+    auto& printOptions = window->printOptionsPage().controls();
+    EXPECT_EQ(options.chkCheckToConfirmEdits->value(), CheckBox::Unchecked);
+    EXPECT_EQ(options.chkExpertMode->value(), CheckBox::Checked);
+    EXPECT_TRUE(printOptions.optInvoiceTitle[0]->value());
+    EXPECT_EQ(printOptions.txtInvoiceTitle->text(), "Statement") << "the title keeps its letter case";
+    EXPECT_TRUE(printOptions.optInvoiceTitleSize[2]->value());
+    EXPECT_TRUE(printOptions.chkMoveAccordingly->enabled());
+    EXPECT_TRUE(printOptions.picPrintPreviewBottom[2]->visible());
+    EXPECT_EQ(window->printOptionsPage().chosenLayout(), 0);
+    EXPECT_TRUE(printOptions.picPrintPreviewTop[0]->visible());
 }
 
 TEST_F(MainWindowTest, expertModeHidesTheHintsAndChangesTheBillingLabel)
 {
     test::writeDatabaseFile({});
     start();
-    auto& c = window->c;
-    c.chkExpertMode->setValue(CheckBox::Checked);
+    auto& options = window->optionsPage().controls();
+    options.chkExpertMode->setValue(CheckBox::Checked);
     EXPECT_EQ(settings().value("Settings", "ExpertMode"), "True");
-    for (auto* hint : {c.lblRightClickForNote, c.lblExpertMode2, c.lblLeaveOptionalEntriesBlank, c.lblSaveDatabaseToUpdate})
+    for (auto* hint : {window->printingPage().controls().lblRightClickForNote, window->optionsPage().controls().lblExpertMode2, window->companyInfoPage().controls().lblLeaveOptionalEntriesBlank, window->companyInfoPage().controls().lblSaveDatabaseToUpdate})
         EXPECT_FALSE(hint->visible());
-    EXPECT_EQ(c.lblExpertMode1->top(), 3555);
-    EXPECT_EQ(c.lblDoubleClickToAdd->caption(), "List of Products and Services:");
-    EXPECT_EQ(c.lblDoubleClickToAdd->backColor(), platform::SystemColor::ButtonFace);
-    EXPECT_EQ(c.lblDoubleClickToAdd->left(), c.lvwProducts[0]->left());
+    EXPECT_EQ(window->optionsPage().controls().lblExpertMode1->top(), 3555);
+    EXPECT_EQ(window->billPeriodsPage().controls().lblDoubleClickToAdd->caption(), "List of Products and Services:");
+    EXPECT_EQ(window->billPeriodsPage().controls().lblDoubleClickToAdd->backColor(), platform::SystemColor::ButtonFace);
+    EXPECT_EQ(window->billPeriodsPage().controls().lblDoubleClickToAdd->left(), window->productsPage().controls().lvwProducts[0]->left());
 
-    window->session.setSaveCancelVisible(true);
-    c.chkExpertMode->setValue(CheckBox::Unchecked);
+    window->books().setUnsaved(true);
+    options.chkExpertMode->setValue(CheckBox::Unchecked);
     EXPECT_EQ(settings().value("Settings", "ExpertMode"), "False");
-    EXPECT_TRUE(c.lblRightClickForNote->visible());
-    EXPECT_EQ(c.lblExpertMode1->top(), 3450);
-    EXPECT_TRUE(c.lblQuickestWay->visible());
-    EXPECT_EQ(c.lblDoubleClickToAdd->caption(), "  Double-click to Bill *Marked Customers:  ");
-    EXPECT_EQ(c.lblDoubleClickToAdd->backColor(), platform::SystemColor::InfoBackground);
+    EXPECT_TRUE(window->printingPage().controls().lblRightClickForNote->visible());
+    EXPECT_EQ(window->optionsPage().controls().lblExpertMode1->top(), 3450);
+    EXPECT_TRUE(window->optionsPage().controls().lblQuickestWay->visible());
+    EXPECT_EQ(window->billPeriodsPage().controls().lblDoubleClickToAdd->caption(), "  Double-click to Bill *Marked Customers:  ");
+    EXPECT_EQ(window->billPeriodsPage().controls().lblDoubleClickToAdd->backColor(), platform::SystemColor::InfoBackground);
 
-    c.chkCheckToConfirmEdits->setValue(CheckBox::Unchecked);
+    options.chkCheckToConfirmEdits->setValue(CheckBox::Unchecked);
     EXPECT_EQ(settings().value("Settings", "CheckToConfirmEdits"), "False");
 }
 
@@ -93,48 +95,48 @@ TEST_F(MainWindowTest, companyEditsMarkChangesButLoadingDoesNot)
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
-    EXPECT_EQ(c.txtCompanyDetails[1]->text(), "1 Main Street");
+    auto& company = window->companyInfoPage().controls();
+    EXPECT_EQ(company.txtCompanyDetails[1]->text(), "1 Main Street");
     EXPECT_FALSE(window->hasUnsavedChanges());
-    c.txtCompanyDetails[7]->setText("Green & Sons Ltd");
+    company.txtCompanyDetails[7]->setText("Green & Sons Ltd");
     EXPECT_TRUE(window->hasUnsavedChanges());
-    EXPECT_EQ(window->db.company.texts[7], "Green & Sons Ltd");
+    EXPECT_EQ(window->books().data().company.texts[7], "Green & Sons Ltd");
 }
 
 TEST_F(MainWindowTest, thePrintOptionsAreStoredTheMomentTheyChange)
 {
     test::writeDatabaseFile({});
     start();
-    auto& c = window->c;
-    c.cmdPrintPreviewForward->click();
-    c.cmdPrintPreviewForward->click();
+    auto& printOptions = window->printOptionsPage().controls();
+    printOptions.cmdPrintPreviewForward->click();
+    printOptions.cmdPrintPreviewForward->click();
     EXPECT_EQ(settings().value("Printing", "PrintPreviewSelected"), "2");
-    EXPECT_FALSE(c.cmdPrintPreviewForward->enabled());
-    EXPECT_TRUE(c.picPrintPreviewTop[2]->visible());
-    c.cmdPrintPreviewBack->click();
+    EXPECT_FALSE(printOptions.cmdPrintPreviewForward->enabled());
+    EXPECT_TRUE(printOptions.picPrintPreviewTop[2]->visible());
+    printOptions.cmdPrintPreviewBack->click();
     EXPECT_EQ(settings().value("Printing", "PrintPreviewSelected"), "1");
-    EXPECT_TRUE(c.cmdPrintPreviewBack->enabled());
-    EXPECT_TRUE(c.cmdPrintPreviewForward->enabled());
+    EXPECT_TRUE(printOptions.cmdPrintPreviewBack->enabled());
+    EXPECT_TRUE(printOptions.cmdPrintPreviewForward->enabled());
 
-    c.optInvoiceTitle[2]->setValue(true);
+    printOptions.optInvoiceTitle[2]->setValue(true);
     EXPECT_EQ(settings().value("Settings", "InvoiceTitleOption"), "2");
-    c.txtInvoiceTitle->setText("Bill");
+    printOptions.txtInvoiceTitle->setText("Bill");
     EXPECT_EQ(settings().value("Settings", "InvoiceTitleText"), "Bill");
-    c.txtInvoiceTitle->setText("");
+    printOptions.txtInvoiceTitle->setText("");
     EXPECT_EQ(settings().value("Settings", "InvoiceTitleText"), "");
-    c.optInvoiceTitleSize[0]->setValue(true);
+    printOptions.optInvoiceTitleSize[0]->setValue(true);
     EXPECT_EQ(settings().value("Settings", "InvoiceTitleSize"), "0");
-    c.chkAddInvoiceDateToInvoice->setValue(CheckBox::Checked);
+    printOptions.chkAddInvoiceDateToInvoice->setValue(CheckBox::Checked);
     EXPECT_EQ(settings().value("Printing", "AddInvoiceDateToInvoice"), "True");
-    c.chkPrintDuplicateInvoices->setValue(CheckBox::Checked);
+    printOptions.chkPrintDuplicateInvoices->setValue(CheckBox::Checked);
     EXPECT_EQ(settings().value("Printing", "PrintDuplicateInvoices"), "True");
 
-    c.chkMoveAccordingly->setValue(CheckBox::Checked);
-    EXPECT_TRUE(c.picPrintPreviewBottom[0]->visible()) << "twelve lines win over moving the text";
-    c.chkKeepTwelveLines->setValue(CheckBox::Unchecked);
+    printOptions.chkMoveAccordingly->setValue(CheckBox::Checked);
+    EXPECT_TRUE(printOptions.picPrintPreviewBottom[0]->visible()) << "twelve lines win over moving the text";
+    printOptions.chkKeepTwelveLines->setValue(CheckBox::Unchecked);
     EXPECT_EQ(settings().value("Printing", "KeepTwelveLines"), "False");
-    EXPECT_TRUE(c.chkMoveAccordingly->enabled());
-    EXPECT_TRUE(c.picPrintPreviewBottom[2]->visible());
-    c.chkMoveAccordingly->setValue(CheckBox::Unchecked);
-    EXPECT_TRUE(c.picPrintPreviewBottom[1]->visible());
+    EXPECT_TRUE(printOptions.chkMoveAccordingly->enabled());
+    EXPECT_TRUE(printOptions.picPrintPreviewBottom[2]->visible());
+    printOptions.chkMoveAccordingly->setValue(CheckBox::Unchecked);
+    EXPECT_TRUE(printOptions.picPrintPreviewBottom[1]->visible());
 }

@@ -21,8 +21,8 @@ protected:
         start();
     }
 
-    int shownTop() const { return shown(window->c.picPrintPreviewTop); }
-    int shownBottom() const { return shown(window->c.picPrintPreviewBottom); }
+    int shownTop() const { return shown(window->printOptionsPage().controls().picPrintPreviewTop); }
+    int shownBottom() const { return shown(window->printOptionsPage().controls().picPrintPreviewBottom); }
 
 private:
     static int shown(const std::array<platform::PictureBox*, 3>& pictures)
@@ -43,17 +43,17 @@ private:
 TEST_F(PrintOptionsPageTest, aFreshStoreShowsTheDefaultsAndStoresTheTitleSettings)
 {
     startEmpty();
-    auto& c = window->c;
-    EXPECT_TRUE(c.optInvoiceTitle[0]->value());
-    EXPECT_TRUE(c.optInvoiceTitleSize[2]->value());
-    EXPECT_EQ(c.chkAddInvoiceDateToInvoice->value(), CheckBox::Unchecked);
-    EXPECT_EQ(c.chkPrintDuplicateInvoices->value(), CheckBox::Unchecked);
-    EXPECT_EQ(c.chkKeepTwelveLines->value(), CheckBox::Checked);
-    EXPECT_EQ(c.chkMoveAccordingly->value(), CheckBox::Unchecked);
-    EXPECT_FALSE(c.chkMoveAccordingly->enabled());
-    EXPECT_EQ(window->state.printPreviewSelected, 0);
-    EXPECT_FALSE(c.cmdPrintPreviewBack->enabled());
-    EXPECT_TRUE(c.cmdPrintPreviewForward->enabled());
+    auto& printOptions = window->printOptionsPage().controls();
+    EXPECT_TRUE(printOptions.optInvoiceTitle[0]->value());
+    EXPECT_TRUE(printOptions.optInvoiceTitleSize[2]->value());
+    EXPECT_EQ(printOptions.chkAddInvoiceDateToInvoice->value(), CheckBox::Unchecked);
+    EXPECT_EQ(printOptions.chkPrintDuplicateInvoices->value(), CheckBox::Unchecked);
+    EXPECT_EQ(printOptions.chkKeepTwelveLines->value(), CheckBox::Checked);
+    EXPECT_EQ(printOptions.chkMoveAccordingly->value(), CheckBox::Unchecked);
+    EXPECT_FALSE(printOptions.chkMoveAccordingly->enabled());
+    EXPECT_EQ(window->printOptionsPage().chosenLayout(), 0);
+    EXPECT_FALSE(printOptions.cmdPrintPreviewBack->enabled());
+    EXPECT_TRUE(printOptions.cmdPrintPreviewForward->enabled());
     EXPECT_EQ(shownTop(), 0);
     EXPECT_EQ(shownBottom(), 0);
     EXPECT_EQ(settings().value("Settings", "InvoiceTitleOption"), "0");
@@ -64,37 +64,37 @@ TEST_F(PrintOptionsPageTest, aFreshStoreShowsTheDefaultsAndStoresTheTitleSetting
 TEST_F(PrintOptionsPageTest, theArrowsStepThroughTheThreeLayoutsAndStoreTheChoice)
 {
     startEmpty();
-    auto& c = window->c;
-    c.cmdPrintPreviewForward->click();
-    c.cmdPrintPreviewForward->click();
+    auto& printOptions = window->printOptionsPage().controls();
+    printOptions.cmdPrintPreviewForward->click();
+    printOptions.cmdPrintPreviewForward->click();
     EXPECT_EQ(settings().value("Printing", "PrintPreviewSelected"), "2");
     EXPECT_EQ(shownTop(), 2);
-    EXPECT_FALSE(c.cmdPrintPreviewForward->enabled());
-    c.cmdPrintPreviewBack->click();
+    EXPECT_FALSE(printOptions.cmdPrintPreviewForward->enabled());
+    printOptions.cmdPrintPreviewBack->click();
     EXPECT_EQ(settings().value("Printing", "PrintPreviewSelected"), "1");
     EXPECT_EQ(shownTop(), 1);
-    EXPECT_TRUE(c.cmdPrintPreviewBack->enabled());
-    EXPECT_TRUE(c.cmdPrintPreviewForward->enabled());
+    EXPECT_TRUE(printOptions.cmdPrintPreviewBack->enabled());
+    EXPECT_TRUE(printOptions.cmdPrintPreviewForward->enabled());
 }
 
 TEST_F(PrintOptionsPageTest, theBottomPreviewFollowsTheTwoLineOptions)
 {
     startEmpty();
-    auto& c = window->c;
-    c.chkMoveAccordingly->setValue(CheckBox::Checked);
+    auto& printOptions = window->printOptionsPage().controls();
+    printOptions.chkMoveAccordingly->setValue(CheckBox::Checked);
     EXPECT_EQ(shownBottom(), 0) << "twelve lines kept, whatever move-text says";
-    c.chkKeepTwelveLines->setValue(CheckBox::Unchecked);
-    EXPECT_TRUE(c.chkMoveAccordingly->enabled());
+    printOptions.chkKeepTwelveLines->setValue(CheckBox::Unchecked);
+    EXPECT_TRUE(printOptions.chkMoveAccordingly->enabled());
     EXPECT_EQ(shownBottom(), 2);
     EXPECT_EQ(settings().value("Printing", "KeepTwelveLines"), "False");
     EXPECT_EQ(settings().value("Printing", "MoveBottomTextAccordingly"), "True");
-    c.chkMoveAccordingly->setValue(CheckBox::Unchecked);
+    printOptions.chkMoveAccordingly->setValue(CheckBox::Unchecked);
     EXPECT_EQ(shownBottom(), 1);
-    c.chkMoveAccordingly->setValue(CheckBox::Checked);
-    c.chkKeepTwelveLines->setValue(CheckBox::Checked);
+    printOptions.chkMoveAccordingly->setValue(CheckBox::Checked);
+    printOptions.chkKeepTwelveLines->setValue(CheckBox::Checked);
     EXPECT_EQ(shownBottom(), 0);
-    EXPECT_FALSE(c.chkMoveAccordingly->enabled());
-    EXPECT_EQ(c.chkMoveAccordingly->value(), CheckBox::Checked) << "disabling keeps the check mark";
+    EXPECT_FALSE(printOptions.chkMoveAccordingly->enabled());
+    EXPECT_EQ(printOptions.chkMoveAccordingly->value(), CheckBox::Checked) << "disabling keeps the check mark";
 }
 
 TEST_F(PrintOptionsPageTest, storedValuesReadByTheirRulesAndOutOfRangeOnesFallBack)
@@ -105,35 +105,35 @@ TEST_F(PrintOptionsPageTest, storedValuesReadByTheirRulesAndOutOfRangeOnesFallBa
     settings().setValue("Printing", "AddInvoiceDateToInvoice", "TRUE");
     settings().setValue("Printing", "KeepTwelveLines", "maybe");
     startEmpty();
-    auto& c = window->c;
-    EXPECT_EQ(window->state.printPreviewSelected, 0);
+    auto& printOptions = window->printOptionsPage().controls();
+    EXPECT_EQ(window->printOptionsPage().chosenLayout(), 0);
     EXPECT_EQ(shownTop(), 0);
-    EXPECT_TRUE(c.optInvoiceTitle[0]->value());
-    EXPECT_TRUE(c.optInvoiceTitleSize[2]->value());
-    EXPECT_EQ(c.chkAddInvoiceDateToInvoice->value(), CheckBox::Checked);
-    EXPECT_EQ(c.chkKeepTwelveLines->value(), CheckBox::Checked) << "only \"false\" turns twelve lines off";
+    EXPECT_TRUE(printOptions.optInvoiceTitle[0]->value());
+    EXPECT_TRUE(printOptions.optInvoiceTitleSize[2]->value());
+    EXPECT_EQ(printOptions.chkAddInvoiceDateToInvoice->value(), CheckBox::Checked);
+    EXPECT_EQ(printOptions.chkKeepTwelveLines->value(), CheckBox::Checked) << "only \"false\" turns twelve lines off";
 }
 
 TEST_F(PrintOptionsPageTest, previewsAreSmallPicturesOfTheLayouts)
 {
     startEmpty();
-    auto& c = window->c;
+    auto& printOptions = window->printOptionsPage().controls();
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(c.picPrintPreviewTop[i]->picture().size(), QSize(192, 105));
-        EXPECT_EQ(c.picPrintPreviewBottom[i]->picture().size(), QSize(192, 144));
+        EXPECT_EQ(printOptions.picPrintPreviewTop[i]->picture().size(), QSize(192, 105));
+        EXPECT_EQ(printOptions.picPrintPreviewBottom[i]->picture().size(), QSize(192, 144));
     }
     const auto image = [](platform::PictureBox* box) { return box->picture().toImage(); };
-    EXPECT_NE(image(c.picPrintPreviewTop[0]), image(c.picPrintPreviewTop[1]));
-    EXPECT_NE(image(c.picPrintPreviewTop[1]), image(c.picPrintPreviewTop[2]));
-    EXPECT_NE(image(c.picPrintPreviewBottom[0]), image(c.picPrintPreviewBottom[1]));
-    EXPECT_NE(image(c.picPrintPreviewBottom[1]), image(c.picPrintPreviewBottom[2]));
+    EXPECT_NE(image(printOptions.picPrintPreviewTop[0]), image(printOptions.picPrintPreviewTop[1]));
+    EXPECT_NE(image(printOptions.picPrintPreviewTop[1]), image(printOptions.picPrintPreviewTop[2]));
+    EXPECT_NE(image(printOptions.picPrintPreviewBottom[0]), image(printOptions.picPrintPreviewBottom[1]));
+    EXPECT_NE(image(printOptions.picPrintPreviewBottom[1]), image(printOptions.picPrintPreviewBottom[2]));
 }
 
 TEST_F(PrintOptionsPageTest, aTitleIsStoredAsItIsTyped)
 {
     startEmpty();
-    window->c.txtInvoiceTitle->setText("Receipt");
+    window->printOptionsPage().controls().txtInvoiceTitle->setText("Receipt");
     EXPECT_EQ(settings().value("Settings", "InvoiceTitleText"), "Receipt");
-    window->c.txtInvoiceTitle->setText("");
+    window->printOptionsPage().controls().txtInvoiceTitle->setText("");
     EXPECT_EQ(settings().value("Settings", "InvoiceTitleText"), "");
 }

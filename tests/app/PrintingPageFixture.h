@@ -19,7 +19,7 @@ protected:
     {
         writeDatabaseFile(sampleDatabase());
         start();
-        platform::ComboBox* periods = window->c.cmbBillPeriod[2];
+        platform::ComboBox* periods = window->printingPage().controls().cmbBillPeriod[2];
         for (int i = 0; i < periods->listCount(); ++i) {
             if (periods->itemText(i) == "January")
                 periods->setListIndex(i);
@@ -27,7 +27,7 @@ protected:
         ASSERT_TRUE(tree().contains("1k"));
     }
 
-    platform::TreeView& tree() { return *window->c.tvwInvoiceRecords[1]; }
+    platform::TreeView& tree() { return *window->printingPage().controls().tvwInvoiceRecords[1]; }
 
     // The pages of the only print run there was.
     const std::vector<platform::Page>& printedPages()
@@ -40,11 +40,10 @@ protected:
 
     void expectRunOver()
     {
-        auto& c = window->c;
-        EXPECT_FALSE(c.lblPrinting->visible());
-        EXPECT_FALSE(c.staPrinting->visible());
-        EXPECT_TRUE(c.cmdPrintSelectedInvoices->enabled());
-        EXPECT_TRUE(c.cmdPrintSelectedEnvelopes->enabled());
+        EXPECT_FALSE(window->printingPage().controls().lblPrinting->visible());
+        EXPECT_FALSE(window->printingPage().controls().staPrinting->visible());
+        EXPECT_TRUE(window->printingPage().controls().cmdPrintSelectedInvoices->enabled());
+        EXPECT_TRUE(window->printingPage().controls().cmdPrintSelectedEnvelopes->enabled());
     }
 };
 

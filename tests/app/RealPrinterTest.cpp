@@ -68,15 +68,15 @@ protected:
         test::writeDatabaseFile(test::sampleDatabase());
         start();
         test::scriptedHost().printForReal();
-        auto* periods = window->c.cmbBillPeriod[2];
+        auto* periods = window->printingPage().controls().cmbBillPeriod[2];
         for (int i = 0; i < periods->listCount(); ++i) {
             if (periods->itemText(i) == "January")
                 periods->setListIndex(i);
         }
     }
 
-    void printInvoices() { window->c.cmdPrintSelectedInvoices->click(); }
-    void printEnvelopes() { window->c.cmdPrintSelectedEnvelopes->click(); }
+    void printInvoices() { window->printingPage().controls().cmdPrintSelectedInvoices->click(); }
+    void printEnvelopes() { window->printingPage().controls().cmdPrintSelectedEnvelopes->click(); }
     // From its options window; the user closes the box that the run may end with.
     void printCustomerList(bool answerBox = false)
     {
@@ -84,7 +84,7 @@ protected:
             [](platform::Form& form) { static_cast<printing::CustomerListOptionsWindow&>(form).cmdPrint->click(); });
         if (answerBox)
             scriptedHost().answerMessageBox(MessageAnswer::Ok);
-        window->c.cmdPrint->click();
+        window->customersPage().controls().cmdPrint->click();
     }
 
     std::size_t messageBoxes() const

@@ -18,12 +18,13 @@ TEST_F(MainWindowTest, saveWritesTheFileAndHidesSaveAndCancel)
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
-    c.txtCompanyDetails[5]->setText("We cut it all");
-    EXPECT_TRUE(c.cmdSave->visible());
-    EXPECT_TRUE(c.cmdCancel->visible());
-    emit c.cmdSave->clicked();
-    EXPECT_FALSE(c.cmdSave->visible());
+    const auto& frame = window->frameControls();
+    auto& company = window->companyInfoPage().controls();
+    company.txtCompanyDetails[5]->setText("We cut it all");
+    EXPECT_TRUE(frame.cmdSave->visible());
+    EXPECT_TRUE(frame.cmdCancel->visible());
+    emit frame.cmdSave->clicked();
+    EXPECT_FALSE(frame.cmdSave->visible());
     EXPECT_FALSE(window->hasUnsavedChanges());
     EXPECT_TRUE(test::readDatabaseFile().contains("\t\t<CompanySlogan>We cut it all</CompanySlogan>\r\n"));
     EXPECT_TRUE(QFile::exists(test::databaseFile() + ".bak"));
@@ -48,23 +49,25 @@ TEST_F(MainWindowTest, aFileChangedSinceItWasReadIsWrittenOverOnlyWhenTheUserSay
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
-    c.txtCompanyDetails[0]->setText("Ours");
+    const auto& frame = window->frameControls();
+    auto& options = window->optionsPage().controls();
+    auto& company = window->companyInfoPage().controls();
+    company.txtCompanyDetails[0]->setText("Ours");
     const QByteArray theirs = QByteArray(test::sampleDatabase()).replace("Green &amp; Sons", "Theirs");
     replaceOnDisk(theirs);
 
     scriptedHost().answerMessageBox(MessageAnswer::No);
-    EXPECT_FALSE(window->session.saveDatabase());
+    EXPECT_FALSE(window->books().saveDatabase());
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Changed");
     EXPECT_EQ(scriptedHost().lastPrompt().buttons, platform::MessageButtons::YesNoDefaultNo);
     EXPECT_TRUE(scriptedHost().lastPrompt().text.contains(test::databaseFile()));
     EXPECT_EQ(test::readDatabaseFile(), theirs);
-    EXPECT_TRUE(c.cmdSave->visible());
+    EXPECT_TRUE(frame.cmdSave->visible());
 
     // SvAs onto the same file and the save at shutdown ask the same; No keeps the program running.
     test::dialogBackend().chooseFiles({test::databaseFile()});
     scriptedHost().answerMessageBox(MessageAnswer::No);
-    c.cmdChangePath[app::FileCommands::SaveAs]->click();
+    options.cmdChangePath[app::FileCommands::SaveAs]->click();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Changed");
     scriptedHost().answerMessageBox(MessageAnswer::Yes);
     scriptedHost().answerMessageBox(MessageAnswer::No);
@@ -73,20 +76,20 @@ TEST_F(MainWindowTest, aFileChangedSinceItWasReadIsWrittenOverOnlyWhenTheUserSay
     EXPECT_EQ(test::readDatabaseFile(), theirs);
 
     scriptedHost().answerMessageBox(MessageAnswer::Yes);
-    EXPECT_TRUE(window->session.saveDatabase());
+    EXPECT_TRUE(window->books().saveDatabase());
     EXPECT_TRUE(test::readDatabaseFile().contains("<CompanyName>Ours</CompanyName>"));
     // The file as this program saved it is no change: the next save asks nothing.
-    c.txtCompanyDetails[0]->setText("Ours again");
-    EXPECT_TRUE(window->session.saveDatabase());
+    company.txtCompanyDetails[0]->setText("Ours again");
+    EXPECT_TRUE(window->books().saveDatabase());
 
     // Written in place (an editor), the file has changed as well.
     QFile file(test::databaseFile());
     ASSERT_TRUE(file.open(QIODevice::Append));
     file.write("\r\n");
     file.close();
-    c.txtCompanyDetails[0]->setText("Ours once more");
+    company.txtCompanyDetails[0]->setText("Ours once more");
     scriptedHost().answerMessageBox(MessageAnswer::No);
-    EXPECT_FALSE(window->session.saveDatabase());
+    EXPECT_FALSE(window->books().saveDatabase());
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database File Changed");
     EXPECT_TRUE(test::readDatabaseFile().contains("<CompanyName>Ours again</CompanyName>"));
 }
@@ -95,26 +98,27 @@ TEST_F(MainWindowTest, cancelReloadsTheFileAfterItsQuestion)
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
-    c.txtField[0]->setText("Robert");
+    const auto& frame = window->frameControls();
+    const auto& customers = window->customersPage().controls();
+    customers.txtField[0]->setText("Robert");
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    c.cmdAddNew->click();
-    EXPECT_EQ(c.lvwCustomersVis->textAt(1), "Adams, Robert");
-    c.lvwCustomersVis->select(2);
+    customers.cmdAddNew->click();
+    EXPECT_EQ(customers.lvwCustomersVis->textAt(1), "Adams, Robert");
+    customers.lvwCustomersVis->select(2);
 
     scriptedHost().answerMessageBox(MessageAnswer::Cancel);
-    emit c.cmdCancel->clicked();
+    emit frame.cmdCancel->clicked();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "ABANDON ALL CHANGES???");
     EXPECT_TRUE(window->hasUnsavedChanges());
 
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    emit c.cmdCancel->clicked();
+    emit frame.cmdCancel->clicked();
     EXPECT_FALSE(window->hasUnsavedChanges());
-    EXPECT_EQ(c.lvwCustomersVis->textAt(1), "Adams, Bob");
+    EXPECT_EQ(customers.lvwCustomersVis->textAt(1), "Adams, Bob");
     // The fields show the customer the list selects, never a selected entry with empty fields.
-    ASSERT_GT(c.lvwCustomersVis->currentPosition(), 0);
-    EXPECT_EQ(c.txtField[0]->text(),
-              c.lvwCustomersVis->currentPosition() == 1 ? QString("Bob") : QString("Ann"));
+    ASSERT_GT(customers.lvwCustomersVis->currentPosition(), 0);
+    EXPECT_EQ(customers.txtField[0]->text(),
+              customers.lvwCustomersVis->currentPosition() == 1 ? QString("Bob") : QString("Ann"));
 }
 
 TEST_F(MainWindowTest, cancelLeavesNothingOfAnAbandonedPeriodToShowOrPrint)
@@ -125,69 +129,71 @@ TEST_F(MainWindowTest, cancelLeavesNothingOfAnAbandonedPeriodToShowOrPrint)
                  bytes.indexOf("\t</InvoiceRecords>") - bytes.indexOf("\t\t<InvoiceRecord>"));
     test::writeDatabaseFile(bytes);
     start();
-    auto& c = window->c;
+    const auto& frame = window->frameControls();
+    const auto& customers = window->customersPage().controls();
     const auto finalise = [&](const QString& name) {
-        c.cmdAddNewBP->click();
-        window->newPeriod.billSelectedProduct();
-        c.txtBillPeriod->setText(name);
-        c.txtPField[3]->setText("2/15/2026");
+        window->billPeriodsPage().controls().cmdAddNewBP->click();
+        window->billPeriodsPage().newPeriod().billSelectedProduct();
+        window->billPeriodsPage().controls().txtBillPeriod->setText(name);
+        window->billPeriodsPage().controls().txtPField[3]->setText("2/15/2026");
         scriptedHost().answerMessageBox(MessageAnswer::Ok);
-        c.cmdAddNewBP->click();
+        window->billPeriodsPage().controls().cmdAddNewBP->click();
     };
     finalise("March");
-    ASSERT_EQ(c.tvwInvoiceRecords[1]->childKeys("root_node").size(), 2);
+    ASSERT_EQ(window->printingPage().controls().tvwInvoiceRecords[1]->childKeys("root_node").size(), 2);
 
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    emit c.cmdCancel->clicked();
-    EXPECT_EQ(c.cmbBillPeriod[2]->listCount(), 0);
-    EXPECT_EQ(c.tvwInvoiceRecords[0]->nodeCount(), 0);
-    EXPECT_EQ(c.tvwInvoiceRecords[1]->nodeCount(), 0) << "the Printing tree still shows the abandoned period";
-    EXPECT_EQ(c.txtPField[3]->text(), "");
-    c.cmdPrintSelectedInvoices->click();
-    c.cmdPrintSelectedEnvelopes->click();
+    emit frame.cmdCancel->clicked();
+    EXPECT_EQ(window->printingPage().controls().cmbBillPeriod[2]->listCount(), 0);
+    EXPECT_EQ(window->billPeriodsPage().controls().tvwInvoiceRecords[0]->nodeCount(), 0);
+    EXPECT_EQ(window->printingPage().controls().tvwInvoiceRecords[1]->nodeCount(), 0) << "the Printing tree still shows the abandoned period";
+    EXPECT_EQ(window->billPeriodsPage().controls().txtPField[3]->text(), "");
+    window->printingPage().controls().cmdPrintSelectedInvoices->click();
+    window->printingPage().controls().cmdPrintSelectedEnvelopes->click();
     EXPECT_TRUE(scriptedHost().printRuns().empty());
 
     // A period being composed when the changes are abandoned is dropped with them.
     // So is a new customer being entered.
     finalise("April");
-    c.cmdAddNewBP->click();
-    window->newPeriod.billSelectedProduct();
-    c.cmdAddNew->click();
+    window->billPeriodsPage().controls().cmdAddNewBP->click();
+    window->billPeriodsPage().newPeriod().billSelectedProduct();
+    customers.cmdAddNew->click();
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    emit c.cmdCancel->clicked();
-    EXPECT_EQ(c.lblBillPeriodName->caption(), "Bill Period:");
-    EXPECT_FALSE(c.lvwProducts[1]->visible());
-    EXPECT_EQ(c.tvwInvoiceRecords[0]->nodeCount(), 0);
-    EXPECT_EQ(c.cmdAddNew->caption(), "&New Customer");
-    EXPECT_EQ(c.txtField[0]->text(), c.lvwCustomersVis->currentPosition() == 1 ? QString("Bob") : QString("Ann"));
-    EXPECT_TRUE(c.cmdPrint->visible());
+    emit frame.cmdCancel->clicked();
+    EXPECT_EQ(window->billPeriodsPage().controls().lblBillPeriodName->caption(), "Bill Period:");
+    EXPECT_FALSE(window->billPeriodsPage().controls().lvwProducts[1]->visible());
+    EXPECT_EQ(window->billPeriodsPage().controls().tvwInvoiceRecords[0]->nodeCount(), 0);
+    EXPECT_EQ(customers.cmdAddNew->caption(), "&New Customer");
+    EXPECT_EQ(customers.txtField[0]->text(), customers.lvwCustomersVis->currentPosition() == 1 ? QString("Bob") : QString("Ann"));
+    EXPECT_TRUE(customers.cmdPrint->visible());
 }
 
 TEST_F(MainWindowTest, cancelKeepsEverythingWhenTheFileIsGoneOrHoldsNoDatabase)
 {
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
-    c.txtCompanyDetails[1]->setText("5 New Street");
+    const auto& frame = window->frameControls();
+    const auto& customers = window->customersPage().controls();
+    window->companyInfoPage().controls().txtCompanyDetails[1]->setText("5 New Street");
     QFile::remove(test::databaseFile());
 
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    emit c.cmdCancel->clicked();
+    emit frame.cmdCancel->clicked();
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Changes Not Abandoned");
     EXPECT_TRUE(window->hasUnsavedChanges());
-    EXPECT_EQ(c.txtCompanyDetails[1]->text(), "5 New Street");
-    EXPECT_EQ(c.lvwCustomersVis->count(), 2);
+    EXPECT_EQ(window->companyInfoPage().controls().txtCompanyDetails[1]->text(), "5 New Street");
+    EXPECT_EQ(customers.lvwCustomersVis->count(), 2);
     EXPECT_FALSE(QFile::exists(test::databaseFile())) << "no empty file is made";
 
     test::writeDatabaseFile("Customers\r\nAnna Smith\r\n");
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    emit c.cmdCancel->clicked();
+    emit frame.cmdCancel->clicked();
     EXPECT_TRUE(scriptedHost().lastPrompt().text.contains("Not a TAV database file"));
     EXPECT_TRUE(window->hasUnsavedChanges());
-    EXPECT_EQ(c.txtCompanyDetails[1]->text(), "5 New Street");
-    EXPECT_EQ(c.lvwCustomersVis->count(), 2);
+    EXPECT_EQ(window->companyInfoPage().controls().txtCompanyDetails[1]->text(), "5 New Street");
+    EXPECT_EQ(customers.lvwCustomersVis->count(), 2);
 }
 
 TEST_F(MainWindowTest, aSaveThatFailsKeepsTheChangesAndTheFile)
@@ -195,12 +201,12 @@ TEST_F(MainWindowTest, aSaveThatFailsKeepsTheChangesAndTheFile)
     test::writeDatabaseFile(test::sampleDatabase());
     start();
     platform::settings().setValue("FileHandling", "DatabasePath", test::testFolder() + "/no/such/folder/TAV.xml");
-    window->c.txtCompanyDetails[2]->setText("Suite 4");
+    window->companyInfoPage().controls().txtCompanyDetails[2]->setText("Suite 4");
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
-    EXPECT_FALSE(window->session.saveDatabase());
+    EXPECT_FALSE(window->books().saveDatabase());
     EXPECT_EQ(scriptedHost().lastPrompt().title, "Database Not Saved");
     EXPECT_TRUE(scriptedHost().lastPrompt().text.contains("/no/such/folder/TAV.xml"));
-    EXPECT_TRUE(window->c.cmdSave->visible());
+    EXPECT_TRUE(window->frameControls().cmdSave->visible());
 
     // Closing with Yes to saving keeps the program running when the save fails.
     scriptedHost().answerMessageBox(MessageAnswer::Yes);
@@ -216,7 +222,7 @@ TEST_F(MainWindowTest, startingOnNoFileCreatesAnEmptyOne)
     EXPECT_EQ(QFileInfo(test::databaseFile()).size(), 0);
     // Emptying the closing line's design text counts as an edit, and no file was read to undo it.
     EXPECT_TRUE(window->hasUnsavedChanges());
-    EXPECT_TRUE(window->c.txtCompanyDetails[8]->text().isEmpty());
-    EXPECT_TRUE(window->c.lvwCustomersVis->isEmpty());
-    EXPECT_FALSE(window->c.cmdUndo->visible());
+    EXPECT_TRUE(window->companyInfoPage().controls().txtCompanyDetails[8]->text().isEmpty());
+    EXPECT_TRUE(window->customersPage().controls().lvwCustomersVis->isEmpty());
+    EXPECT_FALSE(window->customersPage().controls().cmdUndo->visible());
 }

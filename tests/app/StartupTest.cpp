@@ -1,5 +1,5 @@
-#include "app/MainWindow.h"
-#include "app/Startup.h"
+#include "app/frame/MainWindow.h"
+#include "app/frame/Startup.h"
 #include "components/Dialogs.h"
 #include "platform/CommandButton.h"
 #include "platform/Label.h"
@@ -54,17 +54,17 @@ TEST(Startup, aStartAndACloseRememberThePageAndThePlacement)
 {
     MainWindow* window = start();
     EXPECT_EQ(window->caption(), "TAV");
-    EXPECT_EQ(window->state.currentTab, 0);
-    EXPECT_TRUE(window->c.fraMain[0]->visible());
-    EXPECT_EQ(window->c.fraMain[3]->left(), 1560) << "every page frame stands at the page area";
-    EXPECT_EQ(window->c.lblVersionNumber->caption(), "1.0");
+    EXPECT_EQ(window->state().currentTab, 0);
+    EXPECT_TRUE(window->frameControls().fraMain[0]->visible());
+    EXPECT_EQ(window->frameControls().fraMain[3]->left(), 1560) << "every page frame stands at the page area";
+    EXPECT_EQ(window->optionsPage().controls().lblVersionNumber->caption(), "1.0");
     EXPECT_EQ(window->width(), 10110);
     EXPECT_EQ(window->height(), 6765);
-    EXPECT_FALSE(window->state.isLoading);
+    EXPECT_FALSE(window->state().isLoading);
 
-    window->c.cmdAcceleratorKey[3]->click();
-    EXPECT_EQ(window->state.currentTab, 3);
-    EXPECT_FALSE(window->c.fraMain[0]->visible());
+    window->frameControls().cmdAcceleratorKey[3]->click();
+    EXPECT_EQ(window->state().currentTab, 3);
+    EXPECT_FALSE(window->frameControls().fraMain[0]->visible());
     window->setWidth(12000);
     window->setLeft(450);
     ASSERT_TRUE(window->unload());
@@ -76,8 +76,8 @@ TEST(Startup, aStartAndACloseRememberThePageAndThePlacement)
     EXPECT_EQ(settings().value("FormPositions", "frmTAV_Width"), "12000");
 
     MainWindow* again = start();
-    EXPECT_EQ(again->state.currentTab, 3);
-    EXPECT_TRUE(again->c.fraMain[3]->visible());
+    EXPECT_EQ(again->state().currentTab, 3);
+    EXPECT_TRUE(again->frameControls().fraMain[3]->visible());
     EXPECT_EQ(again->width(), 12000);
     EXPECT_EQ(again->left(), 450);
     again->unload();
@@ -88,7 +88,7 @@ TEST(Startup, aRememberedPageThatIsNoPageOpensTheFirst)
     for (const char* stored : {"9", "-1", "printing", "2.5"}) {
         settings().setValue("Settings", "LastClicked", stored);
         MainWindow* window = start();
-        EXPECT_EQ(window->state.currentTab, QString(stored) == "2.5" ? 2 : 0) << stored;
+        EXPECT_EQ(window->state().currentTab, QString(stored) == "2.5" ? 2 : 0) << stored;
         window->unload();
     }
 }
@@ -96,8 +96,8 @@ TEST(Startup, aRememberedPageThatIsNoPageOpensTheFirst)
 TEST(Startup, closingWithUnsavedChangesAsksFirst)
 {
     MainWindow* window = start();
-    window->layout.cmdTab_Click(4);
-    window->session.setSaveCancelVisible(true);
+    window->pageLayout().cmdTab_Click(4);
+    window->books().setUnsaved(true);
 
     scriptedHost().answerMessageBox(MessageAnswer::Cancel);
     EXPECT_FALSE(window->unload());

@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
-#include "app/UpdateWindow.h"
-#include "app/VersionNumbers.h"
+#include "app/windows/UpdateWindow.h"
+#include "app/windows/VersionNumbers.h"
 #include "platform/CommandButton.h"
 #include "platform/Label.h"
 #include "support/LoopbackHttpServer.h"
@@ -23,14 +23,14 @@ protected:
     {
         test::writeDatabaseFile(test::sampleDatabase());
         start();
-        window->layout.cmdTab_Click(5);
+        window->pageLayout().cmdTab_Click(5);
     }
 
     // Clicks "check for new version" with the version file fetched from this address.
     void check(const QUrl& versionFile)
     {
-        window->versionCheck.setVersionFileUrl(versionFile);
-        QTest::mouseClick(window->c.lblCheckForNewVersion->widget(), Qt::LeftButton);
+        window->versionCheck().setVersionFileUrl(versionFile);
+        QTest::mouseClick(window->optionsPage().controls().lblCheckForNewVersion->widget(), Qt::LeftButton);
     }
 
     // The check against a server that answers with this version file.
@@ -61,13 +61,13 @@ protected:
         EXPECT_TRUE(text.startsWith("Unable to connect to server.  Please try again later\r\nor contact ")) << what;
         EXPECT_TRUE(text.endsWith(" if the problem persists.")) << what;
         expectMessage(text, what);
-        EXPECT_EQ(window->versionCheck.updateWindow(), nullptr) << what;
+        EXPECT_EQ(window->versionCheck().updateWindow(), nullptr) << what;
     }
 
     app::UpdateWindow* offerUpdate()
     {
         checkAgainst(runningVersionPlus(1));
-        return window->versionCheck.updateWindow();
+        return window->versionCheck().updateWindow();
     }
 
     static void writeUpdater()
@@ -87,7 +87,7 @@ TEST_F(VersionCheckTest, theRunningVersionIsTheLatestAndOneAboveItOffersTheUpdat
     scriptedHost().answerMessageBox(MessageAnswer::Ok);
     checkAgainst(runningVersionPlus(0) + "\r\n");
     expectMessage("You are currently running the latest version of the software.", "the same version");
-    EXPECT_EQ(window->versionCheck.updateWindow(), nullptr);
+    EXPECT_EQ(window->versionCheck().updateWindow(), nullptr);
     ASSERT_EQ(scriptedHost().downloads().size(), 1u);
     EXPECT_GT(scriptedHost().downloads()[0].timeLimit, 0ms);
     EXPECT_LE(scriptedHost().downloads()[0].timeLimit, 10s) << "the window never waits longer";
@@ -113,7 +113,7 @@ TEST_F(VersionCheckTest, theRunningVersionIsTheLatestAndOneAboveItOffersTheUpdat
 TEST_F(VersionCheckTest, aVersionBeyond32BitsIsNewerStill)
 {
     checkAgainst("4294967301");
-    EXPECT_NE(window->versionCheck.updateWindow(), nullptr);
+    EXPECT_NE(window->versionCheck().updateWindow(), nullptr);
 }
 
 TEST_F(VersionCheckTest, everyFailedDownloadGivesTheConnectionMessageAndChangesNothing)
@@ -152,14 +152,14 @@ TEST_F(VersionCheckTest, downloadStartsTheUpdaterBeforeTheMainWindowOffersToSave
     app::UpdateWindow* update = offerUpdate();
     ASSERT_NE(update, nullptr);
     update->setLeft(750);
-    window->session.setSaveCancelVisible(true);
+    window->books().setUnsaved(true);
 
     // The user cancels the shutdown: the updater runs anyway and the update window is gone.
     scriptedHost().answerMessageBox(MessageAnswer::Cancel);
     update->cmdDownload->click();
     EXPECT_EQ(scriptedHost().startedPrograms(), QStringList{test::testFolder() + "/program/t-autoup.exe"});
     EXPECT_EQ(scriptedHost().lastPrompt().text, "Your database has changed.\r\n\r\nDo you want to save the changes?");
-    EXPECT_EQ(window->versionCheck.updateWindow(), nullptr);
+    EXPECT_EQ(window->versionCheck().updateWindow(), nullptr);
     EXPECT_FALSE(window->unloaded());
     EXPECT_EQ(settings().value("FormPositions", "frmUpdate_Left"), "750");
 
@@ -183,7 +183,7 @@ TEST_F(VersionCheckTest, anUpdaterThatCannotStartIsReportedAndEverythingStaysOpe
     const QString updater = test::testFolder() + "/program/t-autoup.exe";
     EXPECT_EQ(scriptedHost().startedPrograms(), QStringList{updater});
     expectMessage("Unable to start the updater " + updater + ".", "no updater");
-    EXPECT_EQ(window->versionCheck.updateWindow(), update);
+    EXPECT_EQ(window->versionCheck().updateWindow(), update);
     EXPECT_TRUE(update->showing());
     EXPECT_FALSE(window->unloaded());
 }
@@ -192,8 +192,8 @@ TEST_F(VersionCheckTest, theMainWindowDoesNotCloseWhileTheUpdateWindowShows)
 {
     app::UpdateWindow* update = offerUpdate();
     ASSERT_NE(update, nullptr);
-    window->session.setSaveCancelVisible(true);
-    window->layout.cmdTab_Click(4);
+    window->books().setUnsaved(true);
+    window->pageLayout().cmdTab_Click(4);
 
     EXPECT_FALSE(window->unload()) << "no offer to save either";
     EXPECT_EQ(settings().value("Settings", "LastClicked"), "4");
@@ -202,7 +202,7 @@ TEST_F(VersionCheckTest, theMainWindowDoesNotCloseWhileTheUpdateWindowShows)
 
     // Closing the update window by its close box saves nothing and lets the main window close.
     update->widget()->close();
-    EXPECT_EQ(window->versionCheck.updateWindow(), nullptr);
+    EXPECT_EQ(window->versionCheck().updateWindow(), nullptr);
     EXPECT_FALSE(settings().contains("FormPositions", "frmUpdate_WindowState"));
     EXPECT_FALSE(window->unloaded());
     scriptedHost().answerMessageBox(MessageAnswer::No);

@@ -1,4 +1,4 @@
-#include "app/VersionNumbers.h"
+#include "app/windows/VersionNumbers.h"
 
 #include <gtest/gtest.h>
 

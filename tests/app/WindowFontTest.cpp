@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 
-#include "app/CheckingWindow.h"
-#include "app/DeveloperView.h"
-#include "app/UpdateWindow.h"
+#include "app/windows/CheckingWindow.h"
+#include "app/windows/DeveloperView.h"
+#include "app/windows/UpdateWindow.h"
 #include "components/MessageWindow.h"
 #include "platform/Caption.h"
 #include "platform/CheckBox.h"
@@ -151,16 +151,15 @@ TEST_F(MainWindowTest, everyCaptionOfEveryPageShowsWholeInTheWindowsFont)
     test::scriptedHost().setNow(QDateTime(QDate(2026, 9, 30), QTime(12, 0)));
     test::writeDatabaseFile(test::sampleDatabase());
     start();
-    auto& c = window->c;
     EXPECT_EQ(cutCaptions(window->widget()), "") << "at start";
 
     // The captions that change with the pages' modes.
-    c.cmdAddNewBP->click();
-    EXPECT_EQ(c.lblBillPeriodName->caption(), "Bill Period Name:");
+    window->billPeriodsPage().controls().cmdAddNewBP->click();
+    EXPECT_EQ(window->billPeriodsPage().controls().lblBillPeriodName->caption(), "Bill Period Name:");
     EXPECT_EQ(cutCaptions(window->widget()), "") << "composing a bill period";
-    c.cmdCancelNewBP->click();
-    c.cmdSearch->click();
-    c.chkExpertMode->setValue(platform::CheckBox::Checked);
+    window->billPeriodsPage().controls().cmdCancelNewBP->click();
+    window->customersPage().controls().cmdSearch->click();
+    window->optionsPage().controls().chkExpertMode->setValue(platform::CheckBox::Checked);
     EXPECT_EQ(cutCaptions(window->widget()), "") << "searching, in expert mode";
 }
 
@@ -169,8 +168,8 @@ TEST_F(MainWindowTest, everyCaptionOfTheSecondaryWindowsShowsWhole)
     start();
     components::MessageRequest request{"A question\r\nof two lines?", "Key", "No", ""};
     components::MessageWindow message(request);
-    printing::CustomerListOptionsWindow listOptions(window->db.customers, window->widget());
-    app::DeveloperView developerView(window->db);
+    printing::CustomerListOptionsWindow listOptions(window->books().data().customers, window->widget());
+    app::DeveloperView developerView(window->books().data());
     app::CheckingWindow checking;
     app::UpdateWindow update(*window);
     const platform::Form* forms[] = {&message, &listOptions, &developerView, &checking, &update};
@@ -186,6 +185,6 @@ TEST_F(MainWindowTest, everyCaptionOfTheSecondaryWindowsShowsWhole)
         cutInExplanation = cutCaptions(form.widget());
         static_cast<components::MessageWindow&>(form).cmdNo->click();
     });
-    window->files.cmdCloseBooks_Click();
+    window->optionsPage().controls().cmdCloseBooks[4]->click();
     EXPECT_EQ(cutInExplanation, "");
 }

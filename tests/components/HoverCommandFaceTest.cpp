@@ -1,6 +1,6 @@
 #include "components/HoverCommandFace.h"
 #include "HoverCommandInput.h"
-#include "components/HoverCommand.h"
+#include "components/HoverCommandWidget.h"
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>
@@ -61,7 +61,7 @@ bool isRed(QRgb pixel)
 // A blue 100 x 40 pixel button without caption and border at (20, 10) of a green container.
 struct Fixture {
     QWidget window;
-    HoverCommand* button = new HoverCommand(&window, "cmdTest");
+    HoverCommand* button = newHoverCommand(&window, "cmdTest");
     tav::test::HoverInput input { button->widget() };
 
     Fixture()

@@ -1,4 +1,4 @@
-#include "components/HoverCommand.h"
+#include "components/HoverCommandWidget.h"
 #include "HoverCommandInput.h"
 
 #include <QSignalSpy>
@@ -22,7 +22,7 @@ struct PaintCounter : QObject {
 // A shown 100 x 40 pixel button whose events are logged in the order raised.
 struct Fixture {
     QWidget window;
-    HoverCommand* button = new HoverCommand(&window, "cmdTab", 0);
+    HoverCommand* button = newHoverCommand(&window, "cmdTab", 0);
     tav::test::HoverInput input { button->widget() };
     PaintCounter counter;
     QStringList log;

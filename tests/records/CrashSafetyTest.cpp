@@ -5,7 +5,7 @@
 #include "records/DatabaseFile.h"
 #include "records/DatabaseWriter.h"
 #include "records/RecordFormats.h"
-#include "support/TestEnvironment.h"
+#include "support/TestIsolation.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 #include "records/DatabaseFile.h"
 #include "records/DatabaseWriter.h"
 #include "records/FileReplacement.h"
-#include "support/TestEnvironment.h"
+#include "support/TestIsolation.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,0 +1,2 @@
+// Must not compile: the records layer uses QtCore only.
+#include <QColor>
