@@ -228,7 +228,7 @@ TEST_F(MainWindowTest, everyKeyThatMovesTheListShowsThatCustomer)
     EXPECT_EQ(c.txtField[1]->text(), "Adams") << "type-ahead moved the list";
 }
 
-TEST_F(MainWindowTest, applyEditWithoutACurrentCustomerStoresOrReturns)
+TEST_F(MainWindowTest, anEditWithoutACurrentCustomerIsStoredReturnedFromOrUndone)
 {
     test::writeDatabaseFile({});
     start();
@@ -236,6 +236,13 @@ TEST_F(MainWindowTest, applyEditWithoutACurrentCustomerStoresOrReturns)
     // Reached by the Tab key, typing into an empty list's fields edits nothing that exists.
     type(*window, 1, "Lee");
     EXPECT_EQ(c.cmdAddNew->caption(), "Apply &Edit");
+    // Undone, the fields are empty again: there is no stored customer to go back to.
+    ASSERT_EQ(c.cmdUndo->caption(), "&Undo Edit");
+    c.cmdUndo->click();
+    EXPECT_TRUE(c.txtField[1]->text().isEmpty());
+    EXPECT_FALSE(c.cmdUndo->visible());
+    EXPECT_EQ(c.cmdAddNew->caption(), "&New Customer");
+    type(*window, 1, "Lee");
     c.cmdAddNew->click();
     EXPECT_TRUE(c.lvwCustomersVis->isEmpty());
     EXPECT_EQ(c.cmdAddNew->caption(), "&New Customer");

@@ -291,6 +291,12 @@ void CustomerEntry::cancelNewCustomer()
 
 void CustomerEntry::undoCustomerEdit()
 {
+    // Typed into the fields of an empty list (reached by the Tab key), an edit has no stored
+    // customer to go back to: the fields are emptied instead.
+    if (c_.lvwCustomersVis->isEmpty()) {
+        cancelNewCustomer();
+        return;
+    }
     showSelectedCustomer();
     setAddButtonMode(EntryMode::Browsing);
     c_.cmdAddNew->setVisible(true);
