@@ -4,6 +4,16 @@ namespace tav::app {
 
 using records::BillPeriodRecord;
 
+QStringList listedPeriodNames(const records::RecordTable& periods)
+{
+    QStringList names;
+    for (qsizetype i = 1; i <= periods.count(); ++i) {
+        if (const auto period = BillPeriodRecord::fromText(periods.textAt(i)))
+            names << period->name;
+    }
+    return names;
+}
+
 qsizetype findBillPeriodByName(const records::RecordTable& periods, const QString& name)
 {
     for (qsizetype i = 1; i <= periods.count(); ++i) {

@@ -277,15 +277,12 @@ void BillPeriodsPage::fillPeriodCombo()
     c_.cmdAdjustBalance->setVisible(false);
     showFinalPeriodFields();
     const records::RecordTable& periods = books_.data().periods;
-    for (qsizetype i = 1; i <= periods.count(); ++i) {
-        const auto period = records::BillPeriodRecord::fromText(periods.textAt(i));
-        if (!period)
-            continue;
-        combo->addItem(period->name);
-        // Selecting raises the combo's click, which shows the period on both pages.
-        if (i == periods.count())
-            combo->setListIndex(combo->listCount() - 1);
-    }
+    for (const QString& name : listedPeriodNames(periods))
+        combo->addItem(name);
+    // The period that starts last is the table's last; selecting raises the combo's click, which
+    // shows the period on both pages. A last record that cannot be read selects nothing.
+    if (!periods.isEmpty() && records::BillPeriodRecord::fromText(periods.textAt(periods.count())))
+        combo->setListIndex(combo->listCount() - 1);
 }
 
 void BillPeriodsPage::fillProductList()

@@ -80,11 +80,8 @@ void PrintingPage::fillPeriodCombo()
     ComboBox* combo = c_.cmbBillPeriod[2];
     combo->clear();
     c_.tvwInvoiceRecords[1]->clear();
-    const records::RecordTable& periods = books_.data().periods;
-    for (qsizetype i = 1; i <= periods.count(); ++i) {
-        if (const auto period = records::BillPeriodRecord::fromText(periods.textAt(i)))
-            combo->addItem(period->name);
-    }
+    for (const QString& name : listedPeriodNames(books_.data().periods))
+        combo->addItem(name);
 }
 
 void PrintingPage::choosePeriod(int listIndex)
